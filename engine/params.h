@@ -1,0 +1,118 @@
+#pragma once
+// The game parameter record: 333 signed 16-bit values that hold every rule, count and layout
+// code of a game. Each parameter (or range of parameters, one per pile) is named once here;
+// the engine, the layout and the game sources under games/ use these names, never raw numbers.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tablamor {
+
+inline constexpr int kParamCount = 333; // P[0] .. P[332]; P[0] is unused
+inline constexpr int kMaxFoundations = 16;
+inline constexpr int kMaxTableaus = 26;
+inline constexpr int kMaxReserves = 8;
+
+namespace param {
+// Deal (foundation and stock set-up)
+inline constexpr int kDealFoundationBaseCard = 1;  // 1: a card dealt to foundation 1 sets every base
+inline constexpr int kTableauRunCheck = 2;         // run check mode for runs lifted from the tableau
+inline constexpr int kTableauFan = 3;              // tableau fan style
+inline constexpr int kFoundationFan = 4;           // foundation fan style
+inline constexpr int kReserveFan = 5;              // reserve fan style
+inline constexpr int kStockFaceDown = 6;           // 0: stock cards are dealt face up
+inline constexpr int kStockPlaced = 7;             // 1: the stock is on the table
+inline constexpr int kWastePlaced = 8;             // 1: the waste is on the table
+inline constexpr int kDealFoundationCard = 10;     // 1: one more card to foundation 1 after the deal
+inline constexpr int kRunSize = 11;                // how many cards may move at once
+inline constexpr int kReserveLift = 12;            // reserve lifting mode (-11: whole reserve)
+inline constexpr int kStockPasses = 13;            // passes through the stock, -1 unlimited
+inline constexpr int kReleaseCountsPass = 14;      // 1: every release on the stock is a pass
+inline constexpr int kFoundationLift = 15;         // 1 always, 2 when more than one card
+inline constexpr int kAutoplayAvailable = 16;      // not 0: autoplay is offered
+inline constexpr int kStockDealCount = 17;         // cards dealt per stock press
+inline constexpr int kTableauFillSource = 18;      // where empty tableau piles are filled from
+inline constexpr int kAfterDealByPile = 19;        // 0: after-deal scans row by row, else by pile
+inline constexpr int kFoundationResort = 21;       // 1: re-sort a foundation after every card
+inline constexpr int kKingsToBottom = 22;          // 1: kings go to the bottom of their piles
+inline constexpr int kFoundationCapacity = 23;     // cards a foundation holds
+inline constexpr int kNarrowScreenMedium = 26;     // 1: medium cards on narrow screens
+inline constexpr int kPairingSum = 27;             // pairing game code / target sum, 0 none
+inline constexpr int kOpeningRestriction = 28;     // 1: opening restriction
+inline constexpr int kAutoFillAfterFirst = 29;     // 1: fill the tableau after the first action
+inline constexpr int kDealScore = 30;              // score added after the deal, in cards
+inline constexpr int kSpecialCode = 31;            // special game code
+// Per-foundation ranges (index + foundation number 0..15)
+inline constexpr int kFoundationBase = 32;
+inline constexpr int kFoundationDirection = 48;
+inline constexpr int kFoundationRule = 64;
+inline constexpr int kFoundationStartCard = 80;
+// Per-tableau ranges (index + pile number 0..25)
+inline constexpr int kTableauEmptyFill = 96;
+inline constexpr int kTableauDirection = 122;
+inline constexpr int kTableauRule = 148;
+inline constexpr int kTableauPastBase = 174;
+inline constexpr int kTableauTakesAdd = 200;       // pile takes a card in "Add_Tableaus"
+// Per-reserve ranges (index + reserve number 0..7)
+inline constexpr int kReserveRule = 225;
+inline constexpr int kReserveTakesAdd = 233;       // reserve takes a card in "Add_Reserves"
+inline constexpr int kThirdPileStartCard = 241;
+inline constexpr int kWasteBuild = 242;            // 2: cards may be built on the waste
+inline constexpr int kWasteNotTarget = 243;        // 4: the waste is never a drop target
+inline constexpr int kStockLayout = 244;
+inline constexpr int kStockLayoutRow = 245;
+inline constexpr int kFoundationLayout = 246;
+inline constexpr int kFoundationLayoutRow = 247;
+inline constexpr int kTableauLayout = 248;
+inline constexpr int kTableauLayoutRow = 249;
+inline constexpr int kTableauLines = 250;
+inline constexpr int kReserveLayout = 251;
+inline constexpr int kReserveLayoutRow = 252;
+inline constexpr int kThirdPileLayout = 253;
+inline constexpr int kThirdPileLayoutRow = 254;
+inline constexpr int kStockGroupPlaced = 255;
+inline constexpr int kFoundationCount = 256;
+inline constexpr int kTableauCount = 257;
+inline constexpr int kReserveCount = 258;
+inline constexpr int kThirdPilePlaced = 259;
+inline constexpr int kCardCount = 260;
+inline constexpr int kStockDealt = 261;
+inline constexpr int kWasteDealt = 262;
+inline constexpr int kTableauDealt = 263;          // + pile 0..25
+inline constexpr int kTableauFaceUp = 289;         // + pile 0..25
+inline constexpr int kThirdPileDealt = 315;
+inline constexpr int kReserveDealt = 316;          // + reserve 0..7
+inline constexpr int kPlayingTime = 327;           // 0 long, 1 medium, 2 quick
+inline constexpr int kDifficulty = 328;            // 0 easy, 1 medium, 2 hard
+inline constexpr int kWinChanceClass = 330;        // 0 very high .. 4 very low
+inline constexpr int kWinChanceAbout = 331;        // about P[331] in P[332]
+inline constexpr int kWinChanceOutOf = 332;
+} // namespace param
+
+// One named parameter or range, as written in the game sources ("TableauDealt = 1 2 3").
+struct ParamName {
+    std::string_view name;
+    int first;
+    int count;
+};
+
+// Every named parameter in index order.
+std::span<const ParamName> ParamNames();
+
+// The named entry that holds parameter `index`, or nullptr.
+const ParamName* ParamNameOf(int index);
+
+// The named entry of that name (case-sensitive), or nullptr.
+const ParamName* FindParamName(std::string_view name);
+
+// The game parameter record P.
+struct GameParams {
+    std::array<std::int16_t, kParamCount> value{};
+
+    std::int16_t& operator[](int index) { return value[static_cast<std::size_t>(index)]; }
+    std::int16_t operator[](int index) const { return value[static_cast<std::size_t>(index)]; }
+    bool operator==(const GameParams&) const = default;
+};
+
+} // namespace tablamor

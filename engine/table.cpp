@@ -1,0 +1,196 @@
+#include "engine/table.h"
+
+#include "engine/params.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tablamor {
+
+Table::Table() {
+    faceUp_ = {~std::uint64_t{0}, ~std::uint64_t{0}};
+}
+
+void Table::ClearPiles() {
+    slots_.fill(kNoCard);
+    start_.fill(0);
+}
+
+bool Table::FaceUp(int card) const {
+    if (card < 1 || card > kMaxCards) return false;
+    int bit = card - 1;
+    return (faceUp_[bit / 64] >> (bit % 64)) & 1U;
+}
+
+void Table::SetFaceUp(int card, bool up) {
+    if (card < 1 || card > kMaxCards) return;
+    int bit = card - 1;
+    std::uint64_t mask = std::uint64_t{1} << (bit % 64);
+    if (up)
+        faceUp_[bit / 64] |= mask;
+    else
+        faceUp_[bit / 64] &= ~mask;
+}
+
+bool Table::Insert(PileIndex pile, int k, Card card) {
+    if (TotalSlots() >= kCapacity || k < 0 || k > Size(pile)) return false;
+    int at = start_[pile] + k;
+    std::memmove(&slots_[at + 1], &slots_[at], static_cast<std::size_t>(TotalSlots() - at));
+    slots_[at] = card;
+    for (int p = pile + 1; p <= kPileCount; ++p) ++start_[p];
+    return true;
+}
+
+bool Table::Append(PileIndex pile, Card card) { return Insert(pile, Size(pile), card); }
+
+bool Table::Append(PileIndex pile, Card card, bool faceUp) {
+    if (!Append(pile, card)) return false;
+    if (card != kNoCard) SetFaceUp(card, faceUp);
+    return true;
+}
+
+Card Table::EraseAt(PileIndex pile, int k) {
+    if (k < 0 || k >= Size(pile)) return kNoCard;
+    int at = start_[pile] + k;
+    Card card = slots_[at];
+    std::memmove(&slots_[at], &slots_[at + 1], static_cast<std::size_t>(TotalSlots() - at - 1));
+    slots_[TotalSlots() - 1] = kNoCard;
+    for (int p = pile + 1; p <= kPileCount; ++p) --start_[p];
+    return card;
+}
+
+void Table::Truncate(PileIndex pile, int newSize) {
+    newSize = std::max(newSize, 0);
+    while (Size(pile) > newSize) EraseAt(pile, Size(pile) - 1);
+}
+
+bool Table::Assign(PileIndex pile, std::span<const Card> cards) {
+    if (TotalSlots() - Size(pile) + static_cast<int>(cards.size()) > kCapacity) return false;
+    Truncate(pile, 0);
+    for (Card c : cards) Append(pile, c);
+    return true;
+}
+
+int Table::Find(PileIndex pile, Card card) const {
+    auto cards = Pile(pile);
+    auto it = std::find(cards.begin(), cards.end(), card);
+    return it == cards.end() ? -1 : static_cast<int>(it - cards.begin());
+}
+
+bool Table::FindInPile(PileIndex pile, Card card, FindMode mode) {
+    int k = Find(pile, card);
+    if (k < 0) return false;
+    switch (mode) {
+    case FindMode::Test: break;
+    case FindMode::Delete: EraseAt(pile, k); break;
+    case FindMode::Blank: slots_[start_[pile] + k] = kNoCard; break;
+    case FindMode::DeleteWithGap:
+        EraseAt(pile, k);
+        // the gap just below the deleted place (or at the pile's start for a bottom card)
+        if (k > 0 && At(pile, k - 1) == kNoCard)
+            EraseAt(pile, k - 1);
+        else if (k == 0 && Size(pile) > 0 && At(pile, 0) == kNoCard)
+            EraseAt(pile, 0);
+        break;
+    }
+    return true;
+}
+
+PileIndex Table::PileOf(Card card) const {
+    if (card == kNoCard) return -1;
+    for (int i = 0; i < TotalSlots(); ++i)
+        if (slots_[i] == card)
+            return static_cast<PileIndex>(std::upper_bound(start_.begin(), start_.end(), i) -
+                                          start_.begin() - 1);
+    return -1;
+}
+
+PileKind Table::TakeOut(Card card, int tableauCount, FindMode mode) {
+    if (card == kNoCard) return PileKind::None;
+    auto tryPile = [&](PileIndex p) { return FindInPile(p, card, mode); };
+    if (tryPile(kWastePile)) return PileKind::Waste;
+    for (int n = 0; n < std::min(tableauCount, kMaxTableaus); ++n)
+        if (tryPile(TableauPile(n))) return PileKind::Tableau;
+    for (int n = 0; n < kMaxFoundations; ++n)
+        if (tryPile(FoundationPile(n))) return PileKind::Foundation;
+    if (tryPile(kStockPile)) return PileKind::Stock;
+    if (tryPile(kThirdPile)) return PileKind::ThirdPile;
+    for (int n = 0; n < kMaxReserves; ++n)
+        if (tryPile(ReservePile(n))) return PileKind::Reserve;
+    return PileKind::None;
+}
+
+PileKind Table::RemoveCard(Card card, int tableauCount) {
+    return TakeOut(card, tableauCount, FindMode::Delete);
+}
+
+PileKind Table::BlankCard(Card card, int tableauCount) {
+    return TakeOut(card, tableauCount, FindMode::Blank);
+}
+
+void Table::SetFaceFlags(PileIndex pile, int n, bool flag) {
+    int size = Size(pile);
+    if (n > 0) {
+        for (int k = std::max(0, size - n); k < size; ++k) SetFaceUp(At(pile, k), flag);
+    } else if (n == -1 || n == -2) {
+        bool bottomUp = n == -1;
+        for (int k = 0; k < size; ++k) SetFaceUp(At(pile, k), (k % 2 == 0) == bottomUp);
+    }
+}
+
+int Table::LongestTableau(int tableauCount) const {
+    int longest = 0;
+    for (int n = 0; n < std::min(tableauCount, kMaxTableaus); ++n)
+        longest = std::max(longest, Size(TableauPile(n)));
+    return longest;
+}
+
+std::string Table::PileString(PileIndex pile) const {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(Size(pile)) * 3);
+    for (Card c : Pile(pile)) text += CardCodeText(c);
+    return text;
+}
+
+bool Table::SetPileString(PileIndex pile, std::string_view text) {
+    if (text.size() % 3 != 0) return false;
+    std::array<Card, kCapacity> cards{};
+    std::size_t n = text.size() / 3;
+    if (n > cards.size()) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        int code = ParseCardCode(text.substr(i * 3, 3));
+        if (code < 0) return false;
+        cards[i] = static_cast<Card>(code);
+    }
+    return Assign(pile, std::span<const Card>(cards.data(), n));
+}
+
+std::string Table::CardTableLine(int card) const {
+    std::string line = CardImageName(card);
+    line.resize(15, ' ');
+    line += static_cast<char>('0' + CardSuit(card));
+    line += CardCodeText(card);
+    line += FaceUp(card) ? '1' : '0';
+    return line;
+}
+
+std::size_t Table::Hash() const {
+    // FNV-1a over the used slots, the pile boundaries and the face flags.
+    std::uint64_t h = 1469598103934665603ULL;
+    auto mix = [&h](std::uint64_t v) {
+        h ^= v;
+        h *= 1099511628211ULL;
+    };
+    for (int i = 0; i < TotalSlots(); ++i) mix(slots_[i]);
+    for (auto s : start_) mix(s);
+    mix(faceUp_[0]);
+    mix(faceUp_[1]);
+    return static_cast<std::size_t>(h);
+}
+
+bool Table::operator==(const Table& other) const {
+    // Slots beyond the used ones are always zero, so whole arrays compare.
+    return start_ == other.start_ && faceUp_ == other.faceUp_ && slots_ == other.slots_;
+}
+
+} // namespace tablamor

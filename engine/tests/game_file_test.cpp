@@ -1,0 +1,191 @@
+#include "engine/game_file.h"
+#include "engine/game_loader.h"
+#include "engine/game_source.h"
+#include "records/custom_games.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tablamor {
+namespace {
+
+std::string ScrambledLine(std::string_view plain, std::size_t from = 0) {
+    std::string s(plain);
+    for (std::size_t i = from; i < s.size(); ++i) s[i] = static_cast<char>(Scramble(static_cast<unsigned char>(s[i])));
+    return s;
+}
+
+// A "[Sect2]" line: number, label, then the given fields at their columns.
+std::string Sect2Line(int k, const std::vector<std::string>& fields) {
+    std::string plain = (k < 10 ? "000" : k < 100 ? "00" : "0") + std::to_string(k) + " label      ";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::string f = fields[i];
+        f.resize(10, ' ');
+        plain += (i == 0 ? "" : " ") + f;
+    }
+    return ScrambledLine(plain, 5);
+}
+
+TEST(GameFile, ScramblingRoundTrips) {
+    for (int c = 32; c < 127; ++c)
+        EXPECT_EQ(Unscramble(Scramble(static_cast<unsigned char>(c))), c);
+    EXPECT_EQ(Unscramble(80), 32);
+    EXPECT_EQ(Unscramble(79), 127);
+}
+
+TEST(GameFile, ListKeepsOnlyMarkedLines) {
+    std::string content = "[Sect1]\r\n" + ScrambledLine("005 0010  Klondike") + "\r\n" +
+                          ScrambledLine("004 0021  Hidden") + "\r\n" +
+                          ScrambledLine("004 0020  FreeCell    ") + "\r\n" + "[SectX]\r\n" +
+                          ScrambledLine("004 0030  Not in the list") + "\r\n";
+    GameFile file = GameFile::Parse(content);
+    ASSERT_EQ(file.List().size(), 2u);
+    EXPECT_EQ(file.List()[1].name, "FreeCell");
+    EXPECT_EQ(file.GameType(2), 4);
+    EXPECT_EQ(file.GameType(3), -1);
+    EXPECT_EQ(file.GameType(8000), -1);
+    ASSERT_NE(file.Find(1), nullptr);
+    EXPECT_EQ(file.Find(1)->name, "Klondike");
+}
+
+TEST(GameFile, FieldsByColumn) {
+    // game 0 at columns 17..26, game 5 at 72..81; blanks around values are allowed
+    std::vector<std::string> fields = {"7", "", "", "", "", "       -99", "12"};
+    std::string content = "[Sect2]\n" + Sect2Line(1, fields) + "\n" + Sect2Line(2, {"", "", "", "", "", "12        "}) + "\n";
+    GameFile file = GameFile::Parse(content);
+    GameParams g0 = file.LoadColumn(0);
+    GameParams g5 = file.LoadColumn(5);
+    EXPECT_EQ(g0[1], 7);
+    EXPECT_EQ(g5[1], -99);
+    EXPECT_EQ(g5[2], 12);
+    EXPECT_EQ(file.LoadColumn(6)[2], 0); // short line: skipped
+    EXPECT_EQ(file.ReadValues(5, {2, 1, 400}), (std::vector<int>{12, -99, -99}));
+}
+
+TEST(GameFile, BadFieldNamesGameAndParameter) {
+    std::string content = "[Sect2]\n" + Sect2Line(1, {"1", "x2"}) + "\n";
+    GameFile file = GameFile::Parse(content);
+    EXPECT_EQ(file.LoadColumn(0)[1], 1);
+    try {
+        file.LoadColumn(1);
+        FAIL() << "no error";
+    } catch (const DefinitionError& e) {
+        EXPECT_NE(std::string(e.what()).find("Game 1, parameter 1"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(GameFile::Parse("[Sect2]\n" + Sect2Line(3, {"99999"})).LoadColumn(0), DefinitionError);
+}
+
+TEST(GameFile, ShapeFaultsAreSkipped) {
+    std::string content = "[Sect2]\n\n00\n" + Sect2Line(0, {"5"}) + "\n" + Sect2Line(333, {"5"}) +
+                          "\n\xff\xfe\x01garbage\n" + Sect2Line(4, {"8"}) + "\n";
+    GameParams p = GameFile::Parse(content).LoadColumn(0);
+    EXPECT_EQ(p[4], 8);
+    EXPECT_EQ(p[0], 0);
+    GameFile garbage = GameFile::Parse(std::string("\0\x80[Sect1]\n\x01\n", 12));
+    EXPECT_TRUE(garbage.List().empty());
+}
+
+TEST(GameFile, WriterAndReaderAgree) {
+    GameDefinition a, b;
+    a.id = 1;
+    a.type = 5;
+    a.name = "Alpha";
+    a.description = "First.";
+    a.params[param::kTableauCount] = 7;
+    a.params[param::kStockPasses] = -1;
+    b.id = 3;
+    b.type = 3;
+    b.name = "Gamma";
+    b.params[param::kTableauDealt + 9] = 4;
+    b.params[kParamCount - 1] = -32768;
+    GameFile file = GameFile::Parse(WriteGameFile({b, a}));
+    auto games = ReadAllGames(file);
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].params, a.params);
+    EXPECT_EQ(games[0].description, "First.");
+    EXPECT_EQ(games[1].params, b.params);
+    EXPECT_EQ(games[1].name, "Gamma");
+    EXPECT_EQ(file.LoadColumn(2), GameParams{}); // a column no game uses
+}
+
+TEST(GameSource, ParsesNamesRangesAndIndexes) {
+    GameDefinition g = ParseGameSource("# A test.\nid = 4\nname = Test\ntype = 9\n"
+                                       "TableauDealt = 1 2 3\nTableauFaceUp[2] = -1\nStockPasses = -1\n",
+                                       "test");
+    EXPECT_EQ(g.params[param::kTableauDealt + 2], 3);
+    EXPECT_EQ(g.params[param::kTableauFaceUp + 2], -1);
+    EXPECT_EQ(g.params[param::kStockPasses], -1);
+    EXPECT_EQ(ParseGameSource(FormatGameSource(g), "again").params, g.params);
+
+    const char* bad[] = {
+        "id = 1\nname = x\n",                                // no type
+        "id = 1\nname = x\ntype = 1\nNoSuchThing = 1\n",     // unknown name
+        "id = 1\nname = x\ntype = 1\nTableauDealt = 1 z\n",  // not a number
+        "id = 1\nname = x\ntype = 1\nStockPasses = 1 2\n",   // too many values
+        "id = 1\nname = x\ntype = 1\nTableauDealt[26] = 1\n",
+        "id = 1\nname = caf\xc3\xa9\ntype = 1\n",
+    };
+    for (const char* text : bad) EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
+}
+
+class CustomGames : public ::testing::Test {
+protected:
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("tablamor-custom-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::filesystem::path Write(const std::string& content) {
+        std::ofstream(dir / "GAM_CUST.DAT", std::ios::binary) << content;
+        return dir / "GAM_CUST.DAT";
+    }
+    static std::string Record(const std::string& id, const std::string& name, const std::string& base,
+                              const std::string& overrides) {
+        std::string line1 = id + name;
+        line1.resize(54, ' ');
+        std::string r = line1 + base + "\n" + overrides + "\n";
+        for (int i = 2; i < 30; ++i) r += "description\n";
+        return r;
+    }
+};
+
+TEST_F(CustomGames, OverridesAndFirstRecordWins) {
+    GameFile games = GameFile::Parse(WriteGameFile([] {
+        GameDefinition g;
+        g.id = 1;
+        g.type = 5;
+        g.name = "Base";
+        g.params[param::kTableauCount] = 3;
+        g.params[param::kTableauEmptyFill + 3] = 13;
+        return std::vector<GameDefinition>{g};
+    }()));
+    auto file = Write("title\n" + Record("8000", "Easy base", "0001", "003-011") +
+                      Record("8000", "Second", "0001", "001001") + Record("8001", "No fill", "0001", "xx1-012"));
+    auto p = LoadGameDefinition(games, 8000, file);
+    ASSERT_TRUE(p);
+    EXPECT_EQ((*p)[param::kStockDealCount], 3);
+    EXPECT_EQ((*p)[param::kStockPasses], -1);
+    EXPECT_EQ((*p)[param::kTableauEmptyFill + 2], 91);
+    EXPECT_EQ((*p)[param::kTableauEmptyFill + 3], 13);
+    EXPECT_EQ(GameName(games, 8000, file), "Easy base");
+
+    auto q = LoadGameDefinition(games, 8001, file);
+    ASSERT_TRUE(q);
+    EXPECT_EQ((*q)[param::kStockDealCount], 0); // bad first field: both left as loaded
+    EXPECT_EQ((*q)[param::kTableauEmptyFill + 0], -1);
+
+    EXPECT_FALSE(LoadGameDefinition(games, 8002, file));
+    EXPECT_EQ(GameName(games, 8002, file), "");
+}
+
+TEST_F(CustomGames, MissingOrDamagedFileMeansNone) {
+    EXPECT_EQ(FindCustomGame(dir / "absent.dat", 8000).baseId, -1);
+    EXPECT_EQ(FindCustomGame(Write("only a title\n"), 8000).baseId, -1);
+    EXPECT_EQ(FindCustomGame(Write(std::string("t\n\x01\x02\0zz\n8000", 12)), 8000).baseId, -1);
+    EXPECT_EQ(FindCustomGame(Write("t\n8000short\n"), 8000).baseId, -1);
+}
+
+} // namespace
+} // namespace tablamor

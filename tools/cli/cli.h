@@ -1,0 +1,59 @@
+#pragma once
+// Shared pieces of tablamor-cli: the options of one command, the failure that ends a command
+// with exit status 2, and the command table.
+#include "engine/game_file.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tablamor::cli {
+
+// A failure reported as one line on standard error with exit status 2.
+struct CliError {
+    std::string message;
+};
+
+// The "--name value" options of one command. Each command takes what it knows; anything left
+// over is an unknown option.
+class Options {
+public:
+    // Throws CliError for a word that is not an option or an option without a value.
+    explicit Options(const std::vector<std::string>& words);
+
+    std::optional<std::string> Take(const std::string& name);
+    std::string Require(const std::string& name);
+    // An integer option; throws CliError when it is not one.
+    std::optional<long long> TakeInt(const std::string& name);
+    long long RequireInt(const std::string& name);
+    // Throws CliError naming the first option nobody took.
+    void CheckAllTaken() const;
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+struct Context {
+    std::filesystem::path root;  // the program directory
+    Options options;
+    std::istream& in;
+    std::ostream& out;
+};
+
+// The program directory's game file; CliError with the missing-file text when absent.
+GameFile OpenGameFile(const std::filesystem::path& root);
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // options after the command name
+    const char* summary;
+    int (*run)(Context&);
+};
+
+// Every command, in the order --help lists them.
+const std::vector<Command>& Commands();
+
+} // namespace tablamor::cli

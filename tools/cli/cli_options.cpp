@@ -1,0 +1,62 @@
+#include "cli.h"
+
+#include "engine/game_loader.h"
+#include "records/paths.h"
+#include "records/required_files.h"
+
+#include <charconv>
+
+namespace tablamor::cli {
+
+Options::Options(const std::vector<std::string>& words) {
+    for (std::size_t i = 0; i < words.size(); i += 2) {
+        const std::string& word = words[i];
+        if (word.size() < 3 || word.compare(0, 2, "--") != 0)
+            throw CliError{"unexpected argument '" + word + "'"};
+        if (i + 1 >= words.size()) throw CliError{"option " + word + " needs a value"};
+        values_[word.substr(2)] = words[i + 1];
+    }
+}
+
+std::optional<std::string> Options::Take(const std::string& name) {
+    auto it = values_.find(name);
+    if (it == values_.end()) return std::nullopt;
+    std::string value = it->second;
+    values_.erase(it);
+    return value;
+}
+
+std::string Options::Require(const std::string& name) {
+    auto value = Take(name);
+    if (!value) throw CliError{"missing option --" + name};
+    return *value;
+}
+
+std::optional<long long> Options::TakeInt(const std::string& name) {
+    auto text = Take(name);
+    if (!text) return std::nullopt;
+    long long value = 0;
+    auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (text->empty() || ec != std::errc() || end != text->data() + text->size())
+        throw CliError{"option --" + name + " takes a whole number, not '" + *text + "'"};
+    return value;
+}
+
+long long Options::RequireInt(const std::string& name) {
+    auto value = TakeInt(name);
+    if (!value) throw CliError{"missing option --" + name};
+    return *value;
+}
+
+void Options::CheckAllTaken() const {
+    if (!values_.empty()) throw CliError{"unknown option --" + values_.begin()->first};
+}
+
+GameFile OpenGameFile(const std::filesystem::path& root) {
+    std::filesystem::path path = ProgramPath(root, kGamesFileName);
+    auto file = GameFile::Open(path);
+    if (!file) throw CliError{MissingFileText(path)};
+    return std::move(*file);
+}
+
+} // namespace tablamor::cli

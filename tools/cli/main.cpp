@@ -1,0 +1,74 @@
+// tablamor-cli: runs the engine without a window. One fact a line on standard output; failures
+// as one line on standard error with exit status 2.
+#include "cli.h"
+
+#include "engine/game_file.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace tablamor::cli {
+
+int RunGames(Context&);
+int RunParams(Context&);
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"games", "", "one line per game: id, TAB, type (3 digits), TAB, name", RunGames},
+        {"params", "--game ID", "P[n]=v for every non-zero parameter of the game", RunParams},
+    };
+    return commands;
+}
+
+} // namespace tablamor::cli
+
+namespace {
+
+using namespace tablamor::cli;
+
+// The directory this program lives in, the default program directory.
+std::filesystem::path OwnDirectory(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0, ec);
+    return self.parent_path();
+}
+
+void PrintHelp(std::ostream& out) {
+    out << "usage: tablamor-cli COMMAND [--root DIR] [options]\n\n"
+           "--root DIR  the program directory (GAMES.DAT, DATA/ ...); default: this program's "
+           "directory\n\ncommands:\n";
+    for (const Command& c : Commands())
+        out << "  " << c.name << (*c.synopsis ? " " : "") << c.synopsis << "\n      " << c.summary
+            << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+        PrintHelp(std::cout);
+        return words.empty() ? 2 : 0;
+    }
+    const Command* command = nullptr;
+    for (const Command& c : Commands())
+        if (words[0] == c.name) command = &c;
+    if (!command) {
+        std::cerr << "tablamor-cli: unknown command '" << words[0] << "' (see --help)\n";
+        return 2;
+    }
+    try {
+        Options options({words.begin() + 1, words.end()});
+        std::filesystem::path root = OwnDirectory(argv[0]);
+        if (auto r = options.Take("root")) root = *r;
+        Context ctx{root, std::move(options), std::cin, std::cout};
+        return command->run(ctx);
+    } catch (const CliError& e) {
+        std::cerr << "tablamor-cli: " << e.message << "\n";
+        return 2;
+    } catch (const tablamor::DefinitionError& e) {
+        std::cerr << "tablamor-cli: " << e.what() << "\n";
+        return 2;
+    }
+}
