@@ -1,0 +1,10 @@
+#include "engine/events.h"
+
+namespace tablamor {
+
+EventSink& NullEventSink() {
+    static EventSink sink;
+    return sink;
+}
+
+} // namespace tablamor
