@@ -174,6 +174,45 @@ std::string Table::CardTableLine(int card) const {
     return line;
 }
 
+void Table::Pack(std::vector<std::uint8_t>& out, PileIndex skipPile) const {
+    int skipped = skipPile >= 0 && skipPile < kPileCount ? Size(skipPile) : 0;
+    out.push_back(static_cast<std::uint8_t>(TotalSlots() - skipped));
+    for (PileIndex p = 0; p < kPileCount; ++p)
+        out.push_back(static_cast<std::uint8_t>(p == skipPile ? 0 : Size(p)));
+    for (PileIndex p = 0; p < kPileCount; ++p)
+        if (p != skipPile) out.insert(out.end(), slots_.begin() + start_[p], slots_.begin() + start_[p + 1]);
+    for (std::uint64_t word : faceUp_)
+        for (int b = 0; b < 8; ++b) out.push_back(static_cast<std::uint8_t>(word >> (8 * b)));
+}
+
+std::size_t Table::Unpack(std::span<const std::uint8_t> in) {
+    constexpr std::size_t kFaceBytes = 16;
+    if (in.empty()) return 0;
+    std::size_t used = in[0];
+    std::size_t total = 1 + kPileCount + used + kFaceBytes;
+    if (used > kCapacity || in.size() < total) return 0;
+    std::size_t sum = 0;
+    for (int p = 0; p < kPileCount; ++p) sum += in[1 + static_cast<std::size_t>(p)];
+    if (sum != used) return 0;
+
+    start_[0] = 0;
+    for (int p = 0; p < kPileCount; ++p)
+        start_[p + 1] = static_cast<std::uint8_t>(start_[p] + in[1 + static_cast<std::size_t>(p)]);
+    const std::uint8_t* cards = in.data() + 1 + kPileCount;
+    slots_.fill(kNoCard);
+    std::copy(cards, cards + used, slots_.begin());
+    std::array<std::uint64_t, 2> saved{};
+    for (std::size_t i = 0; i < kFaceBytes; ++i)
+        saved[i / 8] |= std::uint64_t{cards[used + i]} << (8 * (i % 8));
+    for (std::size_t i = 0; i < used; ++i) {
+        Card c = slots_[i];
+        if (c < 1 || c > kMaxCards) continue;
+        int bit = c - 1;
+        SetFaceUp(c, (saved[static_cast<std::size_t>(bit / 64)] >> (bit % 64)) & 1U);
+    }
+    return total;
+}
+
 std::size_t Table::Hash() const {
     // FNV-1a over the used slots, the pile boundaries and the face flags.
     std::uint64_t h = 1469598103934665603ULL;

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tablamor {
 
@@ -84,6 +85,13 @@ public:
     std::string PileString(PileIndex pile) const;
     bool SetPileString(PileIndex pile, std::string_view text);
     std::string CardTableLine(int card) const;
+
+    // A compact form for histories: slot count, the 53 pile sizes, the used slots and the face
+    // flags (under 200 bytes for two decks). `skipPile` (or -1) is stored empty. Unpack restores
+    // the piles and the face flags of the cards it places; other flags stay as they are.
+    void Pack(std::vector<std::uint8_t>& out, PileIndex skipPile = -1) const;
+    // Returns the bytes read, 0 for a damaged record (the table is then unchanged).
+    std::size_t Unpack(std::span<const std::uint8_t> in);
 
     std::size_t Hash() const;
     bool operator==(const Table& other) const;
