@@ -1,0 +1,161 @@
+// tablamor-cli games and params, and how the tool answers bad input.
+#include "run_cli.h"
+
+#include "engine/game_file.h"
+#include "engine/game_source.h"
+#include "records/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace tablamor {
+namespace {
+
+using testing::RunCli;
+namespace fs = std::filesystem;
+
+class CliTest : public ::testing::Test {
+protected:
+    fs::path root;
+    void SetUp() override {
+        root = fs::temp_directory_path() /
+               ("tablamor-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                "-" + std::to_string(::getpid()));
+        fs::remove_all(root);
+        fs::create_directories(root);
+    }
+    void TearDown() override { fs::remove_all(root); }
+    void WriteGames(const std::vector<GameDefinition>& games) {
+        ASSERT_TRUE(WriteFileAtomically(root / "GAMES.DAT", WriteGameFile(games)));
+    }
+    static GameDefinition Game(int id, int type, const std::string& name) {
+        GameDefinition g;
+        g.id = id;
+        g.type = type;
+        g.name = name;
+        return g;
+    }
+};
+
+TEST_F(CliTest, GamesListsTheGameListInFileOrder) {
+    GameDefinition a = Game(1, 5, "Klondike"), b = Game(12, 10, "Long name with spaces");
+    WriteGames({a, b});
+    auto r = RunCli({"games", "--root", root.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "1\t005\tKlondike\n12\t010\tLong name with spaces\n");
+}
+
+TEST_F(CliTest, ParamsPrintsNonZeroValuesInOrder) {
+    GameDefinition g = Game(2, 4, "Test");
+    g.params[260] = 52;
+    g.params[13] = -1;
+    g.params[332] = 3;
+    WriteGames({g});
+    auto r = RunCli({"params", "--root", root.string(), "--game", "2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "P[13]=-1\nP[260]=52\nP[332]=3\n");
+}
+
+TEST_F(CliTest, CustomGameParams) {
+    GameDefinition g = Game(1, 5, "Base");
+    g.params[257] = 2;
+    g.params[17] = 1;
+    WriteGames({g});
+    std::string record = "8000Three at a time";
+    record.resize(54, ' ');
+    std::string file = "custom games\n" + record + "0001\n003-013\n";
+    for (int i = 2; i < 30; ++i) file += "\n";
+    ASSERT_TRUE(WriteFileAtomically(root / "DATA" / "GAM_CUST.DAT", file));
+    auto r = RunCli({"params", "--root", root.string(), "--game", "8000"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "P[13]=-1\nP[17]=3\nP[257]=2\n");
+}
+
+TEST_F(CliTest, BadInputEndsWithStatusTwo) {
+    WriteGames({Game(1, 5, "Klondike")});
+    struct Row {
+        std::vector<std::string> args; // "ROOT" stands for the program directory
+        std::string errorPart;
+    } rows[] = {
+        {{"games", "--root", "ROOT", "--bogus", "1"}, "unknown option --bogus"},
+        {{"params", "--root", "ROOT", "--game", "77"}, "unknown game id 77"},
+        {{"params", "--root", "ROOT", "--game", "8000"}, "unknown game id 8000"},
+        {{"params", "--root", "ROOT", "--game", "x"}, "whole number"},
+        {{"params", "--root", "ROOT"}, "missing option --game"},
+        {{"frobnicate", "--root", "ROOT"}, "unknown command"},
+        {{"games", "--root"}, "needs a value"},
+        {{"games", "stray"}, "unexpected argument"},
+    };
+    for (Row& row : rows) {
+        for (std::string& a : row.args)
+            if (a == "ROOT") a = root.string();
+        auto r = RunCli(row.args);
+        EXPECT_EQ(r.status, 2) << row.errorPart;
+        EXPECT_NE(r.err.find(row.errorPart), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliTest, MissingGameFile) {
+    auto r = RunCli({"games", "--root", root.string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Cannot find file:\n" + (root / "GAMES.DAT").string()), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, FieldThatIsNotANumber) {
+    std::string content = WriteGameFile({Game(1, 5, "Klondike")});
+    // Parameter 13 of game 1: scramble "1x" into its field.
+    std::size_t line = content.find("0013 ");
+    ASSERT_NE(line, std::string::npos);
+    std::size_t field = line + kSect2FirstColumn - 1 + kSect2FieldStep;
+    content[field] = static_cast<char>(Scramble('1'));
+    content[field + 1] = static_cast<char>(Scramble('x'));
+    ASSERT_TRUE(WriteFileAtomically(root / "GAMES.DAT", content));
+    auto r = RunCli({"params", "--root", root.string(), "--game", "1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Game 1, parameter 13"), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {
+    // sources -> GAMES.DAT (as the build made it) -> text -> sources
+    auto shipped = GameFile::Open(fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT");
+    ASSERT_TRUE(shipped);
+    std::vector<GameDefinition> fromSources;
+    for (const auto& entry : fs::directory_iterator(fs::path(TABLAMOR_SOURCE_DIR) / "games")) {
+        if (entry.path().extension() != ".game") continue;
+        std::string text;
+        ASSERT_TRUE(ReadWholeFile(entry.path(), text));
+        fromSources.push_back(ParseGameSource(text, entry.path().string()));
+    }
+    auto fromFile = ReadAllGames(*shipped);
+    ASSERT_EQ(fromFile.size(), fromSources.size());
+    ASSERT_FALSE(fromFile.empty());
+    for (const GameDefinition& source : fromSources) {
+        auto it = std::find_if(fromFile.begin(), fromFile.end(), [&](auto& g) { return g.id == source.id; });
+        ASSERT_NE(it, fromFile.end()) << source.name;
+        GameDefinition again = ParseGameSource(FormatGameSource(*it), "decompiled");
+        EXPECT_EQ(again.params, source.params) << source.name;
+        EXPECT_EQ(again.name, source.name);
+        EXPECT_EQ(again.type, source.type);
+        EXPECT_EQ(again.description, source.description);
+    }
+    // and the tool itself: decompile, compile again, identical bytes
+    std::string gamesc = std::string(TABLAMOR_GAMESC);
+    auto d = testing::RunProgram(gamesc, {"decompile", (fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT").string(), root.string()});
+    ASSERT_EQ(d.status, 0) << d.err;
+    std::vector<std::string> args = {"compile", (root / "AGAIN.DAT").string()};
+    for (const auto& entry : fs::directory_iterator(root)) if (entry.path().extension() == ".game") args.push_back(entry.path().string());
+    auto c = testing::RunProgram(gamesc, args);
+    ASSERT_EQ(c.status, 0) << c.err;
+    std::string a, b;
+    ASSERT_TRUE(ReadWholeFile(fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT", a));
+    ASSERT_TRUE(ReadWholeFile(root / "AGAIN.DAT", b));
+    EXPECT_EQ(a, b);
+}
+
+} // namespace
+} // namespace tablamor
