@@ -104,8 +104,12 @@ std::string FormatGameSource(const GameDefinition& game) {
         for (int i = 0; i < pn.count; ++i)
             if (game.params[pn.first + i] != 0) last = i;
         if (last < 0) continue;
-        out += std::string(pn.name) + " =";
-        for (int i = 0; i <= last; ++i) out += " " + std::to_string(game.params[pn.first + i]);
+        out += pn.name;
+        out += " =";
+        for (int i = 0; i <= last; ++i) {
+            out += ' ';
+            out += std::to_string(game.params[pn.first + i]);
+        }
         out += "\n";
     }
     return out;
