@@ -8,9 +8,11 @@
 // lines centred in the table height instead. A pile whose arrangement does not place it, whose
 // row digit names no row, or whose place derives from a pile that is not placed keeps its marker.
 //
-// Only piles within their group's count are placed. The result starts from markers, so a layout
-// never depends on an earlier one; ScrollOffset is 0 while the layout runs and takes the input's
-// scroll position at its end.
+// Tableau columns, foundations and reserves are placed only within their group's count; the
+// stock group follows its arrangement and the game's stock and waste flags, and the two
+// arrangements that end the layout (53, 54) place the stock-group piles they name. The result
+// starts from markers, so a layout never depends on an earlier one; ScrollOffset is 0 while the
+// layout runs and takes the input's scroll position at its end.
 #include "engine/params.h"
 #include "table/layout/layout_input.h"
 #include "table/layout/pile_positions.h"
