@@ -11,11 +11,16 @@ namespace tablamor::cli {
 
 int RunGames(Context&);
 int RunParams(Context&);
+int RunLayout(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"games", "", "one line per game: id, TAB, type (3 digits), TAB, name", RunGames},
         {"params", "--game ID", "P[n]=v for every non-zero parameter of the game", RunParams},
+        {"layout", "--game ID --width W --height H [--size B|M|P]",
+         "<pile> <x> <y> for every placed pile, in snapshot order, on a W x H window and screen "
+         "below a 46-pixel toolbar (card size B unless given)",
+         RunLayout},
     };
     return commands;
 }

@@ -1,0 +1,54 @@
+// tablamor-cli layout: the output format on the shipped games, and refused arguments.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+};
+
+Result RunCli(const std::string& arguments) {
+    std::string command = std::string(TABLAMOR_RUNTIME_DIR) + "/tablamor-cli layout --root " +
+                          TABLAMOR_RUNTIME_DIR + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return {-1, ""};
+    std::string out;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+TEST(CliLayout, PrintsPlacedPilesInSnapshotOrder) {
+    Result r = RunCli("--game 2 --width 800 --height 600");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Dest1 402 56");
+    EXPECT_NE(r.out.find("\nFila1 38 162\nFila2 129 162\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.rfind("Appogg")), "Appogg4 311 56\n");
+
+    Result small = RunCli("--game 2 --width 800 --height 600 --size P");
+    ASSERT_EQ(small.status, 0);
+    EXPECT_NE(small.out.find("\nFila1 222 98\n"), std::string::npos) << small.out;
+}
+
+TEST(CliLayout, RefusesBadArguments) {
+    const std::vector<const char*> rows = {
+        "--game 2 --width 800 --height 600 --size X", "--game 2 --width 0 --height 600",
+        "--game 2 --width 800 --height -5",           "--game 2 --width 800",
+        "--game 777 --width 800 --height 600",        "--game 2 --width 800 --height 600 --x 1",
+    };
+    for (const char* row : rows) {
+        Result r = RunCli(row);
+        EXPECT_EQ(r.status, 2) << row;
+        EXPECT_EQ(r.out, "") << row;
+    }
+}
+
+} // namespace

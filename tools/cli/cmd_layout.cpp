@@ -1,0 +1,68 @@
+// The layout command: where every placed pile of a game lies on a table of a given size.
+//
+// The table is taken as a window of W x H filling a W x H screen, with the large toolbar (46 px,
+// flat buttons) across its top and the vertical scroll bar's width kept free at the right, as the
+// main window lays itself out; card shadows are on.
+#include "cli.h"
+
+#include "engine/game_loader.h"
+#include "records/paths.h"
+#include "table/layout/table_layout.h"
+
+#include <ostream>
+
+namespace tablamor::cli {
+namespace {
+
+constexpr int kToolbarHeight = 46;
+constexpr long long kLargestSide = 30000;
+
+int RequireSide(Options& options, const std::string& name) {
+    long long value = options.RequireInt(name);
+    if (value < 1 || value > kLargestSide)
+        throw CliError{"option --" + name + " takes 1 to " + std::to_string(kLargestSide) +
+                       " pixels, not " + std::to_string(value)};
+    return static_cast<int>(value);
+}
+
+layout::CardSizeLetter TakeCardSize(Options& options) {
+    auto text = options.Take("size");
+    if (!text) return layout::CardSizeLetter::Big;
+    auto letter = layout::ParseCardSizeLetter(*text);
+    if (!letter) throw CliError{"option --size takes B, M or P, not '" + *text + "'"};
+    return *letter;
+}
+
+} // namespace
+
+int RunLayout(Context& ctx) {
+    long long id = ctx.options.RequireInt("game");
+    int width = RequireSide(ctx.options, "width");
+    int height = RequireSide(ctx.options, "height");
+    layout::CardSizeLetter size = TakeCardSize(ctx.options);
+    ctx.options.CheckAllTaken();
+
+    GameFile games = OpenGameFile(ctx.root);
+    auto customGames = ProgramPath(ctx.root, kCustomGamesFileName);
+    if (id < 0 || id > 9999 || GameName(games, static_cast<int>(id), customGames).empty())
+        throw CliError{"unknown game id " + std::to_string(id)};
+    auto params = LoadGameDefinition(games, static_cast<int>(id), customGames);
+    if (!params) throw CliError{"unknown game id " + std::to_string(id)};
+
+    layout::LayoutInput input;
+    input.tableTop = kToolbarHeight;
+    input.tableBottom = height - 1;
+    input.windowWidth = width;
+    input.windowHeight = height;
+    input.screenWidth = width;
+    input.screenHeight = height;
+    input.cardSize = size;
+    layout::PilePositions positions = layout::ComputeTableLayout(*params, input);
+    for (PileIndex pile = 0; pile < kPileCount; ++pile)
+        if (positions.Placed(pile))
+            ctx.out << PileName(pile) << ' ' << positions.X(pile) << ' ' << positions.Y(pile)
+                    << '\n';
+    return 0;
+}
+
+} // namespace tablamor::cli
