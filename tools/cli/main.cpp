@@ -11,11 +11,20 @@ namespace tablamor::cli {
 
 int RunGames(Context&);
 int RunParams(Context&);
+int RunDealArray(Context&);
+int RunShow(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"games", "", "one line per game: id, TAB, type (3 digits), TAB, name", RunGames},
         {"params", "--game ID", "P[n]=v for every non-zero parameter of the game", RunParams},
+        {"deal-array", "--number N --cards 52|104",
+         "the deal array of a game number: three-digit card codes, slot 0 first, on one line",
+         RunDealArray},
+        {"show", "--game ID --number N",
+         "the table right after the deal: '<pile> <content>' for the 53 piles (per card its code "
+         "and face flag, 0000 a gap, - empty), then 'score <n>'",
+         RunShow},
     };
     return commands;
 }
