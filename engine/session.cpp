@@ -2,6 +2,7 @@
 
 #include "engine/deal.h"
 #include "engine/game_loader.h"
+#include "records/custom_games.h"
 #include "records/paths.h"
 
 #include <algorithm>
@@ -36,9 +37,12 @@ bool RememberGameNumber(IniFile& config, std::string_view number) {
     auto kept = std::remove(recent.begin(), recent.end(), std::string(number));
     std::fill(kept, recent.end(), std::string());
     recent.insert(recent.begin(), std::string(number));
-    for (int k = 1; k <= kRecentGameNumbers; ++k)
-        if (!config.WriteString(kGameNumbersSection, RecentKey(k), recent[static_cast<std::size_t>(k - 1)]))
-            return false;
+    // each write rewrites the whole file safely, so only the keys that change are written
+    for (int k = 1; k <= kRecentGameNumbers; ++k) {
+        const std::string& value = recent[static_cast<std::size_t>(k - 1)];
+        if (config.ReadString(kGameNumbersSection, RecentKey(k)) == value) continue;
+        if (!config.WriteString(kGameNumbersSection, RecentKey(k), value)) return false;
+    }
     return true;
 }
 
@@ -53,6 +57,10 @@ std::uint32_t GameSession::SeedFromClock() {
 bool GameSession::SetUpGame() {
     const int id = settings_.GameId();
     std::optional<GameParams> params;
+    if (id < 0 || (id < kFirstCustomGameId && !games_.Find(id))) {
+        sink_.Message("Unknown game: " + std::to_string(id));
+        return false;
+    }
     try {
         params = LoadGameDefinition(games_, id, ProgramPath(programDir_, kCustomGamesFileName));
     } catch (const DefinitionError& e) {
