@@ -36,9 +36,11 @@ int MoveRun(GameState& s, Card card, PileIndex to) {
     PileKind kind = KindOfPile(run->pile);
     if (kind != PileKind::Tableau && kind != PileKind::Reserve) return MoveSingleCard(s, card, to);
     std::array<Card, Table::kCapacity> cards{};
-    for (int k = 0; k < run->size; ++k) cards[static_cast<std::size_t>(k)] = s.table.At(run->pile, run->first + k);
+    for (int k = 0; k < run->size; ++k)
+        cards[static_cast<std::size_t>(k)] = s.table.At(run->pile, run->first + k);
     s.table.Truncate(run->pile, run->first);
-    for (int k = 0; k < run->size; ++k) s.table.Append(to, cards[static_cast<std::size_t>(k)], true);
+    for (int k = 0; k < run->size; ++k)
+        s.table.Append(to, cards[static_cast<std::size_t>(k)], true);
     return run->size;
 }
 
@@ -46,13 +48,17 @@ int MoveRun(GameState& s, Card card, PileIndex to) {
 
 std::optional<std::string> ActionForTarget(PileIndex target, bool automatic) {
     switch (KindOfPile(target)) {
-    case PileKind::Waste: return std::string(kWasteBuildAction);
+    case PileKind::Waste:
+        return std::string(kWasteBuildAction);
     case PileKind::Foundation:
-        if (automatic) return std::string(kAutoplayPrefix) + std::to_string(NumberInGroup(target) + 1);
+        if (automatic)
+            return std::string(kAutoplayPrefix) + std::to_string(NumberInGroup(target) + 1);
         return PileName(target);
     case PileKind::Tableau:
-    case PileKind::Reserve: return PileName(target);
-    default: return std::nullopt;
+    case PileKind::Reserve:
+        return PileName(target);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -64,7 +70,8 @@ bool PerformAction(GameState& s, int card, std::string_view action, EventSink& s
         const Card c = static_cast<Card>(card);
         const PileIndex from = s.table.PileOf(c);
         const bool runMove = KindOfPile(*target) == PileKind::Tableau && !s.move.singleCard;
-        if (from >= 0 && from != *target) moved = runMove ? MoveRun(s, c, *target) : MoveSingleCard(s, c, *target);
+        if (from >= 0 && from != *target)
+            moved = runMove ? MoveRun(s, c, *target) : MoveSingleCard(s, c, *target);
         if (moved > 0) sink.CardsMoved(from, *target, moved);
     }
     s.actionsDone = std::min(s.actionsDone + 1, kCountedActions);

@@ -10,8 +10,8 @@ namespace {
 using namespace code;
 
 constexpr int kRanks = 13;
-constexpr int kShortPileLimit = 3;          // rule 26 builds only on piles shorter than this
-constexpr int kFullSuitOnFoundation = 13;   // rule 29 turns at the king after a whole suit
+constexpr int kShortPileLimit = 3;        // rule 26 builds only on piles shorter than this
+constexpr int kFullSuitOnFoundation = 13; // rule 29 turns at the king after a whole suit
 
 // The block of 13 codes a card lies in, 1..4; the empty-pile marker falls in the first block.
 int SuitBlock(int code) {
@@ -20,19 +20,25 @@ int SuitBlock(int code) {
     return (code - 1) / kRanks + 1;
 }
 
-bool IsEmptyTop(int top) { return top <= 0; }
+bool IsEmptyTop(int top) {
+    return top <= 0;
+}
 
 // The base code an empty target is judged by.
 bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
     const int m = CardRank(q.card);
     switch (q.base) {
-    case kBaseAnyCard: return true;
+    case kBaseAnyCard:
+        return true;
     case kBaseBalancedAces:
     case kBaseBalancedKingsBySuit:
-    case kBaseBalancedAcesBySuit: return BalancedBaseAllowed(s, q.base, q.card, sink);
+    case kBaseBalancedAcesBySuit:
+        return BalancedBaseAllowed(s, q.base, q.card, sink);
     case kBaseStartedByDeal:
-    case kBaseStartedByDealToo: return false;
-    case kBaseAnySingleCard: return s.move.singleCard;
+    case kBaseStartedByDealToo:
+        return false;
+    case kBaseAnySingleCard:
+        return s.move.singleCard;
     case kBaseFromStockOrWaste: {
         int from = LocateCard(s.table, q.card);
         return from == location::kStock || from == location::kWaste || from == location::kNowhere;
@@ -44,7 +50,8 @@ bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
             if (!s.table.Empty(f) && CardRank(s.table.At(f, 0)) != m) return false;
         }
         return true;
-    default: return q.stop == kBaseAnyCard || m == q.base;
+    default:
+        return q.stop == kBaseAnyCard || m == q.base;
     }
 }
 
@@ -52,11 +59,16 @@ bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
 bool SuitConditionHolds(int rule, int top, int card) {
     switch (rule) {
     case kSameSuit:
-    case kSameSuitNoQueenOnKingJack: return SuitBlock(top) == SuitBlock(card);
-    case kSameColour: return IsRed(top) == IsRed(card);
-    case kAlternateColour: return IsRed(top) != IsRed(card);
-    case kNoCardOnCard: return false;
-    default: return true;
+    case kSameSuitNoQueenOnKingJack:
+        return SuitBlock(top) == SuitBlock(card);
+    case kSameColour:
+        return IsRed(top) == IsRed(card);
+    case kAlternateColour:
+        return IsRed(top) != IsRed(card);
+    case kNoCardOnCard:
+        return false;
+    default:
+        return true;
     }
 }
 
@@ -76,9 +88,9 @@ bool GeneralTest(const GameState& s, const BuildQuery& q, int rule, EventSink& s
         return m == t - 1;
     }
     // a tableau pile stops at the foundations' base rank unless it may be built past it
-    bool atBase = t == q.stop || (t == kAce && (q.stop == kBaseBalancedAces ||
-                                                q.stop == kBaseStartedByDeal ||
-                                                q.stop == kBaseStartedByDealToo));
+    bool atBase =
+        t == q.stop || (t == kAce && (q.stop == kBaseBalancedAces || q.stop == kBaseStartedByDeal ||
+                                      q.stop == kBaseStartedByDealToo));
     if (atBase && !q.pastBase) return false;
     if (t == kAce) return m == kKing;
     return m == t - 1;
@@ -104,17 +116,27 @@ int LocateCard(const Table& table, int card) {
     PileIndex pile = table.PileOf(static_cast<Card>(card));
     if (pile < 0) return location::kNowhere;
     switch (KindOfPile(pile)) {
-    case PileKind::Stock: return location::kStock;
-    case PileKind::Waste: return location::kWaste;
-    case PileKind::Foundation: return -(NumberInGroup(pile) + 1);
-    case PileKind::Tableau: return NumberInGroup(pile) + 1;
-    case PileKind::Reserve: return location::kFirstReserve - NumberInGroup(pile);
-    default: return location::kNowhere;
+    case PileKind::Stock:
+        return location::kStock;
+    case PileKind::Waste:
+        return location::kWaste;
+    case PileKind::Foundation:
+        return -(NumberInGroup(pile) + 1);
+    case PileKind::Tableau:
+        return NumberInGroup(pile) + 1;
+    case PileKind::Reserve:
+        return location::kFirstReserve - NumberInGroup(pile);
+    default:
+        return location::kNowhere;
     }
 }
 
-bool IsTableauLocation(int loc) { return loc >= 1 && loc <= kMaxTableaus; }
-bool IsFoundationLocation(int loc) { return loc <= -1 && loc >= -kMaxFoundations; }
+bool IsTableauLocation(int loc) {
+    return loc >= 1 && loc <= kMaxTableaus;
+}
+bool IsFoundationLocation(int loc) {
+    return loc <= -1 && loc >= -kMaxFoundations;
+}
 bool IsReserveLocation(int loc) {
     return loc <= location::kFirstReserve && loc > location::kFirstReserve - kMaxReserves;
 }
@@ -130,22 +152,26 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
     int generalRule = q.rule;
     switch (q.rule) {
     case kClosed:
-    case kClosedToo: return false;
+    case kClosedToo:
+        return false;
     case kEmptyOnceStockIsOut:
         if (q.dropping) return empty && s.table.Empty(kStockPile);
         break;
     case kSameSuitNoQueenOnKingJack:
         if (m == kQueen && (t == kKing || t == kJack)) return false;
         break;
-    case kAnything: return true;
+    case kAnything:
+        return true;
     case kStepsOfTwo:
     case kStepsOfThree:
     case kStepsOfFour: {
         int step = q.rule - kStepsOfTwo + 2;
         return m == t + step || m == (t + step) % kRanks;
     }
-    case kNotFromTableau: return !IsTableauLocation(from());
-    case kNotFromTableauUnlessEmpty: return !IsTableauLocation(from()) || tableauSize() == 0;
+    case kNotFromTableau:
+        return !IsTableauLocation(from());
+    case kNotFromTableauUnlessEmpty:
+        return !IsTableauLocation(from()) || tableauSize() == 0;
     case kNotFromTableauOrReserve: {
         int loc = from();
         return !IsTableauLocation(loc) && !IsReserveLocation(loc);
@@ -186,18 +212,24 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
         if (count == kFullSuitOnFoundation) return m == kKing;
         return m == t - 1;
     }
-    case kSuitFollowsPileDirection: return FollowsPileDirection(s, q);
-    case kSuitDownNothingOnAce: return t != kAce && sameSuit && m == t - 1;
-    case kSuitUpNothingOnKing: return t != kKing && sameSuit && m == t + 1;
-    case kNotFromTableauOnShortPile: return !IsTableauLocation(from()) && tableauSize() <= 1;
-    default: break;
+    case kSuitFollowsPileDirection:
+        return FollowsPileDirection(s, q);
+    case kSuitDownNothingOnAce:
+        return t != kAce && sameSuit && m == t - 1;
+    case kSuitUpNothingOnKing:
+        return t != kKing && sameSuit && m == t + 1;
+    case kNotFromTableauOnShortPile:
+        return !IsTableauLocation(from()) && tableauSize() <= 1;
+    default:
+        break;
     }
     return GeneralTest(s, q, generalRule, sink);
 }
 
 bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& sink) {
     const int m = CardRank(card);
-    if ((baseCode == kBaseBalancedAces || baseCode == kBaseBalancedAcesBySuit) && m != kAce) return false;
+    if ((baseCode == kBaseBalancedAces || baseCode == kBaseBalancedAcesBySuit) && m != kAce)
+        return false;
     if (baseCode == kBaseBalancedKingsBySuit && m != kKing) return false;
     const bool bySuit = baseCode == kBaseBalancedKingsBySuit || baseCode == kBaseBalancedAcesBySuit;
 

@@ -32,14 +32,14 @@ bool IsReserveLocation(int location);
 // empty foundation during the deal; both count as empty.
 struct BuildQuery {
     int top = -1;
-    int card = 0;       // M: the card that would lie on the target (a run's lowest card)
-    int base = 0;       // the target's empty-fill or base code
-    int stop = 0;       // the stop rank: the first foundation's base for tableau piles
-    int direction = 0;  // code::kDown, kUp, kUpOrDown
+    int card = 0;      // M: the card that would lie on the target (a run's lowest card)
+    int base = 0;      // the target's empty-fill or base code
+    int stop = 0;      // the stop rank: the first foundation's base for tableau piles
+    int direction = 0; // code::kDown, kUp, kUpOrDown
     int rule = 0;
-    bool wrap = false;  // foundations wrap king to ace and back; tableau piles do not
+    bool wrap = false; // foundations wrap king to ace and back; tableau piles do not
     bool pastBase = false;
-    int pile = 0;       // 0-based number of the target within its group
+    int pile = 0;         // 0-based number of the target within its group
     bool dropping = true; // false while testing a pair inside a run
 };
 

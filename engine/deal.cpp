@@ -64,7 +64,8 @@ private:
 
     int Front(PileIndex pile) {
         if (deal_.Empty())
-            throw deal::Refused{"Cannot deal this game: no card is left to start " + PileName(pile) + "."};
+            throw deal::Refused{"Cannot deal this game: no card is left to start " +
+                                PileName(pile) + "."};
         return deal_.Front();
     }
 
@@ -75,7 +76,8 @@ private:
         const PileIndex f = FoundationPile(n);
         switch (c) {
         case kStartNone:
-        case kStartNoneAcesFromTableau: return 0;
+        case kStartNoneAcesFromTableau:
+            return 0;
         case kStartEmptySharedBase:
             s_.params[param::kFoundationBase + n] = s_.params[param::kFoundationBase];
             return 0;
@@ -86,12 +88,15 @@ private:
             return card;
         }
         case kStartAceThenGather:
-        case kStartAceThenGatherOwn: return kRanks * n + kAce;
+        case kStartAceThenGatherOwn:
+            return kRanks * n + kAce;
         case kStartKingsAndAcesThenGather:
             return n < kFirstDeckKingFoundations ? kRanks * (n + 1)
                                                  : kRanks * (n - kFirstDeckKingFoundations) + kAce;
-        case kStartFirstCard: return Front(f);
-        default: break;
+        case kStartFirstCard:
+            return Front(f);
+        default:
+            break;
         }
         if (c > kStartRankOffset && c <= kStartRankOffset + kRanks) {
             for (int k = 0; k < deal_.Size(); ++k)
@@ -124,7 +129,8 @@ private:
 
     void DealStock() {
         Deal(kStockPile, P(param::kStockDealt));
-        if (P(param::kStockFaceDown) == 0) s_.table.SetFaceFlags(kStockPile, P(param::kStockDealt), true);
+        if (P(param::kStockFaceDown) == 0)
+            s_.table.SetFaceFlags(kStockPile, P(param::kStockDealt), true);
     }
 
     void DealWaste() {
@@ -174,13 +180,19 @@ private:
                 s_.params[param::kTableauEmptyFill + n] =
                     static_cast<std::int16_t>(RankBelow(P(param::kFoundationBase)));
         if (P(param::kDealFoundationCard) == kOn) OneCardToFirstFoundation();
-        if (P(param::kSpecialCode) == kSpecialAcesFromReserveAndWaste) deal::AcesFromReserveAndWaste(s_);
+        if (P(param::kSpecialCode) == kSpecialAcesFromReserveAndWaste)
+            deal::AcesFromReserveAndWaste(s_);
         switch (P(param::kFoundationStartCard)) {
         case kStartAceThenGather:
         case kStartAceThenGatherOwn:
-        case kStartKingsAndAcesThenGather: deal::GatherToFoundations(s_, sink_); break;
-        case kStartNoneAcesFromTableau: deal::AcesUpReplacedFromStock(s_, sink_); break;
-        default: break;
+        case kStartKingsAndAcesThenGather:
+            deal::GatherToFoundations(s_, sink_);
+            break;
+        case kStartNoneAcesFromTableau:
+            deal::AcesUpReplacedFromStock(s_, sink_);
+            break;
+        default:
+            break;
         }
         if (P(param::kKingsToBottom) == kOn) deal::KingsToBottom(s_);
         if (P(param::kSpecialCode) == kSpecialHeartsCourtApart) deal::HeartsCourtApart(s_);

@@ -6,8 +6,8 @@ namespace tablamor {
 namespace {
 
 constexpr int kRanks = 13;
-constexpr int kFirstDeckSuits = 4;  // entries of a suit-table row used with one deck
-constexpr int kBothDeckSuits = 8;   // ... and with two
+constexpr int kFirstDeckSuits = 4; // entries of a suit-table row used with one deck
+constexpr int kBothDeckSuits = 8;  // ... and with two
 
 // Suit order of one cycle: row (number mod 13), four suits for the first deck, four for the second.
 constexpr int kSuitTable[kRanks][kBothDeckSuits] = {

@@ -11,19 +11,19 @@ namespace {
 using namespace code;
 
 // Start code 95 sends a tableau pile's cards to a group of foundations chosen by the pile.
-constexpr int kKingPiles = 4;        // piles 1..4 to foundations 1..4
-constexpr int kAcePilesFirst = 6;    // piles 7..10 to foundations 5..8
+constexpr int kKingPiles = 4;     // piles 1..4 to foundations 1..4
+constexpr int kAcePilesFirst = 6; // piles 7..10 to foundations 5..8
 constexpr int kAcePilesLast = 9;
 constexpr int kFoundationGroup = 4;
 
 // Visits the tableau's cards row by row (row 0 the bottom cards) or pile by pile. When `visit`
 // takes the card it is given, the same place is visited again, since the next card has moved
 // down into it.
-template <typename Visit>
-void ScanTableau(const GameState& s, bool byPile, Visit visit) {
+template <typename Visit> void ScanTableau(const GameState& s, bool byPile, Visit visit) {
     const int rows = s.table.LongestTableau(s.TableauCount());
     auto at = [&](int p, int r) {
-        while (r < s.table.Size(TableauPile(p)) && visit(p, s.table.At(TableauPile(p), r))) {}
+        while (r < s.table.Size(TableauPile(p)) && visit(p, s.table.At(TableauPile(p), r))) {
+        }
     };
     if (byPile) {
         for (int p = 0; p < s.TableauCount(); ++p)
@@ -92,9 +92,12 @@ void GatherToFoundations(GameState& s, EventSink& sink) {
     ScanTableau(s, byPile, [&](int pile, Card card) {
         if (card == kNoCard) return false;
         switch (code) {
-        case kStartAceThenGatherOwn: return TryPutOnFoundation(s, card, pile, sink);
-        case kStartKingsAndAcesThenGather: return OfferToGroup(s, card, pile, sink);
-        default: return TryPutOnFoundation(s, card, -1, sink);
+        case kStartAceThenGatherOwn:
+            return TryPutOnFoundation(s, card, pile, sink);
+        case kStartKingsAndAcesThenGather:
+            return OfferToGroup(s, card, pile, sink);
+        default:
+            return TryPutOnFoundation(s, card, -1, sink);
         }
     });
 }

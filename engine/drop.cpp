@@ -14,13 +14,17 @@ using namespace code;
 
 constexpr int kEdgeProbeStep = 50; // pixels between the points probed along an edge
 
-bool Within(int v, int low, int high) { return v >= low && v <= high; }
+bool Within(int v, int low, int high) {
+    return v >= low && v <= high;
+}
 
 bool PointIn(const Rect& r, int x, int y) {
     return Within(x, r.x, r.Right()) && Within(y, r.y, r.Bottom());
 }
 
-int KindRank(PileIndex pile) { return static_cast<int>(KindOfPile(pile)); }
+int KindRank(PileIndex pile) {
+    return static_cast<int>(KindOfPile(pile));
+}
 
 struct Candidate {
     PileIndex pile;
@@ -56,7 +60,8 @@ DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeom
     auto consider = [&](PileIndex pile) {
         if (!geometry.Placed(pile)) return;
         Rect r = geometry.TopCardRect(pile);
-        if (RectsMeet(drop, r)) found[static_cast<std::size_t>(count++)] = {pile, drop.OverlapArea(r)};
+        if (RectsMeet(drop, r))
+            found[static_cast<std::size_t>(count++)] = {pile, drop.OverlapArea(r)};
     };
     for (int n = 0; n < s.FoundationCount(); ++n) consider(FoundationPile(n));
     if (s.P(param::kTableauFan) != kTableauFanNoDrops)
@@ -71,7 +76,8 @@ DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeom
     });
     DropTargets targets;
     targets.count = std::min(count, DropTargets::kMost);
-    for (int i = 0; i < targets.count; ++i) targets.piles[static_cast<std::size_t>(i)] = found[static_cast<std::size_t>(i)].pile;
+    for (int i = 0; i < targets.count; ++i)
+        targets.piles[static_cast<std::size_t>(i)] = found[static_cast<std::size_t>(i)].pile;
     return targets;
 }
 
@@ -113,12 +119,14 @@ bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
         for (int i = 0; i < count && !sent; ++i) {
             PileIndex pile = first + i;
             if (geometry.Placed(pile))
-                sent = TryMoveToPile(s, card, geometry.TopCardRect(pile), pile, automatic, geometry, sink);
+                sent = TryMoveToPile(s, card, geometry.TopCardRect(pile), pile, automatic, geometry,
+                                     sink);
         }
     };
     bool choiceOfFirstCard = s.FoundationCount() > 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
-        choiceOfFirstCard = choiceOfFirstCard && s.P(param::kFoundationBase + n) == kBaseSharedRank &&
+        choiceOfFirstCard = choiceOfFirstCard &&
+                            s.P(param::kFoundationBase + n) == kBaseSharedRank &&
                             s.table.Empty(FoundationPile(n));
     if (!(automatic && choiceOfFirstCard)) tryPiles(FoundationPile(0), s.FoundationCount());
     if (!sent && alsoReserves) tryPiles(ReservePile(0), s.ReserveCount());

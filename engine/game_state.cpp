@@ -9,29 +9,41 @@ namespace {
 
 constexpr int kPointsPerCard = 5;
 
-int Clamp(int value, int most) { return std::clamp(value, 0, most); }
+int Clamp(int value, int most) {
+    return std::clamp(value, 0, most);
+}
 
 } // namespace
 
-int GameState::FoundationCount() const { return Clamp(params[param::kFoundationCount], kMaxFoundations); }
-int GameState::TableauCount() const { return Clamp(params[param::kTableauCount], kMaxTableaus); }
-int GameState::ReserveCount() const { return Clamp(params[param::kReserveCount], kMaxReserves); }
+int GameState::FoundationCount() const {
+    return Clamp(params[param::kFoundationCount], kMaxFoundations);
+}
+int GameState::TableauCount() const {
+    return Clamp(params[param::kTableauCount], kMaxTableaus);
+}
+int GameState::ReserveCount() const {
+    return Clamp(params[param::kReserveCount], kMaxReserves);
+}
 
 GameState NewGameState(const GameParams& loaded) {
     GameState state;
     state.params = loaded;
     for (int n = 0; n < kMaxFoundations; ++n)
-        state.saved.foundationBase[static_cast<std::size_t>(n)] = loaded[param::kFoundationBase + n];
+        state.saved.foundationBase[static_cast<std::size_t>(n)] =
+            loaded[param::kFoundationBase + n];
     for (int n = 0; n < kMaxTableaus; ++n)
-        state.saved.tableauEmptyFill[static_cast<std::size_t>(n)] = loaded[param::kTableauEmptyFill + n];
+        state.saved.tableauEmptyFill[static_cast<std::size_t>(n)] =
+            loaded[param::kTableauEmptyFill + n];
     return state;
 }
 
 void RestoreDealParams(GameState& state) {
     for (int n = 0; n < kMaxFoundations; ++n)
-        state.params[param::kFoundationBase + n] = state.saved.foundationBase[static_cast<std::size_t>(n)];
+        state.params[param::kFoundationBase + n] =
+            state.saved.foundationBase[static_cast<std::size_t>(n)];
     for (int n = 0; n < kMaxTableaus; ++n)
-        state.params[param::kTableauEmptyFill + n] = state.saved.tableauEmptyFill[static_cast<std::size_t>(n)];
+        state.params[param::kTableauEmptyFill + n] =
+            state.saved.tableauEmptyFill[static_cast<std::size_t>(n)];
 }
 
 void ResetForDeal(GameState& state) {

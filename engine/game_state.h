@@ -37,12 +37,12 @@ struct GameState {
     GameNumber number;
 
     int score = 0;
-    bool scoring = true;   // the scoring type is the running score ("01")
-    int passesUsed = 1;    // passes through the stock, 1 at the start of a deal
-    int actionsDone = 0;   // actions carried out in this deal, counted up to 2
+    bool scoring = true; // the scoring type is the running score ("01")
+    int passesUsed = 1;  // passes through the stock, 1 at the start of a deal
+    int actionsDone = 0; // actions carried out in this deal, counted up to 2
     bool stockPressed = false;
     MoveContext move;
-    bool active = false;   // a deal is in play
+    bool active = false; // a deal is in play
     bool won = false;
 
     int P(int index) const { return params[index]; }

@@ -11,9 +11,9 @@ namespace {
 using namespace code;
 
 constexpr int kEmptyTop = -1;
-constexpr int kKingsReserveLimit = 3;    // reserve rule 8: the first reserve holds fewer
-constexpr int kAnyCardReserveLimit = 5;  // reserve rule 13: the first reserve holds fewer
-constexpr int kFoundationRunLimit = 52;  // rule 20 foundations hold at most one deck
+constexpr int kKingsReserveLimit = 3;   // reserve rule 8: the first reserve holds fewer
+constexpr int kAnyCardReserveLimit = 5; // reserve rule 13: the first reserve holds fewer
+constexpr int kFoundationRunLimit = 52; // rule 20 foundations hold at most one deck
 
 int TopOrEmpty(const Table& table, PileIndex pile) {
     return table.Empty(pile) ? kEmptyTop : table.Top(pile);
@@ -27,7 +27,8 @@ bool AceOrBelowTableauTop(const GameState& s, int card) {
         PileIndex p = TableauPile(n);
         if (s.table.Empty(p)) continue;
         int top = s.table.Top(p);
-        if (CardSuit(top) == CardSuit(card) && (CardRank(top) > CardRank(card) || CardRank(top) == kAce))
+        if (CardSuit(top) == CardSuit(card) &&
+            (CardRank(top) > CardRank(card) || CardRank(top) == kAce))
             return true;
     }
     return false;
@@ -54,7 +55,8 @@ bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) 
     const int count = s.table.Size(f);
     if (rule == kQueenOnlyToEmpty) return CardRank(card) == kQueen && count == 0;
     if (rule == kAceOrBelowTableauTop) return AceOrBelowTableauTop(s, card);
-    const bool capacityExempt = rule == kUpAnySuitAroundTheCorner || rule == kSuitUpThenKingThenDown;
+    const bool capacityExempt =
+        rule == kUpAnySuitAroundTheCorner || rule == kSuitUpThenKingThenDown;
     if (!capacityExempt && count >= s.P(param::kFoundationCapacity)) return false;
     if (rule == kUpAnySuitAroundTheCorner && count >= kFoundationRunLimit) return false;
     BuildQuery q;
@@ -72,7 +74,8 @@ bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) 
 
 bool CanPlaceOnTableau(const GameState& s, int n, int card, EventSink& sink) {
     const PileIndex p = TableauPile(n);
-    if (!s.table.Empty(p) && s.table.Top(p) != kNoCard && !s.table.FaceUp(s.table.Top(p))) return false;
+    if (!s.table.Empty(p) && s.table.Top(p) != kNoCard && !s.table.FaceUp(s.table.Top(p)))
+        return false;
     BuildQuery q = TableauQuery(s, n);
     q.top = TopOrEmpty(s.table, p);
     q.card = card;
@@ -90,22 +93,30 @@ bool CanPlaceOnReserve(const GameState& s, int k, int card) {
     const bool empty = s.table.Empty(ReservePile(k));
     const int firstReserveSize = s.table.Size(ReservePile(0));
     switch (s.P(param::kReserveRule + k)) {
-    case kReserveClosed: return false;
+    case kReserveClosed:
+        return false;
     case kReserveKingsWhileFirstShort:
         return CardRank(card) == kKing && single && firstReserveSize < kKingsReserveLimit;
-    case kReserveAnyWhileFirstShort: return single && firstReserveSize < kAnyCardReserveLimit;
-    case kReserveCourtCardsToEmpty: return IsCourtCard(card) && single && empty;
-    default: return single && empty;
+    case kReserveAnyWhileFirstShort:
+        return single && firstReserveSize < kAnyCardReserveLimit;
+    case kReserveCourtCardsToEmpty:
+        return IsCourtCard(card) && single && empty;
+    default:
+        return single && empty;
     }
 }
 
 bool CanPlaceOnPile(const GameState& s, int card, PileIndex target, EventSink& sink) {
     const int n = NumberInGroup(target);
     switch (KindOfPile(target)) {
-    case PileKind::Foundation: return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, card, sink);
-    case PileKind::Tableau: return n < s.TableauCount() && CanPlaceOnTableau(s, n, card, sink);
-    case PileKind::Reserve: return n < s.ReserveCount() && CanPlaceOnReserve(s, n, card);
-    default: return false;
+    case PileKind::Foundation:
+        return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, card, sink);
+    case PileKind::Tableau:
+        return n < s.TableauCount() && CanPlaceOnTableau(s, n, card, sink);
+    case PileKind::Reserve:
+        return n < s.ReserveCount() && CanPlaceOnReserve(s, n, card);
+    default:
+        return false;
     }
 }
 
@@ -155,8 +166,10 @@ int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
     case kRunFreeCellsAndSpaces:
         if (spaces == 0) return freeCells + 1;
         return toEmptyTableau ? freeCells + spaces : freeCells + spaces + 1;
-    case kRunFreeCellsOrSpaces: return spaces == 0 ? freeCells + 1 : freeCells + spaces;
-    default: return std::max(spaces, 1);
+    case kRunFreeCellsOrSpaces:
+        return spaces == 0 ? freeCells + 1 : freeCells + spaces;
+    default:
+        return std::max(spaces, 1);
     }
 }
 
@@ -169,7 +182,8 @@ bool RunSizeAllowed(GameState& s, int card, bool toEmptyTableau) {
 
 bool OpeningRestrictionAllows(const GameState& s, int card, PileIndex target) {
     if (s.P(param::kOpeningRestriction) != kOpeningRestrictionOn || s.actionsDone != 0) return true;
-    return IsTableauLocation(LocateCard(s.table, card)) && KindOfPile(target) == PileKind::Foundation;
+    return IsTableauLocation(LocateCard(s.table, card)) &&
+           KindOfPile(target) == PileKind::Foundation;
 }
 
 } // namespace tablamor

@@ -46,9 +46,10 @@ bool RememberGameNumber(IniFile& config, std::string_view number) {
     return true;
 }
 
-GameSession::GameSession(Settings& settings, const GameFile& games, std::filesystem::path programDir,
-                         EventSink& sink, std::uint32_t seed)
-    : settings_(settings), games_(games), programDir_(std::move(programDir)), sink_(sink), rng_(seed) {}
+GameSession::GameSession(Settings& settings, const GameFile& games,
+                         std::filesystem::path programDir, EventSink& sink, std::uint32_t seed)
+    : settings_(settings), games_(games), programDir_(std::move(programDir)), sink_(sink),
+      rng_(seed) {}
 
 std::uint32_t GameSession::SeedFromClock() {
     return static_cast<std::uint32_t>(Clock::now().time_since_epoch().count());
@@ -102,7 +103,8 @@ bool GameSession::Deal(const GameNumber& number) {
     settings_.SetScore(state_.score);
     RefreshTitle();
     IniFile config = Config();
-    RememberGameNumber(config, number.Text()); // a configuration that cannot be written is no reason to stop
+    RememberGameNumber(
+        config, number.Text()); // a configuration that cannot be written is no reason to stop
     clockStarted_ = true;
     dealStart_ = Clock::now();
     sink_.DealReady();

@@ -56,7 +56,8 @@ BENCHMARK(BM_Deal104Cards)->Repetitions(9)->ReportAggregatesOnly(true);
 void BM_BuildDealArray104(benchmark::State& state) {
     const auto numbers = Numbers();
     std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(BuildDealArray(numbers[i++ % numbers.size()], kMaxCards));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildDealArray(numbers[i++ % numbers.size()], kMaxCards));
 }
 BENCHMARK(BM_BuildDealArray104)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -67,7 +68,8 @@ void BM_CanPlaceOnPile(benchmark::State& state) {
     std::vector<std::pair<int, PileIndex>> questions;
     for (int from = 0; from < 10; ++from)
         for (PileIndex to = FoundationPile(0); to < TableauPile(10); ++to)
-            if (to < FoundationPile(8) || to >= TableauPile(0)) questions.emplace_back(s.table.Top(TableauPile(from)), to);
+            if (to < FoundationPile(8) || to >= TableauPile(0))
+                questions.emplace_back(s.table.Top(TableauPile(from)), to);
     std::size_t i = 0;
     for (auto _ : state) {
         auto [card, to] = questions[i++ % questions.size()];

@@ -20,8 +20,10 @@ const GameNumber kOne = *GameNumber::Parse("1");
 
 // 52 cards, foundations building up in suit from the ace; nothing dealt.
 GameState Definition(int foundations) {
-    GameState s = MakeGame({{param::kCardCount, 52}, {param::kFoundationCount, foundations},
-                            {param::kTableauCount, 7}, {param::kReserveCount, 2}});
+    GameState s = MakeGame({{param::kCardCount, 52},
+                            {param::kFoundationCount, foundations},
+                            {param::kTableauCount, 7},
+                            {param::kReserveCount, 2}});
     SetRange(s, param::kFoundationBase, kMaxFoundations, kAce);
     SetRange(s, param::kFoundationDirection, kMaxFoundations, kUp);
     SetRange(s, param::kFoundationRule, kMaxFoundations, kSameSuit);
@@ -48,9 +50,11 @@ void RunRows(const std::vector<Row>& rows) {
         GameState s = Definition(row.foundations);
         row.define(s);
         RecordingSink sink;
-        ASSERT_TRUE(DealGame(s, kOne, sink)) << row.name << ": " << (sink.messages.empty() ? "" : sink.messages[0]);
+        ASSERT_TRUE(DealGame(s, kOne, sink))
+            << row.name << ": " << (sink.messages.empty() ? "" : sink.messages[0]);
         for (const PileRow& p : row.piles)
-            EXPECT_EQ(s.table.SnapshotText(p.pile), p.snapshot) << row.name << ", " << PileName(p.pile);
+            EXPECT_EQ(s.table.SnapshotText(p.pile), p.snapshot)
+                << row.name << ", " << PileName(p.pile);
         EXPECT_EQ(s.score, row.score) << row.name;
         if (row.check) row.check(s);
     }
@@ -59,46 +63,91 @@ void RunRows(const std::vector<Row>& rows) {
 auto Start(std::initializer_list<int> codes) {
     return [codes](GameState& s) {
         int n = 0;
-        for (int c : codes) s.params[param::kFoundationStartCard + n++] = static_cast<std::int16_t>(c);
+        for (int c : codes)
+            s.params[param::kFoundationStartCard + n++] = static_cast<std::int16_t>(c);
     };
 }
 
 auto Bases(std::vector<int> expected) {
     return [expected](const GameState& s) {
         for (std::size_t n = 0; n < expected.size(); ++n)
-            EXPECT_EQ(s.P(param::kFoundationBase + static_cast<int>(n)), expected[n]) << "base of foundation " << n + 1;
+            EXPECT_EQ(s.P(param::kFoundationBase + static_cast<int>(n)), expected[n])
+                << "base of foundation " << n + 1;
     };
 }
 
 TEST(DealGame, FoundationStartCodes) {
     RunRows({
         {"0: none", 4, Start({0, 0, 0, 0}), {{FoundationPile(0), ""}}, -52},
-        {"91: the first card's rank in the following suits", 4, Start({91, 91, 91, 91}),
-         {{FoundationPile(0), "0011"}, {FoundationPile(1), "0141"}, {FoundationPile(2), "0271"}, {FoundationPile(3), "0401"}},
-         -32, Bases({1, 1, 1, 1})},
-        {"20: the first card; 92: empty, taking foundation 1's base", 4,
+        {"91: the first card's rank in the following suits",
+         4,
+         Start({91, 91, 91, 91}),
+         {{FoundationPile(0), "0011"},
+          {FoundationPile(1), "0141"},
+          {FoundationPile(2), "0271"},
+          {FoundationPile(3), "0401"}},
+         -32,
+         Bases({1, 1, 1, 1})},
+        {"20: the first card; 92: empty, taking foundation 1's base",
+         4,
          [](GameState& s) {
              SetRange(s, param::kFoundationBase, 2, 7);
              Start({20, 92})(s);
          },
-         {{FoundationPile(0), "0401"}, {FoundationPile(1), ""}}, -47, Bases({1, 1})},
-        {"93 and 94: the aces in suit order", 4, Start({93, 94, 93, 94}),
-         {{FoundationPile(0), "0011"}, {FoundationPile(1), "0141"}, {FoundationPile(2), "0271"}, {FoundationPile(3), "0401"}},
+         {{FoundationPile(0), "0401"}, {FoundationPile(1), ""}},
+         -47,
+         Bases({1, 1})},
+        {"93 and 94: the aces in suit order",
+         4,
+         Start({93, 94, 93, 94}),
+         {{FoundationPile(0), "0011"},
+          {FoundationPile(1), "0141"},
+          {FoundationPile(2), "0271"},
+          {FoundationPile(3), "0401"}},
          -32},
-        {"95: kings of the first deck, then its aces", 8, Start({95, 95, 95, 95, 95, 95, 95, 95}),
-         {{FoundationPile(0), "0131"}, {FoundationPile(3), "0521"}, {FoundationPile(4), "0011"}, {FoundationPile(7), "0401"}},
-         -12, Bases({13, 13, 13, 13, 1, 1, 1, 1})},
+        {"95: kings of the first deck, then its aces",
+         8,
+         Start({95, 95, 95, 95, 95, 95, 95, 95}),
+         {{FoundationPile(0), "0131"},
+          {FoundationPile(3), "0521"},
+          {FoundationPile(4), "0011"},
+          {FoundationPile(7), "0401"}},
+         -12,
+         Bases({13, 13, 13, 13, 1, 1, 1, 1})},
         {"96: none", 4, Start({96, 96}), {{FoundationPile(0), ""}, {FoundationPile(1), ""}}, -52},
-        {"55: the first card of rank 5", 4, Start({0, 55}), {{FoundationPile(1), "0181"}}, -47, Bases({1, 5})},
+        {"55: the first card of rank 5",
+         4,
+         Start({0, 55}),
+         {{FoundationPile(1), "0181"}},
+         -47,
+         Bases({1, 5})},
         {"152: card 52", 4, Start({152}), {{FoundationPile(0), "0521"}}, -47, Bases({13})},
-        {"5: rank 5 of the pile's suit", 4, Start({5, 5}), {{FoundationPile(0), "0051"}, {FoundationPile(1), "0181"}}, -42},
-        {"the start cards leave the deal array", 4,
+        {"5: rank 5 of the pile's suit",
+         4,
+         Start({5, 5}),
+         {{FoundationPile(0), "0051"}, {FoundationPile(1), "0181"}},
+         -42},
+        {"the start cards leave the deal array",
+         4,
          [](GameState& s) {
              Start({20})(s);
              s.params[param::kStockDealt] = 3;
          },
-         {{kStockPile, "004104310391"}}, -47},
+         {{kStockPile, "004104310391"}},
+         -47},
     });
+}
+
+TEST(DealGame, SuitMatesCountedRoundStayCards) {
+    // number 158 deals the king of spades first: its fourth suit-mate counted round is itself,
+    // never the no-card code 0
+    GameState s = Definition(4);
+    Start({91, 91, 91, 91})(s);
+    RecordingSink sink;
+    ASSERT_TRUE(DealGame(s, *GameNumber::Parse("158"), sink));
+    EXPECT_EQ(s.table.PileString(FoundationPile(0)), "013");
+    EXPECT_EQ(s.table.PileString(FoundationPile(3)), "052");
+    EXPECT_EQ(s.P(param::kFoundationBase + 3), kKing);
 }
 
 TEST(DealGame, LayoutInOrder) {
@@ -108,43 +157,87 @@ TEST(DealGame, LayoutInOrder) {
         };
     };
     RunRows({
-        {"the third pile's start card, code above 100", 4, set({{param::kThirdPileStartCard, 113}}),
-         {{kThirdPile, "0131"}}, -47},
-        {"the third pile's start card as a code", 4, set({{param::kThirdPileStartCard, 13}, {param::kStockDealt, 1}}),
-         {{kThirdPile, "0131"}, {kStockPile, "0401"}}, -47},
-        {"stock face up when the game says so", 4, set({{param::kStockDealt, 3}}), {{kStockPile, "040100410431"}}, -52},
-        {"stock face down", 4, set({{param::kStockDealt, 3}, {param::kStockFaceDown, 1}}), {{kStockPile, "040000400430"}}, -52},
-        {"stock, waste, tableau, third pile, reserves in that order", 4,
-         set({{param::kStockDealt, 1}, {param::kStockFaceDown, 1}, {param::kWasteDealt, 2}, {param::kTableauDealt + 1, 3},
-              {param::kTableauFaceUp + 1, 1}, {param::kThirdPileDealt, 2}, {param::kReserveDealt + 1, 2}}),
-         {{kStockPile, "0400"}, {kWastePile, "00410431"}, {TableauPile(1), "039001500061"},
-          {kThirdPile, "01610451"}, {ReservePile(1), "01810351"}},
+        {"the third pile's start card, code above 100",
+         4,
+         set({{param::kThirdPileStartCard, 113}}),
+         {{kThirdPile, "0131"}},
+         -47},
+        {"the third pile's start card as a code",
+         4,
+         set({{param::kThirdPileStartCard, 13}, {param::kStockDealt, 1}}),
+         {{kThirdPile, "0131"}, {kStockPile, "0401"}},
+         -47},
+        {"stock face up when the game says so",
+         4,
+         set({{param::kStockDealt, 3}}),
+         {{kStockPile, "040100410431"}},
+         -52},
+        {"stock face down",
+         4,
+         set({{param::kStockDealt, 3}, {param::kStockFaceDown, 1}}),
+         {{kStockPile, "040000400430"}},
+         -52},
+        {"stock, waste, tableau, third pile, reserves in that order",
+         4,
+         set({{param::kStockDealt, 1},
+              {param::kStockFaceDown, 1},
+              {param::kWasteDealt, 2},
+              {param::kTableauDealt + 1, 3},
+              {param::kTableauFaceUp + 1, 1},
+              {param::kThirdPileDealt, 2},
+              {param::kReserveDealt + 1, 2}}),
+         {{kStockPile, "0400"},
+          {kWastePile, "00410431"},
+          {TableauPile(1), "039001500061"},
+          {kThirdPile, "01610451"},
+          {ReservePile(1), "01810351"}},
          -42},
-        {"an alternating face-up count of -1 on seven cards", 4,
+        {"an alternating face-up count of -1 on seven cards",
+         4,
          set({{param::kTableauDealt, 7}, {param::kTableauFaceUp, -1}}),
-         {{TableauPile(0), "0401004004310390015100600161"}}, -52},
-        {"P[1]: a card to foundation 1 fixes every base", 4,
-         set({{param::kStockDealt, 3}, {param::kStockFaceDown, 1}, {param::kDealFoundationBaseCard, 1},
+         {{TableauPile(0), "0401004004310390015100600161"}},
+         -52},
+        {"P[1]: a card to foundation 1 fixes every base",
+         4,
+         set({{param::kStockDealt, 3},
+              {param::kStockFaceDown, 1},
+              {param::kDealFoundationBaseCard, 1},
               {param::kTableauEmptyFill, kFillBelowFoundationBase}}),
-         {{FoundationPile(0), "0391"}}, -47,
+         {{FoundationPile(0), "0391"}},
+         -47,
          [](const GameState& s) {
              Bases({13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13})(s);
              EXPECT_EQ(s.P(param::kTableauEmptyFill), 12) << "one below the new base";
          }},
-        {"91 empty-fill below the loaded base", 4, set({{param::kTableauEmptyFill + 3, kFillBelowFoundationBase}}),
-         {}, -52, [](const GameState& s) { EXPECT_EQ(s.P(param::kTableauEmptyFill + 3), 13); }},
-        {"P[10]: one more card to foundation 1", 4, set({{param::kStockDealt, 1}, {param::kDealFoundationCard, 1}}),
-         {{FoundationPile(0), "0041"}}, -47},
+        {"91 empty-fill below the loaded base",
+         4,
+         set({{param::kTableauEmptyFill + 3, kFillBelowFoundationBase}}),
+         {},
+         -52,
+         [](const GameState& s) { EXPECT_EQ(s.P(param::kTableauEmptyFill + 3), 13); }},
+        {"P[10]: one more card to foundation 1",
+         4,
+         set({{param::kStockDealt, 1}, {param::kDealFoundationCard, 1}}),
+         {{FoundationPile(0), "0041"}},
+         -47},
         {"P[30]: the score after the deal", 4, set({{param::kDealScore, 3}}), {}, -37},
-        {"special code 9 keeps no score", 4, set({{param::kSpecialCode, kSpecialUnscored}, {param::kFoundationStartCard, 20}}),
-         {{FoundationPile(0), "0401"}}, 0},
-        {"93: tableau cards gathered after the deal", 4,
+        {"special code 9 keeps no score",
+         4,
+         set({{param::kSpecialCode, kSpecialUnscored}, {param::kFoundationStartCard, 20}}),
+         {{FoundationPile(0), "0401"}},
+         0},
+        {"93: tableau cards gathered after the deal",
+         4,
          [](GameState& s) {
              Start({93, 93, 93, 93})(s);
              SetRange(s, param::kTableauDealt, 7, 1);
              SetRange(s, param::kTableauFaceUp, 7, 1);
          },
-         {{FoundationPile(1), "014101510161"}, {TableauPile(3), ""}, {TableauPile(5), ""}, {TableauPile(6), "0451"}}, -22},
+         {{FoundationPile(1), "014101510161"},
+          {TableauPile(3), ""},
+          {TableauPile(5), ""},
+          {TableauPile(6), "0451"}},
+         -22},
     });
 }
 
@@ -154,10 +247,14 @@ TEST(DealGame, RefusedDefinitionsLeaveTheStateAsItWas) {
         std::function<void(GameState&)> define;
         const char* message;
     } cases[] = {
-        {"60 cards", [](GameState& s) { s.params[param::kCardCount] = 60; }, "Error 01 - fnGameNumberCardsArray"},
-        {"103 cards", [](GameState& s) { s.params[param::kCardCount] = 103; }, "Error 01 - fnGameNumberCardsArray"},
-        {"no cards", [](GameState& s) { s.params[param::kCardCount] = 0; }, "Error 01 - fnGameNumberCardsArray"},
-        {"a negative count", [](GameState& s) { s.params[param::kCardCount] = -4; }, "Error 01 - fnGameNumberCardsArray"},
+        {"60 cards", [](GameState& s) { s.params[param::kCardCount] = 60; },
+         "Error 01 - fnGameNumberCardsArray"},
+        {"103 cards", [](GameState& s) { s.params[param::kCardCount] = 103; },
+         "Error 01 - fnGameNumberCardsArray"},
+        {"no cards", [](GameState& s) { s.params[param::kCardCount] = 0; },
+         "Error 01 - fnGameNumberCardsArray"},
+        {"a negative count", [](GameState& s) { s.params[param::kCardCount] = -4; },
+         "Error 01 - fnGameNumberCardsArray"},
         {"more cards than the game has",
          [](GameState& s) {
              s.params[param::kStockDealt] = 50;
@@ -172,16 +269,21 @@ TEST(DealGame, RefusedDefinitionsLeaveTheStateAsItWas) {
          "Cannot deal this game: Dest1 asks for 1 cards but only 0 are left."},
         {"a start card outside the game",
          [](GameState& s) { s.params[param::kFoundationStartCard + 3] = 50; },
-         "Cannot deal this game: Dest4 starts with card 089, which is not among the cards left to deal."},
+         "Cannot deal this game: Dest4 starts with card 089, which is not among the cards left to "
+         "deal."},
         {"one start card on two foundations",
-         [](GameState& s) { SetRange(s, param::kFoundationStartCard, 2, kStartCardCodeOffset + 1); },
-         "Cannot deal this game: Dest2 starts with card 001, which is not among the cards left to deal."},
+         [](GameState& s) {
+             SetRange(s, param::kFoundationStartCard, 2, kStartCardCodeOffset + 1);
+         },
+         "Cannot deal this game: Dest2 starts with card 001, which is not among the cards left to "
+         "deal."},
         {"the third pile's start card twice",
          [](GameState& s) {
              s.params[param::kFoundationStartCard] = 101;
              s.params[param::kThirdPileStartCard] = 101;
          },
-         "Cannot deal this game: Mazzo_Waste starts with card 001, which is not among the cards left to deal."},
+         "Cannot deal this game: Mazzo_Waste starts with card 001, which is not among the cards "
+         "left to deal."},
     };
     for (const Case& c : cases) {
         GameState s = Definition(4);
@@ -262,7 +364,8 @@ TEST(AfterDeal, GatherToOwnOrGroupedFoundations) {
         RecordingSink sink;
         deal::GatherToFoundations(s, sink);
         PileIndex where = s.table.PileOf(static_cast<Card>(c.card));
-        EXPECT_EQ(where, c.foundation < 0 ? TableauPile(c.pile) : FoundationPile(c.foundation)) << c.name;
+        EXPECT_EQ(where, c.foundation < 0 ? TableauPile(c.pile) : FoundationPile(c.foundation))
+            << c.name;
     }
 }
 
@@ -273,8 +376,10 @@ TEST(AfterDeal, AcesUpReplacedFromTheStock) {
     Put(s, kStockPile, {S(10), S(11)}, false);
     RecordingSink sink;
     deal::AcesUpReplacedFromStock(s, sink);
-    EXPECT_EQ(s.table.SnapshotText(TableauPile(1)), "0501") << "C(1) up, the stock's top card face up in its place";
-    EXPECT_EQ(s.table.PileString(TableauPile(0)), "044049") << "both aces up, one stock card for the first";
+    EXPECT_EQ(s.table.SnapshotText(TableauPile(1)), "0501")
+        << "C(1) up, the stock's top card face up in its place";
+    EXPECT_EQ(s.table.PileString(TableauPile(0)), "044049")
+        << "both aces up, one stock card for the first";
     // row by row: C(1) on row 0 goes up first
     EXPECT_EQ(s.table.PileString(FoundationPile(0)), "027");
     EXPECT_EQ(s.table.PileString(FoundationPile(1)), "001");
@@ -287,7 +392,8 @@ TEST(AfterDeal, KingsToTheBottom) {
     Put(s, TableauPile(0), {S(13), S(5), H(13), S(7), D(13)});
     Put(s, TableauPile(1), {S(5), C(13)});
     deal::KingsToBottom(s);
-    EXPECT_EQ(s.table.PileString(TableauPile(0)), "026013052044046") << "later kings below earlier ones";
+    EXPECT_EQ(s.table.PileString(TableauPile(0)), "026013052044046")
+        << "later kings below earlier ones";
     EXPECT_EQ(s.table.PileString(TableauPile(1)), "039044");
 }
 

@@ -18,8 +18,10 @@ constexpr int kH = HandGeometry::kHeight;
 // Four foundations in a row at the top, 100 pixels apart, four tableau piles 24 pixels below
 // them, two reserves to the right, the waste at the top left.
 GameState Game() {
-    GameState s = MakeGame({{param::kFoundationCount, 4}, {param::kTableauCount, 4},
-                            {param::kReserveCount, 2}, {param::kFoundationCapacity, 13},
+    GameState s = MakeGame({{param::kFoundationCount, 4},
+                            {param::kTableauCount, 4},
+                            {param::kReserveCount, 2},
+                            {param::kFoundationCapacity, 13},
                             {param::kRunSize, kRunAny}});
     SetRange(s, param::kFoundationBase, 4, kAce);
     SetRange(s, param::kFoundationDirection, 4, kUp);
@@ -38,7 +40,9 @@ HandGeometry Layout() {
     return g;
 }
 
-Rect CardAt(int x, int y, int cards = 1) { return Rect{x, y, kW, kH + (cards - 1) * 20}; }
+Rect CardAt(int x, int y, int cards = 1) {
+    return Rect{x, y, kW, kH + (cards - 1) * 20};
+}
 
 TEST(RectsMeet, CornersAndEdgeProbes) {
     const Rect target{100, 100, kW, kH};
@@ -56,7 +60,8 @@ TEST(RectsMeet, CornersAndEdgeProbes) {
         {"below the target", {100, 300, kW, kH}, false},
     };
     for (const Row& row : rows) {
-        Rect t = std::string(row.name).find("short") != std::string::npos ? Rect{100, 110, kW, 20} : target;
+        Rect t = std::string(row.name).find("short") != std::string::npos ? Rect{100, 110, kW, 20}
+                                                                          : target;
         EXPECT_EQ(RectsMeet(row.drop, t), row.meets) << row.name;
     }
 }
@@ -71,10 +76,14 @@ TEST(FindDropTargets, LargestOverlapFirstTiesByKindThenNumber) {
     } rows[] = {
         {"mostly over tableau 2", {340, 130, kW, kH}, {TableauPile(1), TableauPile(2)}},
         {"between two foundations, equal overlap: the higher number",
-         {250, 0, kW, kH}, {FoundationPile(1), FoundationPile(0)}},
+         {250, 0, kW, kH},
+         {FoundationPile(1), FoundationPile(0)}},
         {"over a foundation and a tableau pile equally: the foundation",
-         {200, 60, kW, kH}, {FoundationPile(0), TableauPile(0)}},
-        {"a run over both reserves: the larger area first", {700, 140, kW, 200}, {ReservePile(1), ReservePile(0)}},
+         {200, 60, kW, kH},
+         {FoundationPile(0), TableauPile(0)}},
+        {"a run over both reserves: the larger area first",
+         {700, 140, kW, 200},
+         {ReservePile(1), ReservePile(0)}},
         {"nowhere", {0, 600, kW, kH}, {}},
     };
     for (const Row& row : rows) {
@@ -134,7 +143,8 @@ TEST(TryDrop, IllegalDropChangesNothing) {
     RecordingSink sink;
     EXPECT_FALSE(TryDrop(s, D(9), CardAt(300, 120), std::nullopt, g, sink));
     EXPECT_FALSE(TryDrop(s, D(9), CardAt(300, 120), TableauPile(1), g, sink));
-    EXPECT_FALSE(TryDrop(s, D(9), CardAt(0, 600), TableauPile(0), g, sink)) << "the target is not met";
+    EXPECT_FALSE(TryDrop(s, D(9), CardAt(0, 600), TableauPile(0), g, sink))
+        << "the target is not met";
     EXPECT_EQ(s.table, before.table);
     EXPECT_TRUE(sink.moves.empty());
 }
@@ -187,7 +197,8 @@ TEST(TryMoveToPile, WasteTakesBuildsOnlyWhenTheGameSaysSo) {
         Put(s, kWastePile, {row.wasteTop});
         Put(s, TableauPile(0), {row.card});
         RecordingSink sink;
-        EXPECT_EQ(TryMoveToPile(s, row.card, CardAt(0, 0), kWastePile, false, g, sink), row.moved) << row.name;
+        EXPECT_EQ(TryMoveToPile(s, row.card, CardAt(0, 0), kWastePile, false, g, sink), row.moved)
+            << row.name;
         EXPECT_EQ(s.table.Top(kWastePile), row.moved ? row.card : row.wasteTop) << row.name;
     }
 }
@@ -205,7 +216,8 @@ TEST(SendToFoundation, FirstFoundationThatTakesIt) {
     EXPECT_EQ(s.table.Top(FoundationPile(0)), H(2));
     EXPECT_TRUE(SendToFoundation(s, S(1), true, false, g, sink));
     EXPECT_EQ(s.table.Top(FoundationPile(1)), S(1)) << "the first empty foundation";
-    EXPECT_FALSE(SendToFoundation(s, S(5), false, true, g, sink)) << "a face-down card is never sent";
+    EXPECT_FALSE(SendToFoundation(s, S(5), false, true, g, sink))
+        << "a face-down card is never sent";
     EXPECT_FALSE(SendToFoundation(s, S(7), true, false, g, sink));
     EXPECT_TRUE(SendToFoundation(s, S(7), false, true, g, sink)) << "to a free reserve";
     EXPECT_EQ(s.table.Top(ReservePile(0)), S(7));
@@ -221,7 +233,8 @@ TEST(SendToFoundation, AutomaticSendLeavesTheFirstSharedRankToThePlayer) {
     EXPECT_FALSE(SendToFoundation(s, S(6), true, false, g, sink));
     EXPECT_TRUE(SendToFoundation(s, S(6), false, false, g, sink));
     Put(s, TableauPile(1), {H(6)});
-    EXPECT_TRUE(SendToFoundation(s, H(6), true, false, g, sink)) << "once one foundation is started";
+    EXPECT_TRUE(SendToFoundation(s, H(6), true, false, g, sink))
+        << "once one foundation is started";
     EXPECT_EQ(s.table.Top(FoundationPile(1)), H(6));
 }
 

@@ -16,8 +16,10 @@ using namespace code;
 // Four ace-based foundations building up in suit to 13 cards; four tableau piles building down
 // in alternating colours, kings into spaces; two reserves (free cells).
 GameState SmallGame() {
-    GameState s = MakeGame({{param::kFoundationCount, 4}, {param::kTableauCount, 4},
-                            {param::kReserveCount, 2}, {param::kFoundationCapacity, 13},
+    GameState s = MakeGame({{param::kFoundationCount, 4},
+                            {param::kTableauCount, 4},
+                            {param::kReserveCount, 2},
+                            {param::kFoundationCapacity, 13},
                             {param::kRunSize, kRunAny}});
     SetRange(s, param::kFoundationBase, 4, kAce);
     SetRange(s, param::kFoundationDirection, 4, kUp);
@@ -45,7 +47,8 @@ void RunRows(const std::vector<Row>& rows) {
 }
 
 auto OnFoundation(int n, int card) {
-    return [=](const GameState& s, EventSink& sink) { return CanPlaceOnFoundation(s, n, card, sink); };
+    return
+        [=](const GameState& s, EventSink& sink) { return CanPlaceOnFoundation(s, n, card, sink); };
 }
 auto OnTableau(int n, int card) {
     return [=](const GameState& s, EventSink& sink) { return CanPlaceOnTableau(s, n, card, sink); };
@@ -66,25 +69,54 @@ TEST(CanPlace, Foundations) {
         };
     };
     auto fullSuit = [](GameState& s) {
-        for (int r = 1; r <= 13; ++r) s.table.Append(FoundationPile(0), static_cast<Card>(H(r)), true);
+        for (int r = 1; r <= 13; ++r)
+            s.table.Append(FoundationPile(0), static_cast<Card>(H(r)), true);
     };
     RunRows({
         {"an ace onto an empty foundation", Nothing(), OnFoundation(0, S(1)), true},
         {"a run is never taken, even when its card fits", run, OnFoundation(0, S(1)), false},
-        {"one up in suit", [](GameState& s) { Put(s, FoundationPile(0), {H(1)}); }, OnFoundation(0, H(2)), true},
+        {"one up in suit", [](GameState& s) { Put(s, FoundationPile(0), {H(1)}); },
+         OnFoundation(0, H(2)), true},
         {"no ace on a full ace-based suit", fullSuit, OnFoundation(0, Second(H(1))), false},
-        {"rule 10: a queen onto an empty foundation", rule(kQueenOnlyToEmpty, {}), OnFoundation(0, S(12)), true},
-        {"rule 10: a queen onto a card", rule(kQueenOnlyToEmpty, {S(11)}), OnFoundation(0, S(12)), false},
+        {"rule 10: a queen onto an empty foundation", rule(kQueenOnlyToEmpty, {}),
+         OnFoundation(0, S(12)), true},
+        {"rule 10: a queen onto a card", rule(kQueenOnlyToEmpty, {S(11)}), OnFoundation(0, S(12)),
+         false},
         {"rule 10: no other card", rule(kQueenOnlyToEmpty, {}), OnFoundation(0, S(11)), false},
-        {"rule 22: an ace always", rule(kAceOrBelowTableauTop, {H(9)}), OnFoundation(0, S(1)), true},
-        {"rule 22: below a tableau top of its suit", [=](GameState& s) { rule(kAceOrBelowTableauTop, {})(s); Put(s, TableauPile(2), {S(9)}); }, OnFoundation(0, S(5)), true},
-        {"rule 22: below a tableau ace of its suit", [=](GameState& s) { rule(kAceOrBelowTableauTop, {})(s); Put(s, TableauPile(2), {S(1)}); }, OnFoundation(0, S(5)), true},
-        {"rule 22: not above the tableau top", [=](GameState& s) { rule(kAceOrBelowTableauTop, {})(s); Put(s, TableauPile(2), {S(4)}); }, OnFoundation(0, S(5)), false},
-        {"rule 20: past the capacity", [=](GameState& s) { fullSuit(s); s.params[param::kFoundationRule] = kUpAnySuitAroundTheCorner; }, OnFoundation(0, S(1)), true},
-        {"rule 20: never a second deck", [=](GameState& s) {
+        {"rule 22: an ace always", rule(kAceOrBelowTableauTop, {H(9)}), OnFoundation(0, S(1)),
+         true},
+        {"rule 22: below a tableau top of its suit",
+         [=](GameState& s) {
+             rule(kAceOrBelowTableauTop, {})(s);
+             Put(s, TableauPile(2), {S(9)});
+         },
+         OnFoundation(0, S(5)), true},
+        {"rule 22: below a tableau ace of its suit",
+         [=](GameState& s) {
+             rule(kAceOrBelowTableauTop, {})(s);
+             Put(s, TableauPile(2), {S(1)});
+         },
+         OnFoundation(0, S(5)), true},
+        {"rule 22: not above the tableau top",
+         [=](GameState& s) {
+             rule(kAceOrBelowTableauTop, {})(s);
+             Put(s, TableauPile(2), {S(4)});
+         },
+         OnFoundation(0, S(5)), false},
+        {"rule 20: past the capacity",
+         [=](GameState& s) {
+             fullSuit(s);
              s.params[param::kFoundationRule] = kUpAnySuitAroundTheCorner;
-             for (int k = 0; k < 52; ++k) s.table.Append(FoundationPile(0), static_cast<Card>(Second(H(1)) + k % 52 % 13), true);
-         }, OnFoundation(0, S(1)), false},
+         },
+         OnFoundation(0, S(1)), true},
+        {"rule 20: never a second deck",
+         [=](GameState& s) {
+             s.params[param::kFoundationRule] = kUpAnySuitAroundTheCorner;
+             for (int k = 0; k < 52; ++k)
+                 s.table.Append(FoundationPile(0), static_cast<Card>(Second(H(1)) + k % 52 % 13),
+                                true);
+         },
+         OnFoundation(0, S(1)), false},
     });
 }
 
@@ -97,15 +129,19 @@ TEST(CanPlace, Tableau) {
         {"not onto a face-down card", pile(0, {S(9)}, false), OnTableau(0, H(8)), false},
         {"a king into a space", Nothing(), OnTableau(0, S(13)), true},
         {"only a king into a space", Nothing(), OnTableau(0, S(12)), false},
-        {"a run back on its own pile", [](GameState& s) {
+        {"a run back on its own pile",
+         [](GameState& s) {
              Put(s, TableauPile(0), {S(9), H(8)});
              s.move = {H(8), H(8), false};
-         }, OnTableau(0, H(8)), false},
-        {"a run is refused on the pile whose top is the run's top", [](GameState& s) {
+         },
+         OnTableau(0, H(8)), false},
+        {"a run is refused on the pile whose top is the run's top",
+         [](GameState& s) {
              Put(s, TableauPile(1), {S(10), H(9), S(8)});
              Put(s, TableauPile(0), {C(9)});
              s.move = {H(9), C(9), false};
-         }, OnTableau(0, H(8)), false},
+         },
+         OnTableau(0, H(8)), false},
     });
 }
 
@@ -113,7 +149,8 @@ TEST(CanPlace, Reserves) {
     auto rule = [](int code, int firstReserveCards) {
         return [=](GameState& s) {
             s.params[param::kReserveRule + 1] = static_cast<std::int16_t>(code);
-            for (int k = 0; k < firstReserveCards; ++k) s.table.Append(ReservePile(0), static_cast<Card>(C(k + 1)), true);
+            for (int k = 0; k < firstReserveCards; ++k)
+                s.table.Append(ReservePile(0), static_cast<Card>(C(k + 1)), true);
         };
     };
     auto run = [](GameState& s) { s.move.singleCard = false; };
@@ -121,10 +158,14 @@ TEST(CanPlace, Reserves) {
         {"4: nothing", rule(kReserveClosed, 0), OnReserve(1, S(13)), false},
         {"8: a king", rule(kReserveKingsWhileFirstShort, 2), OnReserve(1, S(13)), true},
         {"8: not a queen", rule(kReserveKingsWhileFirstShort, 0), OnReserve(1, S(12)), false},
-        {"8: no king once the first reserve holds 3", rule(kReserveKingsWhileFirstShort, 3), OnReserve(1, S(13)), false},
-        {"13: any card while the first reserve holds 4", rule(kReserveAnyWhileFirstShort, 4), OnReserve(1, S(2)), true},
-        {"13: nothing once it holds 5", rule(kReserveAnyWhileFirstShort, 5), OnReserve(1, S(2)), false},
-        {"9: a court card onto an empty reserve", rule(kReserveCourtCardsToEmpty, 0), OnReserve(1, S(11)), true},
+        {"8: no king once the first reserve holds 3", rule(kReserveKingsWhileFirstShort, 3),
+         OnReserve(1, S(13)), false},
+        {"13: any card while the first reserve holds 4", rule(kReserveAnyWhileFirstShort, 4),
+         OnReserve(1, S(2)), true},
+        {"13: nothing once it holds 5", rule(kReserveAnyWhileFirstShort, 5), OnReserve(1, S(2)),
+         false},
+        {"9: a court card onto an empty reserve", rule(kReserveCourtCardsToEmpty, 0),
+         OnReserve(1, S(11)), true},
         {"9: not a ten", rule(kReserveCourtCardsToEmpty, 0), OnReserve(1, S(10)), false},
         {"other: any single card onto an empty reserve", rule(0, 3), OnReserve(1, S(2)), true},
         {"other: not onto a card", rule(0, 3), OnReserve(0, S(2)), false},
@@ -163,8 +204,10 @@ TEST(RunSize, LargestRunByCode) {
         {"-12: one card", kRunKingLed, 0, 0, 1, S(9), false, true},
         {"-5: no spaces, free cells + 1", kRunFreeCellsAndSpaces, 2, 0, 3, S(9), false, true},
         {"-5: no spaces, not more", kRunFreeCellsAndSpaces, 2, 0, 4, S(9), false, false},
-        {"-5: picking up 4 with 2 cells and a space", kRunFreeCellsAndSpaces, 2, 1, 4, S(9), false, true},
-        {"-5: picking up 5 with 2 cells and a space", kRunFreeCellsAndSpaces, 2, 1, 5, S(9), false, false},
+        {"-5: picking up 4 with 2 cells and a space", kRunFreeCellsAndSpaces, 2, 1, 4, S(9), false,
+         true},
+        {"-5: picking up 5 with 2 cells and a space", kRunFreeCellsAndSpaces, 2, 1, 5, S(9), false,
+         false},
         {"-5: dropping 3 on the one space", kRunFreeCellsAndSpaces, 2, 1, 3, S(9), true, true},
         {"-5: dropping 4 on the one space", kRunFreeCellsAndSpaces, 2, 1, 4, S(9), true, false},
         {"-6: cells and spaces", kRunFreeCellsOrSpaces, 1, 2, 3, S(9), false, true},
@@ -184,7 +227,8 @@ TEST(RunSize, LargestRunByCode) {
         for (int n = c.emptyTableaus; n < 3; ++n) Put(s, TableauPile(n), {D(5 + n)});
         PileIndex runPile = TableauPile(3);
         s.table.Append(runPile, static_cast<Card>(c.runBottom), true);
-        for (int k = 1; k < c.runLength; ++k) s.table.Append(runPile, static_cast<Card>(C(k)), true);
+        for (int k = 1; k < c.runLength; ++k)
+            s.table.Append(runPile, static_cast<Card>(C(k)), true);
         EXPECT_EQ(RunSizeAllowed(s, c.runBottom, c.toEmpty), c.expected) << c.name;
         EXPECT_EQ(s.move.runTop, s.table.Top(runPile)) << c.name;
     }
@@ -218,7 +262,11 @@ TEST(IsBuiltRun, CheckModes) {
         {"pile rule: broken colour", kRunCheckPileRule, {S(10), C(9), S(8)}, S(10), false},
         {"pile rule: from the middle", kRunCheckPileRule, {C(4), S(10), H(9)}, S(10), true},
         {"same suit: in suit", kRunCheckSameSuit, {S(10), S(9), S(8)}, S(10), true},
-        {"same suit: alternating is not enough", kRunCheckSameSuit, {S(10), H(9), S(8)}, S(10), false},
+        {"same suit: alternating is not enough",
+         kRunCheckSameSuit,
+         {S(10), H(9), S(8)},
+         S(10),
+         false},
         {"no check: anything", 0, {S(2), H(9), S(8)}, S(2), true},
         {"a card not on the pile", kRunCheckPileRule, {S(10)}, H(3), false},
     };

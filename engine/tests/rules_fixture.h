@@ -13,11 +13,21 @@
 
 namespace tablamor::test {
 
-constexpr int H(int rank) { return rank; }
-constexpr int D(int rank) { return 13 + rank; }
-constexpr int C(int rank) { return 26 + rank; }
-constexpr int S(int rank) { return 39 + rank; }
-constexpr int Second(int card) { return card + kDeckSize; }
+constexpr int H(int rank) {
+    return rank;
+}
+constexpr int D(int rank) {
+    return 13 + rank;
+}
+constexpr int C(int rank) {
+    return 26 + rank;
+}
+constexpr int S(int rank) {
+    return 39 + rank;
+}
+constexpr int Second(int card) {
+    return card + kDeckSize;
+}
 
 // A game from (parameter, value) pairs; every other parameter 0.
 inline GameState MakeGame(std::initializer_list<std::pair<int, int>> values) {
@@ -32,7 +42,8 @@ inline void SetRange(GameState& s, int first, int count, int value) {
 }
 
 // Replaces a pile's content, bottom card first, every card with the given face.
-inline void Put(GameState& s, PileIndex pile, std::initializer_list<int> cards, bool faceUp = true) {
+inline void Put(GameState& s, PileIndex pile, std::initializer_list<int> cards,
+                bool faceUp = true) {
     s.table.Truncate(pile, 0);
     for (int c : cards) s.table.Append(pile, static_cast<Card>(c), faceUp);
 }
@@ -43,7 +54,9 @@ public:
         PileIndex from, to;
         int count;
     };
-    void CardsMoved(PileIndex from, PileIndex to, int count) override { moves.push_back({from, to, count}); }
+    void CardsMoved(PileIndex from, PileIndex to, int count) override {
+        moves.push_back({from, to, count});
+    }
     void Message(std::string_view text) override { messages.emplace_back(text); }
     void TitleChanged(std::string_view title) override { titles.emplace_back(title); }
     void GameSetUp() override { ++setUps; }

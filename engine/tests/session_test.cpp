@@ -29,13 +29,16 @@ class Session : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("tablamor-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ("tablamor-session-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         // game 1: the first card starts foundation 1, tableau pile 1's empty-fill is one below it
-        GameDefinition one = Game(1, {{param::kCardCount, 52}, {param::kFoundationCount, 2},
-                                      {param::kTableauCount, 1}, {param::kStockDealt, 51},
+        GameDefinition one = Game(1, {{param::kCardCount, 52},
+                                      {param::kFoundationCount, 2},
+                                      {param::kTableauCount, 1},
+                                      {param::kStockDealt, 51},
                                       {param::kFoundationStartCard, kStartFirstCard},
                                       {param::kFoundationStartCard + 1, kStartEmptySharedBase},
                                       {param::kTableauEmptyFill, kFillBelowFoundationBase}});
@@ -140,7 +143,8 @@ TEST(RecentGameNumbers, NewestFirstNoRepeatsAtMostTwenty) {
         // numbers 21 (newest) down to 2 already remembered
         std::ofstream file(dir / "CFG.DAT");
         file << "[Other]\nKey=1\n[Game_Numbers]\n";
-        for (int k = 1; k <= 20; ++k) file << "Game0" << (k < 10 ? "0" : "") << k << "=" << 22 - k << "\n";
+        for (int k = 1; k <= 20; ++k)
+            file << "Game0" << (k < 10 ? "0" : "") << k << "=" << 22 - k << "\n";
     }
     IniFile config(dir / "CFG.DAT");
     ASSERT_TRUE(RememberGameNumber(config, "22"));
@@ -156,11 +160,6 @@ TEST(RecentGameNumbers, NewestFirstNoRepeatsAtMostTwenty) {
     EXPECT_EQ(config.ReadString("Game_Numbers", "Game020"), "3");
     EXPECT_EQ(config.ReadString("Other", "Key"), "1");
     std::filesystem::remove_all(dir);
-}
-
-TEST(Title, GameNameAndNumber) {
-    EXPECT_EQ(TitleText("Klondike", "0000000000001"), "Tablamor [Klondike]  [0000000000001]");
-    EXPECT_EQ(TitleText("Klondike", ""), "Tablamor [Klondike]");
 }
 
 } // namespace

@@ -18,7 +18,8 @@ namespace {
 
 std::vector<GameDefinition> ShippedGames() {
     std::vector<GameDefinition> games;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(TABLAMOR_SOURCE_DIR) / "games")) {
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::path(TABLAMOR_SOURCE_DIR) / "games")) {
         if (entry.path().extension() != ".game") continue;
         std::ifstream in(entry.path());
         std::stringstream text;
@@ -62,7 +63,8 @@ CliRun Cli(const std::string& args) {
     CliRun run{-1, {}};
     if (!pipe) return run;
     std::array<char, 4096> buffer{};
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+        run.out.append(buffer.data(), n);
     int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -71,12 +73,14 @@ CliRun Cli(const std::string& args) {
 TEST(Cli, DealArray) {
     CliRun golden = Cli("deal-array --number 1 --cards 52");
     EXPECT_EQ(golden.status, 0);
-    EXPECT_EQ(golden.out,
-              "040 004 043 039 015 006 016 045 018 035 034 007 049 011 025 024 026 027 046 030 048 010 "
-              "012 032 021 002 041 003 042 005 014 044 017 013 033 009 019 023 052 022 037 038 051 028 "
-              "008 029 047 031 020 050 036 001\n");
+    EXPECT_EQ(
+        golden.out,
+        "040 004 043 039 015 006 016 045 018 035 034 007 049 011 025 024 026 027 046 030 048 010 "
+        "012 032 021 002 041 003 042 005 014 044 017 013 033 009 019 023 052 022 037 038 051 028 "
+        "008 029 047 031 020 050 036 001\n");
     CliRun cut = Cli("deal-array --number 991234567890123 --cards 104");
-    EXPECT_EQ(cut.out, Cli("deal-array --number 1234567890123 --cards 104").out) << "the last 13 digits count";
+    EXPECT_EQ(cut.out, Cli("deal-array --number 1234567890123 --cards 104").out)
+        << "the last 13 digits count";
     EXPECT_EQ(std::count(cut.out.begin(), cut.out.end(), ' '), 103);
     for (const char* bad : {"--number 12x4 --cards 52", "--number 1 --cards 60", "--cards 52"}) {
         CliRun r = Cli(std::string("deal-array ") + bad);
@@ -94,8 +98,11 @@ TEST(Cli, ShowTheDealtTable) {
     while (std::getline(lines, line)) all.push_back(line);
     ASSERT_EQ(all.size(), 54u);
     for (PileIndex p = 0; p < kPileCount; ++p)
-        EXPECT_EQ(all[static_cast<std::size_t>(p)].substr(0, PileName(p).size() + 1), PileName(p) + " ");
-    EXPECT_EQ(all[0], "Mazzo 040000400430039001500060016004500180035003400070049001100250024002600270046003000480010001200320");
+        EXPECT_EQ(all[static_cast<std::size_t>(p)].substr(0, PileName(p).size() + 1),
+                  PileName(p) + " ");
+    EXPECT_EQ(all[0], "Mazzo "
+                      "0400004004300390015000600160045001800350034000700490011002500240026002700460"
+                      "03000480010001200320");
     EXPECT_EQ(all[1], "Mazzo_Vis -");
     EXPECT_EQ(all[19], "Fila1 0211");
     EXPECT_EQ(all[20], "Fila2 00200411");

@@ -24,7 +24,8 @@ GameNumber RequireGameNumber(Options& options) {
     std::string text = options.Require("number");
     auto number = GameNumber::Parse(text);
     if (!number)
-        throw CliError{"game number '" + text + "' must be decimal digits (at most the last 13 are used)"};
+        throw CliError{"game number '" + text +
+                       "' must be decimal digits (at most the last 13 are used)"};
     return *number;
 }
 
