@@ -30,6 +30,15 @@ public:
     virtual void Repaint() {}
     // Undo and redo became available or not.
     virtual void UndoControlsEnabled(bool /*undo*/, bool /*redo*/) {}
+
+    // The game lifecycle's window work. A game was set up: the card set for narrow screens, the
+    // card images, the pile positions and the layout, the autoplay controls.
+    virtual void GameSetUp() {}
+    // A deal lies on the table: card counter, table painting or the deal animation, score and
+    // clock labels, then the cursor back and the pause and quit commands enabled.
+    virtual void DealReady() {}
+    // The main window's caption changed.
+    virtual void TitleChanged(std::string_view /*title*/) {}
 };
 
 // A sink that ignores everything.

@@ -1,5 +1,6 @@
 #include "engine/game_loader.h"
 
+#include "engine/rule_codes.h"
 #include "records/custom_games.h"
 
 #include <algorithm>
@@ -15,10 +16,11 @@ bool ParseField(std::string_view s, int& value) {
     return !s.empty() && ec == std::errc() && end == s.data() + s.size();
 }
 
-// Empty-fill codes the override's seventh character selects.
-constexpr int kFillBelowBase = 91;
-constexpr int kFillNothing = -1;
-constexpr int kFillAnyCard = 0;
+// Empty-fill codes the override's seventh character selects: one rank below the foundations'
+// base, any card, and 0 (a rank no card has: nothing, unless the foundations' base is -1).
+constexpr int kFillBelowBase = code::kFillBelowFoundationBase;
+constexpr int kFillAnyCard = code::kBaseAnyCard;
+constexpr int kFillRankZero = 0;
 
 } // namespace
 
@@ -33,8 +35,8 @@ void ApplyCustomOverrides(GameParams& p, std::string_view overrides) {
     int fill = 0;
     switch (overrides[6]) {
     case '1': fill = kFillBelowBase; break;
-    case '2': fill = kFillNothing; break;
-    case '3': fill = kFillAnyCard; break;
+    case '2': fill = kFillAnyCard; break;
+    case '3': fill = kFillRankZero; break;
     default: return;
     }
     int tableaus = std::min<int>(p[param::kTableauCount], kMaxTableaus);

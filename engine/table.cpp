@@ -165,6 +165,16 @@ bool Table::SetPileString(PileIndex pile, std::string_view text) {
     return Assign(pile, std::span<const Card>(cards.data(), n));
 }
 
+std::string Table::SnapshotText(PileIndex pile) const {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(Size(pile)) * 4);
+    for (Card c : Pile(pile)) {
+        text += CardCodeText(c);
+        text += c != kNoCard && FaceUp(c) ? '1' : '0';
+    }
+    return text;
+}
+
 std::string Table::CardTableLine(int card) const {
     std::string line = CardImageName(card);
     line.resize(15, ' ');

@@ -85,6 +85,9 @@ public:
     std::string PileString(PileIndex pile) const;
     bool SetPileString(PileIndex pile, std::string_view text);
     std::string CardTableLine(int card) const;
+    // A pile as the undo snapshots write it: per card its three-digit code and its face flag
+    // ("0401" the king of spades face up), "0000" for a gap; empty for an empty pile.
+    std::string SnapshotText(PileIndex pile) const;
 
     // A compact form for histories: slot count, the 53 pile sizes, the used slots and the face
     // flags (under 200 bytes for two decks). `skipPile` (or -1) is stored empty. Unpack restores

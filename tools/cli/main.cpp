@@ -12,6 +12,8 @@ namespace tablamor::cli {
 int RunGames(Context&);
 int RunParams(Context&);
 int RunLayout(Context&);
+int RunDealArray(Context&);
+int RunShow(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -21,6 +23,13 @@ const std::vector<Command>& Commands() {
          "<pile> <x> <y> for every placed pile, in snapshot order, on a W x H window and screen "
          "below a 46-pixel toolbar (card size B unless given)",
          RunLayout},
+        {"deal-array", "--number N --cards 52|104",
+         "the deal array of a game number: three-digit card codes, slot 0 first, on one line",
+         RunDealArray},
+        {"show", "--game ID --number N",
+         "the table right after the deal: '<pile> <content>' for the 53 piles (per card its code "
+         "and face flag, 0000 a gap, - empty), then 'score <n>'",
+         RunShow},
     };
     return commands;
 }

@@ -1,0 +1,138 @@
+#include "engine/drop.h"
+
+#include "engine/actions.h"
+#include "engine/build_rules.h"
+#include "engine/placement.h"
+#include "engine/rule_codes.h"
+
+#include <algorithm>
+
+namespace tablamor {
+namespace {
+
+using namespace code;
+
+constexpr int kEdgeProbeStep = 50; // pixels between the points probed along an edge
+
+bool Within(int v, int low, int high) {
+    return v >= low && v <= high;
+}
+
+bool PointIn(const Rect& r, int x, int y) {
+    return Within(x, r.x, r.Right()) && Within(y, r.y, r.Bottom());
+}
+
+int KindRank(PileIndex pile) {
+    return static_cast<int>(KindOfPile(pile));
+}
+
+struct Candidate {
+    PileIndex pile;
+    int area;
+};
+
+// The waste takes a card of its top card's suit, one rank away, ace and king adjacent.
+bool WasteTakes(const GameState& s, int card) {
+    if (s.table.Empty(kWastePile) || s.P(param::kWasteBuild) != kWasteTakesBuilds) return false;
+    int top = s.table.Top(kWastePile);
+    if (CardSuit(top) != CardSuit(card)) return false;
+    int t = CardRank(top), m = CardRank(card);
+    return RankAbove(t) == m || RankBelow(t) == m;
+}
+
+} // namespace
+
+bool RectsMeet(const Rect& drop, const Rect& target) {
+    for (int x : {drop.x, drop.Right()})
+        for (int y : {drop.y, drop.Bottom()})
+            if (PointIn(target, x, y)) return true;
+    for (int x : {drop.x, drop.Right()}) {
+        if (!Within(x, target.x, target.Right())) continue;
+        for (int y = drop.y; y <= drop.Bottom(); y += kEdgeProbeStep)
+            if (Within(y, target.y, target.Bottom())) return true;
+    }
+    return false;
+}
+
+DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeometry& geometry) {
+    std::array<Candidate, kPileCount> found{};
+    int count = 0;
+    auto consider = [&](PileIndex pile) {
+        if (!geometry.Placed(pile)) return;
+        Rect r = geometry.TopCardRect(pile);
+        if (RectsMeet(drop, r))
+            found[static_cast<std::size_t>(count++)] = {pile, drop.OverlapArea(r)};
+    };
+    for (int n = 0; n < s.FoundationCount(); ++n) consider(FoundationPile(n));
+    if (s.P(param::kTableauFan) != kTableauFanNoDrops)
+        for (int n = 0; n < s.TableauCount(); ++n) consider(TableauPile(n));
+    for (int k = 0; k < s.ReserveCount(); ++k) consider(ReservePile(k));
+    if (s.P(param::kWasteNotTarget) != kWasteNeverTarget) consider(kWastePile);
+
+    std::sort(found.begin(), found.begin() + count, [](const Candidate& a, const Candidate& b) {
+        if (a.area != b.area) return a.area > b.area;
+        if (KindRank(a.pile) != KindRank(b.pile)) return KindRank(a.pile) > KindRank(b.pile);
+        return NumberInGroup(a.pile) > NumberInGroup(b.pile);
+    });
+    DropTargets targets;
+    targets.count = std::min(count, DropTargets::kMost);
+    for (int i = 0; i < targets.count; ++i)
+        targets.piles[static_cast<std::size_t>(i)] = found[static_cast<std::size_t>(i)].pile;
+    return targets;
+}
+
+bool TryMoveToPile(GameState& s, int card, const Rect& drop, PileIndex target, bool automatic,
+                   const PileGeometry& geometry, EventSink& sink) {
+    if (!geometry.Placed(target) || !RectsMeet(drop, geometry.TopCardRect(target))) return false;
+    s.move.singleCard = drop.height == geometry.CardHeight();
+    bool legal = target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
+    if (!legal) return false;
+    auto action = ActionForTarget(target, automatic);
+    // In a game that marks its tableau moves (special code 23) the undo history marks this step
+    // with 1; that history arrives with the undo issue.
+    return action && PerformAction(s, card, *action, sink);
+}
+
+bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> target,
+             const PileGeometry& geometry, EventSink& sink) {
+    DropTargets targets;
+    if (target) {
+        targets.piles[0] = *target;
+        targets.count = 1;
+    } else {
+        targets = FindDropTargets(s, drop, geometry);
+    }
+    for (int i = 0; i < targets.count; ++i) {
+        PileIndex pile = targets.piles[static_cast<std::size_t>(i)];
+        if (!OpeningRestrictionAllows(s, card, pile)) continue;
+        if (TryMoveToPile(s, card, drop, pile, false, geometry, sink)) return true;
+    }
+    return false;
+}
+
+bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
+                      const PileGeometry& geometry, EventSink& sink) {
+    if (card < 1 || card > kMaxCards || !s.table.FaceUp(card)) return false;
+    s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
+    bool sent = false;
+    auto tryPiles = [&](PileIndex first, int count) {
+        for (int i = 0; i < count && !sent; ++i) {
+            PileIndex pile = first + i;
+            if (geometry.Placed(pile))
+                sent = TryMoveToPile(s, card, geometry.TopCardRect(pile), pile, automatic, geometry,
+                                     sink);
+        }
+    };
+    bool choiceOfFirstCard = s.FoundationCount() > 0;
+    for (int n = 0; n < s.FoundationCount(); ++n)
+        choiceOfFirstCard = choiceOfFirstCard &&
+                            s.P(param::kFoundationBase + n) == kBaseSharedRank &&
+                            s.table.Empty(FoundationPile(n));
+    if (!(automatic && choiceOfFirstCard)) tryPiles(FoundationPile(0), s.FoundationCount());
+    if (!sent && alsoReserves) tryPiles(ReservePile(0), s.ReserveCount());
+    s.move.dragged = kNoCard;
+    s.move.runTop = kNoCard;
+    return sent;
+}
+
+} // namespace tablamor

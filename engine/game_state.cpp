@@ -1,0 +1,69 @@
+#include "engine/game_state.h"
+
+#include "engine/rule_codes.h"
+
+#include <algorithm>
+
+namespace tablamor {
+namespace {
+
+constexpr int kPointsPerCard = 5;
+
+int Clamp(int value, int most) {
+    return std::clamp(value, 0, most);
+}
+
+} // namespace
+
+int GameState::FoundationCount() const {
+    return Clamp(params[param::kFoundationCount], kMaxFoundations);
+}
+int GameState::TableauCount() const {
+    return Clamp(params[param::kTableauCount], kMaxTableaus);
+}
+int GameState::ReserveCount() const {
+    return Clamp(params[param::kReserveCount], kMaxReserves);
+}
+
+GameState NewGameState(const GameParams& loaded) {
+    GameState state;
+    state.params = loaded;
+    for (int n = 0; n < kMaxFoundations; ++n)
+        state.saved.foundationBase[static_cast<std::size_t>(n)] =
+            loaded[param::kFoundationBase + n];
+    for (int n = 0; n < kMaxTableaus; ++n)
+        state.saved.tableauEmptyFill[static_cast<std::size_t>(n)] =
+            loaded[param::kTableauEmptyFill + n];
+    return state;
+}
+
+void RestoreDealParams(GameState& state) {
+    for (int n = 0; n < kMaxFoundations; ++n)
+        state.params[param::kFoundationBase + n] =
+            state.saved.foundationBase[static_cast<std::size_t>(n)];
+    for (int n = 0; n < kMaxTableaus; ++n)
+        state.params[param::kTableauEmptyFill + n] =
+            state.saved.tableauEmptyFill[static_cast<std::size_t>(n)];
+}
+
+void ResetForDeal(GameState& state) {
+    RestoreDealParams(state);
+    state.table.ClearPiles();
+    state.score = 0;
+    state.passesUsed = 1;
+    state.actionsDone = 0;
+    state.stockPressed = false;
+    state.move = MoveContext{};
+    state.active = false;
+    state.won = false;
+}
+
+void AddScore(GameState& state, int cards, bool reset) {
+    if (!state.scoring || state.P(param::kSpecialCode) == code::kSpecialUnscored) return;
+    if (reset)
+        state.score = -state.CardCount();
+    else
+        state.score += kPointsPerCard * cards;
+}
+
+} // namespace tablamor

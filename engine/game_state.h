@@ -1,0 +1,71 @@
+#pragma once
+// The running state of one game as a single value: the parameters (as loaded, then partly
+// rewritten by each deal), the table, the score and the per-deal counters, and the context of the
+// move being judged. Rules, deals and moves are free functions over this value, so undo, hints
+// and a solver can copy it, compare it and try moves on the copy.
+#include "engine/game_number.h"
+#include "engine/params.h"
+#include "engine/table.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tablamor {
+
+// The parameters each deal rewrites, as loaded: the foundation base codes and the tableau
+// empty-fill codes. They are put back before every further deal of the same game.
+struct SavedDealParams {
+    std::array<std::int16_t, kMaxFoundations> foundationBase{};
+    std::array<std::int16_t, kMaxTableaus> tableauEmptyFill{};
+
+    bool operator==(const SavedDealParams&) const = default;
+};
+
+// What the rules know about the card or run being moved.
+struct MoveContext {
+    Card dragged = kNoCard; // the lifted card; for a run, its lowest card
+    Card runTop = kNoCard;  // top card of the lifted run; kNoCard during automatic moves
+    bool singleCard = true; // exactly one card is carried
+
+    bool operator==(const MoveContext&) const = default;
+};
+
+struct GameState {
+    GameParams params;
+    SavedDealParams saved;
+    Table table;
+    GameNumber number;
+
+    int score = 0;
+    bool scoring = true; // the scoring type is the running score ("01")
+    int passesUsed = 1;  // passes through the stock, 1 at the start of a deal
+    int actionsDone = 0; // actions carried out in this deal, counted up to 2
+    bool stockPressed = false;
+    MoveContext move;
+    bool active = false; // a deal is in play
+    bool won = false;
+
+    int P(int index) const { return params[index]; }
+    int FoundationCount() const;
+    int TableauCount() const;
+    int ReserveCount() const;
+    int CardCount() const { return params[param::kCardCount]; }
+
+    bool operator==(const GameState&) const = default;
+};
+
+// A state for a freshly loaded game: the parameters and their saved copy, an empty table.
+GameState NewGameState(const GameParams& loaded);
+
+// Puts back the saved foundation bases and tableau empty-fill codes.
+void RestoreDealParams(GameState& state);
+
+// Ready for a new deal: parameters put back, piles empty, counters and flags reset, score 0.
+void ResetForDeal(GameState& state);
+
+// The running score. `reset` sets it to minus the game's card count; otherwise it grows by five
+// for each of `cards`. Nothing happens when the game keeps no running score (special code 9, or
+// another scoring type).
+void AddScore(GameState& state, int cards, bool reset = false);
+
+} // namespace tablamor

@@ -1,0 +1,189 @@
+#include "engine/placement.h"
+
+#include "engine/build_rules.h"
+#include "engine/rule_codes.h"
+
+#include <algorithm>
+
+namespace tablamor {
+namespace {
+
+using namespace code;
+
+constexpr int kEmptyTop = -1;
+constexpr int kKingsReserveLimit = 3;   // reserve rule 8: the first reserve holds fewer
+constexpr int kAnyCardReserveLimit = 5; // reserve rule 13: the first reserve holds fewer
+constexpr int kFoundationRunLimit = 52; // rule 20 foundations hold at most one deck
+
+int TopOrEmpty(const Table& table, PileIndex pile) {
+    return table.Empty(pile) ? kEmptyTop : table.Top(pile);
+}
+
+// Rule 22: an ace always; another card when some tableau pile shows a higher card of its suit,
+// or an ace of its suit, on top.
+bool AceOrBelowTableauTop(const GameState& s, int card) {
+    if (CardRank(card) == kAce) return true;
+    for (int n = 0; n < s.TableauCount(); ++n) {
+        PileIndex p = TableauPile(n);
+        if (s.table.Empty(p)) continue;
+        int top = s.table.Top(p);
+        if (CardSuit(top) == CardSuit(card) &&
+            (CardRank(top) > CardRank(card) || CardRank(top) == kAce))
+            return true;
+    }
+    return false;
+}
+
+BuildQuery TableauQuery(const GameState& s, int n) {
+    BuildQuery q;
+    q.base = s.P(param::kTableauEmptyFill + n);
+    q.stop = s.P(param::kFoundationBase);
+    q.direction = s.P(param::kTableauDirection + n);
+    q.rule = s.P(param::kTableauRule + n);
+    q.wrap = false;
+    q.pastBase = s.P(param::kTableauPastBase + n) > 0;
+    q.pile = n;
+    return q;
+}
+
+} // namespace
+
+bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) {
+    if (!s.move.singleCard) return false;
+    const PileIndex f = FoundationPile(n);
+    const int rule = s.P(param::kFoundationRule + n);
+    const int count = s.table.Size(f);
+    if (rule == kQueenOnlyToEmpty) return CardRank(card) == kQueen && count == 0;
+    if (rule == kAceOrBelowTableauTop) return AceOrBelowTableauTop(s, card);
+    const bool capacityExempt =
+        rule == kUpAnySuitAroundTheCorner || rule == kSuitUpThenKingThenDown;
+    if (!capacityExempt && count >= s.P(param::kFoundationCapacity)) return false;
+    if (rule == kUpAnySuitAroundTheCorner && count >= kFoundationRunLimit) return false;
+    BuildQuery q;
+    q.top = TopOrEmpty(s.table, f);
+    q.card = card;
+    q.base = s.P(param::kFoundationBase + n);
+    q.stop = q.base;
+    q.direction = s.P(param::kFoundationDirection + n);
+    q.rule = rule;
+    q.wrap = true;
+    q.pastBase = true;
+    q.pile = n;
+    return CheckBuild(s, q, sink);
+}
+
+bool CanPlaceOnTableau(const GameState& s, int n, int card, EventSink& sink) {
+    const PileIndex p = TableauPile(n);
+    if (!s.table.Empty(p) && s.table.Top(p) != kNoCard && !s.table.FaceUp(s.table.Top(p)))
+        return false;
+    BuildQuery q = TableauQuery(s, n);
+    q.top = TopOrEmpty(s.table, p);
+    q.card = card;
+    if (!CheckBuild(s, q, sink)) return false;
+    if (s.P(param::kRunSize) == kRunFreeCellsAndSpaces && !s.move.singleCard && s.table.Empty(p)) {
+        auto run = RunFrom(s.table, card);
+        if (run && run->size > LargestRunAllowed(s, card, true)) return false;
+    }
+    // a run is never put back on the pile it came from
+    return q.top != s.move.runTop;
+}
+
+bool CanPlaceOnReserve(const GameState& s, int k, int card) {
+    const bool single = s.move.singleCard;
+    const bool empty = s.table.Empty(ReservePile(k));
+    const int firstReserveSize = s.table.Size(ReservePile(0));
+    switch (s.P(param::kReserveRule + k)) {
+    case kReserveClosed:
+        return false;
+    case kReserveKingsWhileFirstShort:
+        return CardRank(card) == kKing && single && firstReserveSize < kKingsReserveLimit;
+    case kReserveAnyWhileFirstShort:
+        return single && firstReserveSize < kAnyCardReserveLimit;
+    case kReserveCourtCardsToEmpty:
+        return IsCourtCard(card) && single && empty;
+    default:
+        return single && empty;
+    }
+}
+
+bool CanPlaceOnPile(const GameState& s, int card, PileIndex target, EventSink& sink) {
+    const int n = NumberInGroup(target);
+    switch (KindOfPile(target)) {
+    case PileKind::Foundation:
+        return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, card, sink);
+    case PileKind::Tableau:
+        return n < s.TableauCount() && CanPlaceOnTableau(s, n, card, sink);
+    case PileKind::Reserve:
+        return n < s.ReserveCount() && CanPlaceOnReserve(s, n, card);
+    default:
+        return false;
+    }
+}
+
+bool CanPlaceOnPile(const GameState& s, int card, std::string_view pileName, EventSink& sink) {
+    auto target = DecodePileName(pileName);
+    return target && CanPlaceOnPile(s, card, *target, sink);
+}
+
+std::optional<Run> RunFrom(const Table& table, int card) {
+    if (card < 1 || card > kMaxCards) return std::nullopt;
+    PileIndex pile = table.PileOf(static_cast<Card>(card));
+    if (pile < 0) return std::nullopt;
+    Run run;
+    run.pile = pile;
+    run.first = table.Find(pile, static_cast<Card>(card));
+    run.size = table.Size(pile) - run.first;
+    run.top = table.Top(pile);
+    return run;
+}
+
+bool IsBuiltRun(const GameState& s, int card, int n, EventSink& sink) {
+    const int mode = s.P(param::kTableauRunCheck);
+    if (mode != kRunCheckPileRule && mode != kRunCheckSameSuit) return true;
+    const PileIndex p = TableauPile(n);
+    const int first = s.table.Find(p, static_cast<Card>(card));
+    if (card < 1 || card > kMaxCards || first < 0) return false;
+    BuildQuery q = TableauQuery(s, n);
+    q.dropping = false;
+    if (mode == kRunCheckSameSuit) q.rule = kSameSuit;
+    for (int k = first; k + 1 < s.table.Size(p); ++k) {
+        q.top = s.table.At(p, k);
+        q.card = s.table.At(p, k + 1);
+        if (!CheckBuild(s, q, sink)) return false;
+    }
+    return true;
+}
+
+int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
+    const int code = s.P(param::kRunSize);
+    if (code >= 0) return std::max(code, 1);
+    if (code == kRunAny) return kMaxCards;
+    if (code == kRunKingLed) return CardRank(runBottom) == kKing ? kMaxCards : 1;
+    int freeCells = 0, spaces = 0;
+    for (int k = 0; k < s.ReserveCount(); ++k) freeCells += s.table.Empty(ReservePile(k));
+    for (int n = 0; n < s.TableauCount(); ++n) spaces += s.table.Empty(TableauPile(n));
+    switch (code) {
+    case kRunFreeCellsAndSpaces:
+        if (spaces == 0) return freeCells + 1;
+        return toEmptyTableau ? freeCells + spaces : freeCells + spaces + 1;
+    case kRunFreeCellsOrSpaces:
+        return spaces == 0 ? freeCells + 1 : freeCells + spaces;
+    default:
+        return std::max(spaces, 1);
+    }
+}
+
+bool RunSizeAllowed(GameState& s, int card, bool toEmptyTableau) {
+    auto run = RunFrom(s.table, card);
+    s.move.runTop = run ? run->top : kNoCard;
+    int size = run ? run->size : 1;
+    return size <= LargestRunAllowed(s, card, toEmptyTableau);
+}
+
+bool OpeningRestrictionAllows(const GameState& s, int card, PileIndex target) {
+    if (s.P(param::kOpeningRestriction) != kOpeningRestrictionOn || s.actionsDone != 0) return true;
+    return IsTableauLocation(LocateCard(s.table, card)) &&
+           KindOfPile(target) == PileKind::Foundation;
+}
+
+} // namespace tablamor

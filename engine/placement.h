@@ -1,0 +1,51 @@
+#pragma once
+// May a card (or the run lying on it) be put on a given pile? The per-kind tests read the pile's
+// parameters and hand the question to CheckBuild; the run tests say whether a run may be lifted
+// and how many cards may move at once; the opening restriction narrows the first move of a deal.
+#include "engine/events.h"
+#include "engine/game_state.h"
+
+#include <optional>
+#include <string_view>
+
+namespace tablamor {
+
+// n, k: 0-based numbers within the group.
+bool CanPlaceOnFoundation(const GameState& state, int n, int card, EventSink& sink);
+bool CanPlaceOnTableau(const GameState& state, int n, int card, EventSink& sink);
+bool CanPlaceOnReserve(const GameState& state, int k, int card);
+
+// Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
+// nothing.
+bool CanPlaceOnPile(const GameState& state, int card, PileIndex target, EventSink& sink);
+// The same with the pile given by name ("Dest" + n, "Fila" + n, "Appogg" + n).
+bool CanPlaceOnPile(const GameState& state, int card, std::string_view pileName, EventSink& sink);
+
+// A run: a card and every card above it on its pile.
+struct Run {
+    PileIndex pile = -1;
+    int first = 0; // position of the run's lowest card from the pile's bottom
+    int size = 0;
+    Card top = kNoCard;
+};
+// The run from the card to the top of the pile holding it; nullopt when no pile holds it.
+std::optional<Run> RunFrom(const Table& table, int card);
+
+// The run from the card to the top of tableau pile n is built: every adjacent pair passes the
+// pile's own rule (run check mode 1) or its direction in one suit (mode 10); any other mode
+// accepts every run.
+bool IsBuiltRun(const GameState& state, int card, int n, EventSink& sink);
+
+// The largest run that may move at once now; `toEmptyTableau` when the run is being dropped on
+// an empty tableau pile rather than picked up. `runBottom` decides the king-led code.
+int LargestRunAllowed(const GameState& state, int runBottom, bool toEmptyTableau);
+
+// The run from the card up is no longer than allowed. Also notes the run's top card as the move
+// context's run top, which keeps a run from being put back on its own pile.
+bool RunSizeAllowed(GameState& state, int card, bool toEmptyTableau);
+
+// Before the first action of a deal in a game with the opening restriction, only a tableau card
+// may move, and only to a foundation.
+bool OpeningRestrictionAllows(const GameState& state, int card, PileIndex target);
+
+} // namespace tablamor

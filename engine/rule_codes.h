@@ -1,0 +1,103 @@
+#pragma once
+// The values the rule parameters take: building rules, directions, empty-pile (base) codes,
+// foundation start-card codes, run size codes and the special game codes that select the few
+// game-specific steps. The parameters that hold them are named in engine/params.h.
+namespace tablamor::code {
+
+// Building direction of a foundation or tableau pile.
+inline constexpr int kDown = 0;
+inline constexpr int kUp = 1;
+inline constexpr int kUpOrDown = 2;
+
+// Building rules of foundations and tableau piles. Codes without a name here go to the general
+// test with no suit or colour condition.
+inline constexpr int kSameSuit = 0;
+inline constexpr int kSameColour = 1;
+inline constexpr int kAlternateColour = 3;
+inline constexpr int kClosed = 4;
+inline constexpr int kClosedToo = 5;
+inline constexpr int kNoCardOnCard = 6; // the general test with a condition nothing meets
+inline constexpr int kEmptyOnceStockIsOut = 7;
+inline constexpr int kQueenOnlyToEmpty = 10; // foundations: a queen, onto an empty pile
+inline constexpr int kSameSuitNoQueenOnKingJack = 11;
+inline constexpr int kAnything = 12;
+inline constexpr int kStepsOfTwo = 14;
+inline constexpr int kStepsOfThree = 15;
+inline constexpr int kStepsOfFour = 16;
+inline constexpr int kNotFromTableau = 17;
+inline constexpr int kNotFromTableauUnlessEmpty = 18;
+inline constexpr int kNotFromTableauOrReserve = 19;
+inline constexpr int kUpAnySuitAroundTheCorner = 20;
+inline constexpr int kNotSameSuit = 21;
+inline constexpr int kAceOrBelowTableauTop = 22; // foundations: judged against the tableau tops
+inline constexpr int kUpInSuitWhileWasteEmpty = 23;
+inline constexpr int kSuitNoQueenKingPair = 24;
+inline constexpr int kSuitByTwos = 25;
+inline constexpr int kAnySuitOnShortPile = 26;
+inline constexpr int kAlternateNotFromFoundationOrReserve = 27;
+inline constexpr int kSuitUpOrDownNoWrap = 28;
+inline constexpr int kSuitUpThenKingThenDown = 29;
+inline constexpr int kSuitFollowsPileDirection = 30;
+inline constexpr int kSuitDownNothingOnAce = 31;
+inline constexpr int kSuitUpNothingOnKing = 32;
+inline constexpr int kNotFromTableauOnShortPile = 33;
+
+// Reserve rules.
+inline constexpr int kReserveClosed = 4;
+inline constexpr int kReserveKingsWhileFirstShort = 8;
+inline constexpr int kReserveCourtCardsToEmpty = 9;
+inline constexpr int kReserveAnyWhileFirstShort = 13;
+
+// What an empty pile takes (foundation base codes, tableau empty-fill codes). Codes 1..13 (and
+// any unnamed code) take that rank.
+inline constexpr int kBaseAnyCard = -1;
+inline constexpr int kBaseBalancedAces = 81;
+inline constexpr int kBaseStartedByDeal = 82;
+inline constexpr int kBaseStartedByDealToo = 83;
+inline constexpr int kBaseBalancedKingsBySuit = 84;
+inline constexpr int kBaseBalancedAcesBySuit = 85;
+inline constexpr int kBaseAnySingleCard = 86;
+inline constexpr int kBaseFromStockOrWaste = 87;
+inline constexpr int kFillBelowFoundationBase = 91; // tableau: replaced by the deal
+inline constexpr int kBaseSharedRank = 92;
+
+// Foundation start-card codes: which card, if any, the deal puts on a foundation.
+inline constexpr int kStartNone = 0;
+inline constexpr int kStartFirstCard = 20;
+inline constexpr int kStartRankOffset = 50; // 51..63: the first card of rank code - 50
+inline constexpr int kStartSuitMatesOfFirst = 91;
+inline constexpr int kStartEmptySharedBase = 92;
+inline constexpr int kStartAceThenGather = 93;
+inline constexpr int kStartAceThenGatherOwn = 94;
+inline constexpr int kStartKingsAndAcesThenGather = 95;
+inline constexpr int kStartNoneAcesFromTableau = 96;
+inline constexpr int kStartCardCodeOffset = 100; // 100 and above: card code - 100
+
+// A value above this in the third pile's start card stands for the code value - 100.
+inline constexpr int kThirdPileCodeOffset = 100;
+
+// Run size codes (how many cards may move at once).
+inline constexpr int kRunAny = -1;
+inline constexpr int kRunFreeCellsAndSpaces = -5;
+inline constexpr int kRunFreeCellsOrSpaces = -6;
+inline constexpr int kRunKingLed = -12;
+
+// Run check modes for runs lifted from a tableau pile.
+inline constexpr int kRunCheckPileRule = 1;
+inline constexpr int kRunCheckSameSuit = 10;
+
+// Flags and modes of single parameters.
+inline constexpr int kOpeningRestrictionOn = 1;
+inline constexpr int kWasteTakesBuilds = 2;
+inline constexpr int kWasteNeverTarget = 4;
+inline constexpr int kTableauFanNoDrops = 8; // the tableau fan style whose piles take no drops
+inline constexpr int kOn = 1;                // a yes/no parameter that is set
+
+// Special game codes.
+inline constexpr int kSpecialUnscored = 9;
+inline constexpr int kSpecialAcesFromReserveAndWaste = 11;
+inline constexpr int kSpecialComparedDrop = 19;
+inline constexpr int kSpecialHeartsCourtApart = 22;
+inline constexpr int kSpecialMarkTableauMoves = 23;
+
+} // namespace tablamor::code

@@ -1,0 +1,127 @@
+#include "engine/session.h"
+
+#include "engine/deal.h"
+#include "engine/game_loader.h"
+#include "records/custom_games.h"
+#include "records/paths.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tablamor {
+namespace {
+
+constexpr std::string_view kRunningScoreType = "01";
+constexpr std::string_view kDefaultConfigFile = "DATA\\CFG.DAT";
+constexpr std::string_view kCleanMark = "0";
+constexpr int kMarkWidth = 1;
+
+std::string RecentKey(int position) {
+    std::string digits = std::to_string(position);
+    return "Game0" + std::string(2 - std::min<std::size_t>(digits.size(), 2), '0') + digits;
+}
+
+} // namespace
+
+std::string TitleText(std::string_view gameName, std::string_view gameNumber) {
+    std::string title = std::string(kProductName) + " [" + std::string(gameName) + "]";
+    if (!gameNumber.empty()) title += "  [" + std::string(gameNumber) + "]";
+    return title;
+}
+
+bool RememberGameNumber(IniFile& config, std::string_view number) {
+    std::vector<std::string> recent;
+    for (int k = 1; k <= kRecentGameNumbers; ++k)
+        recent.push_back(config.ReadString(kGameNumbersSection, RecentKey(k)));
+    // every copy of the number leaves, an empty entry takes its place at the end
+    auto kept = std::remove(recent.begin(), recent.end(), std::string(number));
+    std::fill(kept, recent.end(), std::string());
+    recent.insert(recent.begin(), std::string(number));
+    // each write rewrites the whole file safely, so only the keys that change are written
+    for (int k = 1; k <= kRecentGameNumbers; ++k) {
+        const std::string& value = recent[static_cast<std::size_t>(k - 1)];
+        if (config.ReadString(kGameNumbersSection, RecentKey(k)) == value) continue;
+        if (!config.WriteString(kGameNumbersSection, RecentKey(k), value)) return false;
+    }
+    return true;
+}
+
+GameSession::GameSession(Settings& settings, const GameFile& games,
+                         std::filesystem::path programDir, EventSink& sink, std::uint32_t seed)
+    : settings_(settings), games_(games), programDir_(std::move(programDir)), sink_(sink),
+      rng_(seed) {}
+
+std::uint32_t GameSession::SeedFromClock() {
+    return static_cast<std::uint32_t>(Clock::now().time_since_epoch().count());
+}
+
+bool GameSession::SetUpGame() {
+    const int id = settings_.GameId();
+    std::optional<GameParams> params;
+    if (id < 0 || (id < kFirstCustomGameId && !games_.Find(id))) {
+        sink_.Message("Unknown game: " + std::to_string(id));
+        return false;
+    }
+    try {
+        params = LoadGameDefinition(games_, id, ProgramPath(programDir_, kCustomGamesFileName));
+    } catch (const DefinitionError& e) {
+        sink_.Message(e.what());
+        return false;
+    }
+    if (!params) {
+        sink_.Message("Unknown game: " + std::to_string(id));
+        return false;
+    }
+    state_ = NewGameState(*params);
+    setUp_ = true;
+    sink_.GameSetUp();
+    return true;
+}
+
+bool GameSession::StartDeal() {
+    if (!setUp_ && !SetUpGame()) return false;
+    return Deal(NewGameNumber(rng_));
+}
+
+bool GameSession::StartDeal(const GameNumber& number) {
+    if (!setUp_ && !SetUpGame()) return false;
+    return Deal(number);
+}
+
+bool GameSession::Deal(const GameNumber& number) {
+    GameState next = state_;
+    ResetForDeal(next);
+    next.scoring = settings_.ScoringType() == kRunningScoreType;
+    if (!DealGame(next, number, sink_)) return false;
+    next.active = true;
+    next.won = false;
+    state_ = next;
+
+    settings_.SetGameNumber(number.Text());
+    settings_.Set(Settings::kUndoMark, kMarkWidth, kCleanMark);
+    settings_.Set(Settings::kRedoMark, kMarkWidth, kCleanMark);
+    settings_.SetScore(state_.score);
+    RefreshTitle();
+    IniFile config = Config();
+    RememberGameNumber(
+        config, number.Text()); // a configuration that cannot be written is no reason to stop
+    clockStarted_ = true;
+    dealStart_ = Clock::now();
+    sink_.DealReady();
+    // Autoplay after the deal (when switched on) joins here with the autoplay issue.
+    return true;
+}
+
+void GameSession::RefreshTitle() {
+    std::string title = TitleText(settings_.GameName(), settings_.GameNumber());
+    if (title == title_) return;
+    title_ = title;
+    sink_.TitleChanged(title_);
+}
+
+IniFile GameSession::Config() const {
+    std::string name = settings_.PreferencesFile();
+    return IniFile(ProgramPath(programDir_, name.empty() ? kDefaultConfigFile : name));
+}
+
+} // namespace tablamor
