@@ -95,6 +95,10 @@ void Crosshair(QPainter& p) {
         p.drawLine(QPointF(19, c.y()), QPointF(29, c.y()));
         p.drawEllipse(c, 7, 7);
     }
+    // A dot marks the exact spot.
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette::kInk);
+    p.drawEllipse(c, 1.2, 1.2);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "tools/artgen/face_painter.h"
 #include "tools/artgen/palette.h"
+#include "tools/artgen/pip_layout.h"
 
 namespace tablamor::art {
 namespace {
@@ -37,6 +38,8 @@ FaceLayout MediumClassic() {
     l.indexFont = FontFace::SerifCondensedBold;
     l.rankBox = {2, 3.5, 8.5, 8};
     l.suitBox = {2, 13.5, 8.5, 7.5};
+    l.pixelSuitOnly = true; // the symbol is too small to draw as an outline
+    l.pixelSuit = {3, 14};
     l.pipCentres = {18.5, 13, 22, 54};
     l.pip = {10, 11};
     l.acePip = {24, 26};
@@ -84,6 +87,13 @@ FaceLayout LayoutFor(const CardSize& size, FaceSet set) {
     l.red = plain ? palette::kBoldRed : palette::kRed;
     l.black = plain ? QColor(0, 0, 0) : palette::kInk;
     return l;
+}
+
+QRectF PipBox(const FaceLayout& layout, const Pip& pip) {
+    const QRectF& span = layout.pipCentres;
+    QPointF centre(span.left() + pip.x * span.width(), span.top() + pip.y * span.height());
+    return {centre.x() - layout.pip.width() / 2, centre.y() - layout.pip.height() / 2,
+            layout.pip.width(), layout.pip.height()};
 }
 
 } // namespace tablamor::art

@@ -64,17 +64,19 @@ private:
     void Index() {
         Fill(TextInBox(layout_.indexFont, QString::fromLatin1(kRankTexts[rank_ - 1]),
                        layout_.rankBox, Qt::AlignHCenter));
-        Fill(SuitInBox(suit_, layout_.suitBox));
+        if (layout_.pixelSuitOnly) {
+            p_.save();
+            p_.setRenderHint(QPainter::Antialiasing, false);
+            DrawSuitPixels(p_, suit_, layout_.pixelSuit.x(), layout_.pixelSuit.y(), color_);
+            p_.restore();
+        } else {
+            Fill(SuitInBox(suit_, layout_.suitBox));
+        }
     }
 
     void Pips() {
-        const QRectF& span = layout_.pipCentres;
-        for (const Pip& pip : PipLayout(rank_)) {
-            QPointF centre(span.left() + pip.x * span.width(), span.top() + pip.y * span.height());
-            QRectF box(centre.x() - layout_.pip.width() / 2, centre.y() - layout_.pip.height() / 2,
-                       layout_.pip.width(), layout_.pip.height());
-            Fill(SuitInBox(suit_, box, pip.inverted));
-        }
+        for (const Pip& pip : PipLayout(rank_))
+            Fill(SuitInBox(suit_, PipBox(layout_, pip), pip.inverted));
     }
 
     QRectF CentredBox(QSizeF size) const {

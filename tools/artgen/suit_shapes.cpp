@@ -40,27 +40,31 @@ QPainterPath Stem(qreal top, qreal halfTop) {
 }
 
 QPainterPath Spade() {
+    // A pointed arch over two round lobes: the point keeps it apart from the club's round top.
     QPainterPath p;
     p.moveTo(0, -1.0);
-    p.cubicTo(0.22, -0.62, 1.0, -0.3, 1.0, 0.2);
-    p.cubicTo(1.0, 0.64, 0.5, 0.8, 0.1, 0.48);
-    p.lineTo(-0.1, 0.48);
-    p.cubicTo(-0.5, 0.8, -1.0, 0.64, -1.0, 0.2);
-    p.cubicTo(-1.0, -0.3, -0.22, -0.62, 0, -1.0);
+    p.cubicTo(0.08, -0.7, 0.5, -0.45, 0.85, -0.12);
+    p.cubicTo(1.12, 0.14, 1.0, 0.66, 0.56, 0.66);
+    p.cubicTo(0.35, 0.66, 0.18, 0.56, 0.1, 0.46);
+    p.lineTo(-0.1, 0.46);
+    p.cubicTo(-0.18, 0.56, -0.35, 0.66, -0.56, 0.66);
+    p.cubicTo(-1.0, 0.66, -1.12, 0.14, -0.85, -0.12);
+    p.cubicTo(-0.5, -0.45, -0.08, -0.7, 0, -1.0);
     p.closeSubpath();
     return p.united(Stem(0.3, 0.1));
 }
 
 QPainterPath Club() {
-    constexpr qreal kLeaf = 0.43;
+    // Three round leaves with clear notches between them, on the flared stem.
+    constexpr qreal kLeaf = 0.42;
     QPainterPath p;
-    p.addEllipse(QPointF(0, -0.54), kLeaf, kLeaf);
+    p.addEllipse(QPointF(0, -0.56), kLeaf, kLeaf);
     QPainterPath left;
-    left.addEllipse(QPointF(-0.54, 0.14), kLeaf, kLeaf);
+    left.addEllipse(QPointF(-0.56, 0.12), kLeaf, kLeaf);
     QPainterPath right;
-    right.addEllipse(QPointF(0.54, 0.14), kLeaf, kLeaf);
+    right.addEllipse(QPointF(0.56, 0.12), kLeaf, kLeaf);
     QPainterPath heart;
-    heart.addEllipse(QPointF(0, 0.0), 0.26, 0.3);
+    heart.addEllipse(QPointF(0, -0.02), 0.16, 0.22);
     return p.united(left).united(right).united(heart).united(Stem(0.2, 0.1));
 }
 
@@ -69,8 +73,8 @@ constexpr const char* kHeartPixels[] = {".##.##.", "#######", "#######", "######
                                         ".#####.", "..###..", "...#..."};
 constexpr const char* kDiamondPixels[] = {"...#...", "..###..", ".#####.", "#######",
                                           ".#####.", "..###..", "...#..."};
-constexpr const char* kClubPixels[] = {"..###..", "..###..", "##.#.##", "#######",
-                                       "##.#.##", "...#...", "..###.."};
+constexpr const char* kClubPixels[] = {"..###..", ".#####.", "#.###.#", "#######",
+                                       "###.###", "...#...", "..###.."};
 constexpr const char* kSpadePixels[] = {"...#...", "..###..", ".#####.", "#######",
                                         "#######", "##.#.##", "..###.."};
 
