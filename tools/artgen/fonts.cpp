@@ -88,15 +88,18 @@ QPainterPath TextInBox(FontFace face, const QString& text, const QRectF& box, Qt
     qreal pixelSize = box.height() / Fonts::CapHeightRatio(face);
     QPainterPath path = Fonts::Outline(face, text, pixelSize);
     QRectF bounds = path.boundingRect();
-    qreal squeeze = bounds.width() > box.width() ? box.width() / bounds.width() : 1.0;
-    qreal width = bounds.width() * squeeze;
+    // Letters that reach below the line (J, Q) are shrunk until they fit the box.
+    qreal shrink = bounds.height() > box.height() ? box.height() / bounds.height() : 1.0;
+    qreal squeeze =
+        bounds.width() * shrink > box.width() ? box.width() / (bounds.width() * shrink) : 1.0;
+    qreal width = bounds.width() * shrink * squeeze;
     qreal left = box.left() + (box.width() - width) / 2.0;
     if (align & Qt::AlignLeft) left = box.left();
     if (align & Qt::AlignRight) left = box.right() - width;
     QTransform place;
     place.translate(left, box.bottom());
-    place.scale(squeeze, 1.0);
-    place.translate(-bounds.left(), 0);
+    place.scale(shrink * squeeze, shrink);
+    place.translate(-bounds.left(), -std::max<qreal>(bounds.bottom(), 0.0));
     return place.map(path);
 }
 

@@ -29,8 +29,9 @@ private:
     static std::array<QRawFont, 6>& Table();
 };
 
-// `text` scaled so that its capital height fills `box`'s height, squeezed sideways when it would
-// be wider than the box, and placed by `align` (left, right or centre; baseline at the bottom).
+// `text` scaled so that its capital height fills `box`'s height (smaller when a letter reaches
+// below the line, so that nothing leaves the box), squeezed sideways when it would be wider than
+// the box, and placed by `align` (left, right or centre) with its lowest point on the box's bottom.
 QPainterPath TextInBox(FontFace face, const QString& text, const QRectF& box,
                        Qt::Alignment align = Qt::AlignCenter);
 

@@ -94,7 +94,7 @@ public:
         // The head points along the clockwise tangent at the end of the arc.
         QPointF tangent(std::sin(a), std::cos(a));
         QPointF normal(-tangent.y(), tangent.x());
-        qreal h = box.width() * 0.22;
+        qreal h = box.width() * (size_.letter == 'P' ? 0.34 : 0.24);
         QPainterPath head;
         head.moveTo(tip + tangent * h * 0.6);
         head.lineTo(tip - tangent * h * 0.5 + normal * h * 0.6);

@@ -11,7 +11,6 @@
 namespace tablamor::art {
 namespace {
 
-constexpr double kPeak = 0.7; // headroom below full scale
 constexpr double kEdgeFade = 0.002;
 
 // Musical pitches used below (Hz).
@@ -151,26 +150,37 @@ Signal About() {
     return s;
 }
 
-const std::map<std::string, std::function<Signal()>>& Recipes() {
-    static const std::map<std::string, std::function<Signal()>> recipes{
-        {"card_up", CardUp},
-        {"card_down", CardDown},
-        {"Foundation", Foundation},
-        {"Autoplay", Autoplay},
-        {"Eddy", Eddy},
-        {"Tableau", Tableau},
-        {"Stock", Stock},
-        {"Pairing", Pairing},
-        {"Face_up", FaceUp},
-        {"Reorder", Reorder},
-        {"Shuffle", Shuffle},
-        {"Redeal", Redeal},
-        {"Undo", [] { return Blips(kG5, kD5); }},
-        {"Redo", [] { return Blips(kD5, kG5); }},
-        {"Won", Won},
-        {"New", New},
-        {"Splash", Splash},
-        {"About", About},
+// A sound and how loud its loudest moment is (0..1): quick clicks and taps sit below the chimes,
+// the fanfare and the start-up chord are the loudest.
+struct Recipe {
+    std::function<Signal()> make;
+    double peak;
+};
+
+constexpr double kSoft = 0.45;
+constexpr double kMedium = 0.58;
+constexpr double kFull = 0.7;
+
+const std::map<std::string, Recipe>& Recipes() {
+    static const std::map<std::string, Recipe> recipes{
+        {"card_up", {CardUp, kSoft}},
+        {"card_down", {CardDown, kSoft}},
+        {"Foundation", {Foundation, kMedium}},
+        {"Autoplay", {Autoplay, kMedium}},
+        {"Eddy", {Eddy, kMedium}},
+        {"Tableau", {Tableau, kSoft}},
+        {"Stock", {Stock, kSoft}},
+        {"Pairing", {Pairing, kMedium}},
+        {"Face_up", {FaceUp, kSoft}},
+        {"Reorder", {Reorder, kSoft}},
+        {"Shuffle", {Shuffle, kMedium}},
+        {"Redeal", {Redeal, kMedium}},
+        {"Undo", {[] { return Blips(kG5, kD5); }, kSoft}},
+        {"Redo", {[] { return Blips(kD5, kG5); }, kSoft}},
+        {"Won", {Won, kFull}},
+        {"New", {New, kMedium}},
+        {"Splash", {Splash, kFull}},
+        {"About", {About, kMedium}},
     };
     return recipes;
 }
@@ -182,8 +192,8 @@ QByteArray SynthesiseSound(std::string_view name) {
     constexpr std::string_view kExt = ".wav";
     if (key.size() > kExt.size() && key.ends_with(kExt)) key.resize(key.size() - kExt.size());
     auto found = Recipes().find(key);
-    Signal signal = found != Recipes().end() ? found->second() : Tap();
-    Normalise(signal, kPeak);
+    Signal signal = found != Recipes().end() ? found->second.make() : Tap();
+    Normalise(signal, found != Recipes().end() ? found->second.peak : kSoft);
     FadeEnds(signal, kEdgeFade);
     return EncodeWave(ToPcm16(signal), kSampleRate);
 }
