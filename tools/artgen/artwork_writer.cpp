@@ -39,6 +39,13 @@ bool SaveImage(const QImage& image, const QString& path, const char* format, QSt
     return true;
 }
 
+// Staged pictures live only until rcc has read them: a plain write, no safe-replace.
+bool StageImage(const QImage& image, const QString& path, QString* error) {
+    if (image.save(path, "PNG")) return true;
+    *error = "cannot write " + path;
+    return false;
+}
+
 bool MakeDir(const QString& path, QString* error) {
     if (QDir().mkpath(path)) return true;
     *error = "cannot create the directory " + path;
@@ -84,8 +91,7 @@ bool WriteResourceFile(const Artwork& art, const QString& programDir, const QStr
     }
     QDir dir(staging.path());
     for (const NamedPicture& picture : art.resources)
-        if (!SaveImage(picture.image, dir.filePath(picture.name + ".png"), "PNG", error))
-            return false;
+        if (!StageImage(picture.image, dir.filePath(picture.name + ".png"), error)) return false;
     const QString qrc = dir.filePath("artwork.qrc");
     if (!WriteBytes(qrc, ResourceList(art, dir), error)) return false;
     const QString built = dir.filePath("SOL.RGF");
