@@ -32,21 +32,16 @@ enum Family {
     kRow = 13
 };
 
+// Collects the places of a family's table in schematic units, then draws them scaled to fill
+// the preview.
 class Schematic {
 public:
-    Schematic(QPainter& p, int seed) : p_(p), random_(static_cast<std::uint64_t>(seed) + 1) {}
+    explicit Schematic(int seed) : random_(static_cast<std::uint64_t>(seed) + 1) {}
 
-    void Empty(qreal x, qreal y) {
-        p_.setPen(QPen(QColor(255, 255, 255, 150), 1.0));
-        p_.setBrush(QColor(255, 255, 255, 30));
-        p_.drawRoundedRect(QRectF(x + 0.5, y + 0.5, kCardW - 1, kCardH - 1), 2, 2);
-    }
-    void Back(qreal x, qreal y) {
-        MiniCard(p_, QRectF(x + 0.5, y + 0.5, kCardW - 1, kCardH - 1), true);
-    }
+    void Empty(qreal x, qreal y) { items_.push_back({Place(x, y), Kind::Empty, Suit::Hearts}); }
+    void Back(qreal x, qreal y) { items_.push_back({Place(x, y), Kind::Back, Suit::Hearts}); }
     void Face(qreal x, qreal y) {
-        Suit suit = kSuits[random_.Below(4)];
-        MiniCard(p_, QRectF(x + 0.5, y + 0.5, kCardW - 1, kCardH - 1), false, &suit);
+        items_.push_back({Place(x, y), Kind::Face, kSuits[random_.Below(4)]});
     }
     // A column: `down` backs then `up` faces.
     void Column(qreal x, qreal y, int down, int up) {
@@ -61,8 +56,42 @@ public:
     qreal ColumnX(int k) const { return kMargin + k * (kCardW + kGap); }
     qreal ColumnX(int k, qreal gap) const { return kMargin + k * (kCardW + gap); }
 
+    // Draws everything, scaled as large as fits (at most kMaxScale) and centred.
+    void Paint(QPainter& p) const {
+        QRectF used;
+        for (const Item& item : items_) used = used.united(item.rect);
+        if (used.isEmpty()) return;
+        const qreal scale = std::min({kMaxScale, (kPreviewWidth - 2 * kMargin) / used.width(),
+                                      (kPreviewHeight - 2 * kMargin) / used.height()});
+        p.save();
+        p.translate((kPreviewWidth - used.width() * scale) / 2,
+                    (kPreviewHeight - used.height() * scale) / 2);
+        p.scale(scale, scale);
+        p.translate(-used.topLeft());
+        for (const Item& item : items_) {
+            QRectF r = item.rect.adjusted(0.5, 0.5, -0.5, -0.5);
+            if (item.kind == Kind::Empty) {
+                p.setPen(QPen(QColor(255, 255, 255, 150), 1.0));
+                p.setBrush(QColor(255, 255, 255, 30));
+                p.drawRoundedRect(r, 2, 2);
+            } else {
+                MiniCard(p, r, item.kind == Kind::Back,
+                         item.kind == Kind::Face ? &item.suit : nullptr);
+            }
+        }
+        p.restore();
+    }
+
 private:
-    QPainter& p_;
+    enum class Kind { Empty, Back, Face };
+    struct Item {
+        QRectF rect;
+        Kind kind;
+        Suit suit;
+    };
+    static constexpr qreal kMaxScale = 1.6;
+    static QRectF Place(qreal x, qreal y) { return {x, y, kCardW, kCardH}; }
+    std::vector<Item> items_;
     DetRandom random_;
 };
 
@@ -81,8 +110,8 @@ void Draw(Schematic& s, int family) {
     case kTwoDecks:
         s.Places(s.ColumnX(0, 6), top, 8);
         for (int k = 0; k < 10; ++k) s.Column(s.ColumnX(k, 1.2), below, 0, 4);
-        s.Back(s.ColumnX(0), kPreviewHeight - kMargin - kCardH);
-        s.Face(s.ColumnX(1), kPreviewHeight - kMargin - kCardH);
+        s.Back(s.ColumnX(0), below + 4 * kFanStep + kCardH + 8);
+        s.Face(s.ColumnX(1), below + 4 * kFanStep + kCardH + 8);
         break;
     case kFreeCell:
         s.Places(s.ColumnX(0, 5.5), top, 8);
@@ -101,7 +130,7 @@ void Draw(Schematic& s, int family) {
     case kSpider:
         for (int k = 0; k < 10; ++k) s.Column(s.ColumnX(k, 1.2), top, k < 4 ? 5 : 4, 1);
         for (int k = 0; k < 5; ++k)
-            s.Back(kPreviewWidth - kMargin - kCardW - k * 3, kPreviewHeight - kMargin - kCardH);
+            s.Back(s.ColumnX(9, 1.2) - k * 3, top + 5 * kBackStep + kCardH + 14);
         break;
     case kFan:
         s.Places(s.ColumnX(3), top, 4);
@@ -138,8 +167,9 @@ QImage PreviewPicture(const GameInfo& game) {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setClipRect(image.rect().adjusted(1, 1, -1, -1)); // keeps the top-left pixel the key
-        Schematic schematic(p, game.id);
+        Schematic schematic(game.id);
         Draw(schematic, game.type);
+        schematic.Paint(p);
     }
     return image;
 }
