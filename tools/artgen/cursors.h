@@ -1,0 +1,13 @@
+#pragma once
+// The ten mouse cursors, 32 x 32 with alpha: the idle forms (arrows, an open hand, a pointing
+// hand, a cross) and the forms shown while a card is dragged (the same, gripping a small card).
+// The hot spot is written into the picture as the texts "HotspotX" and "HotspotY".
+#include "tools/artgen/resource_names.h"
+
+#include <QImage>
+
+namespace tablamor::art {
+
+QImage CursorImage(const CursorPicture& cursor);
+
+} // namespace tablamor::art

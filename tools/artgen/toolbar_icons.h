@@ -1,0 +1,12 @@
+#pragma once
+// The toolbar pictures, drawn once in a 32-unit design space and rendered at the large (32 px)
+// and small (16 px) icon sizes; the disabled forms are the enabled ones greyed.
+#include "tools/artgen/resource_names.h"
+
+#include <QImage>
+
+namespace tablamor::art {
+
+QImage ToolbarIcon(ToolbarButton button, bool large, bool disabled);
+
+} // namespace tablamor::art
