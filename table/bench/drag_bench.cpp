@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     if (images.Face(1).isNull()) GeneratedPictures(images);
 
     GameParams params = FortyThieves();
+    params[param::kStockFaceDown] = 1;
     Table table;
     Deal(table);
     layout::LayoutInput input;

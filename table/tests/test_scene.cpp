@@ -50,7 +50,7 @@ void TestTable::Relayout(const PaintPreferences& prefs) {
 }
 
 void TestTable::Put(PileIndex pile, std::initializer_list<int> cards, bool faceUp) {
-    for (int code : cards) table.Append(pile, static_cast<Card>(code), faceUp);
+    for (int code : cards) table.Append(pile, static_cast<tablamor::Card>(code), faceUp);
 }
 
 QImage TestTable::FreshPaint() const {
@@ -76,9 +76,9 @@ void DealKlondike(TestTable& t) {
     int code = 1;
     for (int column = 0; column < 7; ++column) {
         for (int k = 0; k <= column; ++k)
-            t.table.Append(TableauPile(column), static_cast<Card>(code++), k == column);
+            t.table.Append(TableauPile(column), static_cast<tablamor::Card>(code++), k == column);
     }
-    while (code <= kDeckSize) t.table.Append(kStockPile, static_cast<Card>(code++), false);
+    while (code <= kDeckSize) t.table.Append(kStockPile, static_cast<tablamor::Card>(code++), false);
 }
 
 } // namespace tablamor::table::testing
