@@ -8,9 +8,9 @@
 namespace tablamor::table {
 
 struct Frame {
-    int waitMs = 0;     // time to leave before the next frame
-    bool done = false;  // this was the last frame; Step() must not be called again
-    std::string sound;  // a sound to start with this frame, by its name; empty for none
+    int waitMs = 0;    // time to leave before the next frame
+    bool done = false; // this was the last frame; Step() must not be called again
+    std::string sound; // a sound to start with this frame, by its name; empty for none
 };
 
 class Animation {

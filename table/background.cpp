@@ -35,7 +35,7 @@ QColor ColourOfValue(std::int64_t value) {
     if (value < 0) {
         const QPalette palette = QGuiApplication::palette();
         return (value & kByteMask) == kSystemColourButtonFace ? palette.color(QPalette::Button)
-                                                               : palette.color(QPalette::Window);
+                                                              : palette.color(QPalette::Window);
     }
     return QColor(static_cast<int>(value & kByteMask),
                   static_cast<int>((value >> kGreenShift) & kByteMask),
@@ -53,8 +53,7 @@ void PaintFade(QImage& target, QColor colour, int overhang) {
     for (int i = 0; i < kFadeBands; ++i) {
         // Band i (0 at the bottom) from bottom - (i + 1)h/256 down to bottom - ih/256.
         const int lower = bottom - static_cast<int>(static_cast<long long>(i) * h / kFadeBands);
-        const int upper =
-            bottom - static_cast<int>(static_cast<long long>(i + 1) * h / kFadeBands);
+        const int upper = bottom - static_cast<int>(static_cast<long long>(i + 1) * h / kFadeBands);
         if (lower <= upper) continue;
         const QColor band(i * colour.red() / kFadeBands, i * colour.green() / kFadeBands,
                           i * colour.blue() / kFadeBands);

@@ -47,10 +47,18 @@ void Blit(QImage& target, const QRect& rect, const QImage& source, QPoint source
 std::array<QPoint, kCornerPixels> CornerOffsets(QSize card) {
     const int r = card.width() - 1;
     const int b = card.height() - 1;
-    return {{{0, 0}, {1, 0}, {0, 1},          // top-left
-             {r, 0}, {r - 1, 0}, {r, 1},      // top-right
-             {0, b}, {1, b}, {0, b - 1},      // bottom-left
-             {r, b}, {r - 1, b}, {r, b - 1}}}; // bottom-right
+    return {{{0, 0},
+             {1, 0},
+             {0, 1}, // top-left
+             {r, 0},
+             {r - 1, 0},
+             {r, 1}, // top-right
+             {0, b},
+             {1, b},
+             {0, b - 1}, // bottom-left
+             {r, b},
+             {r - 1, b},
+             {r, b - 1}}}; // bottom-right
 }
 
 void DrawCardPicture(QImage& target, const QImage& card, QPoint at, const BackgroundRef& background,

@@ -15,9 +15,9 @@
 
 namespace tablamor::table {
 
-inline constexpr int kShadowDepth = 7;      // width of the shadow band
-inline constexpr int kShadowDrop = 7;       // the right band starts this far below the top
-inline constexpr int kShadowShift = 8;      // the bottom band starts this far right of the left
+inline constexpr int kShadowDepth = 7; // width of the shadow band
+inline constexpr int kShadowDrop = 7;  // the right band starts this far below the top
+inline constexpr int kShadowShift = 8; // the bottom band starts this far right of the left
 
 // The area a shadow of a card or run at `rect` covers (outside the card, but for the two corner
 // pixels of a single card).

@@ -112,9 +112,8 @@ Frame DealAnimation::Step() {
         options.card = TravellerCode();
         options.prepare = true;
         options.place = true;
-        slide_ = std::make_unique<SlideAnimation>(canvas_, SourcePlace() + lift,
-                                                  canvas_.Painter().CardRect(pile, k).topLeft(),
-                                                  options);
+        slide_ = std::make_unique<SlideAnimation>(
+            canvas_, SourcePlace() + lift, canvas_.Painter().CardRect(pile, k).topLeft(), options);
         phase_ = Phase::Slide;
         liftShown_ = true;
         return {kShowBackMs, false, {}};

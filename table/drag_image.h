@@ -41,9 +41,9 @@ public:
     bool Visible() const { return visible_; }
 
     // Shows the picture at `at` (window coordinates). Nothing happens, and false is returned,
-    // when it is already shown there and is not to be placed. With `place` the picture goes into the table picture and
-    // is no longer moved; otherwise the shadow is drawn when `shadow` is set. The window area
-    // that changed is added to `changed`.
+    // when it is already shown there and is not to be placed. With `place` the picture goes into
+    // the table picture and is no longer moved; otherwise the shadow is drawn when `shadow` is set.
+    // The window area that changed is added to `changed`.
     bool Move(QPoint at, const DragSurfaces& s, bool place, bool shadow, const ImageSet& images,
               QRegion& changed);
     // Draws the picture again where it is, clipped to `clip` (after the window under it was

@@ -6,12 +6,12 @@ namespace tablamor::table {
 namespace {
 
 // Special game codes and parameter values that choose a mark.
-constexpr int kPairingStockGame = 8;         // special code: the stock of a pairing game
-constexpr int kQueenFoundationRule = 10;     // foundation rule: starts with a queen
-constexpr int kFreeCellRule = 9;             // reserve rule: a free cell
-constexpr int kKingReserveRule = 8;          // reserve rule: takes a king
-constexpr int kAceCodes[] = {kAce, 81, 85};  // base codes read as an ace
-constexpr int kKingCodes[] = {kKing, 84};    // base codes read as a king
+constexpr int kPairingStockGame = 8;        // special code: the stock of a pairing game
+constexpr int kQueenFoundationRule = 10;    // foundation rule: starts with a queen
+constexpr int kFreeCellRule = 9;            // reserve rule: a free cell
+constexpr int kKingReserveRule = 8;         // reserve rule: takes a king
+constexpr int kAceCodes[] = {kAce, 81, 85}; // base codes read as an ace
+constexpr int kKingCodes[] = {kKing, 84};   // base codes read as a king
 constexpr int kTen = 10;
 
 bool RedealsRemain(const GameParams& p, const StockState& stock) {

@@ -28,9 +28,9 @@ std::string BackgroundFileName(int number);
 std::string ImageFilePath(std::string_view fileName);
 
 // Named pictures of the resource library.
-std::string MarkName(char sizeLetter, int mark);       // "WB022"
-std::string ShadowName(char sizeLetter, int which);    // "SHADOW_B1" (1 vertical, 2 horizontal)
-std::string BorderName(char sizeLetter, int which);    // "3D_BORDER_B1" (1 right, 2 bottom)
+std::string MarkName(char sizeLetter, int mark);    // "WB022"
+std::string ShadowName(char sizeLetter, int which); // "SHADOW_B1" (1 vertical, 2 horizontal)
+std::string BorderName(char sizeLetter, int which); // "3D_BORDER_B1" (1 right, 2 bottom)
 // ":/SOL/" + name: where a named picture lies once the library is registered.
 std::string ResourcePath(std::string_view name);
 

@@ -46,7 +46,8 @@ void ImageSet::Load(const ImageSource& source, const Choice& choice) {
     LoadBack(source, choice.back);
     for (int which = 1; which <= 2; ++which) {
         const auto i = static_cast<std::size_t>(which - 1);
-        Replace(shadows_[i], Keyed(source.LoadResourceBitmap(ShadowName(letter, which)), kShadowKey));
+        Replace(shadows_[i],
+                Keyed(source.LoadResourceBitmap(ShadowName(letter, which)), kShadowKey));
         Replace(edges_[i], Keyed(source.LoadResourceBitmap(BorderName(letter, which)), kEdgeKey));
     }
     for (int suit = 0; suit < static_cast<int>(kSuitLetters.size()); ++suit) {

@@ -16,8 +16,8 @@
 
 namespace tablamor::table {
 
-inline constexpr int kMarkCount = 22;        // marks 001 .. 022
-inline constexpr int kFaceGridColumns = 5;   // a face file: 5 x 3 cells of the card size
+inline constexpr int kMarkCount = 22;      // marks 001 .. 022
+inline constexpr int kFaceGridColumns = 5; // a face file: 5 x 3 cells of the card size
 inline constexpr int kRanksPerSuit = 13;
 
 class ImageSet {

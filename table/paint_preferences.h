@@ -13,19 +13,19 @@ namespace tablamor::table {
 inline constexpr int kDefaultMoveDelay = 10;
 
 struct PaintPreferences {
-    bool defaultBackground = false;           // Background_def
-    std::int64_t backgroundColour = 0;        // Background_Col (a colour value, see background.h)
-    int backgroundPicture = 0;                // Background_bmp
-    std::int64_t fixedColour = 32768;         // Background_Fixed_Col
-    bool fadeBackground = true;               // Fade_Background
-    bool cardsShadowed = true;                // Cards_Shadowed
-    bool untidyTableau = false;               // Piles_TT
-    bool cardsAnimate = true;                 // Cards_Animate
-    int moveDelayMs = kDefaultMoveDelay;      // Speed_Move_Card
-    bool winningAnimation = true;             // Winning_Animation
+    bool defaultBackground = false;      // Background_def
+    std::int64_t backgroundColour = 0;   // Background_Col (a colour value, see background.h)
+    int backgroundPicture = 0;           // Background_bmp
+    std::int64_t fixedColour = 32768;    // Background_Fixed_Col
+    bool fadeBackground = true;          // Fade_Background
+    bool cardsShadowed = true;           // Cards_Shadowed
+    bool untidyTableau = false;          // Piles_TT
+    bool cardsAnimate = true;            // Cards_Animate
+    int moveDelayMs = kDefaultMoveDelay; // Speed_Move_Card
+    bool winningAnimation = true;        // Winning_Animation
     // Display facts: a screen of 256 colours or fewer drops the fade and the darker green.
     bool lowColourScreen = false;
-    bool scrollBarVisible = false;            // the main window's vertical scroll bar
+    bool scrollBarVisible = false; // the main window's vertical scroll bar
 
     // The room a card's shadow takes: 9 px when shadows are on, else 0.
     int ShadowAllowance() const { return cardsShadowed ? layout::kShadowAllowance : 0; }

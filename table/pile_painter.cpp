@@ -172,8 +172,8 @@ void PilePainter::PaintPiles(Surface& s, const QRect& clip) const {
 
 bool PilePainter::HasMarkedCards() const {
     const GameParams& p = *scene_.params;
-    return std::find(std::begin(kPyramidCodes), std::end(kPyramidCodes),
-                     p[param::kSpecialCode]) != std::end(kPyramidCodes) ||
+    return std::find(std::begin(kPyramidCodes), std::end(kPyramidCodes), p[param::kSpecialCode]) !=
+               std::end(kPyramidCodes) ||
            p[param::kPairingSum] != 0;
 }
 

@@ -25,7 +25,8 @@ public:
     PilePainter(const TableScene& scene, const ImageSet& images, const PaintPreferences& prefs);
 
     // A card face by code (53..104 show their first-deck twin; 0 or less draws nothing).
-    void DrawCardFace(Surface& s, int code, QPoint at, BottomCorners bottom, const QRect& clip) const;
+    void DrawCardFace(Surface& s, int code, QPoint at, BottomCorners bottom,
+                      const QRect& clip) const;
     // The back; nothing when x or y is an unset marker. `height` rows from the top are drawn.
     void DrawCardBack(Surface& s, QPoint at, int height, BottomCorners bottom,
                       const QRect& clip) const;

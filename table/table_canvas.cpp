@@ -169,8 +169,8 @@ void TableCanvas::BuildDragRun(PileIndex pile, int k) {
 
 bool TableCanvas::MoveDragImage(QPoint at, bool place, bool shadow) {
     QRegion changed;
-    const bool moved = drag_.Move(at, DragTargets(), place, shadow && prefs_.cardsShadowed,
-                                  images_, changed);
+    const bool moved =
+        drag_.Move(at, DragTargets(), place, shadow && prefs_.cardsShadowed, images_, changed);
     Notify(changed);
     return moved;
 }

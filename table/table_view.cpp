@@ -12,8 +12,7 @@
 
 namespace tablamor::table {
 
-TableView::TableView(const ImageSet& images, QWidget* parent)
-    : QWidget(parent), canvas_(images) {
+TableView::TableView(const ImageSet& images, QWidget* parent) : QWidget(parent), canvas_(images) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     canvas_.SetWindowChanged([this](const QRegion& region) { update(region); });
@@ -50,7 +49,8 @@ void TableView::Relayout() {
         input.windowWidth = width() + input.scrollBarWidth;
         input.windowHeight = height();
         input.tableBottom = height() - 1;
-        if (input.screenWidth <= 0) input.screenWidth = canvas_.TablePicture().width() - kPictureMargin;
+        if (input.screenWidth <= 0)
+            input.screenWidth = canvas_.TablePicture().width() - kPictureMargin;
         if (input.screenHeight <= 0)
             input.screenHeight = canvas_.TablePicture().height() - kPictureMargin;
         input.cardsShadowed = canvas_.Preferences().cardsShadowed;

@@ -7,8 +7,8 @@
 // The pointer's play on the table (presses, drags, drops) belongs to the window built on this
 // view; it reaches the drag picture through the calls below.
 #include "table/animation.h"
-#include "table/table_canvas.h"
 #include "table/layout/layout_input.h"
+#include "table/table_canvas.h"
 
 #include <QWidget>
 

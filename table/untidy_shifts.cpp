@@ -3,9 +3,9 @@
 namespace tablamor::table {
 namespace {
 
-constexpr int kChoices = 4;  // each draw is 0..3
-constexpr int kLeft = 3;     // a draw of 3 is a step left
-constexpr int kDrift = 2;    // the running sum stays within -2..2
+constexpr int kChoices = 4; // each draw is 0..3
+constexpr int kLeft = 3;    // a draw of 3 is a step left
+constexpr int kDrift = 2;   // the running sum stays within -2..2
 
 } // namespace
 

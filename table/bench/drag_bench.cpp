@@ -34,9 +34,9 @@ constexpr int kWindowWidth = 1920;
 constexpr int kWindowHeight = 1080;
 constexpr int kToolbarHeight = 46;
 constexpr int kSteps = 600;
-constexpr int kLargestPile = 30;       // cards in the dragged column
-constexpr int kOtherColumnCards = 4;   // cards in every other column
-constexpr int kFoundationCards = 6;    // cards on the first foundation
+constexpr int kLargestPile = 30;     // cards in the dragged column
+constexpr int kOtherColumnCards = 4; // cards in every other column
+constexpr int kFoundationCards = 6;  // cards on the first foundation
 constexpr double kPercentile95 = 0.95;
 
 GameParams FortyThieves() {

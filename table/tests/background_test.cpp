@@ -2,9 +2,9 @@
 // colour values.
 #include "table/background.h"
 
+#include "table/tests/test_artwork.h"
 #include <QGuiApplication>
 #include <QPalette>
-#include "table/tests/test_artwork.h"
 
 #include <gtest/gtest.h>
 

@@ -61,7 +61,8 @@ TEST_F(DragTest, SingleCardWithItsShadow) {
         EXPECT_EQ(aBlack ? Window(b) : Window(r.a), aBlack ? Table(b) : Table(r.a)) << r.name;
     }
     // Nothing above the right strip's start.
-    EXPECT_EQ(Window(QPoint(card.right() + 1, card.top() + 2)), Table(QPoint(card.right() + 1, card.top() + 2)));
+    EXPECT_EQ(Window(QPoint(card.right() + 1, card.top() + 2)),
+              Table(QPoint(card.right() + 1, card.top() + 2)));
 }
 
 TEST_F(DragTest, NoShadowWhenShadowsAreOff) {

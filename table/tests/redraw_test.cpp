@@ -17,9 +17,9 @@ struct Row {
     GameParams (*game)();
     std::function<void(TestTable&)> deal;
     PileIndex pile;
-    int keep;             // cards left on the pile
+    int keep; // cards left on the pile
     bool untidy = false;
-    bool changes = true;  // whether the picture changes at all
+    bool changes = true; // whether the picture changes at all
 };
 
 GameParams Klondike() {
@@ -75,7 +75,8 @@ TEST(RedrawAfterLeave, EqualsAFullPaint) {
         PaintPreferences prefs;
         prefs.untidyTableau = r.untidy;
         for (int c = 0; c < 7; ++c)
-            for (int e = 0; e < 13; ++e) t.scene.untidyShifts[c][e] = static_cast<std::int8_t>((c + e) % 4 - 1);
+            for (int e = 0; e < 13; ++e)
+                t.scene.untidyShifts[c][e] = static_cast<std::int8_t>((c + e) % 4 - 1);
         t.Relayout(prefs);
         t.canvas->PaintTable();
         const QImage painted = t.canvas->TablePicture();

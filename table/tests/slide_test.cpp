@@ -26,8 +26,7 @@ TEST(SlideStep, Formula) {
         {100, true, 6},    // 19 * 0.3 = 5.7
         {500, true, 15},   // 49 * 0.3 = 14.7
         {1, true, 1},      // 1 * 0.3 = 0.3 would never arrive: at least 1
-        {0, false, 1},
-        {-100, false, 19},
+        {0, false, 1},     {-100, false, 19},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(SlideStep(r.distance, r.fast), r.step) << r.distance << (r.fast ? " fast" : "");
@@ -44,8 +43,9 @@ TEST(SlidePath, EndsOnTheTargetAlongTheLongerAxis) {
         QPoint to;
         bool fast;
     } rows[] = {
-        {{10, 10}, {410, 110}, false}, {{500, 40}, {20, 300}, false}, {{50, 600}, {80, 20}, false},
-        {{0, 0}, {0, 250}, true},      {{300, 300}, {301, 300}, false},
+        {{10, 10}, {410, 110}, false},   {{500, 40}, {20, 300}, false},
+        {{50, 600}, {80, 20}, false},    {{0, 0}, {0, 250}, true},
+        {{300, 300}, {301, 300}, false},
     };
     for (const Row& r : rows) {
         const std::vector<QPoint> path = SlidePath(r.from, r.to, r.fast);
@@ -59,15 +59,18 @@ TEST(SlidePath, EndsOnTheTargetAlongTheLongerAxis) {
         QPoint previous = r.from;
         for (std::size_t i = 0; i < path.size(); ++i) {
             const QPoint p = path[i];
-            const int major = alongX ? std::abs(p.x() - previous.x()) : std::abs(p.y() - previous.y());
+            const int major =
+                alongX ? std::abs(p.x() - previous.x()) : std::abs(p.y() - previous.y());
             if (i + 1 < path.size()) {
                 EXPECT_EQ(major, step);
             }
             // The other coordinate follows in proportion, to within a percent of its distance.
-            const int progress = alongX ? std::abs(p.x() - r.from.x()) : std::abs(p.y() - r.from.y());
+            const int progress =
+                alongX ? std::abs(p.x() - r.from.x()) : std::abs(p.y() - r.from.y());
             const double share = static_cast<double>(progress) / distance;
             const double minor = alongX ? r.from.y() + d.y() * share : r.from.x() + d.x() * share;
-            EXPECT_NEAR(alongX ? p.y() : p.x(), minor, std::abs(alongX ? d.y() : d.x()) / 100.0 + 1);
+            EXPECT_NEAR(alongX ? p.y() : p.x(), minor,
+                        std::abs(alongX ? d.y() : d.x()) / 100.0 + 1);
             previous = p;
         }
     }

@@ -41,8 +41,8 @@ TEST_F(TablePaintTest, PilesShowFacesBacksAndMarks) {
     } rows[] = {
         {"face-up top card of column 7", Centre(t->Card(TableauPile(6), 6)),
          FaceColour(table.Top(TableauPile(6)))},
-        {"face-down card of column 7, its visible band", t->Card(TableauPile(6), 0).topLeft() + QPoint(35, 2),
-         BackColour()},
+        {"face-down card of column 7, its visible band",
+         t->Card(TableauPile(6), 0).topLeft() + QPoint(35, 2), BackColour()},
         {"single card of column 1", Centre(t->Card(TableauPile(0), 0)), FaceColour(1)},
         {"stock top card", Centre(t->Card(kStockPile, 23)), BackColour()},
         {"empty waste", Centre(t->Card(kWastePile, 0)), MarkColour(2)},
@@ -67,12 +67,15 @@ TEST_F(TablePaintTest, CornersShowWhatLiesUnder) {
         QRgb expected;
     } rows[] = {
         {"top-left corner over the table", alone.topLeft(), Background(alone.topLeft())},
-        {"its right neighbour", alone.topLeft() + QPoint(1, 0), Background(alone.topLeft() + QPoint(1, 0))},
-        {"its lower neighbour", alone.topLeft() + QPoint(0, 1), Background(alone.topLeft() + QPoint(0, 1))},
+        {"its right neighbour", alone.topLeft() + QPoint(1, 0),
+         Background(alone.topLeft() + QPoint(1, 0))},
+        {"its lower neighbour", alone.topLeft() + QPoint(0, 1),
+         Background(alone.topLeft() + QPoint(0, 1))},
         {"inside the corner", alone.topLeft() + QPoint(1, 1), FaceColour(1)},
         {"next along the edge", alone.topLeft() + QPoint(2, 0), FaceColour(1)},
         {"bottom-right corner", alone.bottomRight(), Background(alone.bottomRight())},
-        {"bottom-left, one up", alone.bottomLeft() - QPoint(0, 1), Background(alone.bottomLeft() - QPoint(0, 1))},
+        {"bottom-left, one up", alone.bottomLeft() - QPoint(0, 1),
+         Background(alone.bottomLeft() - QPoint(0, 1))},
         {"top-right corner over the card below", onBack.topRight(), BackColour()},
         {"top-left corner over the card below", onBack.topLeft() + QPoint(0, 1), BackColour()},
         {"bottom corner of a fanned card", onBack.bottomLeft(), Background(onBack.bottomLeft())},
@@ -97,7 +100,8 @@ TEST_F(TablePaintTest, StockRisesWithItsThickness) {
         {"bottom-left corner from the table", top.bottomLeft(), Background(top.bottomLeft())},
         {"right edge strip", rest + QPoint(70, 50), EdgeColour()},
         {"bottom edge strip", rest + QPoint(20, 95), EdgeColour()},
-        {"edge's key colour shows the table", rest + QPoint(70, -8), Background(rest + QPoint(70, -8))},
+        {"edge's key colour shows the table", rest + QPoint(70, -8),
+         Background(rest + QPoint(70, -8))},
         {"left of the pile is table", rest + QPoint(-6, 40), Background(rest + QPoint(-6, 40))},
     };
     for (const Row& r : rows) EXPECT_EQ(t->TableAt(r.at), r.expected) << r.name;

@@ -1,8 +1,8 @@
 // The table widget: it lays the game out for its size, shows the painted table, and plays an
 // animation that a key press stops.
 #include "table/table_view.h"
-#include "table/winning_animation.h"
 #include "table/tests/test_scene.h"
+#include "table/winning_animation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,7 +36,8 @@ protected:
     template <typename F> void Wait(F done) {
         QElapsedTimer timer;
         timer.start();
-        while (!done() && timer.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+        while (!done() && timer.elapsed() < 2000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 };
 

@@ -106,9 +106,10 @@ TestArtwork::TestArtwork(const char* sizes) {
         const char letter = *s;
         const auto card = layout::CardSizeOf(static_cast<layout::CardSizeLetter>(letter));
         for (int suit = 0; suit < 4; ++suit)
-            FaceFile(card, suit).save(
-                images.filePath(Q(FaceFileName(letter, kTestCardSet, kSuitLetters[suit])) + ".bmp"),
-                "BMP");
+            FaceFile(card, suit)
+                .save(images.filePath(Q(FaceFileName(letter, kTestCardSet, kSuitLetters[suit])) +
+                                      ".bmp"),
+                      "BMP");
         Filled(card.width, card.height, BackColour())
             .save(images.filePath(Q(BackFileName(letter, kTestBack)) + ".bmp"), "BMP");
         for (int mark = 1; mark <= kMarkCount; ++mark)

@@ -78,7 +78,8 @@ void DealKlondike(TestTable& t) {
         for (int k = 0; k <= column; ++k)
             t.table.Append(TableauPile(column), static_cast<tablamor::Card>(code++), k == column);
     }
-    while (code <= kDeckSize) t.table.Append(kStockPile, static_cast<tablamor::Card>(code++), false);
+    while (code <= kDeckSize)
+        t.table.Append(kStockPile, static_cast<tablamor::Card>(code++), false);
 }
 
 } // namespace tablamor::table::testing

@@ -1,6 +1,6 @@
 // The card shower: its size table, frames, rows and stopping.
-#include "table/winning_animation.h"
 #include "table/tests/test_scene.h"
+#include "table/winning_animation.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ TEST(WinningTiming, BySize) {
         int cards;
         int wait;
     } rows[] = {
-        {1, CardSizeLetter::Big, 2001, 5},    {1, CardSizeLetter::Medium, 3001, 7},
-        {1, CardSizeLetter::Small, 4001, 9},  {2, CardSizeLetter::Big, 1500, 18},
+        {1, CardSizeLetter::Big, 2001, 5},     {1, CardSizeLetter::Medium, 3001, 7},
+        {1, CardSizeLetter::Small, 4001, 9},   {2, CardSizeLetter::Big, 1500, 18},
         {2, CardSizeLetter::Medium, 2500, 22}, {2, CardSizeLetter::Small, 3500, 25},
     };
     for (const Row& r : rows) {
