@@ -1,5 +1,7 @@
 #include "table/image_names.h"
 
+#include <initializer_list>
+
 namespace tablamor::table {
 namespace {
 
@@ -12,38 +14,49 @@ std::string ThreeDigits(int n) {
     return digits;
 }
 
+// Builds a name piece by piece (operator+ chains of short strings give GCC 12 false warnings).
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string name;
+    for (std::string_view part : parts) name.append(part);
+    return name;
+}
+
+std::string_view Letter(const char& c) {
+    return {&c, 1};
+}
+
 } // namespace
 
 std::string FaceFileName(char sizeLetter, int cardSet, char suitLetter) {
-    return std::string("C") + sizeLetter + ThreeDigits(cardSet) + suitLetter;
+    return Join({"C", Letter(sizeLetter), ThreeDigits(cardSet), Letter(suitLetter)});
 }
 
 std::string BackFileName(char sizeLetter, int back) {
-    return std::string("D") + sizeLetter + ThreeDigits(back);
+    return Join({"D", Letter(sizeLetter), ThreeDigits(back)});
 }
 
 std::string BackgroundFileName(int number) {
-    return "B" + ThreeDigits(number);
+    return Join({"B", ThreeDigits(number)});
 }
 
 std::string ImageFilePath(std::string_view fileName) {
-    return std::string(kImagesDirectory) + std::string(fileName) + std::string(kBitmapExtension);
+    return Join({kImagesDirectory, fileName, kBitmapExtension});
 }
 
 std::string MarkName(char sizeLetter, int mark) {
-    return std::string("W") + sizeLetter + ThreeDigits(mark);
+    return Join({"W", Letter(sizeLetter), ThreeDigits(mark)});
 }
 
 std::string ShadowName(char sizeLetter, int which) {
-    return "SHADOW_" + std::string(1, sizeLetter) + std::to_string(which);
+    return Join({"SHADOW_", Letter(sizeLetter), std::to_string(which)});
 }
 
 std::string BorderName(char sizeLetter, int which) {
-    return "3D_BORDER_" + std::string(1, sizeLetter) + std::to_string(which);
+    return Join({"3D_BORDER_", Letter(sizeLetter), std::to_string(which)});
 }
 
 std::string ResourcePath(std::string_view name) {
-    return std::string(kResourceRoot) + std::string(name);
+    return Join({kResourceRoot, name});
 }
 
 } // namespace tablamor::table

@@ -3,8 +3,9 @@
 // and its shadow) and a flush of the changed area to a window-sized pixmap. Prints the median,
 // the 95th percentile and the largest frame time.
 //
-//   table_drag_bench [--root PROGRAM_DIR]
-// With a program directory its artwork is used; otherwise plain generated pictures.
+//   table_drag_bench [--root PROGRAM_DIR] [--save PICTURE]
+// With a program directory its artwork is used; otherwise plain generated pictures. --save
+// writes the window as it is half-way through the drag.
 #include "engine/game_source.h"
 #include "table/image_set.h"
 #include "table/layout/fan_steps.h"
@@ -91,8 +92,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::string root;
-    for (int i = 1; i + 1 < argc; ++i)
+    std::string save;
+    for (int i = 1; i + 1 < argc; ++i) {
         if (std::string(argv[i]) == "--root") root = argv[i + 1];
+        if (std::string(argv[i]) == "--save") save = argv[i + 1];
+    }
 
     ImageSet images;
     std::unique_ptr<ResourceLibrary> library;
@@ -137,6 +141,7 @@ int main(int argc, char** argv) {
     canvas.RedrawAfterLeave(dragged, before);
 
     QPixmap screen(kWindowWidth, kWindowHeight);
+    QPainter(&screen).drawImage(0, 0, canvas.Window());
     QRegion changed;
     canvas.SetWindowChanged([&](const QRegion& region) { changed += region; });
     std::vector<double> times;
@@ -151,7 +156,11 @@ int main(int argc, char** argv) {
         }
         const auto t1 = std::chrono::steady_clock::now();
         times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+        if (step == kSteps / 2 && !save.empty()) screen.save(QString::fromStdString(save));
     }
+    // What was flushed is what the window holds.
+    if (screen.toImage().convertToFormat(QImage::Format_RGB32) != canvas.Window())
+        std::printf("flush check: the pixmap differs from the window\n");
     const QSize run = canvas.Drag().Size();
     std::printf("drag of %d cards (%d x %d px) over %d steps on %d x %d\n", kLargestPile,
                 run.width(), run.height(), kSteps, kWindowWidth, kWindowHeight);
