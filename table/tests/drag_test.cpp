@@ -137,6 +137,18 @@ TEST_F(DragTest, PlacingPutsThePictureOnTheTable) {
     EXPECT_EQ(canvas().Window(), canvas().TablePicture().copy(QRect(QPoint(), t->window)));
 }
 
+TEST_F(DragTest, HighlightInvertsACardButItsCorners) {
+    const QRect card = t->Card(TableauPile(4), 4);
+    const QImage before = canvas().TablePicture();
+    canvas().ToggleHighlight(card);
+    EXPECT_EQ(Table(Centre(card)), FaceColour(t->table.Top(TableauPile(4))) ^ 0x00ffffffu);
+    EXPECT_EQ(Window(Centre(card)), Table(Centre(card)));
+    EXPECT_EQ(Table(card.bottomRight()), before.pixel(card.bottomRight()));
+    EXPECT_EQ(Table(card.topLeft() + QPoint(1, 0)), before.pixel(card.topLeft() + QPoint(1, 0)));
+    canvas().ToggleHighlight(card);
+    EXPECT_EQ(canvas().TablePicture(), before);
+}
+
 TEST_F(DragTest, PeekShowsACoveredCardUntilTheTableIsCopiedBack) {
     const QRect covered = t->Card(TableauPile(6), 5);
     canvas().DrawCardOnWindow(t->table.At(TableauPile(6), 5), covered.topLeft());

@@ -119,6 +119,12 @@ TestArtwork::TestArtwork(const char* sizes) {
         add(BorderName(letter, 1), Edge(card, 1));
         add(BorderName(letter, 2), Edge(card, 2));
     }
+    QImage hand(32, 32, QImage::Format_ARGB32);
+    hand.fill(Qt::transparent);
+    hand.setText("HotspotX", "11");
+    hand.setText("HotspotY", "4");
+    add("CUR_HAND1A", hand);
+    add("CUR_ARROW1B", Filled(32, 32, qRgb(0, 0, 0)));
     QImage tile(kTileSize, kTileSize, QImage::Format_RGB32);
     for (int y = 0; y < kTileSize; ++y)
         for (int x = 0; x < kTileSize; ++x) tile.setPixel(x, y, TileColour(x, y));

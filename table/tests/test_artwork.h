@@ -18,6 +18,8 @@ inline constexpr int kTestBack = 11;
 inline constexpr int kTestBackground = 102;
 inline constexpr int kTestBigBackground = 600;
 
+// Cursors: "CUR_HAND1A" (number 12) with its hot spot at (11, 4), "CUR_ARROW1B" (20) without
+// one; no others.
 // Colours of the test pictures.
 QRgb FaceColour(int code); // code 1..52
 QRgb BackColour();
