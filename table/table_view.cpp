@@ -42,6 +42,7 @@ void TableView::EnsurePictureSize() {
 }
 
 void TableView::Relayout() {
+    StopAnimation(); // a deal ends on the dealt table, the card shower simply stops
     EnsurePictureSize();
     TableScene& scene = canvas_.Scene();
     if (scene.Ready()) {

@@ -93,13 +93,6 @@ TEST_F(ImageSetTest, MissingFilesKeepThePreviousPictures) {
     EXPECT_EQ(Middle(images.Face(1)), FaceColour(1));
 }
 
-TEST_F(ImageSetTest, FileNamesMatchWithoutRegardToCase) {
-    const QDir images(QString::fromStdString((art.Dir() / "Images").string()));
-    ASSERT_TRUE(QFile::rename(images.filePath("DB011.bmp"), images.filePath("db011.BMP")));
-    ImageSet fresh;
-    EXPECT_TRUE(fresh.LoadBack(art.Source(), kTestBack));
-}
-
 TEST_F(ImageSetTest, FaceFileOfTheWrongCellSizeIsCutWithoutHarm) {
     const QDir images(QString::fromStdString((art.Dir() / "Images").string()));
     QImage small(10, 10, QImage::Format_RGB32);

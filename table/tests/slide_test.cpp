@@ -119,22 +119,6 @@ TEST_F(SlideTest, FramesWaitTheMoveDelayAndDropIntoPlace) {
     EXPECT_EQ(t->canvas->Window(), t->canvas->TablePicture().copy(QRect(QPoint(), t->window)));
 }
 
-TEST_F(SlideTest, FastSlideDoesNotWait) {
-    SlideOptions options;
-    options.card = -1;
-    options.prepare = true;
-    options.fast = true;
-    SlideAnimation slide(*t->canvas, {10, 10}, {700, 500}, options);
-    int frames = 0;
-    for (Frame f{}; !f.done; ++frames) {
-        f = slide.Step();
-        EXPECT_EQ(f.waitMs, 0);
-    }
-    EXPECT_EQ(frames, static_cast<int>(SlidePath({10, 10}, {700, 500}, true).size()) + 1);
-    EXPECT_EQ(t->canvas->Drag().Rect().topLeft(), QPoint(700, 500));
-    EXPECT_EQ(t->canvas->Window().pixel(735, 548), BackColour());
-}
-
 TEST_F(SlideTest, TargetOffTheTable) {
     SlideOptions options;
     options.card = 3;

@@ -30,12 +30,5 @@ TEST(UntidyShifts, StayWithinTheirBounds) {
     EXPECT_TRUE(sawRight);
 }
 
-TEST(UntidyShifts, DifferFromDealToDeal) {
-    std::mt19937 random(5);
-    const layout::UntidyShifts first = DrawUntidyShifts(random);
-    const layout::UntidyShifts second = DrawUntidyShifts(random);
-    EXPECT_NE(first, second);
-}
-
 } // namespace
 } // namespace tablamor::table

@@ -94,11 +94,5 @@ TEST_F(WinningTest, RowsPauseAtTheRightEdge) {
     EXPECT_EQ(shower.CardsDrawn(), 1500);
 }
 
-TEST_F(WinningTest, UnknownKindEndsAtOnce) {
-    WinningAnimation shower(*t->canvas, 3, random, 5, t->window);
-    EXPECT_TRUE(shower.Step().done);
-    EXPECT_EQ(shower.CardsDrawn(), 0);
-}
-
 } // namespace
 } // namespace tablamor::table
