@@ -1,0 +1,106 @@
+#include "table/image_set.h"
+
+#include "engine/cards.h"
+#include "table/image_names.h"
+
+namespace tablamor::table {
+namespace {
+
+const QRgb kShadowKey = qRgb(255, 255, 255);
+const QRgb kEdgeKey = qRgb(0, 0, 255);
+
+QImage Opaque(const QImage& image) {
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage WithAlpha(const QImage& image) {
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The picture with every pixel of the key colour made transparent.
+QImage Keyed(const QImage& image, QRgb key) {
+    if (image.isNull()) return image;
+    QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((line[x] | 0xff000000u) == (key | 0xff000000u)) line[x] = 0;
+    }
+    return out;
+}
+
+// Replaces `slot` by a resource picture, keeping the old one when the resource is missing.
+void Replace(QImage& slot, QImage loaded) {
+    if (!loaded.isNull()) slot = std::move(loaded);
+}
+
+} // namespace
+
+void ImageSet::Load(const ImageSource& source, const Choice& choice) {
+    size_ = choice.size;
+    card_ = layout::CardSizeOf(choice.size);
+    const char letter = static_cast<char>(choice.size);
+    for (int mark = 1; mark <= kMarkCount; ++mark)
+        Replace(marks_[static_cast<std::size_t>(mark - 1)],
+                WithAlpha(source.LoadResourceBitmap(MarkName(letter, mark))));
+    LoadBack(source, choice.back);
+    for (int which = 1; which <= 2; ++which) {
+        const auto i = static_cast<std::size_t>(which - 1);
+        Replace(shadows_[i],
+                Keyed(source.LoadResourceBitmap(ShadowName(letter, which)), kShadowKey));
+        Replace(edges_[i], Keyed(source.LoadResourceBitmap(BorderName(letter, which)), kEdgeKey));
+    }
+    for (int suit = 0; suit < static_cast<int>(kSuitLetters.size()); ++suit) {
+        QImage file;
+        if (source.LoadBitmapFile(
+                FaceFileName(letter, choice.cardSet, kSuitLetters[static_cast<std::size_t>(suit)]),
+                file))
+            CutSuit(Opaque(file), suit);
+    }
+}
+
+bool ImageSet::LoadBack(const ImageSource& source, int back) {
+    QImage loaded;
+    if (!source.LoadBitmapFile(BackFileName(static_cast<char>(size_), back), loaded)) return false;
+    back_ = Opaque(loaded);
+    return true;
+}
+
+bool ImageSet::LoadBackground(const ImageSource& source, int number) {
+    QImage loaded;
+    if (!source.LoadBitmapFile(BackgroundFileName(number), loaded)) return false;
+    background_ = Opaque(loaded);
+    backgroundNumber_ = number;
+    return true;
+}
+
+// Cells are read row by row from the top-left; a file whose cells are not the card size gives
+// misaligned cards (parts outside the file come out black), which is the artwork's problem.
+void ImageSet::CutSuit(const QImage& file, int suit) {
+    for (int rank = 0; rank < kRanksPerSuit; ++rank) {
+        const int column = rank % kFaceGridColumns;
+        const int row = rank / kFaceGridColumns;
+        faces_[static_cast<std::size_t>(suit * kRanksPerSuit + rank)] =
+            file.copy(column * card_.width, row * card_.height, card_.width, card_.height);
+    }
+}
+
+const QImage& ImageSet::Face(int code) const {
+    static const QImage kNone;
+    if (code <= 0 || code > kMaxCards) return kNone;
+    if (code > kDeckSize) code -= kDeckSize;
+    return faces_[static_cast<std::size_t>(code - 1)];
+}
+
+const QImage& ImageSet::Mark(int mark) const {
+    static const QImage kNone;
+    if (mark < 1 || mark > kMarkCount) return kNone;
+    return marks_[static_cast<std::size_t>(mark - 1)];
+}
+
+void ImageSet::SetFace(int code, QImage image) {
+    if (code <= 0 || code > kDeckSize) return;
+    faces_[static_cast<std::size_t>(code - 1)] = Opaque(image);
+}
+
+} // namespace tablamor::table

@@ -1,0 +1,73 @@
+#pragma once
+// The widget that shows the table: it owns the canvas, lays the game out for its own size,
+// repaints on resize, shows whatever the canvas changes, and plays animations frame by frame on
+// a timer. While an animation plays, key and mouse presses are swallowed; one that may be cut
+// short (the card shower) stops at the first of them.
+//
+// The pointer's play on the table (presses, drags, drops) belongs to the window built on this
+// view; it reaches the drag picture through the calls below.
+#include "table/animation.h"
+#include "table/layout/layout_input.h"
+#include "table/table_canvas.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace tablamor::table {
+
+class TableView : public QWidget {
+public:
+    explicit TableView(const ImageSet& images, QWidget* parent = nullptr);
+    ~TableView() override;
+
+    TableCanvas& Canvas() { return canvas_; }
+    const TableCanvas& Canvas() const { return canvas_; }
+
+    // The game to show. Its positions are computed here from the frame (table top, screen,
+    // card size, shadows) and this view's size; the view's width stands for the window width.
+    void SetScene(const TableScene& scene);
+    void SetLayoutFrame(const layout::LayoutInput& frame);
+    void SetPreferences(const PaintPreferences& prefs);
+    // Lays the game out again and repaints background and piles.
+    void Relayout();
+
+    // The drag picture (see TableCanvas).
+    void BuildDragCard(int code) { canvas_.BuildDragCard(code); }
+    void BuildDragRun(PileIndex pile, int k) { canvas_.BuildDragRun(pile, k); }
+    bool MoveDragImage(int x, int y, bool place, bool shadow);
+    void HideDragImage() { canvas_.HideDragImage(); }
+
+    // Plays an animation; `finished` runs after its last frame (or after it was stopped).
+    // `stopOnInput`: a key or button press stops it.
+    void Play(std::unique_ptr<Animation> animation, bool stopOnInput,
+              std::function<void()> finished = {});
+    bool Animating() const { return animation_ != nullptr; }
+    void StopAnimation();
+    // Called with a sound's name when a frame asks for it.
+    void SetSoundHandler(std::function<void(const std::string&)> handler);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    TableCanvas canvas_;
+    layout::LayoutInput frame_;
+    std::unique_ptr<Animation> animation_;
+    bool stopOnInput_ = false;
+    std::function<void()> finished_;
+    std::function<void(const std::string&)> sound_;
+    unsigned generation_ = 0; // frames scheduled for an earlier animation are ignored
+
+    void NextFrame();
+    void Schedule(int waitMs);
+    void EnsurePictureSize();
+    bool SwallowInput();
+};
+
+} // namespace tablamor::table

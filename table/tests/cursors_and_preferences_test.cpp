@@ -1,0 +1,63 @@
+// Cursors from the resource library, and the painter's preferences read from the settings.
+#include "table/cursors.h"
+#include "table/paint_preferences.h"
+#include "table/tests/test_artwork.h"
+
+#include <gtest/gtest.h>
+
+namespace tablamor::table {
+namespace {
+
+using namespace testing;
+
+TEST(Cursors, RegisteredByNumberWithTheirHotSpots) {
+    TestArtwork art;
+    ASSERT_TRUE(art.Valid());
+    CursorSet cursors;
+    cursors.Load(art.Source());
+    EXPECT_TRUE(cursors.Has(12));
+    EXPECT_EQ(cursors.Cursor(12).hotSpot(), QPoint(11, 4));
+    EXPECT_EQ(cursors.Cursor(12).shape(), Qt::BitmapCursor);
+    EXPECT_TRUE(cursors.Has(20)); // given without a hot spot
+    EXPECT_EQ(cursors.Cursor(20).hotSpot(), QPoint(0, 0));
+    EXPECT_FALSE(cursors.Has(14));
+    EXPECT_EQ(cursors.Cursor(14).shape(), Qt::ArrowCursor);
+}
+
+TEST(PaintPreferences, ReadFromTheSettings) {
+    Settings s;
+    s.Set(Settings::kBackgroundDef, 1, "N");
+    s.Set(Settings::kBackgroundCol, 15, "-2147483633");
+    s.Set(Settings::kBackgroundBmp, 4, "324");
+    s.Set(Settings::kBackgroundFixedCol, 15, "16711680");
+    s.Set(Settings::kFadeBackground, 1, "Y");
+    s.Set(Settings::kCardsShadowed, 1, "N");
+    s.Set(Settings::kPilesUntidy, 1, "Y");
+    s.Set(Settings::kSpeedMoveCard, 2, "4");
+    s.Set(Settings::kWinningAnimation, 1, "Y");
+    PaintPreferences p = PaintPreferencesFrom(s);
+    EXPECT_FALSE(p.defaultBackground);
+    EXPECT_EQ(p.backgroundColour, -2147483633LL);
+    EXPECT_EQ(p.backgroundPicture, 324);
+    EXPECT_EQ(p.fixedColour, 16711680);
+    EXPECT_TRUE(p.fadeBackground);
+    EXPECT_FALSE(p.cardsShadowed);
+    EXPECT_EQ(p.ShadowAllowance(), 0);
+    EXPECT_TRUE(p.untidyTableau);
+    EXPECT_EQ(p.moveDelayMs, 4);
+    EXPECT_TRUE(p.winningAnimation);
+
+    // Blank fields: shadows and the untidy tableau count as on unless "N"; a picture number
+    // that is not a number is no picture; the delay takes its default.
+    const PaintPreferences blank = PaintPreferencesFrom(Settings());
+    EXPECT_TRUE(blank.cardsShadowed);
+    EXPECT_EQ(blank.ShadowAllowance(), 9);
+    EXPECT_TRUE(blank.untidyTableau);
+    EXPECT_FALSE(blank.fadeBackground);
+    EXPECT_EQ(blank.backgroundPicture, 0);
+    EXPECT_EQ(blank.moveDelayMs, kDefaultMoveDelay);
+    EXPECT_FALSE(blank.winningAnimation);
+}
+
+} // namespace
+} // namespace tablamor::table
