@@ -1,5 +1,6 @@
 // The deal shown card by card: order, dealing pile, frames, and the table it leaves.
 #include "table/deal_animation.h"
+#include "table/empty_marks.h"
 #include "table/tests/test_scene.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ TEST_F(DealTest, RunsToTheFullPaintRowByRow) {
     const Frame intro = deal.Step();
     EXPECT_EQ(intro.waitMs, kDealSettleMs);
     // The dealing pile shows a back; the columns their empty marks.
-    EXPECT_EQ(t.TableAt(Centre(t.Card(TableauPile(3), 0))), MarkColour(7));
+    EXPECT_EQ(t.TableAt(Centre(t.Card(TableauPile(3), 0))), MarkColour(mark::kKing)); // spaces take kings
     const Frame face = deal.Step();
     EXPECT_EQ(face.sound, "Shuffle");
     EXPECT_EQ(face.waitMs, 2);
