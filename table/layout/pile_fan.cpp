@@ -8,6 +8,8 @@ namespace tablamor::layout {
 namespace {
 
 constexpr int kCardsPerThicknessStep = 7;
+// The stock's edge pictures cover a thickness of 0..15; a two-deck stock stops rising there.
+constexpr int kMaxStockThickness = 15;
 constexpr int kUntidyWrapColumns = 6; // columns past the seventh reuse tables 1..6
 constexpr int kUntidyWrapEntries = 12;
 
@@ -16,7 +18,7 @@ constexpr int kUntidyWrapEntries = 12;
 int StockThickness(int cards) {
     if (cards <= 1) return 0;
     if (cards == 2) return 1;
-    return RoundRatio(cards, kCardsPerThicknessStep) + 1;
+    return std::min(RoundRatio(cards, kCardsPerThicknessStep) + 1, kMaxStockThickness);
 }
 
 int FanStyleOf(const GameParams& params, PileIndex pile) {
