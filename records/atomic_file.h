@@ -17,6 +17,7 @@ enum class WriteFailure {
 struct WriteResult {
     WriteFailure failure = WriteFailure::None;
     std::string detail;  // the system's reason, for messages
+    std::filesystem::path tempPath; // the temporary file, for the rename message
     explicit operator bool() const { return failure == WriteFailure::None; }
 };
 
