@@ -37,7 +37,7 @@ Readable OpenForReading(RecordHandle* handle, const std::filesystem::path& file,
     if (handle && handle->IsOpen()) return {handle->Descriptor(), false};
     own = RecordHandle::Open(file, false);
     if (own.IsOpen()) return {own.Descriptor(), false};
-    if (errno == ENOENT) return {-1, true};
+    if (errno == ENOENT || errno == ENOTDIR) return {-1, true};
     sink.Show(MessageKind::Plain, "Cannot open file " + file.string());
     return {};
 }
