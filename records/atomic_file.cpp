@@ -4,8 +4,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <sys/stat.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tablamor {
@@ -50,7 +50,7 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string
     bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
     int savedErrno = errno;
     // Keep the target's permissions where it exists; mkstemp makes the file 0600.
-    struct stat st{};
+    struct stat st {};
     if (::stat(target.c_str(), &st) == 0)
         ::fchmod(fd, st.st_mode & 07777);
     else

@@ -13,8 +13,8 @@ namespace {
 ssize_t ReadBlock(int fd, std::uint64_t offset, std::vector<char>& buffer) {
     std::size_t got = 0;
     while (got < buffer.size()) {
-        ssize_t n = ::pread(fd, buffer.data() + got, buffer.size() - got,
-                            static_cast<off_t>(offset + got));
+        ssize_t n =
+            ::pread(fd, buffer.data() + got, buffer.size() - got, static_cast<off_t>(offset + got));
         if (n < 0) {
             if (errno == EINTR) continue;
             return -1;
@@ -28,7 +28,7 @@ ssize_t ReadBlock(int fd, std::uint64_t offset, std::vector<char>& buffer) {
 } // namespace
 
 std::optional<std::uint64_t> FileSize(int fd) {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || st.st_size < 0) return std::nullopt;
     return static_cast<std::uint64_t>(st.st_size);
 }

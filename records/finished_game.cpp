@@ -27,8 +27,8 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
     std::filesystem::create_directories(dataDir, ec);
     DataDirLock lock(dataDir);
 
-    GameLogEntry line{game.end,   game.seconds, game.gameId,      game.gameName,  player,
-                      game.won,   game.scoringType, game.score, game.gameNumber};
+    GameLogEntry line{game.end, game.seconds,     game.gameId, game.gameName,  player,
+                      game.won, game.scoringType, game.score,  game.gameNumber};
     done.logWritten = AppendGameLog(ProgramPath(game.programDir, kGameLogFileName), line, sink);
 
     done.statisticsWritten =

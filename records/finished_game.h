@@ -34,8 +34,8 @@ struct FinishedGame {
 struct FinishedGameRecords {
     bool logWritten = false;
     bool statisticsWritten = false;
-    int hiScoreRank = -1;  // 0-based rank the result entered at, or -1
-    RunCounters counters;  // after this game
+    int hiScoreRank = -1; // 0-based rank the result entered at, or -1
+    RunCounters counters; // after this game
 };
 
 // Writes nothing for a game id outside 0..9999 (no game was in play).

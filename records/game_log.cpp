@@ -30,16 +30,17 @@ struct FieldSpec {
     bool blankAfter;
 };
 constexpr FieldSpec kFields[] = {
-    {kDateWidth, true},         {kTimeWidth, true},       {kSecondsWidth, true},
-    {kGameIdWidth, true},       {kGameNameWidth, true},   {kPlayerWidth, true},
-    {kResultWidth, false},      {kScoringTypeWidth, true}, {kScoreWidth, true},
+    {kDateWidth, true},       {kTimeWidth, true},        {kSecondsWidth, true},
+    {kGameIdWidth, true},     {kGameNameWidth, true},    {kPlayerWidth, true},
+    {kResultWidth, false},    {kScoringTypeWidth, true}, {kScoreWidth, true},
     {kGameNumberWidth, true},
 };
 constexpr std::size_t kFieldCount = std::size(kFields);
 
 constexpr std::size_t LineLength() {
     std::size_t n = kTail.size();
-    for (const FieldSpec& f : kFields) n += static_cast<std::size_t>(f.width) + (f.blankAfter ? 1 : 0);
+    for (const FieldSpec& f : kFields)
+        n += static_cast<std::size_t>(f.width) + (f.blankAfter ? 1 : 0);
     return n;
 }
 
@@ -121,7 +122,7 @@ bool AppendGameLog(const std::filesystem::path& file, const GameLogEntry& entry,
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    struct stat st{};
+    struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         if (fd >= 0) ::close(fd);
         sink.Show(MessageKind::Plain, "Cannot open file " + file.string());

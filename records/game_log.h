@@ -39,8 +39,7 @@ std::string GameLogLine(const GameLogEntry& entry);
 std::optional<GameLogEntry> ParseGameLogLine(std::string_view line);
 
 // Appends one line, creating the file (and its directory) when missing.
-bool AppendGameLog(const std::filesystem::path& file, const GameLogEntry& entry,
-                   MessageSink& sink);
+bool AppendGameLog(const std::filesystem::path& file, const GameLogEntry& entry, MessageSink& sink);
 
 // Every complete line of the log, in order.
 std::vector<GameLogEntry> ReadGameLog(const std::filesystem::path& file);

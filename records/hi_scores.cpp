@@ -55,11 +55,10 @@ std::string HiScoreKey(int rank, std::string_view scoringType) {
 
 std::string HiScoreEntry(int score, int seconds, const Timestamp& when, std::string_view player,
                          std::string_view gameNumber, bool won) {
-    std::string entry = FormatNumber(score, kScoreWidth) + " " +
-                        FormatNumber(seconds, kSecondsWidth) + " " + when.Date() + " " +
-                        when.TimeOfDay() + " " + FitText(player, kPlayerWidth) + " " +
-                        FitText(gameNumber, kGameNumberWidth) + " " +
-                        std::string(won ? kWon : kLost);
+    std::string entry =
+        FormatNumber(score, kScoreWidth) + " " + FormatNumber(seconds, kSecondsWidth) + " " +
+        when.Date() + " " + when.TimeOfDay() + " " + FitText(player, kPlayerWidth) + " " +
+        FitText(gameNumber, kGameNumberWidth) + " " + std::string(won ? kWon : kLost);
     return Normalised(entry);
 }
 
@@ -108,8 +107,7 @@ int PlaceEntry(std::vector<std::string>& table, const std::string& entry) {
     return -1;
 }
 
-int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer,
-                 MessageSink& sink) {
+int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer, MessageSink& sink) {
     CreateRecordFile(file, sink);
     const std::string section = GameSectionName(offer.gameId);
     std::vector<std::string> keys;
@@ -126,7 +124,8 @@ int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer,
     if (rank < 0 && !seeded) return -1;
 
     RecordEntries entries;
-    for (std::size_t i = 0; i < keys.size(); ++i) entries.push_back({keys[i], Normalised(table[i])});
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        entries.push_back({keys[i], Normalised(table[i])});
     if (!WriteKeys(nullptr, file, section, entries, sink)) return -1;
     return rank;
 }

@@ -61,7 +61,6 @@ struct HiScoreOffer {
 
 // Offers a finished game to its hi-score table; the 0-based rank it entered at, or -1. The
 // table is written when the result entered or placeholders were made.
-int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer,
-                 MessageSink& sink);
+int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer, MessageSink& sink);
 
 } // namespace tablamor

@@ -40,8 +40,10 @@ constexpr std::array kKeys = {
     PreferenceKey{kCard, ValueKind::Number, "1", Settings::kCardFace, 3},
     PreferenceKey{kCardSize, ValueKind::Text, "B", Settings::kCardSize, kFlagWidth},
     PreferenceKey{kBackgroundBmp, ValueKind::Text, "", Settings::kBackgroundBmp, 4},
-    PreferenceKey{kBackgroundFixedCol, ValueKind::Number, "32768", Settings::kBackgroundFixedCol, 15},
-    PreferenceKey{kBackgroundCol, ValueKind::Number, kDefaultBackgroundCol, Settings::kBackgroundCol, 15},
+    PreferenceKey{kBackgroundFixedCol, ValueKind::Number, "32768", Settings::kBackgroundFixedCol,
+                  15},
+    PreferenceKey{kBackgroundCol, ValueKind::Number, kDefaultBackgroundCol,
+                  Settings::kBackgroundCol, 15},
     PreferenceKey{kBackgroundDef, ValueKind::Text, kNo, Settings::kBackgroundDef, kFlagWidth},
     PreferenceKey{kFadeBackground, ValueKind::Text, kYes, Settings::kFadeBackground, kFlagWidth},
     PreferenceKey{kGame, ValueKind::Number, "-1", Settings::kGameId, 4},
@@ -61,16 +63,19 @@ constexpr std::array kKeys = {
     PreferenceKey{kStatusBar, ValueKind::Text, kNo, Settings::kStatusBar, kFlagWidth},
     PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer, 30},
     PreferenceKey{kUndoEnabled, ValueKind::Text, "0", Settings::kUndoEnabled, kFlagWidth},
-    PreferenceKey{kWinningAnimation, ValueKind::Text, kYes, Settings::kWinningAnimation, kFlagWidth},
+    PreferenceKey{kWinningAnimation, ValueKind::Text, kYes, Settings::kWinningAnimation,
+                  kFlagWidth},
     PreferenceKey{kConfirmQuit, ValueKind::Text, kNo, 0, 0},
     PreferenceKey{kConfirmQuitGame, ValueKind::Text, kYes, Settings::kConfirmQuitGame, kFlagWidth},
-    PreferenceKey{kConfirmEnterHiScores, ValueKind::Text, kYes, Settings::kConfirmEnterHiScores, kFlagWidth},
+    PreferenceKey{kConfirmEnterHiScores, ValueKind::Text, kYes, Settings::kConfirmEnterHiScores,
+                  kFlagWidth},
     PreferenceKey{kSoundsEnabled, ValueKind::Text, kYes, Settings::kSoundsEnabled, kFlagWidth},
     PreferenceKey{kSoundsAbout, ValueKind::Text, kYes, Settings::kSoundsAbout, kFlagWidth},
     PreferenceKey{kSoundsAutoplay, ValueKind::Text, kYes, Settings::kSoundsAutoplay, kFlagWidth},
     PreferenceKey{kSoundsCardDown, ValueKind::Text, kYes, Settings::kSoundsCardDown, kFlagWidth},
     PreferenceKey{kSoundsCardUp, ValueKind::Text, kYes, Settings::kSoundsCardUp, kFlagWidth},
-    PreferenceKey{kSoundsNewHiScores, ValueKind::Text, kYes, Settings::kSoundsNewHiScores, kFlagWidth},
+    PreferenceKey{kSoundsNewHiScores, ValueKind::Text, kYes, Settings::kSoundsNewHiScores,
+                  kFlagWidth},
     PreferenceKey{kSoundsFaceUp, ValueKind::Text, kYes, Settings::kSoundsFaceUp, kFlagWidth},
     PreferenceKey{kSoundsGameWon, ValueKind::Text, kYes, Settings::kSoundsGameWon, kFlagWidth},
     PreferenceKey{kSoundsHiScores, ValueKind::Text, kYes, Settings::kSoundsHiScores, kFlagWidth},
@@ -82,7 +87,8 @@ constexpr std::array kKeys = {
     PreferenceKey{kSoundsShuffle, ValueKind::Text, kYes, Settings::kSoundsShuffle, kFlagWidth},
     PreferenceKey{kSoundsSplash, ValueKind::Text, kYes, Settings::kSoundsSplash, kFlagWidth},
     PreferenceKey{kSoundsStock, ValueKind::Text, kYes, Settings::kSoundsStock, kFlagWidth},
-    PreferenceKey{kSoundsFoundation, ValueKind::Text, kYes, Settings::kSoundsFoundation, kFlagWidth},
+    PreferenceKey{kSoundsFoundation, ValueKind::Text, kYes, Settings::kSoundsFoundation,
+                  kFlagWidth},
     PreferenceKey{kSoundsTableau, ValueKind::Text, kYes, Settings::kSoundsTableau, kFlagWidth},
     PreferenceKey{kSoundsUndo, ValueKind::Text, kYes, Settings::kSoundsUndo, kFlagWidth},
     PreferenceKey{kRandomBackground, ValueKind::Text, kNo, Settings::kRandomBackground, kFlagWidth},
@@ -147,7 +153,8 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
             fallback = cardsAnimate;
         }
         std::string value = Read(config, k, fallback);
-        if (k.key == kCardSize && (value.size() != 1 || kCardSizes.find(value) == std::string::npos))
+        if (k.key == kCardSize &&
+            (value.size() != 1 || kCardSizes.find(value) == std::string::npos))
             value = k.fallback;
         settings.Set(k.position, k.width, value);
 
@@ -162,7 +169,8 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
     if (settings.GetInt(Settings::kBackCard, FindKey(kBackCard)->width, 0) == 0)
         settings.Set(Settings::kBackCard, FindKey(kBackCard)->width, "1");
     if (settings.GetInt(Settings::kBackgroundCol, FindKey(kBackgroundCol)->width, 0) == 0)
-        settings.Set(Settings::kBackgroundCol, FindKey(kBackgroundCol)->width, kDefaultBackgroundCol);
+        settings.Set(Settings::kBackgroundCol, FindKey(kBackgroundCol)->width,
+                     kDefaultBackgroundCol);
     if (settings.Get(Settings::kBackgroundBmp, FindKey(kBackgroundBmp)->width).empty())
         settings.Set(Settings::kBackgroundBmp, FindKey(kBackgroundBmp)->width, kNoBitmap);
 

@@ -28,7 +28,7 @@ RecordHandle RecordHandle::Open(const std::filesystem::path& file, bool forWriti
     int fd = ::open(file.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (fd < 0) return handle;
     // A directory opens for reading but is no record file.
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         errno = EISDIR;

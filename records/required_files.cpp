@@ -18,7 +18,8 @@ std::string MissingImageFileText(const std::filesystem::path& path) {
 namespace tablamor {
 namespace {
 
-bool Require(const std::filesystem::path& path, MessageSink& sink, std::string (*text)(const std::filesystem::path&)) {
+bool Require(const std::filesystem::path& path, MessageSink& sink,
+             std::string (*text)(const std::filesystem::path&)) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) return true;
     sink.Show(MessageKind::Fatal, text(path));

@@ -32,8 +32,8 @@ struct Readable {
 };
 
 // A file that exists but does not open is reported.
-Readable OpenForReading(RecordHandle* handle, const std::filesystem::path& file,
-                        RecordHandle& own, MessageSink& sink) {
+Readable OpenForReading(RecordHandle* handle, const std::filesystem::path& file, RecordHandle& own,
+                        MessageSink& sink) {
     if (handle && handle->IsOpen()) return {handle->Descriptor(), false};
     own = RecordHandle::Open(file, false);
     if (own.IsOpen()) return {own.Descriptor(), false};
@@ -86,7 +86,8 @@ std::optional<SplitFile> Split(int fd, std::string_view name) {
 // Text without line breaks, for a value.
 std::string OneLine(std::string_view text) {
     std::string line(text);
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return line;
 }
 
@@ -140,8 +141,7 @@ bool RewriteSection(RecordHandle* handle, const std::filesystem::path& file,
 }
 
 // Calls visit(line) for each line of the file, stopping when visit returns false.
-template <typename Visit>
-void ForEachLine(int fd, Visit visit) {
+template <typename Visit> void ForEachLine(int fd, Visit visit) {
     std::string pending;
     std::size_t lineStart = 0;
     std::uint64_t offset = 0;
@@ -171,7 +171,9 @@ void ForEachLine(int fd, Visit visit) {
 
 } // namespace
 
-std::string SectionHeader(std::string_view name) { return "[" + std::string(name) + "]"; }
+std::string SectionHeader(std::string_view name) {
+    return "[" + std::string(name) + "]";
+}
 
 std::string RecordKey(std::string_view key) {
     std::string safe = OneLine(key);
@@ -307,11 +309,14 @@ bool SaveRecordFile(const std::filesystem::path& file, std::string_view content,
                     MessageSink& sink) {
     WriteResult result = WriteFileAtomically(file, content);
     switch (result.failure) {
-    case WriteFailure::None: return true;
-    case WriteFailure::CreateTemp: sink.Show(MessageKind::Plain, "Error creating temp file."); break;
+    case WriteFailure::None:
+        return true;
+    case WriteFailure::CreateTemp:
+        sink.Show(MessageKind::Plain, "Error creating temp file.");
+        break;
     case WriteFailure::Rename:
-        sink.Show(MessageKind::Plain, "Error renaming file: " + result.tempPath.string() +
-                                          "\nwith: " + file.string());
+        sink.Show(MessageKind::Plain,
+                  "Error renaming file: " + result.tempPath.string() + "\nwith: " + file.string());
         break;
     }
     return false;

@@ -47,8 +47,7 @@ std::string RecordKey(std::string_view key);
 
 // The byte offset of the line "[name]" (given as `header`), scanning 8192-byte blocks.
 std::optional<std::uint64_t> FindSection(RecordHandle* handle, const std::filesystem::path& file,
-                                         std::string_view header,
-                                         MessageSink& sink = NoMessages());
+                                         std::string_view header, MessageSink& sink = NoMessages());
 
 // The value of `key` in the section, trailing blanks removed; `fallback` when either is missing.
 std::string ReadKey(RecordHandle* handle, const std::filesystem::path& file,
@@ -93,8 +92,7 @@ bool WriteKeys(RecordHandle* handle, const std::filesystem::path& file, std::str
 bool CreateRecordFile(const std::filesystem::path& file, MessageSink& sink);
 
 // Replaces the file by `content` safely, telling the sink when it cannot.
-bool SaveRecordFile(const std::filesystem::path& file, std::string_view content,
-                    MessageSink& sink);
+bool SaveRecordFile(const std::filesystem::path& file, std::string_view content, MessageSink& sink);
 
 // The section content after WriteKeys: blank lines dropped, the first line of each key
 // replaced (or a line added at the end), one blank line at the end.

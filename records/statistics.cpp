@@ -38,7 +38,9 @@ int Bump(int counter) {
 
 } // namespace
 
-std::string GameSectionName(int gameId) { return FormatNumber(gameId, kGameIdWidth); }
+std::string GameSectionName(int gameId) {
+    return FormatNumber(gameId, kGameIdWidth);
+}
 
 std::string FormatStatistics(const GameStatistics& stats) {
     std::string record;

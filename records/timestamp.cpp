@@ -25,8 +25,12 @@ Timestamp Timestamp::Now() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return {local.tm_year + kTmFirstYear, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour, local.tm_min,  local.tm_sec};
+    return {local.tm_year + kTmFirstYear,
+            local.tm_mon + 1,
+            local.tm_mday,
+            local.tm_hour,
+            local.tm_min,
+            local.tm_sec};
 }
 
 std::string Timestamp::Date() const {
@@ -42,7 +46,8 @@ std::optional<Timestamp> Timestamp::Parse(std::string_view date, std::string_vie
     if (date.size() != kDateWidth || timeOfDay.size() != kTimeWidth ||
         timeOfDay[2] != kTimeSeparator || timeOfDay[5] != kTimeSeparator)
         return std::nullopt;
-    auto y = Digits(date.substr(0, 4)), mo = Digits(date.substr(4, 2)), d = Digits(date.substr(6, 2));
+    auto y = Digits(date.substr(0, 4)), mo = Digits(date.substr(4, 2)),
+         d = Digits(date.substr(6, 2));
     auto h = Digits(timeOfDay.substr(0, 2)), mi = Digits(timeOfDay.substr(3, 2)),
          s = Digits(timeOfDay.substr(6, 2));
     if (!y || !mo || !d || !h || !mi || !s) return std::nullopt;

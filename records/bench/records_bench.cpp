@@ -22,7 +22,9 @@ constexpr int kGames = 400;
 constexpr int kPlayers = 20;
 constexpr int kPlayedGame = 200; // in the middle of both files
 
-std::string PlayerName(int n) { return "Player " + std::to_string(n + 1); }
+std::string PlayerName(int n) {
+    return "Player " + std::to_string(n + 1);
+}
 
 // A program directory with the two record files, made once per run.
 const std::filesystem::path& ProgramDir() {
@@ -42,7 +44,8 @@ const std::filesystem::path& ProgramDir() {
             scores += "\r\n" + SectionHeader(GameSectionName(game)) + "\r\n";
             std::vector<std::string> table = PlaceholderTable(52, when);
             for (int rank = 1; rank <= kHiScoreRanks; ++rank)
-                scores += HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] + "\r\n";
+                scores += HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] +
+                          "\r\n";
         }
         std::ofstream(d / "DATA" / "STAT.DAT", std::ios::binary) << stat;
         std::ofstream(d / "DATA" / "STAT_SCR.DAT", std::ios::binary) << scores;
@@ -82,8 +85,10 @@ void BM_GameLogLine(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         FinishedGame g = Game(round++);
-        GameLogEntry e{g.end, g.seconds, g.gameId, g.gameName, g.player, g.won, g.scoringType, g.score, g.gameNumber};
-        benchmark::DoNotOptimize(AppendGameLog(ProgramDir() / "DATA" / "STAT_LOG.DAT", e, NoMessages()));
+        GameLogEntry e{g.end, g.seconds,     g.gameId, g.gameName,  g.player,
+                       g.won, g.scoringType, g.score,  g.gameNumber};
+        benchmark::DoNotOptimize(
+            AppendGameLog(ProgramDir() / "DATA" / "STAT_LOG.DAT", e, NoMessages()));
     }
 }
 BENCHMARK(BM_GameLogLine)->Unit(benchmark::kMillisecond);
@@ -94,7 +99,8 @@ void BM_Statistics(benchmark::State& state) {
     for (auto _ : state) {
         FinishedGame g = Game(round++);
         benchmark::DoNotOptimize(RecordGameResult(ProgramDir() / "DATA" / "STAT.DAT", g.gameId,
-                                                  g.player, g.won, g.score, counters, NoMessages()));
+                                                  g.player, g.won, g.score, counters,
+                                                  NoMessages()));
     }
 }
 BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
@@ -103,8 +109,10 @@ void BM_HiScores(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         FinishedGame g = Game(round++);
-        HiScoreOffer o{g.gameId, g.player, g.scoringType, g.end, g.seconds, g.score, g.gameNumber, g.won, g.cardCount};
-        benchmark::DoNotOptimize(OfferHiScore(ProgramDir() / "DATA" / "STAT_SCR.DAT", o, NoMessages()));
+        HiScoreOffer o{g.gameId, g.player,     g.scoringType, g.end,      g.seconds,
+                       g.score,  g.gameNumber, g.won,         g.cardCount};
+        benchmark::DoNotOptimize(
+            OfferHiScore(ProgramDir() / "DATA" / "STAT_SCR.DAT", o, NoMessages()));
     }
 }
 BENCHMARK(BM_HiScores)->Unit(benchmark::kMillisecond);

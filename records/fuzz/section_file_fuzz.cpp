@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const std::string rewritten = SectionContentWithKeys(bytes, {{"Ann", "v1"}, {"Bob", "v2"}});
-    Check(rewritten.starts_with("Ann=v1\r\n") || rewritten.find("\nAnn=v1\r\n") != std::string::npos);
+    Check(rewritten.starts_with("Ann=v1\r\n") ||
+          rewritten.find("\nAnn=v1\r\n") != std::string::npos);
     SectionContentOverwritten(bytes, {{"01-01", "x"}});
     Check(UpgradedHiScoreContent(bytes).starts_with("[Version]\r\nVersion=0300\r\n\r\n"));
     ParseGameLogLine(bytes);

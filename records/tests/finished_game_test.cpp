@@ -52,7 +52,8 @@ TEST(FinishedGame, WritesLogStatisticsAndHiScores) {
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].gameName, "Spider");
     EXPECT_EQ(log[0].score, 350);
-    EXPECT_EQ(Stat(dir, "Ann"), "000001 000000 000001 000000 000001 000000 000000000350 000000000000");
+    EXPECT_EQ(Stat(dir, "Ann"),
+              "000001 000000 000001 000000 000001 000000 000000000350 000000000000");
     EXPECT_TRUE(ReadKey(nullptr, dir / "DATA" / "STAT_SCR.DAT", "0003", "02-01", "")
                     .starts_with("000104 000520 ")); // the first placeholder, now second
 
@@ -100,9 +101,11 @@ TEST(FinishedGame, DamagedStatisticsFiles) {
     } rows[] = {
         {"binary garbage", garbage, "missing"},
         {"binary garbage before the section", garbage + "\r\n" + bobSection, "missing"},
-        {"a truncated last line", "[Version]\r\nVersion=0300\r\n\r\n" + bobSection + "Ann=000001 0000",
-         "000001 0000"},
-        {"a line of 1 MB", "[Version]\r\nVersion=0300\r\n\r\n" + bobSection + megabyteLine + "\r\nCid=" + kCid + "\r\n",
+        {"a truncated last line",
+         "[Version]\r\nVersion=0300\r\n\r\n" + bobSection + "Ann=000001 0000", "000001 0000"},
+        {"a line of 1 MB",
+         "[Version]\r\nVersion=0300\r\n\r\n" + bobSection + megabyteLine + "\r\nCid=" + kCid +
+             "\r\n",
          "missing"},
         {"no version section", bobSection + "Cid=" + kCid + "\r\n", "missing"},
         {"a record with non-digits", bobSection + "Ann=00000x 000004\r\n", "00000x 000004"},
@@ -112,7 +115,8 @@ TEST(FinishedGame, DamagedStatisticsFiles) {
         WriteFile(dir / "DATA" / "STAT.DAT", r.content);
         EXPECT_EQ(Stat(dir, "Ann"), r.annBefore) << r.name;
         bool hadBob = Stat(dir, "Bob") != "missing", hadCid = Stat(dir, "Cid") != "missing";
-        FinishedGameRecords done = RecordFinishedGame(Game(dir.Path(), "Ann", true, 5), NoMessages());
+        FinishedGameRecords done =
+            RecordFinishedGame(Game(dir.Path(), "Ann", true, 5), NoMessages());
         EXPECT_TRUE(done.statisticsWritten) << r.name;
         EXPECT_TRUE(Stat(dir, "Ann").starts_with("00000")) << r.name << ": " << Stat(dir, "Ann");
         if (hadBob) {

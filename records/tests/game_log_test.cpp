@@ -71,7 +71,8 @@ TEST(GameLog, UnwritableLogIsReported) {
     std::filesystem::create_directories(dir / "STAT_LOG.DAT");
     CollectedMessages messages;
     EXPECT_FALSE(AppendGameLog(dir / "STAT_LOG.DAT", Entry(1, true), messages));
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Cannot open file " + (dir / "STAT_LOG.DAT").string()});
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"Cannot open file " + (dir / "STAT_LOG.DAT").string()});
     EXPECT_TRUE(ReadGameLog(dir / "missing").empty());
 }
 

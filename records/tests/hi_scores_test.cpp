@@ -1,3 +1,5 @@
+#include "records/atomic_file.h"
+#include "records/data_files.h"
 #include "records/hi_score_upgrade.h"
 #include "records/hi_scores.h"
 #include "records/ini_file.h"
@@ -38,8 +40,9 @@ HiScoreOffer Offer(int score, int seconds, bool won = true) {
 }
 
 TEST(HiScores, EntryLayout) {
-    EXPECT_EQ(HiScoreEntry(41, 205, kWhen, "Ann", "0000000012345", true),
-              "000041 000205 20240315 14:05:09 Ann                            0000000012345   Won  x");
+    EXPECT_EQ(
+        HiScoreEntry(41, 205, kWhen, "Ann", "0000000012345", true),
+        "000041 000205 20240315 14:05:09 Ann                            0000000012345   Won  x");
     EXPECT_EQ(HiScoreEntry(-52, 7, kWhen, "Bob", "1", false).substr(0, 14), "-00052 000007 ");
     EXPECT_TRUE(HiScoreEntry(-52, 7, kWhen, "Bob", "1", false).ends_with("Lost x"));
     EXPECT_EQ(HiScoreEntry(1, 1, kWhen, std::string(40, 'n'), "", true).size(), 85u);
@@ -52,7 +55,7 @@ TEST(HiScores, PlaceholdersScaleToTheCardCount) {
     } rows[] = {
         {52, {52, 45, 40, 3, 2}},
         {104, {104, 90, 80, 6, 4}},
-        {32, {32, 27, 24, 1, 1}},  // fractions dropped
+        {32, {32, 27, 24, 1, 1}}, // fractions dropped
         {0, {0, 0, 0, 0, 0}},
     };
     for (const Row& r : rows) {
@@ -71,7 +74,9 @@ TEST(HiScores, PlaceholdersScaleToTheCardCount) {
 }
 
 TEST(HiScores, RankingRules) {
-    auto entry = [](int score, int seconds) { return HiScoreEntry(score, seconds, kWhen, "X", "", true); };
+    auto entry = [](int score, int seconds) {
+        return HiScoreEntry(score, seconds, kWhen, "X", "", true);
+    };
     struct Row {
         const char* name;
         std::vector<std::string> table;
@@ -80,11 +85,15 @@ TEST(HiScores, RankingRules) {
     } rows[] = {
         {"a higher score ranks first", {entry(50, 10), entry(40, 10)}, 45, 99, 1},
         {"the faster of two equal scores ranks first", {entry(50, 10), entry(40, 100)}, 40, 90, 1},
-        {"same score and time: the older entry stays ahead", {entry(50, 10), entry(40, 100)}, 40, 100, 2},
+        {"same score and time: the older entry stays ahead",
+         {entry(50, 10), entry(40, 100)},
+         40,
+         100,
+         2},
         {"a negative score enters where blanks remain", {entry(50, 10)}, -52, 10, 1},
         {"a garbage entry counts as blank", {"xx0041 000010", entry(3, 1)}, 2, 1, 0},
-        {"a full table of better scores keeps it out",
-         std::vector<std::string>(20, entry(10, 10)), 10, 10, -1},
+        {"a full table of better scores keeps it out", std::vector<std::string>(20, entry(10, 10)),
+         10, 10, -1},
     };
     for (const Row& r : rows) {
         std::vector<std::string> table = r.table;
@@ -141,14 +150,15 @@ TEST(HiScoreUpgrade, OldFileGainsVersionAndNinetyOneCharacterEntries) {
     const std::string old = "[Version]\r\nVersion=0200\r\n[0001]\r\n" + oldEntry + "\r\n" + tenth +
                             "\r\n" + "0" + std::string(120, 'z') + "\r\n";
     std::string upgraded = UpgradedHiScoreContent(old);
-    const std::string expected = "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n" +
-                                 oldEntry + std::string(89 - oldEntry.size(), ' ') + " x\r\n" +
-                                 tenth + "\r\n" + "0" + std::string(88, 'z') + " x\r\n";
+    const std::string expected = "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\n" + oldEntry +
+                                 std::string(89 - oldEntry.size(), ' ') + " x\r\n" + tenth +
+                                 "\r\n" + "0" + std::string(88, 'z') + " x\r\n";
     EXPECT_EQ(upgraded, expected);
 
     TestDir dir;
     WriteFile(dir / "DATA" / "STAT_SCR.DAT", old);
-    WriteFile(dir / "DATA" / "CFG.DAT", "[Preference]\r\nCards_Animate=S\r\nConfirmQuit=S\r\nShow_Time=S\r\n");
+    WriteFile(dir / "DATA" / "CFG.DAT",
+              "[Preference]\r\nCards_Animate=S\r\nConfirmQuit=S\r\nShow_Time=S\r\n");
     EXPECT_TRUE(UpgradeHiScoreFile(dir.Path(), NoMessages()));
     EXPECT_EQ(ReadFile(dir / "DATA" / "STAT_SCR.DAT"), expected);
     EXPECT_FALSE(UpgradeHiScoreFile(dir.Path(), NoMessages())); // current now: left alone
@@ -163,6 +173,18 @@ TEST(HiScoreUpgrade, MissingFileIsNotCreated) {
     TestDir dir;
     EXPECT_FALSE(UpgradeHiScoreFile(dir.Path(), NoMessages()));
     EXPECT_FALSE(std::filesystem::exists(dir / "DATA" / "STAT_SCR.DAT"));
+}
+
+TEST(DataFiles, StartUpCleansCreatesAndUpgrades) {
+    TestDir dir;
+    WriteFile(dir / "DATA" / (std::string(kTempFilePrefix) + "abc123"), "half a rewrite");
+    WriteFile(dir / "DATA" / "STAT_SCR.DAT", "[0001]\r\n01-01=000001\r\n");
+    EXPECT_TRUE(BringDataFilesUpToDate(dir.Path(), NoMessages()));
+    EXPECT_EQ(testing::CountTempFiles(dir / "DATA"), 0);
+    EXPECT_EQ(ReadFile(dir / "DATA" / "STAT.DAT"), "[Version]\r\nVersion=0300\r\n");
+    EXPECT_TRUE(ReadFile(dir / "DATA" / "STAT_SCR.DAT")
+                    .starts_with("[Version]\r\nVersion=0300\r\n\r\n[0001]"));
+    EXPECT_FALSE(BringDataFilesUpToDate(dir.Path(), NoMessages()));
 }
 
 } // namespace

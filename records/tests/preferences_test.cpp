@@ -21,23 +21,39 @@ TEST(Preferences, FirstRunDefaults) {
         int width;
         const char* expected;
     } rows[] = {
-        {Settings::kShowToolTips, 1, "Y"},   {Settings::kBackCard, 3, "11"},
-        {Settings::kCardFace, 3, "1"},       {Settings::kCardSize, 1, "B"},
-        {Settings::kBackgroundBmp, 4, "0"},  {Settings::kBackgroundFixedCol, 15, "32768"},
+        {Settings::kShowToolTips, 1, "Y"},
+        {Settings::kBackCard, 3, "11"},
+        {Settings::kCardFace, 3, "1"},
+        {Settings::kCardSize, 1, "B"},
+        {Settings::kBackgroundBmp, 4, "0"},
+        {Settings::kBackgroundFixedCol, 15, "32768"},
         {Settings::kBackgroundCol, 15, "-2147483633"},
-        {Settings::kBackgroundDef, 1, "N"},  {Settings::kFadeBackground, 1, "Y"},
-        {Settings::kGameId, 4, "-1"},        {Settings::kGameName, 50, ""},
-        {Settings::kShowTime, 1, "Y"},       {Settings::kShowScore, 1, "Y"},
-        {Settings::kCardsAnimate, 1, "Y"},   {Settings::kCardsShadowed, 1, "Y"},
-        {Settings::kPilesUntidy, 1, "N"},    {Settings::kAutomaticFaceUp, 1, "N"},
-        {Settings::kDealAnimation, 1, "Y"},  {Settings::kRedealAnimation, 1, "Y"},
-        {Settings::kLanguage, 6, "20000"},   {Settings::kSpeedMoveCard, 2, "10"},
-        {Settings::kStatusBar, 1, "N"},      {Settings::kPlayer, 30, "Player 1"},
-        {Settings::kUndoEnabled, 1, "0"},    {Settings::kWinningAnimation, 1, "Y"},
-        {Settings::kConfirmQuitGame, 1, "Y"}, {Settings::kConfirmEnterHiScores, 1, "Y"},
-        {Settings::kSoundsEnabled, 1, "Y"},  {Settings::kSoundsUndo, 1, "Y"},
-        {Settings::kSoundsFoundation, 1, "Y"}, {Settings::kRandomDeck, 1, "N"},
-        {Settings::kVertScrollBar, 1, "N"},  {Settings::kCursor, 2, "11"},
+        {Settings::kBackgroundDef, 1, "N"},
+        {Settings::kFadeBackground, 1, "Y"},
+        {Settings::kGameId, 4, "-1"},
+        {Settings::kGameName, 50, ""},
+        {Settings::kShowTime, 1, "Y"},
+        {Settings::kShowScore, 1, "Y"},
+        {Settings::kCardsAnimate, 1, "Y"},
+        {Settings::kCardsShadowed, 1, "Y"},
+        {Settings::kPilesUntidy, 1, "N"},
+        {Settings::kAutomaticFaceUp, 1, "N"},
+        {Settings::kDealAnimation, 1, "Y"},
+        {Settings::kRedealAnimation, 1, "Y"},
+        {Settings::kLanguage, 6, "20000"},
+        {Settings::kSpeedMoveCard, 2, "10"},
+        {Settings::kStatusBar, 1, "N"},
+        {Settings::kPlayer, 30, "Player 1"},
+        {Settings::kUndoEnabled, 1, "0"},
+        {Settings::kWinningAnimation, 1, "Y"},
+        {Settings::kConfirmQuitGame, 1, "Y"},
+        {Settings::kConfirmEnterHiScores, 1, "Y"},
+        {Settings::kSoundsEnabled, 1, "Y"},
+        {Settings::kSoundsUndo, 1, "Y"},
+        {Settings::kSoundsFoundation, 1, "Y"},
+        {Settings::kRandomDeck, 1, "N"},
+        {Settings::kVertScrollBar, 1, "N"},
+        {Settings::kCursor, 2, "11"},
     };
     for (const Row& r : rows) EXPECT_EQ(s.Get(r.position, r.width), r.expected) << r.position;
     EXPECT_FALSE(startup.toolBarLarge);
@@ -58,18 +74,27 @@ TEST(Preferences, DerivedSteps) {
         const char* expected;
     } rows[] = {
         {"back card 0 is used as 1", "Back_Card=0", false, Settings::kBackCard, 3, "1"},
-        {"a medium card size uses back 6", "Back_Card=14\nCard_Size=M", false, Settings::kBackCard, 3, "6"},
-        {"a big card size keeps its back", "Back_Card=14\nCard_Size=B", false, Settings::kBackCard, 3, "14"},
-        {"an unknown size letter is the default", "Card_Size=Q", false, Settings::kCardSize, 1, "B"},
-        {"automatic turning is always off", "Automatic_FaceUp=Y", false, Settings::kAutomaticFaceUp, 1, "N"},
+        {"a medium card size uses back 6", "Back_Card=14\nCard_Size=M", false, Settings::kBackCard,
+         3, "6"},
+        {"a big card size keeps its back", "Back_Card=14\nCard_Size=B", false, Settings::kBackCard,
+         3, "14"},
+        {"an unknown size letter is the default", "Card_Size=Q", false, Settings::kCardSize, 1,
+         "B"},
+        {"automatic turning is always off", "Automatic_FaceUp=Y", false, Settings::kAutomaticFaceUp,
+         1, "N"},
         {"few colours default to face set 3", "", true, Settings::kCardFace, 3, "3"},
         {"few colours keep a chosen face set", "Card=2", true, Settings::kCardFace, 3, "2"},
-        {"background colour 0 is the default", "Background_Col=0", false, Settings::kBackgroundCol, 15, "-2147483633"},
+        {"background colour 0 is the default", "Background_Col=0", false, Settings::kBackgroundCol,
+         15, "-2147483633"},
         {"an empty bitmap name is 0", "Background_bmp=", false, Settings::kBackgroundBmp, 4, "0"},
-        {"shadows follow the animation by default", "Cards_Animate=N", false, Settings::kCardsShadowed, 1, "N"},
-        {"shadows can differ from the animation", "Cards_Animate=N\nCards_Shadowed=Y", false, Settings::kCardsShadowed, 1, "Y"},
-        {"keys match without regard to case", "game_name=Spider\nGAME=3", false, Settings::kGameName, 50, "Spider"},
-        {"a number that is not one is the default", "Speed_Move_Card=fast", false, Settings::kSpeedMoveCard, 2, "10"},
+        {"shadows follow the animation by default", "Cards_Animate=N", false,
+         Settings::kCardsShadowed, 1, "N"},
+        {"shadows can differ from the animation", "Cards_Animate=N\nCards_Shadowed=Y", false,
+         Settings::kCardsShadowed, 1, "Y"},
+        {"keys match without regard to case", "game_name=Spider\nGAME=3", false,
+         Settings::kGameName, 50, "Spider"},
+        {"a number that is not one is the default", "Speed_Move_Card=fast", false,
+         Settings::kSpeedMoveCard, 2, "10"},
         {"a player is kept", "UserDefault=Bob", false, Settings::kPlayer, 30, "Bob"},
     };
     for (const Row& r : rows) {
@@ -121,7 +146,8 @@ TEST(Advice, GateAndProgramName) {
     EXPECT_FALSE(AdviceEnabled(config, "msg_firstgame"));
     EXPECT_TRUE(AdviceEnabled(config, "Msg_Other"));
     EXPECT_EQ(ReadFile(dir / "CFG.DAT"), "[Show_Messages]\nMsg_FirstGame=N\n");
-    EXPECT_EQ(ExpandProgramName("Welcome to [Program]! [Program]"), "Welcome to Tablamor! [Program]");
+    EXPECT_EQ(ExpandProgramName("Welcome to [Program]! [Program]"),
+              "Welcome to Tablamor! [Program]");
     EXPECT_EQ(ExpandProgramName("no name"), "no name");
 }
 

@@ -30,8 +30,9 @@ constexpr int kPayloadLines = 300;
 RecordEntries Payload(int round) {
     RecordEntries entries{{"Round", std::to_string(round)}};
     for (int i = 0; i < kPayloadLines; ++i)
-        entries.push_back({"Line" + std::to_string(i),
-                           std::to_string(round) + std::string(60, static_cast<char>('a' + round % 26))});
+        entries.push_back(
+            {"Line" + std::to_string(i),
+             std::to_string(round) + std::string(60, static_cast<char>('a' + round % 26))});
     return entries;
 }
 
@@ -43,8 +44,7 @@ std::string FileOfRound(int round) {
 }
 
 // Runs `work` in a child process and returns its exit status (-1 when it did not exit).
-template <typename Work>
-int InChild(Work work) {
+template <typename Work> int InChild(Work work) {
     pid_t pid = ::fork();
     if (pid == 0) ::_exit(work());
     int status = 0;
@@ -59,7 +59,10 @@ TEST(SafeRewrite, KilledWriterLeavesOldOrNewFile) {
     // One rewrite done to completion first: it shows the expected new bytes and the time a
     // rewrite takes, which sets the range of the kill moments.
     auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(InChild([&] { return ReplaceSection(nullptr, file, "Payload", Payload(1), NoMessages()) ? 0 : 1; }), 0);
+    ASSERT_EQ(InChild([&] {
+                  return ReplaceSection(nullptr, file, "Payload", Payload(1), NoMessages()) ? 0 : 1;
+              }),
+              0);
     auto rewrite = std::chrono::steady_clock::now() - start;
     ASSERT_EQ(ReadFile(file), FileOfRound(1));
 
@@ -71,7 +74,8 @@ TEST(SafeRewrite, KilledWriterLeavesOldOrNewFile) {
     for (int i = 0; i < kRewrites; ++i) {
         pid_t pid = ::fork();
         if (pid == 0)
-            ::_exit(ReplaceSection(nullptr, file, "Payload", Payload(round + 1), NoMessages()) ? 0 : 1);
+            ::_exit(ReplaceSection(nullptr, file, "Payload", Payload(round + 1), NoMessages()) ? 0
+                                                                                               : 1);
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
@@ -79,7 +83,8 @@ TEST(SafeRewrite, KilledWriterLeavesOldOrNewFile) {
         std::string now = ReadFile(file);
         bool isOld = now == FileOfRound(round);
         bool isNew = now == FileOfRound(round + 1);
-        ASSERT_TRUE(isOld || isNew) << "rewrite " << i << ": partial file of " << now.size() << " bytes";
+        ASSERT_TRUE(isOld || isNew)
+            << "rewrite " << i << ": partial file of " << now.size() << " bytes";
         int temps = CountTempFiles(dir.Path());
         ASSERT_LE(temps, 1) << "rewrite " << i;
         torn += temps;
@@ -101,7 +106,8 @@ TEST(SafeRewrite, FullDiskKeepsOldFile) {
     WriteFile(file, before);
     // A file size limit below the new file's size stands in for a full disk.
     int status = InChild([&] {
-        rlimit limit{static_cast<rlim_t>(before.size() / 2), static_cast<rlim_t>(before.size() / 2)};
+        rlimit limit{static_cast<rlim_t>(before.size() / 2),
+                     static_cast<rlim_t>(before.size() / 2)};
         std::signal(SIGXFSZ, SIG_IGN);
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
         CollectedMessages messages;
@@ -120,7 +126,8 @@ TEST(SafeRewrite, FullDiskDuringLogAppendTakesThePartialLineBack) {
     const std::string before = "a line before\r\n";
     WriteFile(file, before);
     int status = InChild([&] {
-        rlimit limit{static_cast<rlim_t>(before.size() + 10), static_cast<rlim_t>(before.size() + 10)};
+        rlimit limit{static_cast<rlim_t>(before.size() + 10),
+                     static_cast<rlim_t>(before.size() + 10)};
         std::signal(SIGXFSZ, SIG_IGN);
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
         CollectedMessages messages;
@@ -152,8 +159,8 @@ TEST(SafeRewrite, UnwritablePlacesGiveTheirMessages) {
     CollectedMessages messages;
     EXPECT_FALSE(CreateRecordFile(dir / "DATA" / "STAT.DAT", messages));
     EXPECT_FALSE(AppendSection(nullptr, dir / "DATA" / "STAT.DAT", "0001", {{"A", "1"}}, messages));
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Error creating temp file.",
-                                                        "Error creating temp file."}));
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"Error creating temp file.", "Error creating temp file."}));
     EXPECT_EQ(ReadFile(dir / "DATA"), "a regular file where the directory should be");
 
     // A non-empty directory in the target's place cannot be replaced by a file.
@@ -163,7 +170,8 @@ TEST(SafeRewrite, UnwritablePlacesGiveTheirMessages) {
     ASSERT_EQ(messages.texts.size(), 1u);
     const std::string prefix = "Error renaming file: " + (dir.Path() / kTempFilePrefix).string();
     EXPECT_TRUE(messages.texts[0].starts_with(prefix)) << messages.texts[0];
-    EXPECT_TRUE(messages.texts[0].ends_with("\nwith: " + (dir / "Target").string())) << messages.texts[0];
+    EXPECT_TRUE(messages.texts[0].ends_with("\nwith: " + (dir / "Target").string()))
+        << messages.texts[0];
     EXPECT_EQ(CountTempFiles(dir.Path()), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Target" / "inside"));
 }

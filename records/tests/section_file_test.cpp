@@ -25,7 +25,8 @@ TEST(SectionFile, HeaderAcrossBlockBoundaryIsFound) {
         while (filler.size() < at - 2) filler += "x";
         filler += "\r\n";
         ASSERT_EQ(filler.size(), at);
-        WriteFile(dir / "STAT.DAT", filler + header + "\r\nAnn=1\r\n" + std::string(kBlockSize, 'y'));
+        WriteFile(dir / "STAT.DAT",
+                  filler + header + "\r\nAnn=1\r\n" + std::string(kBlockSize, 'y'));
         std::optional<std::uint64_t> found = FindSection(nullptr, dir / "STAT.DAT", header);
         ASSERT_TRUE(found) << "shift " << shift;
         EXPECT_EQ(*found, at) << "shift " << shift;
@@ -53,12 +54,12 @@ TEST(SectionFile, ReadKeyCases) {
         const char* key;
         const char* expected;
     } rows[] = {
-        {"0001", "Anna", "anna"},     // first line of its section, no line end before it
-        {"0001", "Ann", "ann"},       // not the line of "Anna"; trailing blanks removed
-        {"0001", "An", "default"},    // a key is whole
-        {"0001", "Bob", "default"},   // the next section is not searched
+        {"0001", "Anna", "anna"},   // first line of its section, no line end before it
+        {"0001", "Ann", "ann"},     // not the line of "Anna"; trailing blanks removed
+        {"0001", "An", "default"},  // a key is whole
+        {"0001", "Bob", "default"}, // the next section is not searched
         {"0002", "Bob", "b"},
-        {"0003", "Lf", "only"},       // LF-only line ends
+        {"0003", "Lf", "only"}, // LF-only line ends
         {"0004", "Last", "no line end"},
         {"0005", "Ann", "default"},
         {"Version", "Version", "0300"},
@@ -70,8 +71,9 @@ TEST(SectionFile, ReadKeyCases) {
 
 TEST(SectionFile, ReadKeysStopsAtNextSection) {
     TestDir dir;
-    WriteFile(dir / "F", std::string(kVersionLines) +
-                             "[0001]\r\n02-01=b\r\n01-01=a\r\n01-01=second\r\n[0002]\r\n03-01=c\r\n");
+    WriteFile(dir / "F",
+              std::string(kVersionLines) +
+                  "[0001]\r\n02-01=b\r\n01-01=a\r\n01-01=second\r\n[0002]\r\n03-01=c\r\n");
     KeyValues kv = ReadKeys(dir / "F", "0001", {"01-01", "02-01", "03-01"}, {"x", "y", "z"});
     EXPECT_EQ(kv.values, (std::vector<std::string>{"a", "b", "z"}));
     EXPECT_FALSE(kv.allFound);
@@ -89,18 +91,31 @@ TEST(SectionFile, ReplaceSectionKeepsEverythingElse) {
         RecordEntries entries;
         std::string after;
     } rows[] = {
-        {"last section, no [ after it", std::string(kVersionLines) + "[0001]\r\nA=1\r\nB=2\r\n",
-         "0001", {{"A", "9"}}, std::string(kVersionLines) + "[0001]\r\nA=9\r\n\r\n"},
-        {"zero keys", std::string(kVersionLines) + "[0001]\r\nA=1\r\n[0002]\r\nB=2\r\n", "0001",
-         {}, std::string(kVersionLines) + "[0001]\r\n\r\n[0002]\r\nB=2\r\n"},
-        {"middle section", "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nA=1\r\n\r\n[0002]\r\nB=2\r\n",
-         "0001", {{"A", "5"}, {"C", "6"}},
+        {"last section, no [ after it",
+         std::string(kVersionLines) + "[0001]\r\nA=1\r\nB=2\r\n",
+         "0001",
+         {{"A", "9"}},
+         std::string(kVersionLines) + "[0001]\r\nA=9\r\n\r\n"},
+        {"zero keys",
+         std::string(kVersionLines) + "[0001]\r\nA=1\r\n[0002]\r\nB=2\r\n",
+         "0001",
+         {},
+         std::string(kVersionLines) + "[0001]\r\n\r\n[0002]\r\nB=2\r\n"},
+        {"middle section",
+         "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nA=1\r\n\r\n[0002]\r\nB=2\r\n",
+         "0001",
+         {{"A", "5"}, {"C", "6"}},
          "[Version]\r\nVersion=0300\r\n\r\n[0001]\r\nA=5\r\nC=6\r\n\r\n[0002]\r\nB=2\r\n"},
         {"empty section right before another header",
-         std::string(kVersionLines) + "[0001]\r\n[0002]\r\nB=2\r\n", "0001", {{"A", "1"}},
+         std::string(kVersionLines) + "[0001]\r\n[0002]\r\nB=2\r\n",
+         "0001",
+         {{"A", "1"}},
          std::string(kVersionLines) + "[0001]\r\nA=1\r\n\r\n[0002]\r\nB=2\r\n"},
-        {"header at the end of the file", std::string(kVersionLines) + "[0001]", "0001",
-         {{"A", "1"}}, std::string(kVersionLines) + "[0001]\r\nA=1\r\n\r\n"},
+        {"header at the end of the file",
+         std::string(kVersionLines) + "[0001]",
+         "0001",
+         {{"A", "1"}},
+         std::string(kVersionLines) + "[0001]\r\nA=1\r\n\r\n"},
     };
     for (const Row& r : rows) {
         TestDir dir;
@@ -123,11 +138,12 @@ TEST(SectionFile, ReplaceMissingSectionChangesNothing) {
 TEST(SectionFile, OverwriteAppendAndWriteKey) {
     TestDir dir;
     const std::filesystem::path f = dir / "F";
-    WriteFile(f, std::string(kVersionLines) + "[0001]\r\nA=111\r\nB=222\r\nkept\r\n[0002]\r\nC=3\r\n");
+    WriteFile(f,
+              std::string(kVersionLines) + "[0001]\r\nA=111\r\nB=222\r\nkept\r\n[0002]\r\nC=3\r\n");
     // Same lengths: the bytes an in-place overwrite would give.
     ASSERT_TRUE(OverwriteSection(f, "0001", {{"A", "999"}, {"B", "888"}}, NoMessages()));
-    EXPECT_EQ(ReadFile(f), std::string(kVersionLines) +
-                               "[0001]\r\nA=999\r\nB=888\r\nkept\r\n[0002]\r\nC=3\r\n");
+    EXPECT_EQ(ReadFile(f),
+              std::string(kVersionLines) + "[0001]\r\nA=999\r\nB=888\r\nkept\r\n[0002]\r\nC=3\r\n");
     // A longer value does not run into the next section.
     ASSERT_TRUE(OverwriteSection(f, "0002", {{"C", "33"}, {"D", "4"}}, NoMessages()));
     EXPECT_EQ(ReadKey(nullptr, f, "0002", "D", ""), "4");
@@ -137,9 +153,10 @@ TEST(SectionFile, OverwriteAppendAndWriteKey) {
     ASSERT_TRUE(WriteKey(nullptr, f, "0001", "B", "7", NoMessages()));
     ASSERT_TRUE(WriteKey(nullptr, f, "0001", "New", "8", NoMessages()));
     ASSERT_TRUE(WriteKey(nullptr, f, "0009", "Z", "9", NoMessages()));
-    EXPECT_EQ(ReadFile(f), std::string(kVersionLines) +
-                               "[0001]\r\nA=999\r\nB=7\r\nkept\r\nNew=8\r\n\r\n"
-                               "[0002]\r\nC=33\r\nD=4\r\n\r\n[0003]\r\nE=5\r\n\r\n[0009]\r\nZ=9\r\n");
+    EXPECT_EQ(ReadFile(f),
+              std::string(kVersionLines) +
+                  "[0001]\r\nA=999\r\nB=7\r\nkept\r\nNew=8\r\n\r\n"
+                  "[0002]\r\nC=33\r\nD=4\r\n\r\n[0003]\r\nE=5\r\n\r\n[0009]\r\nZ=9\r\n");
 }
 
 TEST(SectionFile, KeysThatWouldBreakTheLayout) {

@@ -18,9 +18,9 @@ TEST(FixedFields, Numbers) {
         int width;
         const char* text;
     } rows[] = {
-        {5, 4, "0005"},       {-52, 6, "-00052"}, {0, 12, "000000000000"}, {123456, 6, "123456"},
-        {1234567, 6, "******"}, {-99999, 6, "-99999"}, {-100000, 6, "******"},
-        {INT64_MIN, 6, "******"},
+        {5, 4, "0005"},         {-52, 6, "-00052"},       {0, 12, "000000000000"},
+        {123456, 6, "123456"},  {1234567, 6, "******"},   {-99999, 6, "-99999"},
+        {-100000, 6, "******"}, {INT64_MIN, 6, "******"},
     };
     for (const Row& r : rows) EXPECT_EQ(FormatNumber(r.value, r.width), r.text) << r.value;
     EXPECT_EQ(ClampToField(1234567, 6), 999999);
@@ -38,21 +38,33 @@ TEST(Statistics, RecordAfterResults) {
         std::vector<std::pair<bool, int>> results;
         const char* expected;
     } rows[] = {
-        {"first game won", "", {{true, 208}},
+        {"first game won",
+         "",
+         {{true, 208}},
          "000001 000000 000001 000000 000001 000000 000000000208 000000000000"},
-        {"three wins then a loss", "", {{true, 10}, {true, 10}, {true, 10}, {false, -52}},
+        {"three wins then a loss",
+         "",
+         {{true, 10}, {true, 10}, {true, 10}, {false, -52}},
          "000003 000001 000003 000001 000000 000001 -00000000022 000000000000"},
-        {"a loss of -52 lowers the total", "000000 000000 000000 000000 000000 000000 000000000100 000000000000",
-         {{false, -52}}, "000000 000001 000000 000001 000000 000001 000000000048 000000000000"},
-        {"the longest streak stays", "000005 000002 000004 000002 000000 000002 000000000000 000000000000",
-         {{true, 0}}, "000006 000002 000004 000002 000001 000000 000000000000 000000000000"},
+        {"a loss of -52 lowers the total",
+         "000000 000000 000000 000000 000000 000000 000000000100 000000000000",
+         {{false, -52}},
+         "000000 000001 000000 000001 000000 000001 000000000048 000000000000"},
+        {"the longest streak stays",
+         "000005 000002 000004 000002 000000 000002 000000000000 000000000000",
+         {{true, 0}},
+         "000006 000002 000004 000002 000001 000000 000000000000 000000000000"},
         {"non-digits: the fields before hold, the rest are 0",
-         "000003 00x001 000003 000000 000003 000000 000000000030 000000000000", {{true, 1}},
+         "000003 00x001 000003 000000 000003 000000 000000000030 000000000000",
+         {{true, 1}},
          "000004 000000 000001 000000 000001 000000 000000000001 000000000000"},
-        {"a truncated record", "000007 0000", {{false, 0}},
+        {"a truncated record",
+         "000007 0000",
+         {{false, 0}},
          "000007 000001 000000 000001 000000 000001 000000000000 000000000000"},
         {"a count at the top of its field stays there",
-         "999999 000000 999999 000000 999999 000000 000000000000 000000000000", {{true, 0}},
+         "999999 000000 999999 000000 999999 000000 000000000000 000000000000",
+         {{true, 0}},
          "999999 000000 999999 000000 999999 000000 000000000000 000000000000"},
     };
     for (const Row& r : rows) {
@@ -62,7 +74,8 @@ TEST(Statistics, RecordAfterResults) {
             WriteFile(file, "[Version]\r\nVersion=0300\r\n\r\n[0007]\r\nAnn=" + r.start + "\r\n");
         RunCounters counters;
         for (auto [won, score] : r.results)
-            ASSERT_TRUE(RecordGameResult(file, 7, "Ann", won, score, counters, NoMessages())) << r.name;
+            ASSERT_TRUE(RecordGameResult(file, 7, "Ann", won, score, counters, NoMessages()))
+                << r.name;
         EXPECT_EQ(ReadKey(nullptr, file, "0007", "Ann", ""), r.expected) << r.name;
     }
 }
