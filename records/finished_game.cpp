@@ -1,6 +1,5 @@
 #include "records/finished_game.h"
 
-#include "records/atomic_file.h"
 #include "records/data_lock.h"
 #include "records/fixed_fields.h"
 #include "records/game_log.h"

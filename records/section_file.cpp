@@ -5,7 +5,7 @@
 #include "records/fixed_fields.h"
 
 #include <algorithm>
-#include <unistd.h>
+#include <cerrno>
 
 namespace tablamor {
 namespace {
