@@ -37,7 +37,9 @@ std::string FormatNumber(std::int64_t value, int width) {
     std::size_t needed = digits.size() + (negative ? 1 : 0);
     std::size_t w = static_cast<std::size_t>(width);
     if (needed > w) return std::string(w, '*');
-    return (negative ? "-" : "") + std::string(w - needed, '0') + digits;
+    std::string text(negative ? 1 : 0, '-');
+    text.append(w - needed, '0');
+    return text + digits;
 }
 
 std::int64_t ClampToField(std::int64_t value, int width) {

@@ -111,7 +111,7 @@ std::optional<GameLogEntry> ParseGameLogLine(std::string_view line) {
     e.gameName = TrimTrailingBlanks(fields[4]);
     e.player = TrimTrailingBlanks(fields[5]);
     e.won = result == kWon;
-    e.scoringType = fields[7];
+    e.scoringType = std::string(fields[7]);
     e.score = static_cast<int>(*score);
     e.gameNumber = TrimTrailingBlanks(fields[9]);
     return e;

@@ -150,7 +150,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
         if (found) {
             file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
         } else {
-            file.lines.push_back("[" + std::string(section) + "]");
+            file.lines.push_back(std::string(1, '[').append(section).append("]"));
             file.lines.push_back(line);
             file.endsWithNewline = true;
         }

@@ -46,7 +46,8 @@ std::optional<std::uint64_t> FindHeader(int fd, std::string_view header) {
     std::string start;
     if (!ReadRange(fd, 0, header.size(), start)) return std::nullopt;
     if (start == header) return 0;
-    std::string atLineStart = "\n" + std::string(header);
+    std::string atLineStart(1, '\n');
+    atLineStart += header;
     std::optional<std::uint64_t> hit = FindInFile(fd, atLineStart, 0);
     if (!hit) return std::nullopt;
     return *hit + 1;
@@ -172,7 +173,9 @@ template <typename Visit> void ForEachLine(int fd, Visit visit) {
 } // namespace
 
 std::string SectionHeader(std::string_view name) {
-    return "[" + std::string(name) + "]";
+    std::string header(1, '[');
+    header += name;
+    return header + ']';
 }
 
 std::string RecordKey(std::string_view key) {
