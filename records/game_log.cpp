@@ -25,11 +25,11 @@ constexpr std::string_view kLost = "Lost";
 constexpr std::string_view kTail = "0340";
 
 // Field widths in line order; a blank follows each field except the result.
-struct FieldSpec {
+struct FieldLayout {
     int width;
     bool blankAfter;
 };
-constexpr FieldSpec kFields[] = {
+constexpr FieldLayout kFields[] = {
     {kDateWidth, true},       {kTimeWidth, true},        {kSecondsWidth, true},
     {kGameIdWidth, true},     {kGameNameWidth, true},    {kPlayerWidth, true},
     {kResultWidth, false},    {kScoringTypeWidth, true}, {kScoreWidth, true},
@@ -39,7 +39,7 @@ constexpr std::size_t kFieldCount = std::size(kFields);
 
 constexpr std::size_t LineLength() {
     std::size_t n = kTail.size();
-    for (const FieldSpec& f : kFields)
+    for (const FieldLayout& f : kFields)
         n += static_cast<std::size_t>(f.width) + (f.blankAfter ? 1 : 0);
     return n;
 }

@@ -17,11 +17,11 @@ constexpr int kRunCounterWidth = 4;
 
 // The record's fields in column order: (width, member); the reserved field follows them.
 using Field = std::int64_t GameStatistics::*;
-struct FieldSpec {
+struct FieldLayout {
     int width;
     Field field;
 };
-constexpr std::array<FieldSpec, 7> kFields = {{
+constexpr std::array<FieldLayout, 7> kFields = {{
     {kCountWidth, &GameStatistics::won},
     {kCountWidth, &GameStatistics::lost},
     {kCountWidth, &GameStatistics::longestWinningStreak},
@@ -44,7 +44,7 @@ std::string GameSectionName(int gameId) {
 
 std::string FormatStatistics(const GameStatistics& stats) {
     std::string record;
-    for (const FieldSpec& f : kFields) {
+    for (const FieldLayout& f : kFields) {
         record += FormatNumber(ClampToField(stats.*f.field, f.width), f.width);
         record += ' ';
     }
@@ -54,7 +54,7 @@ std::string FormatStatistics(const GameStatistics& stats) {
 GameStatistics ParseStatistics(std::string_view record) {
     GameStatistics stats;
     std::size_t column = 1;
-    for (const FieldSpec& f : kFields) {
+    for (const FieldLayout& f : kFields) {
         std::optional<std::int64_t> value =
             ParseNumber(Columns(record, column, static_cast<std::size_t>(f.width)));
         if (!value) break;
