@@ -4,8 +4,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <sys/stat.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tablamor {
@@ -44,13 +44,13 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string
 
     std::string pattern = (dir / (std::string(kTempFilePrefix) + "XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return {WriteFailure::CreateTemp, std::strerror(errno)};
+    if (fd < 0) return {WriteFailure::CreateTemp, std::strerror(errno), {}};
     std::filesystem::path temp = pattern;
 
     bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
     int savedErrno = errno;
     // Keep the target's permissions where it exists; mkstemp makes the file 0600.
-    struct stat st{};
+    struct stat st {};
     if (::stat(target.c_str(), &st) == 0)
         ::fchmod(fd, st.st_mode & 07777);
     else
@@ -61,12 +61,12 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string
     }
     if (!written) {
         std::filesystem::remove(temp, ec);
-        return {WriteFailure::CreateTemp, std::strerror(savedErrno)};
+        return {WriteFailure::CreateTemp, std::strerror(savedErrno), {}};
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         savedErrno = errno;
         std::filesystem::remove(temp, ec);
-        return {WriteFailure::Rename, std::strerror(savedErrno)};
+        return {WriteFailure::Rename, std::strerror(savedErrno), temp};
     }
     SyncDirectory(dir);
     return {};

@@ -10,13 +10,14 @@ namespace tablamor {
 
 enum class WriteFailure {
     None,
-    CreateTemp,   // the temporary file could not be created or written in full
-    Rename,       // the temporary file could not replace the target
+    CreateTemp, // the temporary file could not be created or written in full
+    Rename,     // the temporary file could not replace the target
 };
 
 struct WriteResult {
     WriteFailure failure = WriteFailure::None;
-    std::string detail;  // the system's reason, for messages
+    std::string detail;             // the system's reason, for messages
+    std::filesystem::path tempPath; // the temporary file, for the rename message
     explicit operator bool() const { return failure == WriteFailure::None; }
 };
 

@@ -53,7 +53,8 @@ CustomGame FindCustomGame(const std::filesystem::path& file, int id) {
         name.erase(name.find_last_not_of(' ') + 1);
         result.baseId = base;
         result.name = std::move(name);
-        if (first + 1 < lines.size()) result.overrides = std::string(Columns(lines[first + 1], 1, 7));
+        if (first + 1 < lines.size())
+            result.overrides = std::string(Columns(lines[first + 1], 1, 7));
         return result;
     }
     return result;

@@ -13,8 +13,8 @@ inline constexpr int kFirstCustomGameId = 8000;
 inline constexpr int kCustomRecordLines = 30;
 
 struct CustomGame {
-    int baseId = -1;        // -1: no such custom game
-    std::string overrides;  // line 2, columns 1..7
+    int baseId = -1;       // -1: no such custom game
+    std::string overrides; // line 2, columns 1..7
     std::string name;
 };
 

@@ -11,7 +11,8 @@ namespace {
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -109,7 +110,8 @@ int IniFile::ReadInt(std::string_view section, std::string_view key, int fallbac
     return value;
 }
 
-std::vector<std::pair<std::string, std::string>> IniFile::ReadSection(std::string_view section) const {
+std::vector<std::pair<std::string, std::string>>
+IniFile::ReadSection(std::string_view section) const {
     std::vector<std::pair<std::string, std::string>> pairs;
     Lines file = Load(path_);
     ForEachKey(file, section, [&](std::size_t, std::string_view k, std::string_view v) {
@@ -148,7 +150,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
         if (found) {
             file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(insertAt), line);
         } else {
-            file.lines.push_back("[" + std::string(section) + "]");
+            file.lines.push_back(std::string(1, '[').append(section).append("]"));
             file.lines.push_back(line);
             file.endsWithNewline = true;
         }

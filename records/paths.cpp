@@ -16,7 +16,8 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 // The entry of `dir` whose name matches `component` ignoring case; the exact name wins.
-std::filesystem::path MatchComponent(const std::filesystem::path& dir, const std::string& component) {
+std::filesystem::path MatchComponent(const std::filesystem::path& dir,
+                                     const std::string& component) {
     std::error_code ec;
     if (std::filesystem::exists(dir / component, ec)) return dir / component;
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {

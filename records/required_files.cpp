@@ -14,3 +14,26 @@ std::string MissingImageFileText(const std::filesystem::path& path) {
 }
 
 } // namespace tablamor
+
+namespace tablamor {
+namespace {
+
+bool Require(const std::filesystem::path& path, MessageSink& sink,
+             std::string (*text)(const std::filesystem::path&)) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) return true;
+    sink.Show(MessageKind::Fatal, text(path));
+    return false;
+}
+
+} // namespace
+
+bool RequireFile(const std::filesystem::path& path, MessageSink& sink) {
+    return Require(path, sink, MissingFileText);
+}
+
+bool RequireImageFile(const std::filesystem::path& path, MessageSink& sink) {
+    return Require(path, sink, MissingImageFileText);
+}
+
+} // namespace tablamor

@@ -6,7 +6,9 @@
 
 namespace tablamor {
 
-Settings::Settings() { strings_.fill(std::string(kStringLength, ' ')); }
+Settings::Settings() {
+    strings_.fill(std::string(kStringLength, ' '));
+}
 
 const std::string* Settings::Locate(int position, int& index) const {
     if (position < 1 || position >= 3 * kStringLength || position % kStringLength == 0)
@@ -48,6 +50,8 @@ int Settings::GetInt(int position, int width, int fallback) const {
     return value;
 }
 
-void Settings::SetInt(int position, int width, int value) { Set(position, width, std::to_string(value)); }
+void Settings::SetInt(int position, int width, int value) {
+    Set(position, width, std::to_string(value));
+}
 
 } // namespace tablamor

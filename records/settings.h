@@ -46,9 +46,9 @@ public:
     int Language() const { return GetInt(kLanguage, 6, 20000); }
 
     // Positions of the fields in use.
-    static constexpr int kPrefsFile = 1;           // width 20
-    static constexpr int kBackCard = 21;           // width 3
-    static constexpr int kCardFace = 24;           // width 3
+    static constexpr int kPrefsFile = 1; // width 20
+    static constexpr int kBackCard = 21; // width 3
+    static constexpr int kCardFace = 24; // width 3
     static constexpr int kBackgroundDef = 27;
     static constexpr int kBackgroundCol = 28;      // width 15
     static constexpr int kBackgroundBmp = 43;      // width 4
@@ -56,17 +56,17 @@ public:
     static constexpr int kGameId = 62;             // width 4
     static constexpr int kShowTime = 66;
     static constexpr int kCardsAnimate = 67;
-    static constexpr int kLanguage = 68;           // width 6
-    static constexpr int kSpeedMoveCard = 74;      // width 2
+    static constexpr int kLanguage = 68;      // width 6
+    static constexpr int kSpeedMoveCard = 74; // width 2
     static constexpr int kStatusBar = 76;
-    static constexpr int kPlayer = 77;             // width 30
-    static constexpr int kStatCounter1 = 112;      // width 4
-    static constexpr int kStatCounter2 = 116;      // width 4
-    static constexpr int kScoringType = 120;       // width 2
-    static constexpr int kScore = 122;             // width 6
+    static constexpr int kPlayer = 77;        // width 30
+    static constexpr int kStatCounter1 = 112; // width 4: games won since start-up
+    static constexpr int kStatCounter2 = 116; // width 4: games lost since start-up
+    static constexpr int kScoringType = 120;  // width 2
+    static constexpr int kScore = 122;        // width 6
     static constexpr int kCardSize = 128;
-    static constexpr int kSavedCardFace = 129;     // width 3
-    static constexpr int kSavedBackCard = 132;     // width 3
+    static constexpr int kSavedCardFace = 129; // width 3
+    static constexpr int kSavedBackCard = 132; // width 3
     static constexpr int kFadeBackground = 135;
     static constexpr int kShowScore = 136;
     static constexpr int kUndoEnabled = 137;
@@ -74,23 +74,42 @@ public:
     static constexpr int kRedoMark = 139;
     static constexpr int kWinningAnimation = 140;
     static constexpr int kSoundsEnabled = 141;
+    static constexpr int kSoundsAbout = 142;
+    static constexpr int kSoundsAutoplay = 143;
+    static constexpr int kSoundsGameWon = 144;
+    static constexpr int kSoundsNewGame = 145;
+    static constexpr int kSoundsRedo = 146;
+    static constexpr int kSoundsRestart = 147;
+    static constexpr int kSoundsSplash = 148;
+    static constexpr int kSoundsShuffle = 149;
+    static constexpr int kSoundsUndo = 151;
     static constexpr int kRandomBackground = 152;
-    static constexpr int kGameNumber = 153;        // width 15
-    static constexpr int kCursor = 172;            // width 2
+    static constexpr int kGameNumber = 153; // width 15
+    static constexpr int kSoundsHiScores = 171;
+    static constexpr int kCursor = 172; // width 2
+    static constexpr int kSoundsNewHiScores = 174;
+    static constexpr int kSoundsPairing = 175;
+    static constexpr int kSoundsStock = 176;
+    static constexpr int kSoundsTableau = 177;
     static constexpr int kCardsShadowed = 178;
     static constexpr int kPilesUntidy = 179;
+    static constexpr int kSoundsFaceUp = 180;
+    static constexpr int kSoundsCardDown = 181;
+    static constexpr int kSoundsCardUp = 182;
+    static constexpr int kSoundsRedeal = 183;
+    static constexpr int kSoundsFoundation = 184;
     static constexpr int kConfirmQuitGame = 185;
     static constexpr int kConfirmEnterHiScores = 186;
     static constexpr int kRandomCard = 187;
     static constexpr int kRandomDeck = 188;
-    static constexpr int kGameName = 189;          // width 50
+    static constexpr int kGameName = 189; // width 50
     static constexpr int kAutomaticFaceUp = 239;
     static constexpr int kSavedCardSize = 240;
     static constexpr int kDealAnimation = 241;
     static constexpr int kRedealAnimation = 242;
     static constexpr int kVertScrollBar = 243;
     static constexpr int kShowToolTips = 244;
-    static constexpr int kProgramDir = 501;        // width 200
+    static constexpr int kProgramDir = 501; // width 200
 
 private:
     std::array<std::string, 3> strings_;

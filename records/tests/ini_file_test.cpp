@@ -16,8 +16,9 @@ protected:
     std::filesystem::path dir;
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("tablamor-ini-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-               "-" + std::to_string(::getpid()));
+              ("tablamor-ini-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+               std::to_string(::getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
     }
@@ -46,8 +47,8 @@ TEST_F(IniTest, WriteCreatesFileAndDirectory) {
 
 TEST_F(IniTest, WriteKeepsEveryOtherLine) {
     std::filesystem::path file = dir / "CFG.DAT";
-    std::ofstream(file, std::ios::binary)
-        << "; comment\r\n[Preference]\r\nCard = 001\r\nShow_Time=Y\r\n\r\n[Users]\r\nUser001=Ann\r\n";
+    std::ofstream(file, std::ios::binary) << "; comment\r\n[Preference]\r\nCard = "
+                                             "001\r\nShow_Time=Y\r\n\r\n[Users]\r\nUser001=Ann\r\n";
     IniFile ini(file);
     ASSERT_TRUE(ini.WriteString("PREFERENCE", "card", "003"));
     ASSERT_TRUE(ini.WriteString("Preference", "Back_Card", "014"));
@@ -63,7 +64,8 @@ TEST_F(IniTest, WriteKeepsEveryOtherLine) {
 
 TEST_F(IniTest, NumbersAndDamagedLines) {
     std::filesystem::path file = dir / "CFG.DAT";
-    std::ofstream(file, std::ios::binary) << "[P]\nA=12\nB=x12\nC=\nno equals sign\n\x01\xff=junk\nD=-4\n[Q\nE=1\n";
+    std::ofstream(file, std::ios::binary)
+        << "[P]\nA=12\nB=x12\nC=\nno equals sign\n\x01\xff=junk\nD=-4\n[Q\nE=1\n";
     IniFile ini(file);
     EXPECT_EQ(ini.ReadInt("P", "A", 0), 12);
     EXPECT_EQ(ini.ReadInt("P", "B", 5), 5);
@@ -76,7 +78,8 @@ TEST_F(IniTest, ReadOnlyDirectoryLeavesFileIntact) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
     std::filesystem::path file = dir / "CFG.DAT";
     std::ofstream(file) << "[P]\nA=1\n";
-    std::filesystem::permissions(dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::owner_exec);
     IniFile ini(file);
     EXPECT_FALSE(ini.WriteString("P", "A", "2"));
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all);

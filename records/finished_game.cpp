@@ -1,0 +1,63 @@
+#include "records/finished_game.h"
+
+#include "records/data_lock.h"
+#include "records/fixed_fields.h"
+#include "records/game_log.h"
+#include "records/hi_scores.h"
+#include "records/paths.h"
+#include "records/preference_keys.h"
+#include "records/record_names.h"
+
+namespace tablamor {
+namespace {
+
+constexpr int kRunCounterWidth = 4;
+
+} // namespace
+
+FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& sink) {
+    FinishedGameRecords done;
+    done.counters = game.counters;
+    if (game.gameId < 0 || game.gameId > kMaxRecordGameId) return done;
+    const std::string player = game.player.empty() ? std::string(pref::kFirstPlayer) : game.player;
+
+    std::filesystem::path dataDir = ProgramPath(game.programDir, kDataDirName);
+    std::error_code ec;
+    std::filesystem::create_directories(dataDir, ec);
+    DataDirLock lock(dataDir);
+
+    GameLogEntry line{game.end, game.seconds,     game.gameId, game.gameName,  player,
+                      game.won, game.scoringType, game.score,  game.gameNumber};
+    done.logWritten = AppendGameLog(ProgramPath(game.programDir, kGameLogFileName), line, sink);
+
+    done.statisticsWritten =
+        RecordGameResult(ProgramPath(game.programDir, kStatisticsFileName), game.gameId, player,
+                         game.won, game.score, done.counters, sink);
+
+    HiScoreOffer offer;
+    offer.gameId = game.gameId;
+    offer.player = player;
+    offer.scoringType = game.scoringType;
+    offer.end = game.end;
+    offer.seconds = game.seconds;
+    offer.score = game.score;
+    offer.gameNumber = game.gameNumber;
+    offer.won = game.won;
+    offer.cardCount = game.cardCount;
+    done.hiScoreRank = OfferHiScore(ProgramPath(game.programDir, kHiScoreFileName), offer, sink);
+    return done;
+}
+
+RunCounters ReadRunCounters(const Settings& settings) {
+    return {settings.GetInt(Settings::kStatCounter1, kRunCounterWidth, 0),
+            settings.GetInt(Settings::kStatCounter2, kRunCounterWidth, 0)};
+}
+
+void StoreRunCounters(Settings& settings, const RunCounters& counters) {
+    settings.Set(Settings::kStatCounter1, kRunCounterWidth,
+                 FormatNumber(counters.wins, kRunCounterWidth));
+    settings.Set(Settings::kStatCounter2, kRunCounterWidth,
+                 FormatNumber(counters.losses, kRunCounterWidth));
+}
+
+} // namespace tablamor

@@ -1,0 +1,10 @@
+#include "records/messages.h"
+
+namespace tablamor {
+
+MessageSink& NoMessages() {
+    static SilentMessages sink;
+    return sink;
+}
+
+} // namespace tablamor

@@ -1,0 +1,98 @@
+#include "records/statistics.h"
+
+#include "records/fixed_fields.h"
+#include "records/record_handle.h"
+#include "records/section_file.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tablamor {
+namespace {
+
+constexpr int kGameIdWidth = 4;
+constexpr int kCountWidth = 6;
+constexpr int kTotalWidth = 12;
+constexpr int kRunCounterWidth = 4;
+
+// The record's fields in column order: (width, member); the reserved field follows them.
+using Field = std::int64_t GameStatistics::*;
+struct FieldLayout {
+    int width;
+    Field field;
+};
+constexpr std::array<FieldLayout, 7> kFields = {{
+    {kCountWidth, &GameStatistics::won},
+    {kCountWidth, &GameStatistics::lost},
+    {kCountWidth, &GameStatistics::longestWinningStreak},
+    {kCountWidth, &GameStatistics::longestLosingStreak},
+    {kCountWidth, &GameStatistics::winningStreak},
+    {kCountWidth, &GameStatistics::losingStreak},
+    {kTotalWidth, &GameStatistics::totalScore},
+}};
+constexpr int kReservedWidth = 12;
+
+int Bump(int counter) {
+    return static_cast<int>(ClampToField(static_cast<std::int64_t>(counter) + 1, kRunCounterWidth));
+}
+
+} // namespace
+
+std::string GameSectionName(int gameId) {
+    return FormatNumber(gameId, kGameIdWidth);
+}
+
+std::string FormatStatistics(const GameStatistics& stats) {
+    std::string record;
+    for (const FieldLayout& f : kFields) {
+        record += FormatNumber(ClampToField(stats.*f.field, f.width), f.width);
+        record += ' ';
+    }
+    return record + FormatNumber(0, kReservedWidth);
+}
+
+GameStatistics ParseStatistics(std::string_view record) {
+    GameStatistics stats;
+    std::size_t column = 1;
+    for (const FieldLayout& f : kFields) {
+        std::optional<std::int64_t> value =
+            ParseNumber(Columns(record, column, static_cast<std::size_t>(f.width)));
+        if (!value) break;
+        stats.*f.field = ClampToField(*value, f.width);
+        column += static_cast<std::size_t>(f.width) + 1;
+    }
+    return stats;
+}
+
+void AddGameResult(GameStatistics& stats, bool won, int score) {
+    if (won) {
+        ++stats.won;
+        ++stats.winningStreak;
+        stats.losingStreak = 0;
+    } else {
+        ++stats.lost;
+        ++stats.losingStreak;
+        stats.winningStreak = 0;
+    }
+    stats.longestWinningStreak = std::max(stats.longestWinningStreak, stats.winningStreak);
+    stats.longestLosingStreak = std::max(stats.longestLosingStreak, stats.losingStreak);
+    stats.totalScore += score;
+}
+
+bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string_view player,
+                      bool won, int score, RunCounters& counters, MessageSink& sink) {
+    CreateRecordFile(file, sink);
+    RecordHandle handle = RecordHandle::Open(file, true);
+    if (!handle.IsOpen()) {
+        sink.Show(MessageKind::Plain, "Open error: " + file.string());
+        return false;
+    }
+    const std::string section = GameSectionName(gameId);
+    GameStatistics stats =
+        ParseStatistics(ReadKey(&handle, file, section, player, FormatStatistics({}), sink));
+    AddGameResult(stats, won, score);
+    (won ? counters.wins : counters.losses) = Bump(won ? counters.wins : counters.losses);
+    return WriteKey(&handle, file, section, player, FormatStatistics(stats), sink);
+}
+
+} // namespace tablamor
