@@ -192,6 +192,11 @@ std::string ReadPreference(const IniFile& config, std::string_view key) {
     return Read(config, *k, k->fallback);
 }
 
+int PreferenceFieldPosition(std::string_view key) {
+    const PreferenceKey* k = FindKey(key);
+    return k ? k->position : 0;
+}
+
 std::string PreferenceDefault(std::string_view key) {
     const PreferenceKey* k = FindKey(key);
     return k ? std::string(k->fallback) : std::string();

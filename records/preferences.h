@@ -29,6 +29,9 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
 // A key of section "Preference" with its default; for the keys read when they are needed.
 std::string ReadPreference(const IniFile& config, std::string_view key);
 
+// The settings record position of a key of section "Preference"; 0 for a key without a field.
+int PreferenceFieldPosition(std::string_view key);
+
 // The default of a key of section "Preference"; empty for a key without one.
 std::string PreferenceDefault(std::string_view key);
 

@@ -1,4 +1,5 @@
 #include "records/advice.h"
+#include "records/preference_keys.h"
 #include "records/preferences.h"
 #include "test_dir.h"
 
@@ -127,6 +128,19 @@ TEST(Advice, GateAndProgramName) {
     EXPECT_EQ(ExpandProgramName("Welcome to [Program]! [Program]"),
               "Welcome to Tablamor! [Program]");
     EXPECT_EQ(ExpandProgramName("no name"), "no name");
+}
+
+} // namespace
+} // namespace tablamor
+
+namespace tablamor {
+namespace {
+
+TEST(PreferenceFields, SoundSwitchesHaveTheirPositions) {
+    EXPECT_EQ(PreferenceFieldPosition(tablamor::pref::kSoundsStock), Settings::kSoundsStock);
+    EXPECT_EQ(PreferenceFieldPosition(tablamor::pref::kCardSize), Settings::kCardSize);
+    EXPECT_EQ(PreferenceFieldPosition(tablamor::pref::kToolBarLarge), 0);
+    EXPECT_EQ(PreferenceFieldPosition("NoSuchKey"), 0);
 }
 
 } // namespace
