@@ -1,7 +1,10 @@
 #include "engine/actions.h"
 
-#include "engine/build_rules.h"
+#include "engine/action_names.h"
+#include "engine/action_steps.h"
 #include "engine/placement.h"
+#include "engine/rule_codes.h"
+#include "engine/winning.h"
 
 #include <algorithm>
 #include <array>
@@ -9,50 +12,145 @@
 namespace tablamor {
 namespace {
 
-constexpr std::string_view kAutoplayPrefix = "Dest_Autoplay";
-constexpr std::string_view kWasteBuildAction = "Stock02";
 constexpr int kCountedActions = 2;
 
-// The pile an action name puts its card on.
-std::optional<PileIndex> ActionTarget(std::string_view action) {
-    if (action == kWasteBuildAction) return kWastePile;
-    if (action.starts_with(kAutoplayPrefix))
-        return DecodePileName("Dest" + std::string(action.substr(kAutoplayPrefix.size())));
-    auto pile = DecodePileName(action);
-    if (!pile || *pile == kWastePile || *pile == kStockPile) return std::nullopt;
+std::optional<Card> ValidCard(int card) {
+    if (card < 1 || card > kMaxCards) return std::nullopt;
+    return static_cast<Card>(card);
+}
+
+// The pile a card-moving action puts its card on; nullopt for keyword actions.
+std::optional<PileIndex> CardActionTarget(std::string_view name) {
+    if (name == action::kBuildOnWaste) return kWastePile;
+    if (name == action::kToThirdPile) return kThirdPile;
+    if (name.starts_with(action::kAutoplayPrefix))
+        return DecodePileName(std::string(action::kFoundationPrefix) +
+                              std::string(name.substr(action::kAutoplayPrefix.size())));
+    if (name.starts_with(action::kStockPrefix)) return std::nullopt;
+    auto pile = DecodePileName(name);
+    if (!pile || KindOfPile(*pile) == PileKind::Waste || KindOfPile(*pile) == PileKind::Stock)
+        return std::nullopt;
     return pile;
 }
 
-int MoveSingleCard(GameState& s, Card card, PileIndex to) {
-    if (s.table.RemoveCard(card, s.TableauCount()) == PileKind::None) return 0;
-    s.table.Append(to, card, true);
-    return 1;
+void Notify(EventSink& sink, Card card, PileKind from, PileKind to) {
+    if (from != to) sink.CardLeft(card, from);
+    sink.CardArrived(card, to);
 }
 
-// The run from the card to the top of its tableau or reserve pile, in the same order.
-int MoveRun(GameState& s, Card card, PileIndex to) {
-    auto run = RunFrom(s.table, card);
-    if (!run) return 0;
-    PileKind kind = KindOfPile(run->pile);
-    if (kind != PileKind::Tableau && kind != PileKind::Reserve) return MoveSingleCard(s, card, to);
+bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSink& sink) {
+    if (!act::MoveCard(s, card, f, sink)) return false;
+    if (automatic)
+        sink.Sound(sound::kAutoplay, sound_switch::kAutoplay);
+    else
+        sink.Sound(sound::kFoundation, sound_switch::kFoundation);
+    if (s.P(param::kFoundationResort) == code::kOn) ReorderFoundation(s, NumberInGroup(f), sink);
+    return true;
+}
+
+// The card and every card above it on its tableau or reserve pile, in the same order.
+bool RunToTableau(GameState& s, Card card, PileIndex to, EventSink& sink) {
+    const PileIndex from = CardPile(s, card);
+    const PileKind kind = KindOfPile(from);
+    if (from < 0 || from == to) return false;
+    if (kind != PileKind::Tableau && kind != PileKind::Reserve) return act::MoveCard(s, card, to, sink);
+    const int first = s.table.Find(from, card);
+    const int size = s.table.Size(from) - first;
     std::array<Card, Table::kCapacity> cards{};
-    for (int k = 0; k < run->size; ++k)
-        cards[static_cast<std::size_t>(k)] = s.table.At(run->pile, run->first + k);
-    s.table.Truncate(run->pile, run->first);
-    for (int k = 0; k < run->size; ++k)
-        s.table.Append(to, cards[static_cast<std::size_t>(k)], true);
-    return run->size;
+    for (int k = 0; k < size; ++k) cards[static_cast<std::size_t>(k)] = s.table.At(from, first + k);
+    s.table.Truncate(from, first);
+    for (int k = 0; k < size; ++k) {
+        Card c = cards[static_cast<std::size_t>(k)];
+        s.table.Append(to, c, true);
+        Notify(sink, c, kind, PileKind::Tableau);
+    }
+    sink.CardsMoved(from, to, size);
+    return true;
+}
+
+bool MoveByTarget(GameState& s, int card, std::string_view name, PileIndex target,
+                  EventSink& sink) {
+    auto c = ValidCard(card);
+    if (!c) return false;
+    switch (KindOfPile(target)) {
+    case PileKind::Foundation:
+        return ToFoundation(s, *c, target, name.starts_with(action::kAutoplayPrefix), sink);
+    case PileKind::Tableau: {
+        bool moved = s.move.singleCard ? act::MoveCard(s, *c, target, sink)
+                                       : RunToTableau(s, *c, target, sink);
+        if (moved) sink.Sound(sound::kTableau, sound_switch::kTableau);
+        return moved;
+    }
+    case PileKind::Reserve:
+    case PileKind::Waste: {
+        bool moved = act::MoveCard(s, *c, target, sink);
+        if (moved) sink.Sound(sound::kTableau, sound_switch::kTableau);
+        return moved;
+    }
+    case PileKind::ThirdPile: {
+        bool moved = act::MoveCard(s, *c, target, sink);
+        if (moved && s.P(param::kSpecialCode) == code::kSpecialPeaks)
+            sink.Sound(sound::kEddy, sound_switch::kFoundation);
+        return moved;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Dispatch(GameState& s, int card, std::string_view name, EventSink& sink) {
+    if (name.starts_with(action::kStockPrefix)) return act::StockPress(s, name, sink);
+    if (auto target = CardActionTarget(name)) return MoveByTarget(s, card, name, *target, sink);
+    if (name == action::kAddTableaus || name == action::kAddReserves ||
+        name == action::kFillTableaus || name == action::kAddTableausLast)
+        return act::DealFromStock(s, name, sink);
+    if (name == action::kDiscardSelection) return act::DiscardSelection(s, sink);
+    if (name == action::kRefillAfterPairing) return act::RefillAfterPairing(s, sink);
+    if (name == action::kCloseGaps) return act::CloseGaps(s, sink);
+    return false;
+}
+
+bool StockRunning(const Table& t) {
+    return !t.Empty(kStockPile) || t.Size(kWastePile) >= 2;
 }
 
 } // namespace
 
+namespace act {
+
+bool MoveCard(GameState& s, Card card, PileIndex to, EventSink& sink) {
+    const PileIndex from = CardPile(s, card);
+    if (from < 0 || from == to) return false;
+    s.table.FindInPile(from, card, FindMode::Delete);
+    s.table.Append(to, card, true);
+    sink.CardsMoved(from, to, 1);
+    Notify(sink, card, KindOfPile(from), KindOfPile(to));
+    return true;
+}
+
+bool MoveCardLeavingGap(GameState& s, Card card, PileIndex to, EventSink& sink) {
+    const PileIndex from = CardPile(s, card);
+    if (from < 0 || from == to) return false;
+    s.table.FindInPile(from, card, FindMode::Blank);
+    s.table.Append(to, card, true);
+    sink.CardsMoved(from, to, 1);
+    Notify(sink, card, KindOfPile(from), KindOfPile(to));
+    return true;
+}
+
+void NoteWon(GameState& s) {
+    s.won = IsGameWon(s.table, s.params);
+}
+
+} // namespace act
+
 std::optional<std::string> ActionForTarget(PileIndex target, bool automatic) {
     switch (KindOfPile(target)) {
     case PileKind::Waste:
-        return std::string(kWasteBuildAction);
+        return std::string(action::kBuildOnWaste);
     case PileKind::Foundation:
         if (automatic)
-            return std::string(kAutoplayPrefix) + std::to_string(NumberInGroup(target) + 1);
+            return std::string(action::kAutoplayPrefix) + std::to_string(NumberInGroup(target) + 1);
         return PileName(target);
     case PileKind::Tableau:
     case PileKind::Reserve:
@@ -62,20 +160,42 @@ std::optional<std::string> ActionForTarget(PileIndex target, bool automatic) {
     }
 }
 
-bool PerformAction(GameState& s, int card, std::string_view action, EventSink& sink) {
-    auto target = ActionTarget(action);
-    if (!OpeningRestrictionAllows(s, card, target.value_or(-1))) return false;
-    int moved = 0;
-    if (target && card >= 1 && card <= kMaxCards) {
-        const Card c = static_cast<Card>(card);
-        const PileIndex from = s.table.PileOf(c);
-        const bool runMove = KindOfPile(*target) == PileKind::Tableau && !s.move.singleCard;
-        if (from >= 0 && from != *target)
-            moved = runMove ? MoveRun(s, c, *target) : MoveSingleCard(s, c, *target);
-        if (moved > 0) sink.CardsMoved(from, *target, moved);
+bool PerformAction(GameState& s, int card, std::string_view name, EventSink& sink) {
+    if (!OpeningRestrictionAllows(s, card, CardActionTarget(name).value_or(-1))) return false;
+    const bool stockWasRunning = StockRunning(s.table);
+    bool moved = Dispatch(s, card, name, sink);
+    if (moved) UpdateScore(s);
+    if (s.actionsDone < kCountedActions) ++s.actionsDone;
+    if (s.P(param::kAutoFillAfterFirst) == code::kOn && s.actionsDone == 1) {
+        s.actionsDone = kCountedActions;
+        moved = act::DealFromStock(s, action::kFillTableaus, sink) || moved;
     }
-    s.actionsDone = std::min(s.actionsDone + 1, kCountedActions);
-    return moved > 0;
+    if (moved) act::NoteWon(s);
+    if (stockWasRunning && !StockRunning(s.table)) sink.StockLookChanged(StockLook::Empty);
+    return moved;
+}
+
+bool TurnCardFaceUp(GameState& s, int card, int n, EventSink& sink) {
+    if (n < 0 || n >= s.TableauCount() || card < 1 || card > kMaxCards) return false;
+    const PileIndex pile = TableauPile(n);
+    if (s.table.Empty(pile) || s.table.Top(pile) != card || s.table.FaceUp(card)) return false;
+    s.table.SetFaceUp(card, true);
+    sink.CardTurned(static_cast<Card>(card), true);
+    sink.Sound(sound::kFaceUp, sound_switch::kFaceUp);
+    sink.CardArrived(static_cast<Card>(card), PileKind::Tableau);
+    return true;
+}
+
+void ReorderFoundation(GameState& s, int n, EventSink& sink) {
+    if (n < 0 || n >= kMaxFoundations) return;
+    const PileIndex f = FoundationPile(n);
+    std::array<Card, Table::kCapacity> cards{};
+    const int size = s.table.Size(f);
+    for (int k = 0; k < size; ++k) cards[static_cast<std::size_t>(k)] = s.table.At(f, k);
+    std::stable_sort(cards.begin(), cards.begin() + size);
+    s.table.Assign(f, std::span<const Card>(cards.data(), static_cast<std::size_t>(size)));
+    sink.Repaint();
+    if (size > 1) sink.Sound(sound::kReorder, sound_switch::kMasterOnly);
 }
 
 } // namespace tablamor

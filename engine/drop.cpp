@@ -54,20 +54,48 @@ bool RectsMeet(const Rect& drop, const Rect& target) {
     return false;
 }
 
+bool IsDropCandidate(const GameState& s, PileIndex pile, const PileGeometry& geometry) {
+    if (pile < 0 || pile >= kPileCount || !geometry.Placed(pile)) return false;
+    const int n = NumberInGroup(pile);
+    switch (KindOfPile(pile)) {
+    case PileKind::Foundation:
+        return n < s.FoundationCount();
+    case PileKind::Tableau:
+        return n < s.TableauCount() && s.P(param::kTableauFan) != kTableauFanNoDrops;
+    case PileKind::Reserve:
+        return n < s.ReserveCount();
+    case PileKind::Waste:
+        return s.P(param::kWasteNotTarget) != kWasteNeverTarget;
+    default:
+        return false;
+    }
+}
+
+bool DropAllowed(const GameState& s, int card, PileIndex target, EventSink& sink) {
+    if (card < 1 || card > kMaxCards) return false;
+    return DropAllowed(s, card, CardPile(s, static_cast<Card>(card)), target, sink);
+}
+
+bool DropAllowed(const GameState& s, int card, PileIndex from, PileIndex target,
+                 EventSink& sink) {
+    if (card < 1 || card > kMaxCards || from < 0 || from == target) return false;
+    if (!OpeningRestrictionAllows(s, card, target)) return false;
+    return target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
+}
+
 DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeometry& geometry) {
     std::array<Candidate, kPileCount> found{};
     int count = 0;
     auto consider = [&](PileIndex pile) {
-        if (!geometry.Placed(pile)) return;
+        if (!IsDropCandidate(s, pile, geometry)) return;
         Rect r = geometry.TopCardRect(pile);
         if (RectsMeet(drop, r))
             found[static_cast<std::size_t>(count++)] = {pile, drop.OverlapArea(r)};
     };
     for (int n = 0; n < s.FoundationCount(); ++n) consider(FoundationPile(n));
-    if (s.P(param::kTableauFan) != kTableauFanNoDrops)
-        for (int n = 0; n < s.TableauCount(); ++n) consider(TableauPile(n));
+    for (int n = 0; n < s.TableauCount(); ++n) consider(TableauPile(n));
     for (int k = 0; k < s.ReserveCount(); ++k) consider(ReservePile(k));
-    if (s.P(param::kWasteNotTarget) != kWasteNeverTarget) consider(kWastePile);
+    consider(kWastePile);
 
     std::sort(found.begin(), found.begin() + count, [](const Candidate& a, const Candidate& b) {
         if (a.area != b.area) return a.area > b.area;
@@ -85,11 +113,8 @@ bool TryMoveToPile(GameState& s, int card, const Rect& drop, PileIndex target, b
                    const PileGeometry& geometry, EventSink& sink) {
     if (!geometry.Placed(target) || !RectsMeet(drop, geometry.TopCardRect(target))) return false;
     s.move.singleCard = drop.height == geometry.CardHeight();
-    bool legal = target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
-    if (!legal) return false;
+    if (!DropAllowed(s, card, target, sink)) return false;
     auto action = ActionForTarget(target, automatic);
-    // In a game that marks its tableau moves (special code 23) the undo history marks this step
-    // with 1; that history arrives with the undo issue.
     return action && PerformAction(s, card, *action, sink);
 }
 
@@ -97,6 +122,7 @@ bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> 
              const PileGeometry& geometry, EventSink& sink) {
     DropTargets targets;
     if (target) {
+        if (!IsDropCandidate(s, *target, geometry)) return false;
         targets.piles[0] = *target;
         targets.count = 1;
     } else {
@@ -110,26 +136,35 @@ bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> 
     return false;
 }
 
-bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
-                      const PileGeometry& geometry, EventSink& sink) {
-    if (card < 1 || card > kMaxCards || !s.table.FaceUp(card)) return false;
+std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic,
+                                        bool alsoReserves, const PileGeometry& geometry,
+                                        EventSink& sink) {
+    if (card < 1 || card > kMaxCards || !s.table.FaceUp(card)) return std::nullopt;
     s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
-    bool sent = false;
-    auto tryPiles = [&](PileIndex first, int count) {
-        for (int i = 0; i < count && !sent; ++i) {
-            PileIndex pile = first + i;
-            if (geometry.Placed(pile))
-                sent = TryMoveToPile(s, card, geometry.TopCardRect(pile), pile, automatic, geometry,
-                                     sink);
-        }
+    auto firstTaking = [&](PileIndex first, int count) -> std::optional<PileIndex> {
+        for (int i = 0; i < count; ++i)
+            if (geometry.Placed(first + i) && DropAllowed(s, card, first + i, sink)) return first + i;
+        return std::nullopt;
     };
     bool choiceOfFirstCard = s.FoundationCount() > 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
         choiceOfFirstCard = choiceOfFirstCard &&
                             s.P(param::kFoundationBase + n) == kBaseSharedRank &&
                             s.table.Empty(FoundationPile(n));
-    if (!(automatic && choiceOfFirstCard)) tryPiles(FoundationPile(0), s.FoundationCount());
-    if (!sent && alsoReserves) tryPiles(ReservePile(0), s.ReserveCount());
+    std::optional<PileIndex> target;
+    if (!(automatic && choiceOfFirstCard)) target = firstTaking(FoundationPile(0), s.FoundationCount());
+    if (!target && alsoReserves) target = firstTaking(ReservePile(0), s.ReserveCount());
+    return target;
+}
+
+bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
+                      const PileGeometry& geometry, EventSink& sink) {
+    auto target = FindSendTarget(s, card, automatic, alsoReserves, geometry, sink);
+    bool sent = false;
+    if (target) {
+        auto action = ActionForTarget(*target, automatic);
+        sent = action && PerformAction(s, card, *action, sink);
+    }
     s.move.dragged = kNoCard;
     s.move.runTop = kNoCard;
     return sent;

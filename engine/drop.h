@@ -25,6 +25,27 @@ struct DropTargets {
 // target's rows.
 bool RectsMeet(const Rect& drop, const Rect& target);
 
+// A pile the drop search looks at: a foundation, tableau pile or reserve of the game, or the
+// waste, with a place on the table; tableau piles are left out in the fan style that takes no
+// drops, the waste when it is never a target.
+bool IsDropCandidate(const GameState& state, PileIndex pile, const PileGeometry& geometry);
+
+// Whether the card (with the run the move context describes) may go onto the pile now: the
+// opening restriction, the pile's rule (for the waste: the game builds on it and its top card is
+// of the card's suit, one rank away, ace and king adjacent), and the card not already lying there.
+bool DropAllowed(const GameState& state, int card, PileIndex target, EventSink& sink);
+// The same for a card known to lie on `from`.
+bool DropAllowed(const GameState& state, int card, PileIndex from, PileIndex target,
+                 EventSink& sink);
+
+// The pile a send would put the card on: the first foundation (in order, those on the table)
+// that takes it, then, with `alsoReserves`, the first reserve. An automatic send skips the
+// foundations while all of them are empty and share base code 92, whose first card is the
+// player's choice. Sets the move context to a single-card move of the card.
+std::optional<PileIndex> FindSendTarget(GameState& state, int card, bool automatic,
+                                        bool alsoReserves, const PileGeometry& geometry,
+                                        EventSink& sink);
+
 // The piles whose top-card rectangles meet the drop rectangle, by overlap area, largest first;
 // equal areas favour reserves, then foundations, tableau piles and the waste, then the higher pile
 // number. Tableau piles are left out in the fan style that takes no drops, the waste when it is
@@ -43,9 +64,7 @@ bool TryMoveToPile(GameState& state, int card, const Rect& drop, PileIndex targe
 bool TryDrop(GameState& state, int card, const Rect& drop, std::optional<PileIndex> target,
              const PileGeometry& geometry, EventSink& sink);
 
-// Sends one face-up card to the first foundation (in order, those on the table) that takes it,
-// then, with `alsoReserves`, to the first reserve. An automatic send skips the foundations while
-// all of them are empty and share base code 92, whose first card is the player's choice.
+// Sends one face-up card to the pile FindSendTarget chooses. True when it went.
 bool SendToFoundation(GameState& state, int card, bool automatic, bool alsoReserves,
                       const PileGeometry& geometry, EventSink& sink);
 

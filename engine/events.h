@@ -9,6 +9,13 @@
 
 namespace tablamor {
 
+// How the stock looks: as usual, pressed down (a redeal is armed), or empty with its mark.
+enum class StockLook {
+    Normal,
+    Pressed,
+    Empty,
+};
+
 class EventSink {
 public:
     virtual ~EventSink() = default;
@@ -17,19 +24,32 @@ public:
     virtual void CardsMoved(PileIndex /*from*/, PileIndex /*to*/, int /*count*/) {}
     // A card was turned face up or face down where it lies.
     virtual void CardTurned(Card /*card*/, bool /*faceUp*/) {}
-    // A sound by name ("Tableau", "Stock", "Won" ...); `switchPosition` is the settings position
-    // of its on/off switch, 0 when it has none.
-    virtual void Sound(std::string_view /*name*/, int /*switchPosition*/) {}
+    // A sound by name ("Tableau", "Foundation.wav" ...). It plays when the master switch and its
+    // own switch (a preference key such as "Sounds_Stock"; empty: the master switch only) are on.
+    virtual void Sound(std::string_view /*name*/, std::string_view /*switchKey*/) {}
+    // The waste went back to the stock (`cards` cards). The window animates it, with the looping
+    // "Redeal" sound under its switch, when the redeal animation is on.
+    virtual void Redealt(int /*cards*/) {}
+    // The stock's image changed.
+    virtual void StockLookChanged(StockLook /*look*/) {}
     // The refusal of a player action: the system beep, no message.
     virtual void Beep() {}
     // A message box with one OK button.
     virtual void Message(std::string_view /*text*/) {}
-    // The card counter's notices: a card left the stock or the tableau (it is "seen").
-    virtual void CardCounterNotice(Card /*card*/, int /*notice*/) {}
+    // The card counter: a card left a pile of one kind, a card arrived on a pile of a kind, the
+    // stock was refilled by a redeal. The window passes them on while the counter is shown.
+    virtual void CardLeft(Card /*card*/, PileKind /*from*/) {}
+    virtual void CardArrived(Card /*card*/, PileKind /*to*/) {}
+    virtual void StockRefilled() {}
+    // A card joined (or left) the selection of a pairing or pyramid game: its highlight.
+    virtual void SelectionChanged(Card /*card*/, bool /*selected*/) {}
     // The table changed in a way that needs a repaint.
     virtual void Repaint() {}
-    // Undo and redo became available or not.
-    virtual void UndoControlsEnabled(bool /*undo*/, bool /*redo*/) {}
+    // The undo and redo controls are enabled or disabled together.
+    virtual void UndoControlsEnabled(bool /*enabled*/) {}
+    // The game in play ended (won or not): the clock stopped and the records were written. A won
+    // game is followed by the winning animation and the open-a-game dialog.
+    virtual void GameEnded(bool /*won*/) {}
 
     // The game lifecycle's window work. A game was set up: the card set for narrow screens, the
     // card images, the pile positions and the layout, the autoplay controls.

@@ -1,6 +1,8 @@
 #include "engine/game_state.h"
 
+#include "engine/pairing_rules.h"
 #include "engine/rule_codes.h"
+#include "engine/winning.h"
 
 #include <algorithm>
 
@@ -23,6 +25,21 @@ int GameState::TableauCount() const {
 }
 int GameState::ReserveCount() const {
     return Clamp(params[param::kReserveCount], kMaxReserves);
+}
+
+bool GameState::HoldsSelection() const {
+    const int special = params[param::kSpecialCode];
+    return params[param::kPairingSum] != 0 || special == pairing::kPyramidFourteen ||
+           special == pairing::kPyramidThirteen;
+}
+
+PileIndex CardPile(const GameState& state, Card card) {
+    if (card == kNoCard) return -1;
+    const Table& t = state.table;
+    if (!state.HoldsSelection() || t.Find(kSelectionPile, card) < 0) return t.PileOf(card);
+    for (PileIndex p = 0; p < kPileCount; ++p)
+        if (p != kSelectionPile && t.Find(p, card) >= 0) return p;
+    return -1;
 }
 
 GameState NewGameState(const GameParams& loaded) {
@@ -64,6 +81,11 @@ void AddScore(GameState& state, int cards, bool reset) {
         state.score = -state.CardCount();
     else
         state.score += kPointsPerCard * cards;
+}
+
+void UpdateScore(GameState& state) {
+    if (!state.scoring || state.P(param::kSpecialCode) == code::kSpecialUnscored) return;
+    state.score = ComputeScore(state.table, state.params);
 }
 
 } // namespace tablamor

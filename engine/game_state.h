@@ -50,12 +50,23 @@ struct GameState {
     int TableauCount() const;
     int ReserveCount() const;
     int CardCount() const { return params[param::kCardCount]; }
+    // A pairing game (the pairing parameter is set) or one of the pyramid family: the first
+    // foundation then holds the cards the player has selected, while they still lie on their
+    // piles.
+    bool HoldsSelection() const;
 
     bool operator==(const GameState&) const = default;
 };
 
 // A state for a freshly loaded game: the parameters and their saved copy, an empty table.
 GameState NewGameState(const GameParams& loaded);
+
+// The pile that holds a pairing or pyramid game's selection.
+inline constexpr PileIndex kSelectionPile = FoundationPile(0);
+
+// The pile a card lies on; in a game that holds a selection, a selected card is found where it
+// lies, not in the selection. -1 when no pile holds it.
+PileIndex CardPile(const GameState& state, Card card);
 
 // Puts back the saved foundation bases and tableau empty-fill codes.
 void RestoreDealParams(GameState& state);
@@ -67,5 +78,8 @@ void ResetForDeal(GameState& state);
 // for each of `cards`. Nothing happens when the game keeps no running score (special code 9, or
 // another scoring type).
 void AddScore(GameState& state, int cards, bool reset = false);
+
+// Recomputes the running score from the table (ComputeScore), when the game keeps one.
+void UpdateScore(GameState& state);
 
 } // namespace tablamor

@@ -37,10 +37,21 @@ bool RestorePile(Table& table, PileIndex pile, std::string_view encoded) {
     return true;
 }
 
-void SnapshotStack::Push(const Table& table, bool omitSelection, std::string mark) {
+void SnapshotStack::Push(const Table& table, bool omitSelection, StepCounters counters,
+                         std::string mark) {
     offsets_.push_back(bytes_.size());
     table.Pack(bytes_, SkippedPile(omitSelection));
     marks_.push_back(std::move(mark));
+    counters_.push_back(counters);
+}
+
+std::size_t SnapshotStack::MemoryBytes() const {
+    std::size_t markText = 0;
+    for (const std::string& m : marks_)
+        if (m.capacity() > std::string().capacity()) markText += m.capacity();
+    return bytes_.capacity() + offsets_.capacity() * sizeof(std::size_t) +
+           marks_.capacity() * sizeof(std::string) + markText +
+           counters_.capacity() * sizeof(StepCounters);
 }
 
 void SnapshotStack::Unpack(std::size_t step, Table& table) const {
@@ -48,9 +59,10 @@ void SnapshotStack::Unpack(std::size_t step, Table& table) const {
     table.Unpack(std::span<const std::uint8_t>(bytes_).subspan(begin));
 }
 
-std::string SnapshotStack::Pop(Table& table) {
+std::string SnapshotStack::Pop(Table& table, StepCounters* counters) {
     if (Empty()) return {};
     Unpack(offsets_.size() - 1, table);
+    if (counters) *counters = counters_.back();
     std::string mark = std::move(marks_.back());
     DropNewest();
     return mark;
@@ -67,12 +79,14 @@ void SnapshotStack::DropNewest() {
     bytes_.resize(offsets_.back());
     offsets_.pop_back();
     marks_.pop_back();
+    counters_.pop_back();
 }
 
 void SnapshotStack::Clear() {
     bytes_.clear();
     offsets_.clear();
     marks_.clear();
+    counters_.clear();
 }
 
 const std::string& SnapshotStack::NewestMark() const {
@@ -90,8 +104,8 @@ bool SnapshotStack::AnyMark(std::string_view mark) const {
     return false;
 }
 
-void History::RecordUndoStep(const Table& live, bool omitSelection) {
-    undo_.Push(live, omitSelection);
+void History::RecordUndoStep(const Table& table, bool omitSelection, StepCounters counters) {
+    undo_.Push(table, omitSelection, counters);
     undoDone_ = false;
 }
 
@@ -114,21 +128,21 @@ bool History::Allowed(UndoPolicy policy, bool stackEmpty, bool done) {
 bool History::CanUndo(UndoPolicy policy) const { return Allowed(policy, undo_.Empty(), undoDone_); }
 bool History::CanRedo(UndoPolicy policy) const { return Allowed(policy, redo_.Empty(), redoDone_); }
 
-bool History::Undo(Table& live, UndoPolicy policy, bool omitSelection) {
+bool History::Undo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters) {
     if (!CanUndo(policy)) return false;
     undoDone_ = true;
-    redo_.Push(live, omitSelection);
+    redo_.Push(live, omitSelection, counters ? *counters : StepCounters{});
     redoDone_ = false;
-    redo_.SetNewestMark(undo_.Pop(live));
+    redo_.SetNewestMark(undo_.Pop(live, counters));
     return true;
 }
 
-bool History::Redo(Table& live, UndoPolicy policy, bool omitSelection) {
+bool History::Redo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters) {
     if (!CanRedo(policy)) return false;
     redoDone_ = true;
-    undo_.Push(live, omitSelection);
+    undo_.Push(live, omitSelection, counters ? *counters : StepCounters{});
     undoDone_ = false;
-    undo_.SetNewestMark(redo_.Pop(live));
+    undo_.SetNewestMark(redo_.Pop(live, counters));
     return true;
 }
 

@@ -4,7 +4,8 @@
 // A snapshot holds every pile and every card's face flag; in the pairing and pyramid games the
 // first foundation (the player's current selection) is left out and restored empty.
 //
-// Each step carries a mark ("" or a 3-digit number) that travels with it between the stacks.
+// Each step carries a mark ("" or a 3-digit number) that travels with it between the stacks, and
+// the per-deal counters an undo must put back with the table (the passes through the stock).
 // Snapshots are stored packed (used slots, pile sizes and face flags: under 200 bytes for two
 // decks) in one byte arena per stack.
 #include "engine/table.h"
@@ -31,13 +32,21 @@ std::array<std::string, kPileCount> EncodeSnapshot(const Table& table, bool omit
 // none). Returns false, leaving the pile empty, for an item that is not a card.
 bool RestorePile(Table& table, PileIndex pile, std::string_view encoded);
 
-// A stack of packed table snapshots with their marks.
+// The counters a step holds besides the table.
+struct StepCounters {
+    int passesUsed = 1;
+    bool operator==(const StepCounters&) const = default;
+};
+
+// A stack of packed table snapshots with their counters and marks.
 class SnapshotStack {
 public:
-    void Push(const Table& table, bool omitSelection, std::string mark = {});
-    // Restores the newest snapshot into `table` (piles and face flags) and removes it.
-    // `table`'s face flags of cards the snapshot does not place are kept.
-    std::string Pop(Table& table);
+    void Push(const Table& table, bool omitSelection, StepCounters counters = {},
+              std::string mark = {});
+    // Restores the newest snapshot into `table` (piles and face flags) and, when given, its
+    // counters, and removes it. `table`'s face flags of cards the snapshot does not place are
+    // kept. Returns the step's mark.
+    std::string Pop(Table& table, StepCounters* counters = nullptr);
     // The newest snapshot unpacked, without removing it.
     Table Peek(const Table& base) const;
     void DropNewest();
@@ -46,6 +55,8 @@ public:
     bool Empty() const { return offsets_.empty(); }
     std::size_t Size() const { return offsets_.size(); }
     std::size_t Bytes() const { return bytes_.size(); }
+    // Memory the stack holds for its steps (snapshots, offsets, counters and marks).
+    std::size_t MemoryBytes() const;
 
     // Marks: the newest entry.
     const std::string& NewestMark() const;
@@ -56,6 +67,7 @@ private:
     std::vector<std::uint8_t> bytes_;
     std::vector<std::size_t> offsets_;
     std::vector<std::string> marks_;
+    std::vector<StepCounters> counters_;
     void Unpack(std::size_t step, Table& table) const;
 };
 
@@ -63,8 +75,9 @@ private:
 // piles and clears the redo stack after every successful move.
 class History {
 public:
-    // Saves the live table as a new undo step (empty mark) and clears UndoDone.
-    void RecordUndoStep(const Table& live, bool omitSelection);
+    // Saves a table (the live one, or the one just before a change) as a new undo step (empty
+    // mark) with its counters, and clears UndoDone.
+    void RecordUndoStep(const Table& table, bool omitSelection, StepCounters counters = {});
     // A new move was made: the redo stack and its marks are emptied; clears RedoDone.
     void ClearRedo();
     // Empties the redo stack and, with alsoUndo, the undo stack as well.
@@ -74,10 +87,11 @@ public:
     bool CanUndo(UndoPolicy policy) const;
     bool CanRedo(UndoPolicy policy) const;
     // Takes one step back or forward: the live table goes on the other stack, the newest step of
-    // this stack becomes the live table, and its mark moves along. False (nothing changed) when
-    // refused by the policy or an empty stack.
-    bool Undo(Table& live, UndoPolicy policy, bool omitSelection);
-    bool Redo(Table& live, UndoPolicy policy, bool omitSelection);
+    // this stack becomes the live table, and its mark moves along. The live counters, when
+    // given, travel the same way. False (nothing changed) when refused by the policy or an empty
+    // stack.
+    bool Undo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters = nullptr);
+    bool Redo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters = nullptr);
 
     // Merges the newest undo step into the one before, n times: the older snapshot stays (one undo
     // then takes back both changes, and every pile is as it was before the first), the newer mark

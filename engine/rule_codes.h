@@ -93,7 +93,38 @@ inline constexpr int kWasteNeverTarget = 4;
 inline constexpr int kTableauFanNoDrops = 8; // the tableau fan style whose piles take no drops
 inline constexpr int kOn = 1;                // a yes/no parameter that is set
 
+// Fill sources of empty tableau piles (parameter TableauFillSource).
+inline constexpr int kFillFromReserve = 1;          // reserve 1's top card
+inline constexpr int kFillFromWasteThenStock = 2;   // the waste's top card, else the stock's
+inline constexpr int kFillFromStockThenWaste = 3;   // the stock's top card, else the waste's
+inline constexpr int kFillFromWasteUntilMarked = 4; // as 2, until a step carries the tableau mark
+
+// "Add_Tableaus" / "Add_Reserves" flags of a pile (TableauTakesAdd, ReserveTakesAdd): 1, 2 and 3
+// take a card; the stock press also reads 1 (deal at once), 2 (deal only without gaps) and, for
+// the first reserve, 3 (the eight-card last deal to the tableau).
+inline constexpr int kAddDeals = 1;
+inline constexpr int kAddDealsWithoutGaps = 2;
+inline constexpr int kAddLastEightToTableau = 3;
+
+// Lifting from reserves and foundations (ReserveLift, FoundationLift).
+inline constexpr int kReserveLiftWhole = -11; // any reserve card lifts with the cards on it
+inline constexpr int kFoundationLiftAlways = 1;
+inline constexpr int kFoundationLiftAboveOne = 2; // only from a foundation of two or more cards
+
+// Fan styles (tableau, foundations, reserves) as the pointer reads them.
+inline constexpr int kFanVertical = 1;
+inline constexpr int kFanHorizontal = 2;
+inline constexpr int kFanFixedVertical = 5;   // reserves
+inline constexpr int kFanHorizontalEven = 6;  // tableau
+inline constexpr int kTableauFanGapsLeft = 4; // side by side: a discarded card leaves a gap
+
+// The stock press that counts every release as a pass (ReleaseCountsPass).
+inline constexpr int kEveryReleaseAPass = 1;
+
 // Special game codes.
+inline constexpr int kSpecialGolf = 2;               // ace and king do not follow each other
+inline constexpr int kSpecialPeaks = 12;             // ace and king follow each other
+inline constexpr int kSpecialGolfAroundTheCorner = 15;
 inline constexpr int kSpecialUnscored = 9;
 inline constexpr int kSpecialAcesFromReserveAndWaste = 11;
 inline constexpr int kSpecialComparedDrop = 19;

@@ -105,10 +105,8 @@ bool GameSession::Deal(const GameNumber& number) {
     IniFile config = Config();
     RememberGameNumber(
         config, number.Text()); // a configuration that cannot be written is no reason to stop
-    clockStarted_ = true;
-    dealStart_ = Clock::now();
     sink_.DealReady();
-    // Autoplay after the deal (when switched on) joins here with the autoplay issue.
+    play_.Begin();
     return true;
 }
 

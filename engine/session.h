@@ -5,10 +5,12 @@
 // and starts the clock. The settings record mirrors the game number and the score for the rest of
 // the program; the window's share of each step is reported through the EventSink.
 //
-// One random generator, seeded once per run, draws the game numbers.
+// One random generator, seeded once per run, draws the game numbers. The deal in play is played
+// through Play(): it starts the clock at each deal and runs autoplay after it when switched on.
 #include "engine/events.h"
 #include "engine/game_file.h"
 #include "engine/game_number.h"
+#include "engine/game_play.h"
 #include "engine/game_state.h"
 #include "records/ini_file.h"
 #include "records/settings.h"
@@ -58,8 +60,10 @@ public:
     bool IsSetUp() const { return setUp_; }
     const GameState& State() const { return state_; }
     GameState& State() { return state_; }
-    bool ClockStarted() const { return clockStarted_; }
-    Clock::time_point DealStartTime() const { return dealStart_; }
+    bool ClockStarted() const { return play_.ClockRunning(); }
+    Clock::time_point DealStartTime() const { return play_.StartTime(); }
+    GamePlay& Play() { return play_; }
+    const GamePlay& Play() const { return play_; }
 
 private:
     Settings& settings_;
@@ -68,9 +72,8 @@ private:
     EventSink& sink_;
     std::mt19937 rng_;
     GameState state_;
+    GamePlay play_{state_, sink_};
     bool setUp_ = false;
-    bool clockStarted_ = false;
-    Clock::time_point dealStart_{};
     std::string title_;
 
     bool Deal(const GameNumber& number);

@@ -1,0 +1,72 @@
+// GamePlay's undo and redo, and the record its operations write their steps to.
+#include "engine/action_names.h"
+#include "engine/game_play.h"
+
+namespace tablamor {
+
+void GamePlay::HistoryRecord::Record(const Table& before, StepCounters counters) {
+    play_.history_.RecordUndoStep(before, play_.state_.HoldsSelection(), counters);
+    play_.history_.ClearRedo();
+    ++recorded;
+}
+
+void GamePlay::HistoryRecord::MarkNewest(std::string_view mark) {
+    play_.history_.UndoStack().SetNewestMark(std::string(mark));
+}
+
+bool GamePlay::HistoryRecord::AnyMark(std::string_view mark) const {
+    return play_.history_.UndoStack().AnyMark(mark);
+}
+
+void GamePlay::HistoryRecord::MergeNewestSteps(int n) {
+    play_.history_.MergeNewestSteps(n);
+}
+
+bool GamePlay::CanUndo() const {
+    return state_.active && history_.CanUndo(policy_);
+}
+
+bool GamePlay::CanRedo() const {
+    return state_.active && history_.CanRedo(policy_);
+}
+
+void GamePlay::ClearHistory(bool alsoUndo) {
+    history_.Clear(alsoUndo);
+}
+
+bool GamePlay::Undo() {
+    return MoveInHistory(true);
+}
+
+bool GamePlay::Redo() {
+    return MoveInHistory(false);
+}
+
+// The table and the passes made through the stock come back together, so a redeal taken back can
+// be made again.
+bool GamePlay::MoveInHistory(bool undo) {
+    if (!(undo ? CanUndo() : CanRedo())) {
+        sink_.Beep();
+        return false;
+    }
+    if (undo)
+        sink_.Sound(sound::kUndo, sound_switch::kUndo);
+    else
+        sink_.Sound(sound::kRedo, sound_switch::kRedo);
+    StepCounters counters{state_.passesUsed};
+    const bool omitSelection = state_.HoldsSelection();
+    if (undo)
+        history_.Undo(state_.table, policy_, omitSelection, &counters);
+    else
+        history_.Redo(state_.table, policy_, omitSelection, &counters);
+    state_.passesUsed = counters.passesUsed;
+    state_.stockPressed = false;
+    state_.move = MoveContext{};
+    drag_ = Drag{};
+    UpdateScore(state_);
+    if (history_.UndoStack().Empty()) state_.actionsDone = 0;
+    sink_.Repaint();
+    return true;
+}
+
+} // namespace tablamor

@@ -1,0 +1,189 @@
+#include "engine/game_play.h"
+
+#include "engine/play_flow.h"
+#include "engine/press_rules.h"
+
+#include <algorithm>
+
+namespace tablamor {
+
+GamePlay::GamePlay(GameState& state, EventSink& sink, const PlayClock& clock)
+    : state_(state), sink_(sink), clock_(clock) {}
+
+void GamePlay::SetUndoPolicy(UndoPolicy policy) {
+    policy_ = policy;
+    sink_.UndoControlsEnabled(policy_ != UndoPolicy::Disabled);
+}
+
+bool GamePlay::AutoplayAvailable() const {
+    return state_.P(param::kAutoplayAvailable) != 0;
+}
+
+const PileGeometry& GamePlay::Geometry() const {
+    return geometry_ ? *geometry_ : everyPile_;
+}
+
+PlayEnv GamePlay::Env() {
+    return PlayEnv{Geometry(), sink_, record_};
+}
+
+void GamePlay::Begin() {
+    history_.Clear(true);
+    drag_ = Drag{};
+    ignoreNextPress_ = false;
+    stopAutoplay_ = false;
+    everyPile_ = PlacedPiles::EveryPileOf(state_);
+    start_ = end_ = clock_.Now();
+    clockRunning_ = true;
+    lastGameWon_ = false;
+    operationStart_ = record_.recorded;
+    AutoPlayStep();
+}
+
+bool GamePlay::StartOperation() {
+    if (!state_.active) return false;
+    operationStart_ = record_.recorded;
+    return true;
+}
+
+bool GamePlay::StartPress() {
+    if (!state_.active) return false;
+    if (ignoreNextPress_) {
+        ignoreNextPress_ = false;
+        return false;
+    }
+    return StartOperation();
+}
+
+void GamePlay::FinishRelease() {
+    AfterRelease(state_, AutoplayRuns(), record_.recorded > operationStart_, Env());
+    EndIfWon();
+}
+
+void GamePlay::EndIfWon() {
+    if (state_.active && state_.won) EndOfGame();
+}
+
+bool GamePlay::PressLeft(PileIndex pile, Card card) {
+    if (!StartPress()) return false;
+    const bool happened = tablamor::PressLeft(state_, drag_, pile, card, Env());
+    EndIfWon();
+    return happened;
+}
+
+bool GamePlay::PressRight(PileIndex pile, Card card) {
+    if (!StartPress() || state_.P(param::kPairingSum) != 0) return false;
+    if (MayPeek(state_, pile, card)) return true;
+    sink_.Beep();
+    return false;
+}
+
+void GamePlay::PressMiddle() {
+    if (!StartPress() || state_.P(param::kPairingSum) != 0) return;
+    sink_.Beep();
+}
+
+void GamePlay::LeaveStock() {
+    tablamor::LeaveStock(state_, sink_);
+}
+
+bool GamePlay::Release(const std::optional<Rect>& drop) {
+    if (!state_.active) {
+        drag_ = Drag{};
+        return false;
+    }
+    const bool moved = ReleaseLeft(state_, drag_, drop, std::nullopt, Env());
+    FinishRelease();
+    return moved;
+}
+
+bool GamePlay::DoubleClick(PileIndex pile, Card card) {
+    if (!StartOperation()) return false;
+    if (KindOfPile(pile) == PileKind::Stock) {
+        ignoreNextPress_ = false;
+        return false;
+    }
+    if (!QualifiesForSend(state_, pile, card)) return false;
+    ignoreNextPress_ = true;
+    const bool sent = DoubleClickSend(state_, pile, card, Env());
+    EndIfWon();
+    return sent;
+}
+
+bool GamePlay::Apply(const Command& command) {
+    if (!StartOperation()) return false;
+    drag_ = Drag{};
+    const bool done = ApplyCommand(state_, command, Env());
+    FinishRelease();
+    return done;
+}
+
+bool GamePlay::ToggleAutoplay() {
+    if (autoplay_) {
+        autoplay_ = false;
+        return false;
+    }
+    return RunAutoplay();
+}
+
+bool GamePlay::RunAutoplay() {
+    autoplay_ = true;
+    if (!StartOperation()) return false;
+    bool any = AutoPlayStep();
+    while (state_.active) {
+        AutoFillEmptyTableaus();
+        if (!AutoPlayStep()) break;
+        any = true;
+    }
+    return any;
+}
+
+bool GamePlay::AutoPlayStep() {
+    if (!AutoplayRuns() || !state_.active) return false;
+    stopAutoplay_ = false;
+    const bool any = tablamor::AutoPlayStep(state_, Env());
+    EndIfWon();
+    stopAutoplay_ = false;
+    return any;
+}
+
+bool GamePlay::AutoFillEmptyTableaus() {
+    if (!state_.active) return false;
+    const bool found =
+        tablamor::AutoFillEmptyTableaus(state_, Env(), record_.recorded > operationStart_);
+    EndIfWon();
+    return found;
+}
+
+void GamePlay::EndOfGame() {
+    if (!state_.active) return;
+    const bool won = state_.won;
+    end_ = clock_.Now();
+    clockRunning_ = false;
+    if (recorder_)
+        recorder_->RecordFinishedGame(
+            GameResult{won, state_.score, ElapsedSeconds(), end_, state_.number});
+    drag_ = Drag{};
+    state_.move = MoveContext{};
+    state_.stockPressed = false;
+    state_.won = false;
+    state_.active = false;
+    stopAutoplay_ = true;
+    lastGameWon_ = won;
+    sink_.GameEnded(won);
+}
+
+void GamePlay::QuitGame() {
+    if (!state_.active) return;
+    state_.won = false;
+    EndOfGame();
+    sink_.Repaint();
+}
+
+int GamePlay::ElapsedSeconds() const {
+    const PlayClock::TimePoint to = clockRunning_ ? clock_.Now() : end_;
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(to - start_).count();
+    return static_cast<int>(std::max<decltype(seconds)>(seconds, 0));
+}
+
+} // namespace tablamor

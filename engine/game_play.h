@@ -1,0 +1,137 @@
+#pragma once
+// GamePlay: the flow of play over one GameState. It owns what lives beside the state for one
+// game: the undo history and its policy, the drag state of the pointer, the autoplay switch and
+// the clock, and it ends the game through the records' one entry point. The window (after its hit
+// test), the command line and the tests drive the game through it; the state itself stays a
+// plain value that a solver can copy.
+//
+// Every operation records the table as it was before each change the player can take back, runs
+// what follows a release (the filling of empty tableau piles, and autoplay when switched on), and
+// ends the game when it is won.
+#include "engine/commands.h"
+#include "engine/game_end.h"
+#include "engine/history.h"
+#include "engine/placed_piles.h"
+#include "engine/pointer.h"
+
+#include <optional>
+
+namespace tablamor {
+
+class GamePlay {
+public:
+    // The state must outlive the GamePlay; the clock too.
+    GamePlay(GameState& state, EventSink& sink, const PlayClock& clock = SystemPlayClock());
+    GamePlay(const GamePlay&) = delete;
+    GamePlay& operator=(const GamePlay&) = delete;
+
+    // Where the piles lie (the window's table geometry); without one every pile of the game
+    // counts as placed. The geometry must outlive its use.
+    void SetGeometry(const PileGeometry* geometry) { geometry_ = geometry; }
+    // Where a finished game is recorded; none: nowhere.
+    void SetRecorder(GameRecorder* recorder) { recorder_ = recorder; }
+    void SetUndoPolicy(UndoPolicy policy);
+    UndoPolicy Policy() const { return policy_; }
+    // The autoplay switch (the menu item's check mark). Autoplay runs when it is on and the game
+    // offers autoplay.
+    void SetAutoplay(bool on) { autoplay_ = on; }
+    bool AutoplayOn() const { return autoplay_; }
+    bool AutoplayAvailable() const;
+
+    // A new deal lies in the state: the history is emptied, the clock starts, and autoplay runs
+    // when it is on.
+    void Begin();
+
+    // The pointer, once the window has turned its position into a pile and a card.
+    bool PressLeft(PileIndex pile, Card card);
+    // The right button: true when the card is shown whole (the window draws it); otherwise a
+    // beep (nothing in the pairing games). The middle button only beeps.
+    bool PressRight(PileIndex pile, Card card);
+    void PressMiddle();
+    void LeaveStock();
+    // The release; `drop` is where the lifted cards lie (nullopt when the pointer did not move).
+    bool Release(const std::optional<Rect>& drop);
+    bool DoubleClick(PileIndex pile, Card card);
+    const Drag& Dragged() const { return drag_; }
+
+    // A command as the window would carry it out, with what follows its release. True when the
+    // command did something.
+    bool Apply(const Command& command);
+
+    // Undo and redo: refused with a beep when no game is in play, the stack is empty or the
+    // policy forbids it.
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // Empties the redo stack and, with alsoUndo, the undo stack.
+    void ClearHistory(bool alsoUndo);
+    const History& GetHistory() const { return history_; }
+
+    // The autoplay menu item: switches autoplay off, or on and runs it (autoplay, then the fill
+    // and autoplay in turn until nothing goes up). True when a card went up.
+    bool ToggleAutoplay();
+    // Switches autoplay on and runs it as the menu item does.
+    bool RunAutoplay();
+    // One autoplay run (nothing unless switched on and offered). True when a card went up.
+    bool AutoPlayStep();
+    bool AutoFillEmptyTableaus();
+
+    // Ends the game in play (won when the won flag is on): stops the clock, hands the result to
+    // the records, clears the drag state and the game's flags, stops autoplay.
+    void EndOfGame();
+    // The player quits: the game ends as lost.
+    void QuitGame();
+    // Whether the last game that ended was won.
+    bool LastGameWon() const { return lastGameWon_; }
+
+    int ElapsedSeconds() const;
+    bool ClockRunning() const { return clockRunning_; }
+    PlayClock::TimePoint StartTime() const { return start_; }
+
+    const GameState& State() const { return state_; }
+    const PileGeometry& Geometry() const;
+
+private:
+    class HistoryRecord : public StepRecord {
+    public:
+        explicit HistoryRecord(GamePlay& play) : play_(play) {}
+        void Record(const Table& before, StepCounters counters) override;
+        void MarkNewest(std::string_view mark) override;
+        bool AnyMark(std::string_view mark) const override;
+        void MergeNewestSteps(int n) override;
+        int recorded = 0;
+
+    private:
+        GamePlay& play_;
+    };
+
+    GameState& state_;
+    EventSink& sink_;
+    const PlayClock& clock_;
+    const PileGeometry* geometry_ = nullptr;
+    PlacedPiles everyPile_;
+    GameRecorder* recorder_ = nullptr;
+    History history_;
+    HistoryRecord record_{*this};
+    UndoPolicy policy_ = UndoPolicy::Unlimited;
+    bool autoplay_ = false;
+    bool stopAutoplay_ = false;
+    Drag drag_;
+    bool ignoreNextPress_ = false;
+    bool clockRunning_ = false;
+    PlayClock::TimePoint start_{};
+    PlayClock::TimePoint end_{};
+    bool lastGameWon_ = false;
+    int operationStart_ = 0; // steps recorded before the operation in progress began
+
+    PlayEnv Env();
+    bool AutoplayRuns() const { return autoplay_ && AutoplayAvailable(); }
+    bool StartOperation();
+    bool StartPress();
+    void FinishRelease();
+    void EndIfWon();
+    bool MoveInHistory(bool undo);
+};
+
+} // namespace tablamor

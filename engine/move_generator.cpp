@@ -1,0 +1,107 @@
+#include "engine/move_generator.h"
+
+#include "engine/drop.h"
+#include "engine/press_rules.h"
+
+#include <array>
+
+namespace tablamor {
+namespace {
+
+class Generator {
+public:
+    Generator(const GameState& state, const PileGeometry& geometry, std::vector<Command>& out)
+        : s_(state), scratch_(state), geometry_(geometry), out_(out) {
+        for (PileIndex p = 0; p < kPileCount; ++p)
+            if (IsDropCandidate(s_, p, geometry_)) targets_[static_cast<std::size_t>(targetCount_++)] = p;
+    }
+
+    void Run() {
+        Pile(kWastePile);
+        for (int n = 0; n < s_.TableauCount(); ++n) Pile(TableauPile(n));
+        for (int n = 0; n < s_.FoundationCount(); ++n) Pile(FoundationPile(n));
+        for (int k = 0; k < s_.ReserveCount(); ++k) Pile(ReservePile(k));
+        Stock();
+    }
+
+private:
+    const GameState& s_;
+    GameState scratch_; // the drop and send tests set the move context on it
+    const PileGeometry& geometry_;
+    std::vector<Command>& out_;
+    std::array<PileIndex, kPileCount> targets_{};
+    int targetCount_ = 0;
+    EventSink& quiet_ = NullEventSink();
+
+    void Emit(CommandKind kind, Card card, PileIndex pile = -1) { out_.push_back({kind, card, pile}); }
+
+    void Pile(PileIndex pile) {
+        const int size = s_.table.Size(pile);
+        for (int k = 0; k < size; ++k) {
+            if (!PressReaches(s_, pile, k)) continue;
+            Card card = s_.table.At(pile, k);
+            const PressDecision d = DecideLeftPress(s_, pile, card, quiet_);
+            switch (d.kind) {
+            case PressKind::Lift:
+                Drops(d, pile);
+                break;
+            case PressKind::TurnFaceUp:
+                Emit(CommandKind::Flip, card);
+                break;
+            case PressKind::Discard:
+            case PressKind::ToggleSum:
+            case PressKind::TogglePair:
+                Emit(CommandKind::Press, card);
+                break;
+            default:
+                break;
+            }
+        }
+        if (size == 0) return;
+        const Card top = s_.table.Top(pile);
+        if (PressReaches(s_, pile, size - 1) && QualifiesForSend(s_, pile, top) &&
+            FindSendTarget(scratch_, top, false, true, geometry_, quiet_))
+            Emit(CommandKind::Send, top);
+    }
+
+    void Drops(const PressDecision& d, PileIndex from) {
+        scratch_.move = MoveContext{d.card, d.runTop, d.liftCount == 1};
+        for (int i = 0; i < targetCount_; ++i) {
+            PileIndex target = targets_[static_cast<std::size_t>(i)];
+            if (DropAllowed(scratch_, d.card, from, target, quiet_))
+                Emit(CommandKind::Drop, d.card, target);
+        }
+    }
+
+    void Stock() {
+        const Card top = s_.table.Empty(kStockPile) ? kNoCard : s_.table.Top(kStockPile);
+        const PressDecision d = DecideLeftPress(s_, kStockPile, top, quiet_);
+        if (d.kind == PressKind::ToggleSum) {
+            Emit(CommandKind::Press, d.card);
+            return;
+        }
+        if (d.kind != PressKind::StockAction) return;
+        // the stock's passes and its armed redeal are simplest judged by pressing on a copy
+        GameState trial = s_;
+        const PlayEnv env{geometry_, quiet_, NoStepRecord()};
+        if (ApplyCommand(trial, Command{CommandKind::Stock, kNoCard, -1}, env))
+            Emit(CommandKind::Stock, kNoCard);
+    }
+};
+
+} // namespace
+
+void GenerateCommands(const GameState& state, const PileGeometry& geometry,
+                      std::vector<Command>& out) {
+    out.clear();
+    if (!state.active) return;
+    Generator(state, geometry, out).Run();
+}
+
+std::vector<Command> GenerateCommands(const GameState& state, const PileGeometry& geometry) {
+    std::vector<Command> out;
+    GenerateCommands(state, geometry, out);
+    return out;
+}
+
+} // namespace tablamor

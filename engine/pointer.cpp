@@ -1,0 +1,101 @@
+#include "engine/pointer.h"
+
+#include "engine/action_names.h"
+#include "engine/actions.h"
+#include "engine/drop.h"
+#include "engine/press_rules.h"
+#include "engine/rule_codes.h"
+#include "engine/selection.h"
+
+namespace tablamor {
+namespace {
+
+bool CarryOutStockAction(GameState& s, const PressDecision& d, const PlayEnv& env) {
+    const bool wasPressed = s.stockPressed;
+    bool moved = false;
+    for (int i = 0; i < d.repeat; ++i)
+        moved = AsStep(s, env.steps, [&] {
+            return PerformAction(s, s.table.Top(kStockPile), d.action, env.sink);
+        }) || moved;
+    return moved || (s.stockPressed && !wasPressed);
+}
+
+} // namespace
+
+bool PressLeft(GameState& s, Drag& drag, PileIndex pile, Card card, const PlayEnv& env) {
+    const PressDecision d = DecideLeftPress(s, pile, card, env.sink);
+    switch (d.kind) {
+    case PressKind::Nothing:
+        return false;
+    case PressKind::Beep:
+        env.sink.Beep();
+        return false;
+    case PressKind::Message:
+        env.sink.Message(d.message);
+        return false;
+    case PressKind::TurnFaceUp:
+        return AsStep(s, env.steps,
+                      [&] { return TurnCardFaceUp(s, d.card, NumberInGroup(pile), env.sink); });
+    case PressKind::Lift:
+        drag = Drag{d.card, d.runTop, d.liftCount, pile};
+        s.move = MoveContext{d.card, d.runTop, d.liftCount == 1};
+        return true;
+    case PressKind::Discard:
+        s.move = MoveContext{d.card, kNoCard, true};
+        return AsStep(s, env.steps,
+                      [&] { return PerformAction(s, d.card, action::kToThirdPile, env.sink); });
+    case PressKind::ToggleSum:
+        return ToggleSelection(s, d.card, false, env);
+    case PressKind::TogglePair:
+        return ToggleSelection(s, d.card, true, env);
+    case PressKind::StockAction:
+        return CarryOutStockAction(s, d, env);
+    }
+    return false;
+}
+
+Rect DropRectOver(const Drag& drag, PileIndex target, const PileGeometry& geometry) {
+    Rect r = geometry.TopCardRect(target);
+    r.height = geometry.CardHeight() + (drag.cards > 1 ? drag.cards - 1 : 0);
+    return r;
+}
+
+bool ReleaseLeft(GameState& s, Drag& drag, const std::optional<Rect>& drop,
+                 std::optional<PileIndex> target, const PlayEnv& env) {
+    bool moved = false;
+    if (s.stockPressed) {
+        env.sink.StockLookChanged(StockLook::Normal);
+        moved = AsStep(s, env.steps, [&] {
+            return PerformAction(s, s.table.Top(kStockPile), action::kDealToWaste, env.sink);
+        });
+        s.stockPressed = false;
+    }
+    if (drag.Lifted() && drop) {
+        s.move = MoveContext{drag.card, drag.runTop, drag.cards == 1};
+        const Card card = drag.card;
+        const bool dropped = AsStep(
+            s, env.steps, [&] { return TryDrop(s, card, *drop, target, env.geometry, env.sink); });
+        if (dropped && s.P(param::kSpecialCode) == code::kSpecialMarkTableauMoves &&
+            KindOfPile(CardPile(s, card)) == PileKind::Tableau)
+            env.steps.MarkNewest(kTableauMoveMark);
+        moved = moved || dropped;
+    }
+    drag = Drag{};
+    s.move.dragged = kNoCard;
+    s.move.runTop = kNoCard;
+    return moved;
+}
+
+void LeaveStock(GameState& s, EventSink& sink) {
+    if (!s.stockPressed) return;
+    s.stockPressed = false;
+    sink.StockLookChanged(StockLook::Normal);
+}
+
+bool DoubleClickSend(GameState& s, PileIndex pile, Card card, const PlayEnv& env) {
+    if (!s.active || !QualifiesForSend(s, pile, card)) return false;
+    return AsStep(s, env.steps,
+                  [&] { return SendToFoundation(s, card, false, true, env.geometry, env.sink); });
+}
+
+} // namespace tablamor

@@ -1,0 +1,76 @@
+#include "engine/selection.h"
+
+#include "engine/action_names.h"
+#include "engine/actions.h"
+#include "engine/pairing_rules.h"
+
+#include <array>
+
+namespace tablamor {
+namespace {
+
+constexpr int kPyramidFourteenSum = 14;
+constexpr int kPyramidThirteenSum = 13;
+constexpr int kMostSelected = 16; // no rule lets a selection grow near this
+
+int SumOfPyramidGame(const GameState& s) {
+    return s.P(param::kSpecialCode) == pairing::kPyramidFourteen ? kPyramidFourteenSum
+                                                                  : kPyramidThirteenSum;
+}
+
+} // namespace
+
+ToggleResult PreviewToggle(const GameState& s, Card card, bool isPairing) {
+    if (s.table.Find(kSelectionPile, card) >= 0) return ToggleResult::Deselected;
+    auto current = s.table.Pile(kSelectionPile);
+    if (current.size() >= kMostSelected) return ToggleResult::Refused;
+    std::array<Card, kMostSelected + 1> cards{};
+    std::array<bool, kMostSelected + 1> faceUp{};
+    std::size_t n = 0;
+    for (Card c : current) {
+        cards[n] = c;
+        faceUp[n++] = s.table.FaceUp(c);
+    }
+    cards[n] = card;
+    faceUp[n++] = s.table.FaceUp(card);
+    std::span<const Card> selection(cards.data(), n);
+    SelectionCheck check =
+        isPairing ? CheckPairingSelection(s.P(param::kSpecialCode), s.P(param::kPairingSum),
+                                          selection, std::span<const bool>(faceUp.data(), n))
+                  : CheckSumSelection(SumOfPyramidGame(s), selection);
+    switch (check) {
+    case SelectionCheck::Refused: return ToggleResult::Refused;
+    case SelectionCheck::Complete: return ToggleResult::Completed;
+    case SelectionCheck::Incomplete: break;
+    }
+    return ToggleResult::Selected;
+}
+
+bool ToggleSelection(GameState& s, Card card, bool isPairing, const PlayEnv& env) {
+    switch (PreviewToggle(s, card, isPairing)) {
+    case ToggleResult::Deselected:
+        s.table.FindInPile(kSelectionPile, card, FindMode::Delete);
+        env.sink.SelectionChanged(card, false);
+        return true;
+    case ToggleResult::Selected:
+        s.table.Append(kSelectionPile, card);
+        env.sink.SelectionChanged(card, true);
+        return true;
+    case ToggleResult::Refused:
+        env.sink.Beep();
+        return false;
+    case ToggleResult::Completed:
+        break;
+    }
+    AsStep(s, env.steps, [&] {
+        s.table.Append(kSelectionPile, card);
+        env.sink.SelectionChanged(card, true);
+        bool moved = PerformAction(s, kNoCard, action::kDiscardSelection, env.sink);
+        if (isPairing && s.P(param::kSpecialCode) != pairing::kMonteCarlo)
+            moved = PerformAction(s, kNoCard, action::kRefillAfterPairing, env.sink) || moved;
+        return moved;
+    });
+    return true;
+}
+
+} // namespace tablamor

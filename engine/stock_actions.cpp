@@ -1,0 +1,114 @@
+// The stock: a press by action name with its passes and the redeal it arms, and the actions that
+// deal one card from the stock to each of a group of piles.
+#include "engine/action_names.h"
+#include "engine/action_steps.h"
+#include "engine/pairing_rules.h"
+#include "engine/rule_codes.h"
+
+#include <algorithm>
+
+namespace tablamor::act {
+namespace {
+
+constexpr int kUnlimitedPasses = -1;
+constexpr int kFirstAddFlag = 1; // flags 1..3 take a card
+constexpr int kLastAddFlag = 3;
+
+bool PassesLeft(const GameState& s) {
+    const int passes = s.P(param::kStockPasses);
+    return passes == kUnlimitedPasses || s.passesUsed < passes;
+}
+
+void PressStock(GameState& s, EventSink& sink) {
+    s.stockPressed = true;
+    sink.StockLookChanged(StockLook::Pressed);
+}
+
+// In the pyramid game that also pairs stock cards, the waste's top card may be selected; after a
+// redeal it lies at the bottom of the stock and leaves the selection.
+void DropRedealtCardFromSelection(GameState& s, EventSink& sink) {
+    if (s.table.Empty(kSelectionPile) || s.table.Empty(kStockPile)) return;
+    const Card bottom = s.table.At(kStockPile, 0);
+    for (int k = 0; k < std::min(2, s.table.Size(kSelectionPile)); ++k) {
+        if (s.table.At(kSelectionPile, k) != bottom) continue;
+        s.table.EraseAt(kSelectionPile, k);
+        sink.SelectionChanged(bottom, false);
+        return;
+    }
+}
+
+// The waste goes back to the stock in stock order: its top card first, so its bottom card ends
+// on top and the next pass deals the cards in the same order as the last.
+void Redeal(GameState& s, EventSink& sink) {
+    ++s.passesUsed;
+    const bool faceUp = s.P(param::kStockFaceDown) == 0;
+    const int cards = s.table.Size(kWastePile);
+    while (!s.table.Empty(kWastePile)) {
+        Card c = s.table.EraseAt(kWastePile, s.table.Size(kWastePile) - 1);
+        s.table.Append(kStockPile, c, faceUp);
+    }
+    sink.Redealt(cards);
+    if (s.P(param::kSpecialCode) == pairing::kPyramidThirteen) DropRedealtCardFromSelection(s, sink);
+    sink.StockRefilled();
+}
+
+bool Receives(const GameState& s, std::string_view name, int k) {
+    auto flagged = [](int flag) { return flag >= kFirstAddFlag && flag <= kLastAddFlag; };
+    if (name == action::kAddTableaus) return flagged(s.P(param::kTableauTakesAdd + k));
+    if (name == action::kAddReserves) return flagged(s.P(param::kReserveTakesAdd + k));
+    if (name == action::kFillTableaus) return s.table.Empty(TableauPile(k));
+    return true; // "Add_Tableaus_Last"
+}
+
+} // namespace
+
+bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
+    const bool toWaste = name == action::kDealToWaste;
+    const bool passesLeft = PassesLeft(s);
+    bool changed = false;
+    if (s.P(param::kReleaseCountsPass) != code::kEveryReleaseAPass || !passesLeft) {
+        // an empty stock with a waste of two or more cards and a pass left: the first press arms
+        // the redeal, the release carries it out
+        if (toWaste && s.table.Empty(kStockPile) && s.table.Size(kWastePile) >= 2 && passesLeft) {
+            if (s.stockPressed) {
+                Redeal(s, sink);
+                changed = true;
+            } else {
+                PressStock(s, sink);
+            }
+        }
+    } else if (s.stockPressed) {
+        ++s.passesUsed;
+        changed = true;
+    } else {
+        PressStock(s, sink);
+    }
+
+    const PileIndex to = toWaste ? kWastePile : kThirdPile;
+    for (int i = 0; i < s.P(param::kStockDealCount) && !s.table.Empty(kStockPile); ++i) {
+        MoveCard(s, s.table.Top(kStockPile), to, sink);
+        sink.Sound(sound::kStock, sound_switch::kStock);
+        changed = true;
+    }
+    return changed;
+}
+
+bool DealFromStock(GameState& s, std::string_view name, EventSink& sink) {
+    if (s.table.Empty(kStockPile)) return false;
+    const bool toReserves = name == action::kAddReserves;
+    const int piles = toReserves ? s.ReserveCount() : s.TableauCount();
+    bool moved = false;
+    for (int k = 0; k < piles; ++k) {
+        if (!Receives(s, name, k)) continue;
+        if (s.table.Empty(kStockPile)) break;
+        // the one-row tableau keeps a gap below every card it is dealt
+        if (s.P(param::kTableauFan) == code::kTableauFanNoDrops)
+            s.table.Append(TableauPile(0), kNoCard);
+        MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k), sink);
+        sink.Sound(sound::kShuffle, sound_switch::kShuffle);
+        moved = true;
+    }
+    return moved;
+}
+
+} // namespace tablamor::act

@@ -1,0 +1,464 @@
+#include "ui/main_window.h"
+
+#include "engine/game_loader.h"
+#include "records/preference_keys.h"
+#include "tools/artgen/resource_names.h"
+#include "ui/main_menu.h"
+#include "ui/open_game_dialog.h"
+#include "ui/resource_pictures.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tablamor::ui {
+namespace {
+
+constexpr int kClockIntervalMs = 1000;
+constexpr int kLargeButtonWidth = 44, kLargeButtonHeight = 42;
+constexpr int kSmallButtonWidth = 23, kSmallButtonHeight = 22;
+constexpr int kLargePanelHeight = 24, kSmallPanelHeight = 20;
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString WithProduct(std::string_view caption) {
+    QString text = Q(caption);
+    text.replace(Q(kProgramPlaceholder), Q(kProductName));
+    return text;
+}
+
+struct ToolbarEntry {
+    art::ToolbarButton button;
+    const char* name;     // tbNew ...; the small toolbar's buttons add "1"
+    const char* hint;
+    const char* command;  // the menu item it acts as ("" for none)
+};
+
+constexpr ToolbarEntry kToolbar[] = {
+    {art::ToolbarButton::New, "tbNew", "New", "mnuNew"},
+    {art::ToolbarButton::Open, "tbOpen", "Open", "mnuOpen"},
+    {art::ToolbarButton::Restart, "tbRestart", "Restart", "mnuRestartGame"},
+    {art::ToolbarButton::Save, "tbSave", "Save", "mnuSave"},
+    {art::ToolbarButton::Undo, "tbUndo", "Undo", "mnuUndo"},
+    {art::ToolbarButton::Redo, "tbRedo", "Redo", "mnuRedo"},
+    {art::ToolbarButton::Autoplay, "tbAutoPlay", "Autoplay", "mnuAutoPlay"},
+    {art::ToolbarButton::Statistics, "tbStat", "Statistics", "mnuGameStatistics"},
+    {art::ToolbarButton::Rules, "tbRules", "Rules", "mnuRules"},
+    {art::ToolbarButton::Exit, "tbExit", "Exit", "mnuEsci"},
+};
+
+// Separators stand after these buttons.
+bool SeparatorAfter(art::ToolbarButton b) {
+    return b == art::ToolbarButton::Save || b == art::ToolbarButton::Redo ||
+           b == art::ToolbarButton::Autoplay || b == art::ToolbarButton::Rules;
+}
+
+const char* const kGameCommands[] = {"mnuNew",  "mnuRestartGame", "mnuSelect", "mnuQuitGame",
+                                     "mnuSave", "mnuUndo",        "mnuRedo",   "mnuPause",
+                                     "mnuAutoPlay", "mnuCustomizeRules", "mnuRules"};
+
+} // namespace
+
+MainWindow::MainWindow(const MainWindowSetup& setup)
+    : setup_(setup), settings_(*setup.settings),
+      preferences_(setup.programDir / "DATA" / "CFG.DAT") {
+    setObjectName("TfrmMain");
+    setWindowTitle(Q(kProductName));
+    sounds_ = std::make_unique<SoundPlayer>(setup.programDir, settings_, this);
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(0, 0, 0, 0);
+    largeBar_ = BuildToolbar(true);
+    smallBar_ = BuildToolbar(false);
+    header->addWidget(largeBar_);
+    header->addWidget(smallBar_);
+    header->addStretch(1);
+    scorePanel_ = BuildPanel(tr("Score:"), score_, "Hide", [this] { SetScoreShown(false); });
+    timePanel_ = BuildPanel(tr("Time:"), clock_, "&Hide", [this] { SetTimeShown(false); });
+    clock_->setObjectName("lblTempo");
+    score_->setObjectName("lblScore");
+    clock_->setText("0:00:00");
+    header->addWidget(scorePanel_);
+    header->addSpacing(5);
+    header->addWidget(timePanel_);
+    header->addSpacing(15);
+    column->addLayout(header);
+
+    view_ = new table::TableView(*setup.images, central);
+    view_->setObjectName("imgSfondo");
+    view_->SetPreferences(table::PaintPreferencesFrom(settings_));
+    layout::LayoutInput frame;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.screenWidth = screen->size().width();
+        frame.screenHeight = screen->size().height();
+    }
+    frame.cardSize = setup.images->Size();
+    view_->SetLayoutFrame(frame);
+    column->addWidget(view_, 1);
+    setCentralWidget(central);
+
+    controller_ = std::make_unique<PlayController>(settings_, *setup.games, setup.programDir, *view_,
+                                                   *setup.images, *sounds_, setup.recorder, this);
+    connect(controller_.get(), &PlayController::CaptionChanged, this, &MainWindow::setWindowTitle);
+    connect(controller_.get(), &PlayController::ScoreChanged, this,
+            [this](int s) { score_->setText(QString::number(s)); });
+    connect(controller_.get(), &PlayController::UndoControlsChanged, this, [this](bool on) {
+        for (const char* n : {"mnuUndo", "mnuRedo"}) Action(n)->setEnabled(on);
+    });
+    connect(controller_.get(), &PlayController::GameFinished, this, &MainWindow::AfterGameFinished);
+
+    BuildMenus();
+    statusBar()->addWidget(new QLabel(statusBar()), 1);
+    statusBar()->addWidget(new QLabel(statusBar()), 1);
+    statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName("Timer1");
+    timer->setInterval(kClockIntervalMs);
+    connect(timer, &QTimer::timeout, this, &MainWindow::RefreshClock);
+    timer->start();
+
+    const std::string yes = "Y";
+    SetLargeToolbar(preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
+    SetFlatButtons(preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
+    SetTimeShown(settings_.Get(Settings::kShowTime, 1) != "N", false);
+    SetScoreShown(settings_.Get(Settings::kShowScore, 1) != "N", false);
+    controller_->SetAutoplay(preferences_.ReadString(pref::kPreferenceSection, pref::kAutoPlay, "Y") == yes);
+    SetGameCommandsEnabled(false);
+    RefreshAutoplayControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(const std::string& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* menu = nullptr;
+    std::string_view current;
+    for (const MenuItem& item : MainMenuItems()) {
+        if (!menu || item.menu != current) {
+            menu = menuBar()->addMenu(WithProduct(item.menu));
+            current = item.menu;
+        }
+        if (item.name.empty()) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(WithProduct(item.caption));
+        action->setObjectName(Q(item.name));
+        if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Q(item.shortcut)));
+        actions_[std::string(item.name)] = action;
+    }
+    Action("mnuAutoPlay")->setCheckable(true);
+    Action("mnuCardCounter")->setCheckable(true);
+
+    Connect("mnuNew", [this] { NewGame(); });
+    Connect("mnuOpen", [this] { OpenGame(); });
+    Connect("mnuRestartGame", [this] { RestartGame(); });
+    Connect("mnuSelect", [this] { SelectGameNumber(); });
+    Connect("mnuEsci", [this] { close(); });
+    Connect("mnuUndo", [this] { controller_->Undo(); });
+    Connect("mnuRedo", [this] { controller_->Redo(); });
+    Connect("mnuQuitGame", [this] { QuitGame(); });
+    Connect("mnuAutoPlay", [this] {
+        controller_->ToggleAutoplay();
+        RefreshAutoplayControls();
+    });
+    Connect("mnuRules", [this] {
+        int id = settings_.GameId();
+        if (id >= 0 && id < 8000) emit RulesRequested(id);
+    });
+}
+
+void MainWindow::Connect(const std::string& name, std::function<void()> handler) {
+    connect(Action(name), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
+QToolBar* MainWindow::BuildToolbar(bool large) {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(large ? "pnlTB" : "pnlTB1");
+    bar->setMovable(false);
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QToolBar::customContextMenuRequested, this,
+            [this, bar](const QPoint& at) { ShowToolbarMenu(bar->mapToGlobal(at)); });
+    const int icon = large ? art::kLargeToolbarIcon : art::kSmallToolbarIcon;
+    bar->setIconSize(QSize(icon, icon));
+    for (const ToolbarEntry& entry : kToolbar) {
+        QIcon pictures(ResourcePicture(art::ToolbarPictureName(entry.button, large, false)));
+        pictures.addPixmap(ResourcePicture(art::ToolbarPictureName(entry.button, large, true)), QIcon::Disabled);
+        QAction* action = bar->addAction(pictures, tr(entry.hint));
+        action->setObjectName(QString(entry.name) + (large ? "" : "1"));
+        action->setToolTip(tr(entry.hint));
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+            button->setFixedSize(large ? kLargeButtonWidth : kSmallButtonWidth,
+                                 large ? kLargeButtonHeight : kSmallButtonHeight);
+        std::string command = entry.command;
+        if (entry.button == art::ToolbarButton::Autoplay) {
+            action->setCheckable(true);
+            (large ? autoplayLarge_ : autoplaySmall_) = action;
+        }
+        connect(action, &QAction::triggered, this, [this, command] {
+            repaint();
+            if (QAction* menuItem = Action(command)) menuItem->trigger();
+        });
+        if (SeparatorAfter(entry.button)) bar->addSeparator();
+    }
+    return bar;
+}
+
+QFrame* MainWindow::BuildPanel(const QString& caption, QLabel*& value, const char* hideText,
+                               std::function<void()> hide) {
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(6, 0, 6, 0);
+    auto* title = new QLabel(caption, panel);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    value = new QLabel(panel);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(56);
+    row->addWidget(title);
+    row->addWidget(value);
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(panel, &QFrame::customContextMenuRequested, this, [this, panel, hideText, hide](const QPoint& at) {
+        QMenu menu(this);
+        connect(menu.addAction(tr(hideText)), &QAction::triggered, this, hide);
+        menu.exec(panel->mapToGlobal(at));
+    });
+    return panel;
+}
+
+void MainWindow::ShowToolbarMenu(const QPoint& globalAt) {
+    QMenu menu(this);
+    QAction* large = menu.addAction(tr("Large icons"));
+    QAction* small = menu.addAction(tr("Small icons"));
+    menu.addSeparator();
+    QAction* flat = menu.addAction(tr("Flat button"));
+    QAction* raised = menu.addAction(tr("No flat button"));
+    menu.addSeparator();
+    QAction* showTime = menu.addAction(tr("Show time"));
+    QAction* showScore = menu.addAction(tr("Show score"));
+    for (QAction* a : {large, small, flat, raised}) a->setCheckable(true);
+    large->setChecked(largeBar_->isVisible());
+    small->setChecked(!largeBar_->isVisible());
+    const bool isFlat = preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == "Y";
+    flat->setChecked(isFlat);
+    raised->setChecked(!isFlat);
+    showTime->setEnabled(!timePanel_->isVisible());
+    showScore->setEnabled(!scorePanel_->isVisible());
+    QAction* chosen = menu.exec(globalAt);
+    if (chosen == large) SetLargeToolbar(true);
+    if (chosen == small) SetLargeToolbar(false);
+    if (chosen == flat) SetFlatButtons(true);
+    if (chosen == raised) SetFlatButtons(false);
+    if (chosen == showTime) SetTimeShown(true);
+    if (chosen == showScore) SetScoreShown(true);
+}
+
+void MainWindow::SavePreference(std::string_view key, bool on) {
+    preferences_.WriteString(pref::kPreferenceSection, key, on ? "Y" : "N");
+}
+
+void MainWindow::SetLargeToolbar(bool large, bool save) {
+    largeBar_->setVisible(large);
+    smallBar_->setVisible(!large);
+    for (QFrame* panel : {timePanel_, scorePanel_})
+        panel->setFixedHeight(large ? kLargePanelHeight : kSmallPanelHeight);
+    if (save) SavePreference(pref::kToolBarLarge, large);
+}
+
+void MainWindow::SetFlatButtons(bool flat, bool save) {
+    for (QToolBar* bar : {largeBar_, smallBar_})
+        for (QAction* action : bar->actions())
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) button->setAutoRaise(flat);
+    const bool tips = settings_.Get(Settings::kShowToolTips, 1) != "N";
+    for (QToolBar* bar : {largeBar_, smallBar_})
+        for (QAction* action : bar->actions()) action->setToolTip(tips ? action->text() : QString());
+    if (save) SavePreference(pref::kToolBarFlat, flat);
+}
+
+void MainWindow::SetTimeShown(bool shown, bool save) {
+    timePanel_->setVisible(shown);
+    settings_.SetFlag(Settings::kShowTime, shown);
+    if (save) SavePreference(pref::kShowTime, shown);
+}
+
+void MainWindow::SetScoreShown(bool shown, bool save) {
+    scorePanel_->setVisible(shown);
+    settings_.SetFlag(Settings::kShowScore, shown);
+    if (save) SavePreference(pref::kShowScore, shown);
+}
+
+void MainWindow::SetGameCommandsEnabled(bool on) {
+    for (const char* name : kGameCommands)
+        if (QAction* a = Action(name)) a->setEnabled(on);
+    for (QToolBar* bar : {largeBar_, smallBar_})
+        for (QAction* action : bar->actions()) {
+            QString n = action->objectName();
+            if (n.startsWith("tbNew") || n.startsWith("tbRestart") || n.startsWith("tbSave") ||
+                n.startsWith("tbRules") || n.startsWith("tbUndo") || n.startsWith("tbRedo") ||
+                n.startsWith("tbAutoPlay"))
+                action->setEnabled(on);
+        }
+    if (on) RefreshAutoplayControls();
+}
+
+void MainWindow::RefreshAutoplayControls() {
+    const bool available = controller_->AutoplayAvailable();
+    const bool on = controller_->AutoplayOn();
+    for (QAction* a : {Action("mnuAutoPlay"), autoplayLarge_, autoplaySmall_}) {
+        if (!a) continue;
+        a->setChecked(on);
+        a->setEnabled(available);
+    }
+}
+
+void MainWindow::RefreshClock() {
+    if (controller_->SetUp()) clock_->setText(controller_->ClockText());
+}
+
+bool MainWindow::AskAbandonGame() {
+    const bool confirm = settings_.Get(Settings::kConfirmQuitGame, 1) != "N";
+    switch (DecideAbandon(controller_->Animating(), confirm, controller_->InPlay(), controller_->Won())) {
+    case AbandonAnswer::Refuse: return false;
+    case AbandonAnswer::Abandon: return true;
+    case AbandonAnswer::Ask: break;
+    }
+    auto answer = QMessageBox::question(this, Q(kProductName), Q(AbandonQuestion({})),
+                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    repaint();
+    return answer == QMessageBox::Ok;
+}
+
+void MainWindow::NewGame() {
+    if (!controller_->SetUp() || !AskAbandonGame()) return;
+    controller_->EndGame();
+    sounds_->Play("New", pref::kSoundsNewGame);
+    controller_->Deal();
+    RefreshClock();
+}
+
+void MainWindow::RestartGame() {
+    if (!controller_->SetUp() || !AskAbandonGame()) return;
+    auto number = GameNumber::Parse(settings_.GameNumber());
+    controller_->EndGame();
+    sounds_->Play("New", pref::kSoundsRestart);
+    controller_->Deal(number ? std::optional<GameNumber>(*number) : std::nullopt);
+    RefreshClock();
+}
+
+void MainWindow::SelectGameNumber() {
+    if (!controller_->SetUp()) return;
+    bool ok = false;
+    QString text = QInputDialog::getText(this, tr("Select a game number"),
+                                         tr("Game number (up to 13 digits):"), QLineEdit::Normal,
+                                         QString::fromStdString(settings_.GameNumber()), &ok);
+    if (!ok) return;
+    text = text.trimmed();
+    static const QRegularExpression digits("^[0-9]{1,13}$");
+    auto number = digits.match(text).hasMatch() ? GameNumber::Parse(text.toStdString()) : std::nullopt;
+    if (!number) {
+        QMessageBox::information(this, Q(kProductName),
+                                 tr("A game number is made of 1 to 13 digits (0 to 9)."));
+        return;
+    }
+    if (!AskAbandonGame()) return;
+    controller_->EndGame();
+    controller_->Deal(*number);
+    RefreshClock();
+}
+
+OpenGameDialog& MainWindow::OpenDialog() {
+    if (!openDialog_) {
+        openDialog_ = std::make_unique<OpenGameDialog>(*setup_.games, preferences_, settings_, this);
+        connect(openDialog_.get(), &OpenGameDialog::RulesRequested, this, &MainWindow::RulesRequested);
+    }
+    return *openDialog_;
+}
+
+void MainWindow::OpenGame() {
+    OpenGameDialog& dialog = OpenDialog();
+    dialog.PrepareToShow();
+    if (dialog.exec() != QDialog::Accepted) {
+        if (settings_.GameId() < 0) SetGameCommandsEnabled(false);
+        return;
+    }
+    const bool changed = dialog.GameChanged() || dialog.PlayerChanged();
+    if (!changed && controller_->InPlay()) return;
+    if (!AskAbandonGame()) return;
+    controller_->EndGame();
+    if (changed) {
+        settings_.Set(Settings::kStatCounter1, 4, "0000");
+        settings_.Set(Settings::kStatCounter2, 4, "0000");
+    }
+    settings_.SetPlayer(dialog.ChosenPlayer());
+    PlayGame(dialog.ChosenGameId());
+}
+
+bool MainWindow::PlayGame(int gameId, std::optional<GameNumber> number) {
+    settings_.SetGameId(gameId);
+    settings_.SetGameName(GameName(*setup_.games, gameId, setup_.programDir / "DATA" / "GAM_CUST.DAT"));
+    bool started = controller_->StartGame(number);
+    SetGameCommandsEnabled(started);
+    RefreshAutoplayControls();
+    RefreshClock();
+    return started;
+}
+
+void MainWindow::QuitGame() {
+    if (!AskAbandonGame()) return;
+    controller_->EndGame();
+    controller_->RefreshTable();
+    OpenGame();
+}
+
+void MainWindow::AfterGameFinished(bool won) {
+    RefreshClock();
+    if (won && !closing_) QTimer::singleShot(0, this, [this] {
+        if (!closing_) OpenGame();
+    });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing during the winning animation stops it; the game has already been recorded.
+    closing_ = true;
+    if (controller_->Animating()) view_->StopAnimation();
+    if (preferences_.ReadString(pref::kPreferenceSection, pref::kConfirmQuit, "N") != "N") {
+        auto answer = QMessageBox::question(this, Q(kProductName), tr("Exit %1?").arg(Q(kProductName)),
+                                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+        if (answer != QMessageBox::Ok) {
+            closing_ = false;
+            event->ignore();
+            return;
+        }
+    }
+    controller_->EndGame();
+    SavePreference(pref::kAutoPlay, controller_->AutoplayOn());
+    event->accept();
+}
+
+} // namespace tablamor::ui

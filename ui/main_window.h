@@ -1,0 +1,102 @@
+#pragma once
+// The main window: the menu, the large and the small toolbar with the time and score panels,
+// the table, the status bar and the one-second clock. Its commands go to the play controller and
+// the dialogs; every toolbar and panel option is written to the preferences at once.
+#include "engine/game_file.h"
+#include "records/ini_file.h"
+#include "records/settings.h"
+#include "ui/play_controller.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QToolBar;
+class QFrame;
+
+namespace tablamor::ui {
+
+class OpenGameDialog;
+
+struct MainWindowSetup {
+    std::filesystem::path programDir;
+    Settings* settings = nullptr;
+    const GameFile* games = nullptr;
+    table::ImageSet* images = nullptr;
+    GameRecorder* recorder = nullptr;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const MainWindowSetup& setup);
+    ~MainWindow() override;
+
+    PlayController& Controller() { return *controller_; }
+    table::TableView& View() { return *view_; }
+    QAction* Action(const std::string& name) const;
+    QLabel* ClockLabel() const { return clock_; }
+    QLabel* ScoreLabel() const { return score_; }
+    OpenGameDialog& OpenDialog();
+
+    // The commands, as the menu and the toolbars run them.
+    void NewGame();
+    void RestartGame();
+    void SelectGameNumber();
+    void OpenGame();
+    void QuitGame();
+    // Asks before a game in play is abandoned (ConfirmQuitGame); true to go on.
+    bool AskAbandonGame();
+    // Deals the chosen game (its id already in the settings).
+    bool PlayGame(int gameId, std::optional<GameNumber> number = std::nullopt);
+
+    // Toolbar and panel options.
+    void SetLargeToolbar(bool large, bool save = true);
+    void SetFlatButtons(bool flat, bool save = true);
+    void SetTimeShown(bool shown, bool save = true);
+    void SetScoreShown(bool shown, bool save = true);
+    void SetGameCommandsEnabled(bool on);
+
+signals:
+    void RulesRequested(int gameId);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    MainWindowSetup setup_;
+    Settings& settings_;
+    IniFile preferences_;
+    std::unique_ptr<SoundPlayer> sounds_;
+    table::TableView* view_ = nullptr;
+    std::unique_ptr<PlayController> controller_;
+    std::unique_ptr<OpenGameDialog> openDialog_;
+    std::map<std::string, QAction*> actions_;
+    QToolBar* largeBar_ = nullptr;
+    QToolBar* smallBar_ = nullptr;
+    QFrame* timePanel_ = nullptr;
+    QFrame* scorePanel_ = nullptr;
+    QLabel* clock_ = nullptr;
+    QLabel* score_ = nullptr;
+    QAction* autoplayLarge_ = nullptr;
+    QAction* autoplaySmall_ = nullptr;
+    bool closing_ = false;
+
+    void BuildMenus();
+    QToolBar* BuildToolbar(bool large);
+    QFrame* BuildPanel(const QString& caption, QLabel*& value, const char* hideText,
+                       std::function<void()> hide);
+    void ShowToolbarMenu(const QPoint& globalAt);
+    void Connect(const std::string& name, std::function<void()> handler);
+    void RefreshClock();
+    void RefreshAutoplayControls();
+    void SavePreference(std::string_view key, bool on);
+    void AfterGameFinished(bool won);
+};
+
+} // namespace tablamor::ui

@@ -1,0 +1,138 @@
+#pragma once
+// The game on the table widget: it deals through the game session, plays through GamePlay, and
+// turns the engine's events into pictures, motion and sounds. The pointer's presses, moves and
+// releases on the table are hit-tested here and handed to GamePlay; what GamePlay lifts is shown
+// as the drag picture, an illegal drop flies back, and every card the engine moved slides from
+// its old place to its new one. While motion plays, input is swallowed by the table widget.
+#include "engine/game_play.h"
+#include "engine/session.h"
+#include "table/layout/hit_test.h"
+#include "table/table_view.h"
+#include "ui/sound_player.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+
+namespace tablamor::ui {
+
+class PlayController : public QObject, public EventSink {
+    Q_OBJECT
+public:
+    PlayController(Settings& settings, const GameFile& games, std::filesystem::path programDir,
+                   table::TableView& view, table::ImageSet& images, SoundPlayer& sounds,
+                   GameRecorder* recorder, QWidget* dialogParent);
+    ~PlayController() override;
+
+    // Sets the game up (its id is in the settings) and deals it; with a number, that deal.
+    bool StartGame(std::optional<GameNumber> number = std::nullopt);
+    // A new deal of the game set up, with a new number or the given one.
+    bool Deal(std::optional<GameNumber> number = std::nullopt);
+    // The game in play ends (lost unless it was won).
+    void EndGame();
+
+    void Undo();
+    void Redo();
+    bool ToggleAutoplay();
+    void SetAutoplay(bool on) { play_.SetAutoplay(on); }
+    bool AutoplayOn() const { return play_.AutoplayOn(); }
+    bool AutoplayAvailable() const { return session_.IsSetUp() && play_.AutoplayAvailable(); }
+
+    bool InPlay() const { return session_.State().active; }
+    bool Won() const { return session_.State().won; }
+    bool SetUp() const { return session_.IsSetUp(); }
+    int Score() const { return session_.State().score; }
+    // "h:nn:ss" since the deal, frozen at the end of the game.
+    QString ClockText() const;
+    GameSession& Session() { return session_; }
+    GamePlay& Play() { return play_; }
+    const GameState& State() const { return session_.State(); }
+    // The table geometry of the current layout (valid after a deal).
+    const layout::TableGeometry& Geometry() const { return *geometry_; }
+    bool Animating() const { return view_.Animating(); }
+
+    // Pointer events in table coordinates, as the widget delivers them.
+    void PressLeft(QPoint at);
+    void PressRight(QPoint at);
+    void Move(QPoint at);
+    void Release(QPoint at);
+    void DoubleClick(QPoint at);
+
+    // Repaints the whole table from the state.
+    void RefreshTable();
+
+signals:
+    void CaptionChanged(const QString& title);
+    void ScoreChanged(int score);
+    void UndoControlsChanged(bool enabled);
+    // The game ended; a won game after its winning animation.
+    void GameFinished(bool won);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The engine's events.
+    void CardsMoved(PileIndex from, PileIndex to, int count) override;
+    void Sound(std::string_view name, std::string_view switchKey) override;
+    void Redealt(int cards) override;
+    void StockLookChanged(StockLook look) override;
+    void Beep() override;
+    void Message(std::string_view text) override;
+    void SelectionChanged(Card card, bool selected) override;
+    void UndoControlsEnabled(bool enabled) override;
+    void GameEnded(bool won) override;
+    void GameSetUp() override;
+    void DealReady() override;
+    void TitleChanged(std::string_view title) override;
+
+private:
+    // A move the engine made, with the table right after it, for its slide.
+    struct PendingSlide {
+        PileIndex from;
+        PileIndex to;
+        int count;
+        Table after;
+        std::optional<QPoint> start; // where the cards lie now (a drop); else the old pile
+    };
+
+    Settings& settings_;
+    table::TableView& view_;
+    table::ImageSet& images_;
+    SoundPlayer& sounds_;
+    QWidget* dialogParent_;
+    GameSession session_;
+    GamePlay play_;
+    std::unique_ptr<layout::TableGeometry> geometry_;
+    Table display_; // what the canvas shows while cards are lifted or sliding
+    std::deque<PendingSlide> slides_;
+    std::mt19937 random_;
+    bool pendingWin_ = false;
+    bool dealAnimation_ = false;
+
+    // Pointer state.
+    bool dragging_ = false;
+    bool moved_ = false;
+    QPoint grab_;          // pointer minus the lifted card's top-left corner
+    QPoint dragAt_;        // the lifted picture's top-left corner
+    int dragHeight_ = 0;
+    bool peeking_ = false;
+    std::optional<QPoint> dropStart_;
+
+    void InstallScene();
+    void ShowTable(const Table& table);
+    std::optional<layout::Hit> HitAt(QPoint at) const;
+    QPoint CardTopLeft(const Table& table, PileIndex pile, int k) const;
+    void BeginDrag(QPoint at);
+    void EndDrag();
+    void AfterOperation();
+    void PlayNextSlide();
+    void FinishWin();
+    void EmitStatus();
+};
+
+} // namespace tablamor::ui

@@ -1,0 +1,11 @@
+#pragma once
+// Named pictures of the resource library SOL.RGF, once it is registered.
+#include <QPixmap>
+#include <string_view>
+
+namespace tablamor::ui {
+
+// The picture of that name; a null pixmap when the library holds none.
+QPixmap ResourcePicture(std::string_view name);
+
+} // namespace tablamor::ui

@@ -1,0 +1,48 @@
+#pragma once
+// From launch to the main window: the settings record, the resource library, the preferences,
+// the checks of the files the program cannot run without (each ends the program after its
+// message), the version marker and the removal of files older versions left behind.
+#include "engine/game_file.h"
+#include "records/messages.h"
+#include "records/settings.h"
+#include "table/image_files.h"
+#include "table/image_set.h"
+
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tablamor::ui {
+
+// Message boxes for the records' and the start-up's messages; a fatal one is titled "Error".
+class MessageBoxes final : public MessageSink {
+public:
+    explicit MessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    void Show(MessageKind kind, std::string_view text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// Everything start-up prepares that lives as long as the program.
+struct Startup {
+    std::filesystem::path programDir;
+    Settings settings;
+    std::unique_ptr<table::ResourceLibrary> resources;
+    std::optional<GameFile> games;
+    table::ImageSet images;
+    bool autoPlay = true;
+};
+
+// Runs the start-up checks; nullopt-like failure (false) after a fatal message.
+bool RunStartup(Startup& startup, MessageSink& messages);
+
+// "SOLV0340.DAT" with "Kartavia version: 03.40"; the markers and files of older versions go.
+void WriteVersionMarker(const std::filesystem::path& programDir);
+void RemoveOldVersionFiles(const std::filesystem::path& programDir);
+
+} // namespace tablamor::ui
