@@ -1,0 +1,143 @@
+// The options dialog: what it shows for the stored values, what OK writes and in which order,
+// and that Cancel writes nothing.
+#include "records/ui/options_dialog.h"
+#include "ui/tests/dialog_test_support.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace tablamor::ui::testing {
+namespace {
+
+class OptionsDialogTest : public PreferencesFixture {
+protected:
+    QCheckBox* Box(OptionsDialog& dialog, const char* name) {
+        auto* box = dialog.findChild<QCheckBox*>(name);
+        EXPECT_NE(box, nullptr) << name;
+        return box;
+    }
+};
+
+TEST_F(OptionsDialogTest, StoredTextsShowTheirBoxes) {
+    struct Row {
+        const char* key;
+        const char* value;
+        const char* box;
+        bool checked;
+    };
+    const Row rows[] = {
+        {"ConfirmQuit", "No", "chkConfermaUscita", false},
+        {"ConfirmQuit", "N", "chkConfermaUscita", false},
+        {"ConfirmQuit", "Yes", "chkConfermaUscita", true},
+        {"ConfirmQuit", "maybe", "chkConfermaUscita", true},
+        {"ConfirmQuitGame", "Nope", "chkConfirmQuitGame", false},
+        {"ConfirmQuitGame", "", "chkConfirmQuitGame", true},
+        {"ConfirmEnterHiScores", "No", "chkConfirmEnterHiScores", false},
+        {"ToolBar_Large", "Y", "chkTBLargeIcons", true},
+        {"ToolBar_Flat", "Yes", "chkTBFlatBtn", false}, // only "Y" counts
+        {"Show_ToolTips", "N", "chkShowToolTips", false},
+        {"Show_Time", "N", "chkTempo", false},
+        {"Show_Score", "x", "chkShowScore", true},
+        {"Winning_Animation", "x", "chkWinningAnimation", false},
+        {"VertScrollBar", "Y", "chkVertScrollBar", true},
+    };
+    for (const Row& row : rows) {
+        IniFile config = Start(std::string("[Preference]\n") + row.key + "=" + row.value + "\n");
+        OptionsDialog dialog(config, settings);
+        EXPECT_EQ(Box(dialog, row.box)->isChecked(), row.checked) << row.key << "=" << row.value;
+    }
+}
+
+TEST_F(OptionsDialogTest, MissingKeysShowTheirDefaults) {
+    IniFile config = Start("");
+    OptionsDialog dialog(config, settings);
+    EXPECT_FALSE(Box(dialog, "chkConfermaUscita")->isChecked());
+    EXPECT_TRUE(Box(dialog, "chkConfirmQuitGame")->isChecked());
+    EXPECT_FALSE(Box(dialog, "chkTBLargeIcons")->isChecked());
+    EXPECT_TRUE(Box(dialog, "chkTBFlatBtn")->isChecked());
+    EXPECT_TRUE(Box(dialog, "chkTempo")->isChecked());
+}
+
+TEST_F(OptionsDialogTest, OkWritesTheKeysInOrderAndTheFields) {
+    IniFile config = Start("[Preference]\nStatusBar=N\nUndo_Enabled=2\nShow_ToolTips=N\n"
+                           "VertScrollBar=Y\nLanguage=123\n");
+    OptionsDialog dialog(config, settings);
+    dialog.show();
+    Box(dialog, "chkConfermaUscita")->setChecked(true);
+    Box(dialog, "chkConfirmQuitGame")->setChecked(false);
+    Box(dialog, "chkWinningAnimation")->setChecked(true);
+    Box(dialog, "chkTBLargeIcons")->setChecked(true);
+    Box(dialog, "chkTBFlatBtn")->setChecked(false);
+    Box(dialog, "chkTempo")->setChecked(false);
+    Box(dialog, "chkShowScore")->setChecked(true);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    // Keys already in the file keep their lines; the others follow in the order written.
+    const std::vector<std::string> expected{"StatusBar",         "Undo_Enabled",
+                                            "Show_ToolTips",     "VertScrollBar",
+                                            "Language",          "Show_Time",
+                                            "Show_Score",        "ConfirmQuit",
+                                            "ConfirmQuitGame",   "ConfirmEnterHiScores",
+                                            "Winning_Animation", "ToolBar_Large",
+                                            "ToolBar_Flat"};
+    EXPECT_EQ(KeysInOrder(), expected);
+    EXPECT_EQ(Value(config, "Show_Time"), "N");
+    EXPECT_EQ(Value(config, "Show_Score"), "Y");
+    EXPECT_EQ(Value(config, "Language"), "20000");
+    EXPECT_EQ(Value(config, "ConfirmQuit"), "Y");
+    EXPECT_EQ(Value(config, "ConfirmQuitGame"), "N");
+    EXPECT_EQ(Value(config, "ConfirmEnterHiScores"), "Y");
+    EXPECT_EQ(Value(config, "Winning_Animation"), "Y");
+    EXPECT_EQ(Value(config, "ToolBar_Large"), "Y");
+    EXPECT_EQ(Value(config, "ToolBar_Flat"), "N");
+    // The hidden boxes write back what they were shown with.
+    EXPECT_EQ(Value(config, "Show_ToolTips"), "N");
+    EXPECT_EQ(Value(config, "VertScrollBar"), "Y");
+    // "StatusBar" is left alone.
+    EXPECT_EQ(Value(config, "StatusBar"), "N");
+
+    EXPECT_EQ(settings.Get(Settings::kShowTime, 1), "N");
+    EXPECT_EQ(settings.Get(Settings::kShowScore, 1), "Y");
+    EXPECT_EQ(settings.Get(Settings::kLanguage, 6), "20000");
+    EXPECT_EQ(settings.Get(Settings::kWinningAnimation, 1), "Y");
+    EXPECT_EQ(settings.Get(Settings::kVertScrollBar, 1), "Y");
+    EXPECT_EQ(settings.Get(Settings::kConfirmQuitGame, 1), "N");
+    EXPECT_EQ(settings.Get(Settings::kConfirmEnterHiScores, 1), "Y");
+    EXPECT_EQ(settings.Get(Settings::kShowToolTips, 1), "N");
+
+    const OptionsResult& result = dialog.Result();
+    EXPECT_TRUE(result.toolBarLarge);
+    EXPECT_FALSE(result.toolBarFlat);
+    EXPECT_FALSE(result.showTime);
+    EXPECT_TRUE(result.showScore);
+    EXPECT_FALSE(result.statusBarShown);
+    EXPECT_FALSE(result.undoEnabled);
+}
+
+TEST_F(OptionsDialogTest, CancelWritesNothing) {
+    IniFile config = Start("; kept as it is\n[Preference]\nconfirmquit = No\nShow_Time=Y\n");
+    const std::string before = Bytes();
+    const Settings settingsBefore = settings;
+    OptionsDialog dialog(config, settings);
+    dialog.show();
+    for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) box->toggle();
+    dialog.reject();
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(settings.Get(1, Settings::kStringLength - 1),
+              settingsBefore.Get(1, Settings::kStringLength - 1));
+}
+
+TEST_F(OptionsDialogTest, HelpAsksForItsTopic) {
+    IniFile config = Start("");
+    OptionsDialog dialog(config, settings);
+    int topic = 0;
+    QObject::connect(&dialog, &OptionsDialog::HelpRequested, [&](int t) { topic = t; });
+    auto* help = dialog.findChild<QPushButton*>("btnAiuto");
+    ASSERT_NE(help, nullptr);
+    help->click();
+    EXPECT_EQ(topic, kOptionsHelpTopic);
+}
+
+} // namespace
+} // namespace tablamor::ui::testing
