@@ -3,6 +3,7 @@
 #include "engine/game_loader.h"
 #include "records/preference_keys.h"
 #include "tools/artgen/resource_names.h"
+#include "ui/about_window.h"
 #include "ui/main_menu.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_pictures.h"
@@ -190,6 +191,8 @@ void MainWindow::BuildMenus() {
         int id = settings_.GameId();
         if (id >= 0 && id < 8000) emit RulesRequested(id);
     });
+    Connect("mnuWeb", [this] { AskAndOpenDownloadPage(this); });
+    Connect("Informazionisu1", [this] { AboutWindow(this).exec(); });
 }
 
 void MainWindow::Connect(const std::string& name, std::function<void()> handler) {

@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kWinningKinds = 2;
 
-bool SettingOn(const Settings& s, int position) { return s.Get(position, 1) != "N"; }
+bool SettingOn(const Settings& s, int position) {
+    return s.Get(position, 1) != "N";
+}
 
 QString FormatClock(int seconds) {
     return QString("%1:%2:%3")
@@ -25,9 +27,10 @@ QString FormatClock(int seconds) {
 
 } // namespace
 
-PlayController::PlayController(Settings& settings, const GameFile& games, std::filesystem::path programDir,
-                               table::TableView& view, table::ImageSet& images, SoundPlayer& sounds,
-                               GameRecorder* recorder, QWidget* dialogParent)
+PlayController::PlayController(Settings& settings, const GameFile& games,
+                               std::filesystem::path programDir, table::TableView& view,
+                               table::ImageSet& images, SoundPlayer& sounds, GameRecorder* recorder,
+                               QWidget* dialogParent)
     : QObject(&view), settings_(settings), view_(view), images_(images), sounds_(sounds),
       dialogParent_(dialogParent),
       session_(settings, games, std::move(programDir), *this, GameSession::SeedFromClock()),
@@ -37,7 +40,9 @@ PlayController::PlayController(Settings& settings, const GameFile& games, std::f
     view_.setMouseTracking(true);
 }
 
-PlayController::~PlayController() { play_.SetGeometry(nullptr); }
+PlayController::~PlayController() {
+    play_.SetGeometry(nullptr);
+}
 
 bool PlayController::StartGame(std::optional<GameNumber> number) {
     if (!session_.SetUpGame()) return false;
@@ -92,7 +97,9 @@ void PlayController::RefreshTable() {
     ShowTable(session_.State().table);
 }
 
-QString PlayController::ClockText() const { return FormatClock(play_.ElapsedSeconds()); }
+QString PlayController::ClockText() const {
+    return FormatClock(play_.ElapsedSeconds());
+}
 
 std::optional<layout::Hit> PlayController::HitAt(QPoint at) const {
     if (!geometry_) return std::nullopt;
@@ -101,7 +108,8 @@ std::optional<layout::Hit> PlayController::HitAt(QPoint at) const {
 
 QPoint PlayController::CardTopLeft(const Table& table, PileIndex pile, int k) const {
     const table::TableScene& scene = view_.Canvas().Scene();
-    layout::TableGeometry g(scene.positions, table, session_.State().params, scene.steps, scene.card);
+    layout::TableGeometry g(scene.positions, table, session_.State().params, scene.steps,
+                            scene.card);
     Rect r = g.CardRect(pile, k);
     return {r.x, r.y};
 }
@@ -182,7 +190,8 @@ void PlayController::Release(QPoint) {
         // An illegal drop flies back to where it was lifted.
         const QPoint home = CardTopLeft(session_.State().table, drag.from, k);
         dragging_ = false;
-        view_.Play(std::make_unique<table::SlideAnimation>(view_.Canvas(), dragAt_, home, table::SlideOptions{}),
+        view_.Play(std::make_unique<table::SlideAnimation>(view_.Canvas(), dragAt_, home,
+                                                           table::SlideOptions{}),
                    false, [this] {
                        EndDrag();
                        AfterOperation();
@@ -228,12 +237,17 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
         else if (InPlay())
             play_.PressMiddle();
         return true;
-    case QEvent::MouseMove: Move(at); return true;
-    case QEvent::MouseButtonRelease: Release(at); return true;
+    case QEvent::MouseMove:
+        Move(at);
+        return true;
+    case QEvent::MouseButtonRelease:
+        Release(at);
+        return true;
     case QEvent::MouseButtonDblClick:
         if (mouse->button() == Qt::LeftButton) DoubleClick(at);
         return true;
-    default: return QObject::eventFilter(watched, event);
+    default:
+        return QObject::eventFilter(watched, event);
     }
 }
 
@@ -241,6 +255,7 @@ void PlayController::Undo() {
     if (dragging_) return;
     play_.Undo();
     slides_.clear();
+    if (CounterShown()) counter_->Refresh();
     AfterOperation();
 }
 
@@ -248,6 +263,7 @@ void PlayController::Redo() {
     if (dragging_) return;
     play_.Redo();
     slides_.clear();
+    if (CounterShown()) counter_->Refresh();
     AfterOperation();
 }
 
@@ -263,7 +279,8 @@ void PlayController::AfterOperation() {
     EmitStatus();
     if (dealAnimation_) {
         dealAnimation_ = false;
-        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), false, [this] { PlayNextSlide(); });
+        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), false,
+                   [this] { PlayNextSlide(); });
         return;
     }
     PlayNextSlide();
@@ -281,7 +298,9 @@ void PlayController::PlayNextSlide() {
     slides_.pop_front();
     const int toSize = slide.after.Size(slide.to);
     const int first = std::max(0, toSize - slide.count);
-    const QPoint from = slide.start ? *slide.start : CardTopLeft(slide.after, slide.from, slide.after.Size(slide.from));
+    const QPoint from = slide.start
+                            ? *slide.start
+                            : CardTopLeft(slide.after, slide.from, slide.after.Size(slide.from));
     const QPoint to = CardTopLeft(slide.after, slide.to, first);
     // The picture of the moving cards, then the table without them.
     table::TableScene& scene = view_.Canvas().Scene();
@@ -296,11 +315,12 @@ void PlayController::PlayNextSlide() {
     display_.Truncate(slide.to, first);
     ShowTable(display_);
     view_.MoveDragImage(from.x(), from.y(), false, false);
-    view_.Play(std::make_unique<table::SlideAnimation>(view_.Canvas(), from, to, table::SlideOptions{}), false,
-               [this] {
-                   view_.HideDragImage();
-                   PlayNextSlide();
-               });
+    view_.Play(
+        std::make_unique<table::SlideAnimation>(view_.Canvas(), from, to, table::SlideOptions{}),
+        false, [this] {
+            view_.HideDragImage();
+            PlayNextSlide();
+        });
 }
 
 void PlayController::FinishWin() {
@@ -308,7 +328,8 @@ void PlayController::FinishWin() {
     if (settings_.Get(Settings::kWinningAnimation, 1) == "Y") {
         std::uniform_int_distribution<int> kind(1, kWinningKinds);
         view_.Play(std::make_unique<table::WinningAnimation>(view_.Canvas(), kind(random_), random_,
-                                                             layout::kNoToolbarTableTop, view_.size()),
+                                                             layout::kNoToolbarTableTop,
+                                                             view_.size()),
                    true, [this] {
                        RefreshTable();
                        emit GameFinished(true);
@@ -318,7 +339,9 @@ void PlayController::FinishWin() {
     emit GameFinished(true);
 }
 
-void PlayController::EmitStatus() { emit ScoreChanged(session_.State().score); }
+void PlayController::EmitStatus() {
+    emit ScoreChanged(session_.State().score);
+}
 
 // ---- the engine's events -----------------------------------------------------------------
 
@@ -333,7 +356,8 @@ void PlayController::Sound(std::string_view name, std::string_view switchKey) {
 }
 
 void PlayController::Redealt(int) {
-    if (settings_.Get(Settings::kRedealAnimation, 1) != "N") sounds_.Play("Redeal", "Sounds_Redeal");
+    if (settings_.Get(Settings::kRedealAnimation, 1) != "N")
+        sounds_.Play("Redeal", "Sounds_Redeal");
 }
 
 void PlayController::StockLookChanged(StockLook look) {
@@ -341,10 +365,13 @@ void PlayController::StockLookChanged(StockLook look) {
     view_.Canvas().SetStockPressed(look == StockLook::Pressed);
 }
 
-void PlayController::Beep() { QApplication::beep(); }
+void PlayController::Beep() {
+    QApplication::beep();
+}
 
 void PlayController::Message(std::string_view text) {
-    QMessageBox::information(dialogParent_, QString::fromUtf8(kProductName.data(), kProductName.size()),
+    QMessageBox::information(dialogParent_,
+                             QString::fromUtf8(kProductName.data(), kProductName.size()),
                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
@@ -361,21 +388,48 @@ void PlayController::SelectionChanged(Card card, bool) {
     }
 }
 
-void PlayController::UndoControlsEnabled(bool enabled) { emit UndoControlsChanged(enabled); }
+void PlayController::UndoControlsEnabled(bool enabled) {
+    emit UndoControlsChanged(enabled);
+}
 
 void PlayController::GameEnded(bool won) {
-    if (won) pendingWin_ = true;
-    else emit GameFinished(false);
+    if (won)
+        pendingWin_ = true;
+    else
+        emit GameFinished(false);
 }
 
 void PlayController::GameSetUp() {}
 
 void PlayController::DealReady() {
+    if (CounterShown()) counter_->Refresh();
     dealAnimation_ = settings_.Get(Settings::kDealAnimation, 1) != "N";
 }
 
 void PlayController::TitleChanged(std::string_view title) {
     emit CaptionChanged(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+}
+
+void PlayController::SetCardCounter(table::CardCounterWindow* counter) {
+    counter_ = counter;
+    if (counter_)
+        counter_->SetStateSource([this]() -> const GameState* {
+            return session_.IsSetUp() ? &session_.State() : nullptr;
+        });
+}
+
+void PlayController::CardLeft(Card card, PileKind from) {
+    if (CounterShown()) counter_->CardLeft(card, from);
+}
+
+void PlayController::CardArrived(Card card, PileKind to) {
+    if (!CounterShown()) return;
+    counter_->CardArrived(card, to, session_.State().table.FaceUp(card));
+    if (to == PileKind::Waste) counter_->WasteNotice();
+}
+
+void PlayController::StockRefilled() {
+    if (CounterShown()) counter_->StockRefilled();
 }
 
 } // namespace tablamor::ui

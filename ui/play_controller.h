@@ -6,6 +6,7 @@
 // its old place to its new one. While motion plays, input is swallowed by the table widget.
 #include "engine/game_play.h"
 #include "engine/session.h"
+#include "table/card_counter_window.h"
 #include "table/layout/hit_test.h"
 #include "table/table_view.h"
 #include "ui/sound_player.h"
@@ -66,6 +67,10 @@ public:
     // Repaints the whole table from the state.
     void RefreshTable();
 
+    // The card counter told of moves while it is shown, refreshed at a deal and after undo and
+    // redo; it reads the table through State() (nullptr: none).
+    void SetCardCounter(table::CardCounterWindow* counter);
+
 signals:
     void CaptionChanged(const QString& title);
     void ScoreChanged(int score);
@@ -89,6 +94,9 @@ protected:
     void GameSetUp() override;
     void DealReady() override;
     void TitleChanged(std::string_view title) override;
+    void CardLeft(Card card, PileKind from) override;
+    void CardArrived(Card card, PileKind to) override;
+    void StockRefilled() override;
 
 private:
     // A move the engine made, with the table right after it, for its slide.
@@ -113,12 +121,13 @@ private:
     std::mt19937 random_;
     bool pendingWin_ = false;
     bool dealAnimation_ = false;
+    table::CardCounterWindow* counter_ = nullptr;
 
     // Pointer state.
     bool dragging_ = false;
     bool moved_ = false;
-    QPoint grab_;          // pointer minus the lifted card's top-left corner
-    QPoint dragAt_;        // the lifted picture's top-left corner
+    QPoint grab_;   // pointer minus the lifted card's top-left corner
+    QPoint dragAt_; // the lifted picture's top-left corner
     int dragHeight_ = 0;
     bool peeking_ = false;
     std::optional<QPoint> dropStart_;
@@ -133,6 +142,7 @@ private:
     void PlayNextSlide();
     void FinishWin();
     void EmitStatus();
+    bool CounterShown() const { return counter_ && counter_->isVisible(); }
 };
 
 } // namespace tablamor::ui

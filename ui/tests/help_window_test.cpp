@@ -1,0 +1,71 @@
+// The help window over the pages the build copies into the program directory: a game's rules
+// page by id, the dialogs' topics, and the text shown when a page is missing.
+#include "ui/help_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tablamor::ui {
+namespace {
+
+const std::filesystem::path kProgramDir = TABLAMOR_RUNTIME_DIR;
+
+TEST(HelpTopics, RulesPageByGameIdAndTopic) {
+    const auto dir = help::HelpDir(kProgramDir);
+    struct Row {
+        int gameId;
+        const char* page; // nullptr: none
+    } const rows[] = {
+        {4, "0004-klondike-by-threes.html"},
+        {7, "0007-easthaven.html"},
+        {1, nullptr},    // a shipped game without a rules page
+        {8000, nullptr}, // a custom game
+        {-1, nullptr},
+        {40, "0040-eighteens.html"},
+    };
+    for (const Row& row : rows) {
+        auto page = help::RulesPage(dir, row.gameId);
+        if (row.page) {
+            ASSERT_TRUE(page) << row.gameId;
+            EXPECT_EQ(page->filename(), row.page);
+            EXPECT_EQ(help::TopicPage(dir, row.gameId + help::kRulesTopicBase), page);
+        } else {
+            EXPECT_FALSE(page) << row.gameId;
+        }
+    }
+    for (int topic : {help::kOpenGameTopic, help::kOptionsTopic, help::kCustomizeTopic})
+        EXPECT_TRUE(help::TopicPage(dir, topic)) << topic;
+    EXPECT_FALSE(help::TopicPage(dir, 1234));
+}
+
+TEST(HelpWindow, ShowsTheRulesOrSaysThereAreNone) {
+    HelpWindow window(kProgramDir);
+    ASSERT_TRUE(window.ShowRules(4));
+    EXPECT_TRUE(window.toPlainText().contains("Klondike by Threes"));
+    EXPECT_EQ(window.Page().filename(), "0004-klondike-by-threes.html");
+
+    EXPECT_FALSE(window.ShowRules(1));
+    EXPECT_TRUE(window.Page().empty());
+    EXPECT_EQ(window.toPlainText(), "There is no rules page for this game.");
+
+    window.ShowRules(4);
+    EXPECT_FALSE(window.ShowRules(8001)); // a custom game: nothing happens
+    EXPECT_EQ(window.Page().filename(), "0004-klondike-by-threes.html");
+
+    ASSERT_TRUE(window.ShowContents());
+    EXPECT_TRUE(window.toPlainText().contains("Tablamor Help"));
+    ASSERT_TRUE(window.ShowTopic(help::kOptionsTopic));
+    EXPECT_EQ(window.Page().filename(), "options.html");
+}
+
+TEST(HelpWindow, MissingHelpFolderGivesTheFallbackText) {
+    HelpWindow window(std::filesystem::temp_directory_path() / "tablamor-no-such-program-dir");
+    EXPECT_FALSE(window.ShowContents());
+    EXPECT_FALSE(window.toPlainText().isEmpty());
+    EXPECT_FALSE(window.ShowRules(4));
+    EXPECT_EQ(window.toPlainText(), "There is no rules page for this game.");
+}
+
+} // namespace
+} // namespace tablamor::ui
