@@ -4,6 +4,11 @@
 #include "records/preference_keys.h"
 #include "tools/artgen/resource_names.h"
 #include "ui/about_window.h"
+#include "records/ui/options_dialog.h"
+#include "table/card_counter_window.h"
+#include "ui/customize_dialog.h"
+#include "ui/help_topics.h"
+#include "ui/help_window.h"
 #include "ui/main_menu.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_pictures.h"
@@ -127,6 +132,13 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     });
     connect(controller_.get(), &PlayController::GameFinished, this, &MainWindow::AfterGameFinished);
 
+    counter_ = new table::CardCounterWindow(
+        [](std::string_view name) { return ResourcePicture(name).toImage(); }, preferences_, this);
+    controller_->SetCardCounter(counter_);
+    connect(counter_, &table::CardCounterWindow::VisibilityChanged, this,
+            [this](bool visible) { Action("mnuCardCounter")->setChecked(visible); });
+    connect(this, &MainWindow::RulesRequested, this, [this](int id) { Help().ShowRules(id); });
+
     BuildMenus();
     statusBar()->addWidget(new QLabel(statusBar()), 1);
     statusBar()->addWidget(new QLabel(statusBar()), 1);
@@ -191,6 +203,10 @@ void MainWindow::BuildMenus() {
         int id = settings_.GameId();
         if (id >= 0 && id < 8000) emit RulesRequested(id);
     });
+    Connect("Generali1", [this] { ShowOptions(); });
+    Connect("mnuCustomize", [this] { ShowCustomize(); });
+    Connect("mnuCardCounter", [this] { counter_->Toggle(); });
+    Connect("Sommario1", [this] { Help().ShowContents(); });
     Connect("mnuWeb", [this] { AskAndOpenDownloadPage(this); });
     Connect("Informazionisu1", [this] { AboutWindow(this).exec(); });
 }
@@ -395,10 +411,51 @@ void MainWindow::SelectGameNumber() {
     RefreshClock();
 }
 
+HelpWindow& MainWindow::Help() {
+    if (!help_) help_ = new HelpWindow(setup_.programDir, this);
+    return *help_;
+}
+
+void MainWindow::ShowOptions() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    OptionsDialog dialog(preferences_, settings_, this);
+    connect(&dialog, &OptionsDialog::HelpRequested, this, [this](int topic) { Help().ShowTopic(topic); });
+    QGuiApplication::restoreOverrideCursor();
+    if (dialog.exec() == QDialog::Accepted) {
+        const OptionsResult& r = dialog.Result();
+        SetLargeToolbar(r.toolBarLarge, false);
+        SetFlatButtons(r.toolBarFlat, false);
+        SetTimeShown(r.showTime, false);
+        SetScoreShown(r.showScore, false);
+        statusBar()->setVisible(r.statusBarShown);
+        for (const char* n : {"mnuUndo", "mnuRedo"}) Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
+    }
+    controller_->RefreshTable();
+}
+
+void MainWindow::ShowCustomize() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    CustomizeDialog dialog(setup_.programDir, preferences_, settings_, this);
+    connect(&dialog, &CustomizeDialog::HelpRequested, this, [this](int topic) { Help().ShowTopic(topic); });
+    QGuiApplication::restoreOverrideCursor();
+    dialog.exec();
+    // The back and the background follow the settings, whichever button closed the dialog.
+    table::ImageSource source(setup_.programDir);
+    setup_.images->LoadBack(source, settings_.GetInt(Settings::kBackCard, 3, 11));
+    setup_.images->LoadBackground(source, settings_.GetInt(Settings::kBackgroundBmp, 4, 0));
+    view_->SetPreferences(table::PaintPreferencesFrom(settings_));
+    view_->Relayout();
+    controller_->RefreshTable();
+}
+
+void MainWindow::RestoreCardCounter() { counter_->LoadState(); }
+
 OpenGameDialog& MainWindow::OpenDialog() {
     if (!openDialog_) {
         openDialog_ = std::make_unique<OpenGameDialog>(*setup_.games, preferences_, settings_, this);
         connect(openDialog_.get(), &OpenGameDialog::RulesRequested, this, &MainWindow::RulesRequested);
+        connect(openDialog_.get(), &OpenGameDialog::HelpRequested, this,
+                [this] { Help().ShowTopic(help::kOpenGameTopic); });
     }
     return *openDialog_;
 }
@@ -461,6 +518,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     controller_->EndGame();
     SavePreference(pref::kAutoPlay, controller_->AutoplayOn());
+    counter_->SaveState();
     event->accept();
 }
 

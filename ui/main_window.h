@@ -19,8 +19,13 @@ class QLabel;
 class QToolBar;
 class QFrame;
 
+namespace tablamor::table {
+class CardCounterWindow;
+}
+
 namespace tablamor::ui {
 
+class HelpWindow;
 class OpenGameDialog;
 
 struct MainWindowSetup {
@@ -62,6 +67,14 @@ public:
     void SetScoreShown(bool shown, bool save = true);
     void SetGameCommandsEnabled(bool on);
 
+    // The dialogs of the Tools menu and the help.
+    void ShowOptions();
+    void ShowCustomize();
+    HelpWindow& Help();
+    table::CardCounterWindow& CardCounter() { return *counter_; }
+    // Once the window is up: the card counter takes its saved place and visibility.
+    void RestoreCardCounter();
+
 signals:
     void RulesRequested(int gameId);
 
@@ -76,6 +89,8 @@ private:
     table::TableView* view_ = nullptr;
     std::unique_ptr<PlayController> controller_;
     std::unique_ptr<OpenGameDialog> openDialog_;
+    table::CardCounterWindow* counter_ = nullptr;
+    HelpWindow* help_ = nullptr;
     std::map<std::string, QAction*> actions_;
     QToolBar* largeBar_ = nullptr;
     QToolBar* smallBar_ = nullptr;

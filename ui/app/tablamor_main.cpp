@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
             window.PlayGame(*args->game, args->number);
         else
             window.OpenGame();
+        window.RestoreCardCounter();
     });
     return QApplication::exec();
 }
