@@ -77,7 +77,9 @@ private:
         const Card top = s_.table.Empty(kStockPile) ? kNoCard : s_.table.Top(kStockPile);
         const PressDecision d = DecideLeftPress(s_, kStockPile, top, quiet_);
         if (d.kind == PressKind::ToggleSum) {
+            // the pyramid's stock card: pressing the card and pressing the stock are the same
             Emit(CommandKind::Press, d.card);
+            Emit(CommandKind::Stock, kNoCard);
             return;
         }
         if (d.kind != PressKind::StockAction) return;
