@@ -139,6 +139,14 @@ TEST(PlayCommand, MessagesAreReported) {
     g.params[param::kTableauFaceUp] = 1;
     g.params[param::kStockDealt] = 10;
     g.params[param::kTableauTakesAdd] = 2;
+    // laid out as Spider is: the stock alone in the stock group, the tableau in row 2
+    g.params[param::kStockPlaced] = 1;
+    g.params[param::kStockGroupPlaced] = 1;
+    g.params[param::kStockLayout] = 13;
+    g.params[param::kStockLayoutRow] = 1;
+    g.params[param::kTableauLayout] = 14;
+    g.params[param::kTableauLayoutRow] = 2;
+    g.params[param::kTableauFan] = 1;
     ASSERT_TRUE(WriteFileAtomically(root / "GAMES.DAT", WriteGameFile({g})));
     auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "1"}, "stock\n");
     fs::remove_all(root);
