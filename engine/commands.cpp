@@ -51,9 +51,9 @@ bool PressDecisionFits(CommandKind kind, PressKind press) {
 class CountingRecord : public StepRecord {
 public:
     explicit CountingRecord(StepRecord& inner) : inner_(inner) {}
-    void Record(const Table& before, StepCounters counters) override {
+    void RecordStep(const Table& before, StepCounters counters) override {
         ++recorded;
-        inner_.Record(before, counters);
+        inner_.RecordStep(before, counters);
     }
     void MarkNewest(std::string_view mark) override { inner_.MarkNewest(mark); }
     bool AnyMark(std::string_view mark) const override { return inner_.AnyMark(mark); }
@@ -108,7 +108,8 @@ bool ApplyCommand(GameState& s, const Command& c, const PlayEnv& env) {
         return pressed || released;
     }
     const PileIndex from = CardPile(s, c.card);
-    if (from < 0 || !env.geometry.Placed(from) || !PressReaches(s, from, s.table.Find(from, c.card)))
+    if (from < 0 || !env.geometry.Placed(from) ||
+        !PressReaches(s, from, s.table.Find(from, c.card)))
         return false;
     if (c.kind == CommandKind::Send) return DoubleClickSend(s, from, c.card, env);
 

@@ -12,7 +12,7 @@ GamePlay::GamePlay(GameState& state, EventSink& sink, const PlayClock& clock)
 
 void GamePlay::SetUndoPolicy(UndoPolicy policy) {
     policy_ = policy;
-    sink_.UndoControlsEnabled(policy_ != UndoPolicy::Disabled);
+    sink_.SetUndoControlsEnabled(policy_ != UndoPolicy::Disabled);
 }
 
 bool GamePlay::AutoplayAvailable() const {
@@ -65,30 +65,24 @@ void GamePlay::EndIfWon() {
     if (state_.active && state_.won) EndOfGame();
 }
 
-bool GamePlay::PressLeft(PileIndex pile, Card card) {
+bool GamePlay::PressOnTable(MouseButton button, PileIndex pile, Card card) {
     if (!StartPress()) return false;
-    const bool happened = tablamor::PressLeft(state_, drag_, pile, card, Env());
-    EndIfWon();
-    return happened;
-}
-
-bool GamePlay::PressRight(PileIndex pile, Card card) {
-    if (!StartPress() || state_.P(param::kPairingSum) != 0) return false;
-    if (MayPeek(state_, pile, card)) return true;
+    if (button == MouseButton::Left) {
+        const bool happened = PressLeft(state_, drag_, pile, card, Env());
+        EndIfWon();
+        return happened;
+    }
+    if (state_.P(param::kPairingSum) != 0) return false;
+    if (button == MouseButton::Right && MayPeek(state_, pile, card)) return true;
     sink_.Beep();
     return false;
-}
-
-void GamePlay::PressMiddle() {
-    if (!StartPress() || state_.P(param::kPairingSum) != 0) return;
-    sink_.Beep();
 }
 
 void GamePlay::LeaveStock() {
     tablamor::LeaveStock(state_, sink_);
 }
 
-bool GamePlay::Release(const std::optional<Rect>& drop) {
+bool GamePlay::ReleaseOnTable(const std::optional<Rect>& drop) {
     if (!state_.active) {
         drag_ = Drag{};
         return false;
@@ -98,7 +92,7 @@ bool GamePlay::Release(const std::optional<Rect>& drop) {
     return moved;
 }
 
-bool GamePlay::DoubleClick(PileIndex pile, Card card) {
+bool GamePlay::DoubleClickSend(PileIndex pile, Card card) {
     if (!StartOperation()) return false;
     if (KindOfPile(pile) == PileKind::Stock) {
         ignoreNextPress_ = false;
@@ -106,7 +100,7 @@ bool GamePlay::DoubleClick(PileIndex pile, Card card) {
     }
     if (!QualifiesForSend(state_, pile, card)) return false;
     ignoreNextPress_ = true;
-    const bool sent = DoubleClickSend(state_, pile, card, Env());
+    const bool sent = tablamor::DoubleClickSend(state_, pile, card, Env());
     EndIfWon();
     return sent;
 }

@@ -18,6 +18,12 @@
 
 namespace tablamor {
 
+enum class MouseButton {
+    Left,
+    Right,
+    Middle,
+};
+
 class GamePlay {
 public:
     // The state must outlive the GamePlay; the clock too.
@@ -42,16 +48,20 @@ public:
     // when it is on.
     void Begin();
 
-    // The pointer, once the window has turned its position into a pile and a card.
-    bool PressLeft(PileIndex pile, Card card);
-    // The right button: true when the card is shown whole (the window draws it); otherwise a
-    // beep (nothing in the pairing games). The middle button only beeps.
-    bool PressRight(PileIndex pile, Card card);
-    void PressMiddle();
+    // The pointer, once the window has turned its position into a pile and a card (kNoCard: an
+    // empty place). The left button carries out DecideLeftPress: true when something happened (a
+    // lift, a turned card, a selection, a deal). The right button: true when the card is to be
+    // shown whole (the window draws it); otherwise a beep. The middle button beeps. In the
+    // pairing games other buttons than the left do nothing. The press after a double-click is
+    // ignored.
+    bool PressOnTable(MouseButton button, PileIndex pile, Card card);
+    // The pointer left the stock while it was pressed: the armed redeal is called off.
     void LeaveStock();
     // The release; `drop` is where the lifted cards lie (nullopt when the pointer did not move).
-    bool Release(const std::optional<Rect>& drop);
-    bool DoubleClick(PileIndex pile, Card card);
+    // Then the fill of empty piles and autoplay. True when something moved.
+    bool ReleaseOnTable(const std::optional<Rect>& drop);
+    // The double-click on a card: sent to a foundation (or a reserve) when it qualifies.
+    bool DoubleClickSend(PileIndex pile, Card card);
     const Drag& Dragged() const { return drag_; }
 
     // A command as the window would carry it out, with what follows its release. True when the
@@ -60,8 +70,9 @@ public:
 
     // Undo and redo: refused with a beep when no game is in play, the stack is empty or the
     // policy forbids it.
-    bool Undo();
-    bool Redo();
+    bool UndoRedo(bool isUndo);
+    bool Undo() { return UndoRedo(true); }
+    bool Redo() { return UndoRedo(false); }
     bool CanUndo() const;
     bool CanRedo() const;
     // Empties the redo stack and, with alsoUndo, the undo stack.
@@ -96,7 +107,7 @@ private:
     class HistoryRecord : public StepRecord {
     public:
         explicit HistoryRecord(GamePlay& play) : play_(play) {}
-        void Record(const Table& before, StepCounters counters) override;
+        void RecordStep(const Table& before, StepCounters counters) override;
         void MarkNewest(std::string_view mark) override;
         bool AnyMark(std::string_view mark) const override;
         void MergeNewestSteps(int n) override;
@@ -131,7 +142,6 @@ private:
     bool StartPress();
     void FinishRelease();
     void EndIfWon();
-    bool MoveInHistory(bool undo);
 };
 
 } // namespace tablamor

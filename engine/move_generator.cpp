@@ -13,7 +13,8 @@ public:
     Generator(const GameState& state, const PileGeometry& geometry, std::vector<Command>& out)
         : s_(state), scratch_(state), geometry_(geometry), out_(out) {
         for (PileIndex p = 0; p < kPileCount; ++p)
-            if (IsDropCandidate(s_, p, geometry_)) targets_[static_cast<std::size_t>(targetCount_++)] = p;
+            if (IsDropCandidate(s_, p, geometry_))
+                targets_[static_cast<std::size_t>(targetCount_++)] = p;
     }
 
     void Run() {
@@ -33,7 +34,9 @@ private:
     int targetCount_ = 0;
     EventSink& quiet_ = NullEventSink();
 
-    void Emit(CommandKind kind, Card card, PileIndex pile = -1) { out_.push_back({kind, card, pile}); }
+    void Emit(CommandKind kind, Card card, PileIndex pile = -1) {
+        out_.push_back({kind, card, pile});
+    }
 
     void Pile(PileIndex pile) {
         if (!geometry_.Placed(pile)) return; // the pointer cannot reach it

@@ -42,8 +42,8 @@ void BM_GenerateCommands104Cards(benchmark::State& state) {
         total += commands.size();
         benchmark::DoNotOptimize(commands.data());
     }
-    state.counters["commands"] = benchmark::Counter(static_cast<double>(total),
-                                                    benchmark::Counter::kAvgIterations);
+    state.counters["commands"] =
+        benchmark::Counter(static_cast<double>(total), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_GenerateCommands104Cards)->Repetitions(9)->ReportAggregatesOnly(true);
 

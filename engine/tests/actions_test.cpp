@@ -111,7 +111,8 @@ TEST(StockPress, TheEmptyStockMarkShowsWhenTheStockRunsOut) {
         Put(s, kWastePile, row.waste);
         RecordingSink sink;
         ASSERT_TRUE(PerformAction(s, kNoCard, action::kDealToWaste, sink));
-        bool marked = std::find(sink.looks.begin(), sink.looks.end(), StockLook::Empty) != sink.looks.end();
+        bool marked =
+            std::find(sink.looks.begin(), sink.looks.end(), StockLook::Empty) != sink.looks.end();
         EXPECT_EQ(marked, row.mark) << row.name;
     }
 }
@@ -203,7 +204,7 @@ TEST(DealFromStock, WhichPilesEachActionDealsTo) {
         const char* reserve1;
     };
     const Row rows[] = {
-        {"Add_Tableaus", 0, "", "003", ""},   // only pile 2 is flagged
+        {"Add_Tableaus", 0, "", "003", ""}, // only pile 2 is flagged
         {"Add_Reserves", 0, "", "", "003"},
         {"Add_Tableaus_Last", 0, "003", "002", ""},
         {"Add_Tableaus_Last", code::kTableauFanNoDrops, "000003000002", "", ""},
@@ -289,7 +290,8 @@ TEST(TurnCardFaceUp, OnlyAFaceDownTopCardTurns) {
         int card;
         bool turned;
     };
-    const Row rows[] = {{"face-down top", H(4), true}, {"covered", H(3), false}, {"other pile", H(9), false}};
+    const Row rows[] = {
+        {"face-down top", H(4), true}, {"covered", H(3), false}, {"other pile", H(9), false}};
     for (const Row& row : rows) {
         GameState s = StockGame(1, 1);
         Put(s, TableauPile(0), {H(3), H(4)}, false);

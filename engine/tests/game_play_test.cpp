@@ -60,13 +60,21 @@ TEST(Undo, PoliciesAndStacks) {
     };
     const Row rows[] = {
         {"nothing to undo after the deal", UndoPolicy::Unlimited, {kUndo}, {false}},
-        {"unlimited", UndoPolicy::Unlimited, {kMove, kMove, kUndo, kUndo, kRedo, kRedo},
+        {"unlimited",
+         UndoPolicy::Unlimited,
+         {kMove, kMove, kUndo, kUndo, kRedo, kRedo},
          {true, true, true, true, true, true}},
-        {"one level: a second undo beeps", UndoPolicy::OneLevel, {kMove, kMove, kUndo, kUndo},
+        {"one level: a second undo beeps",
+         UndoPolicy::OneLevel,
+         {kMove, kMove, kUndo, kUndo},
          {true, true, true, false}},
-        {"one level: undo, redo, undo", UndoPolicy::OneLevel, {kMove, kUndo, kRedo, kUndo},
+        {"one level: undo, redo, undo",
+         UndoPolicy::OneLevel,
+         {kMove, kUndo, kRedo, kUndo},
          {true, true, true, true}},
-        {"a new move clears the redo stack", UndoPolicy::Unlimited, {kMove, kUndo, kMove, kRedo},
+        {"a new move clears the redo stack",
+         UndoPolicy::Unlimited,
+         {kMove, kUndo, kMove, kRedo},
          {true, true, true, false}},
         {"disabled", UndoPolicy::Disabled, {kMove, kUndo}, {true, false}},
     };
@@ -78,7 +86,7 @@ TEST(Undo, PoliciesAndStacks) {
         play.SetUndoPolicy(row.policy);
         int beepsExpected = 0;
         for (std::size_t i = 0; i < row.ops.size(); ++i) {
-            bool done = row.ops[i] == kMove ? play.Apply(kStock)
+            bool done = row.ops[i] == kMove   ? play.Apply(kStock)
                         : row.ops[i] == kUndo ? play.Undo()
                                               : play.Redo();
             EXPECT_EQ(done, row.done[i]) << row.name << " step " << i;
@@ -172,7 +180,8 @@ TEST(Autoplay, RunsAfterEveryReleaseOnlyWhenSwitchedOnAndOffered) {
         int offered;
         bool sent;
     };
-    const Row rows[] = {{"on", true, 1, true}, {"off", false, 1, false}, {"not offered", true, 0, false}};
+    const Row rows[] = {
+        {"on", true, 1, true}, {"off", false, 1, false}, {"not offered", true, 0, false}};
     for (const Row& row : rows) {
         GameState s = SmallGame(2);
         s.params[param::kAutoplayAvailable] = static_cast<std::int16_t>(row.offered);
@@ -211,7 +220,8 @@ TEST(EndOfGame, RecordsTheResultOnceAndStopsPlay) {
     for (const Row& row : rows) {
         GameState s = SmallGame(1);
         for (int n = 0; n < 4; ++n)
-            for (int r = 1; r <= 13; ++r) s.table.Append(FoundationPile(n), static_cast<Card>(13 * n + r), true);
+            for (int r = 1; r <= 13; ++r)
+                s.table.Append(FoundationPile(n), static_cast<Card>(13 * n + r), true);
         s.table.FindInPile(FoundationPile(3), S(13), FindMode::Delete);
         Put(s, TableauPile(0), {S(13)});
         UpdateScore(s);
@@ -268,7 +278,7 @@ TEST(AbandonGame, WhenToAsk) {
         {false, true, true, true, AbandonAnswer::Abandon},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(DecideAbandon(r.animation, r.confirm, r.inPlay, r.won), r.answer);
+        EXPECT_EQ(AskAbandonGame(r.animation, r.confirm, r.inPlay, r.won), r.answer);
     EXPECT_EQ(AbandonQuestion(""), "Quit this game?");
     EXPECT_EQ(AbandonQuestion("New game?"), "New game?");
 }

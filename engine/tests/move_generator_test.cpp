@@ -30,16 +30,14 @@ TEST(MoveGenerator, PerftCountsToDepthThree) {
         std::uint64_t depth3;
     };
     const Row rows[] = {
-        {1, "1", 7, 268},
-        {1, "4858654084036", 2, 42},
-        {2, "1", 44, 67475},
-        {2, "7790818838650", 48, 87128},
-        {3, "1", 11, 124},
-        {3, "5506451834520", 11, 87},
+        {1, "1", 7, 268},    {1, "4858654084036", 2, 42},
+        {2, "1", 44, 67475}, {2, "7790818838650", 48, 87128},
+        {3, "1", 11, 124},   {3, "5506451834520", 11, 87},
     };
     auto games = test::ShippedGameDefinitions();
     for (const Row& row : rows) {
-        auto game = std::find_if(games.begin(), games.end(), [&](const GameDefinition& g) { return g.id == row.id; });
+        auto game = std::find_if(games.begin(), games.end(),
+                                 [&](const GameDefinition& g) { return g.id == row.id; });
         ASSERT_NE(game, games.end());
         GameState s = test::DealtGame(game->params, row.number);
         const PlacedPiles geometry = PlacedPiles::EveryPileOf(s);
@@ -49,16 +47,18 @@ TEST(MoveGenerator, PerftCountsToDepthThree) {
 }
 
 TEST(Commands, WordsRoundTripAndBadWordsAreRefused) {
-    const char* good[] = {"drop 013 Fila3", "send 001", "stock", "flip 104", "press 040",
-                          "drop 052 Mazzo_Vis", "drop 001 Appogg8", "drop 007 Dest16"};
+    const char* good[] = {"drop 013 Fila3",   "send 001",       "stock",
+                          "flip 104",         "press 040",      "drop 052 Mazzo_Vis",
+                          "drop 001 Appogg8", "drop 007 Dest16"};
     for (const char* text : good) {
         auto c = ParseCommand(text);
         ASSERT_TRUE(c.has_value()) << text;
         EXPECT_EQ(CommandText(*c), text);
     }
-    const char* bad[] = {"", "drop", "drop 013", "drop 013 Fila27", "drop 000 Fila1", "send 105",
-                         "send 1", "flip abc", "stock 001", "press 001 Fila1", "Drop 013 Fila3",
-                         "drop 013 fila3", "send -01"};
+    const char* bad[] = {
+        "",        "drop",     "drop 013",  "drop 013 Fila27", "drop 000 Fila1", "send 105",
+        "send 1",  "flip abc", "stock 001", "press 001 Fila1", "Drop 013 Fila3", "drop 013 fila3",
+        "send -01"};
     for (const char* text : bad) EXPECT_FALSE(ParseCommand(text).has_value()) << text;
 }
 

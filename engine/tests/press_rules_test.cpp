@@ -50,7 +50,8 @@ TEST(LeftPress, TableauCards) {
         {"face-down covered card", code::kRunAny, TableauPile(0), S(9), PressKind::Nothing, 0},
         {"run that is not built", code::kRunAny, TableauPile(1), D(8), PressKind::Nothing, 0},
         {"face-down top card", code::kRunAny, TableauPile(2), C(2), PressKind::TurnFaceUp, 0},
-        {"a card the pile does not hold", code::kRunAny, TableauPile(2), H(6), PressKind::Nothing, 0},
+        {"a card the pile does not hold", code::kRunAny, TableauPile(2), H(6), PressKind::Nothing,
+         0},
     };
     for (const Row& row : rows) {
         GameState s = TableauGame();
@@ -59,7 +60,8 @@ TEST(LeftPress, TableauCards) {
         for (int c : {H(8), S(7), H(6)}) s.table.Append(TableauPile(0), static_cast<Card>(c), true);
         Put(s, TableauPile(1), {D(8), D(7)});
         Put(s, TableauPile(2), {C(2)}, false);
-        PressDecision d = DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink());
+        PressDecision d =
+            DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink());
         EXPECT_EQ(d.kind, row.kind) << row.name;
         EXPECT_EQ(d.liftCount, row.lifted) << row.name;
     }
@@ -76,12 +78,16 @@ TEST(LeftPress, FoundationAndReserveCards) {
     };
     const Row rows[] = {
         {"foundation, never", 0, 0, FoundationPile(0), H(2), PressKind::Nothing},
-        {"foundation, always", code::kFoundationLiftAlways, 0, FoundationPile(0), H(2), PressKind::Lift},
-        {"foundation of two, above one", code::kFoundationLiftAboveOne, 0, FoundationPile(0), H(2), PressKind::Lift},
-        {"foundation of one, above one", code::kFoundationLiftAboveOne, 0, FoundationPile(1), D(1), PressKind::Nothing},
+        {"foundation, always", code::kFoundationLiftAlways, 0, FoundationPile(0), H(2),
+         PressKind::Lift},
+        {"foundation of two, above one", code::kFoundationLiftAboveOne, 0, FoundationPile(0), H(2),
+         PressKind::Lift},
+        {"foundation of one, above one", code::kFoundationLiftAboveOne, 0, FoundationPile(1), D(1),
+         PressKind::Nothing},
         {"reserve top", 0, 0, ReservePile(0), S(4), PressKind::Lift},
         {"covered reserve card", 0, 0, ReservePile(0), S(5), PressKind::Nothing},
-        {"covered card, whole reserve", 0, code::kReserveLiftWhole, ReservePile(0), S(5), PressKind::Lift},
+        {"covered card, whole reserve", 0, code::kReserveLiftWhole, ReservePile(0), S(5),
+         PressKind::Lift},
     };
     for (const Row& row : rows) {
         GameState s = TableauGame();
@@ -90,7 +96,8 @@ TEST(LeftPress, FoundationAndReserveCards) {
         Put(s, FoundationPile(0), {H(1), H(2)});
         Put(s, FoundationPile(1), {D(1)});
         Put(s, ReservePile(0), {S(5), S(4)});
-        EXPECT_EQ(DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink()).kind, row.kind)
+        EXPECT_EQ(DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink()).kind,
+                  row.kind)
             << row.name;
     }
 }
@@ -107,28 +114,70 @@ TEST(LeftPress, StockPressOrder) {
     };
     const int last = param::kTableauTakesAdd + 2; // the third and last tableau pile
     const Row rows[] = {
-        {"waste placed", {{param::kWastePlaced, 1}, {param::kTableauTakesAdd, 1}}, 3, false,
-         PressKind::StockAction, "Mazzo_Vis", 1},
-        {"first pile dealt to", {{param::kTableauTakesAdd, 1}}, 3, false, PressKind::StockAction,
-         "Add_Tableaus", 1},
+        {"waste placed",
+         {{param::kWastePlaced, 1}, {param::kTableauTakesAdd, 1}},
+         3,
+         false,
+         PressKind::StockAction,
+         "Mazzo_Vis",
+         1},
+        {"first pile dealt to",
+         {{param::kTableauTakesAdd, 1}},
+         3,
+         false,
+         PressKind::StockAction,
+         "Add_Tableaus",
+         1},
         {"last pile dealt to", {{last, 1}}, 3, false, PressKind::StockAction, "Add_Tableaus", 1},
-        {"no gaps needed, none", {{param::kTableauTakesAdd, 2}}, 3, false, PressKind::StockAction,
-         "Add_Tableaus", 1},
-        {"no gaps needed, a gap", {{param::kTableauTakesAdd, 2}}, 3, true, PressKind::Message, "", 1},
-        {"reserves", {{param::kReserveTakesAdd, 1}}, 3, false, PressKind::StockAction,
-         "Add_Reserves", 1},
-        {"eight left: the last deal", {{param::kReserveTakesAdd, 3}}, 8, false,
-         PressKind::StockAction, "Add_Tableaus_Last", 1},
-        {"more left: reserves twice", {{param::kReserveTakesAdd, 3}}, 9, false,
-         PressKind::StockAction, "Add_Reserves", 2},
-        {"third pile", {{param::kThirdPileLayout, 6}}, 3, false, PressKind::StockAction,
-         "Mazzo_Waste", 1},
+        {"no gaps needed, none",
+         {{param::kTableauTakesAdd, 2}},
+         3,
+         false,
+         PressKind::StockAction,
+         "Add_Tableaus",
+         1},
+        {"no gaps needed, a gap",
+         {{param::kTableauTakesAdd, 2}},
+         3,
+         true,
+         PressKind::Message,
+         "",
+         1},
+        {"reserves",
+         {{param::kReserveTakesAdd, 1}},
+         3,
+         false,
+         PressKind::StockAction,
+         "Add_Reserves",
+         1},
+        {"eight left: the last deal",
+         {{param::kReserveTakesAdd, 3}},
+         8,
+         false,
+         PressKind::StockAction,
+         "Add_Tableaus_Last",
+         1},
+        {"more left: reserves twice",
+         {{param::kReserveTakesAdd, 3}},
+         9,
+         false,
+         PressKind::StockAction,
+         "Add_Reserves",
+         2},
+        {"third pile",
+         {{param::kThirdPileLayout, 6}},
+         3,
+         false,
+         PressKind::StockAction,
+         "Mazzo_Waste",
+         1},
         {"nothing to deal to", {}, 3, false, PressKind::Nothing, "", 1},
     };
     for (const Row& row : rows) {
         GameState s = TableauGame();
         for (auto [index, value] : row.params) s.params[index] = static_cast<std::int16_t>(value);
-        for (int c = 1; c <= row.stockCards; ++c) s.table.Append(kStockPile, static_cast<Card>(c), false);
+        for (int c = 1; c <= row.stockCards; ++c)
+            s.table.Append(kStockPile, static_cast<Card>(c), false);
         for (int n = 0; n < 3; ++n)
             if (!(row.gap && n == 1)) Put(s, TableauPile(n), {S(10 + n)});
         PressDecision d = DecideLeftPress(s, kStockPile, s.table.Top(kStockPile), NullEventSink());
@@ -178,8 +227,9 @@ TEST(LeftPress, GolfAndPeaks) {
         Put(s, kThirdPile, {row.thirdTop});
         Put(s, TableauPile(0), {row.card});
         if (!row.exposed) s.table.Append(TableauPile(0), C(10), true);
-        EXPECT_EQ(DecideLeftPress(s, TableauPile(0), static_cast<Card>(row.card), NullEventSink()).kind,
-                  row.kind)
+        EXPECT_EQ(
+            DecideLeftPress(s, TableauPile(0), static_cast<Card>(row.card), NullEventSink()).kind,
+            row.kind)
             << row.name;
     }
 }
@@ -222,7 +272,9 @@ TEST(Pyramid, AKingGoesAloneAndAThirdCardIsRefused) {
     GameState s = Pyramid();
     RecordingSink sink;
     GamePlay play(s, sink);
-    auto press = [&](int card) { return play.Apply(Command{CommandKind::Press, static_cast<Card>(card), -1}); };
+    auto press = [&](int card) {
+        return play.Apply(Command{CommandKind::Press, static_cast<Card>(card), -1});
+    };
     EXPECT_TRUE(press(C(13))) << "a free king goes at once";
     EXPECT_EQ(s.table.PileString(kThirdPile), "039");
     EXPECT_FALSE(press(S(12))) << "covered";
@@ -244,15 +296,18 @@ TEST(Pairing, TensTwentiesAndThirties) {
         std::vector<int> cards;
         bool discarded;
     };
-    const Row rows[] = {{{H(10)}, false}, {{H(10), S(11)}, true}, {{H(3), S(7)}, true}, {{H(3), S(8)}, false}};
+    const Row rows[] = {
+        {{H(10)}, false}, {{H(10), S(11)}, true}, {{H(3), S(7)}, true}, {{H(3), S(8)}, false}};
     for (const Row& row : rows) {
         GameState s = TableauGame(3);
         s.params[param::kSpecialCode] = 20;
         s.params[param::kPairingSum] = 10;
         s.params[param::kTableauFan] = 3;
-        for (std::size_t i = 0; i < row.cards.size(); ++i) Put(s, TableauPile(static_cast<int>(i)), {row.cards[i]});
+        for (std::size_t i = 0; i < row.cards.size(); ++i)
+            Put(s, TableauPile(static_cast<int>(i)), {row.cards[i]});
         GamePlay play(s, NullEventSink());
-        for (int c : row.cards) ASSERT_TRUE(play.Apply(Command{CommandKind::Press, static_cast<Card>(c), -1}));
+        for (int c : row.cards)
+            ASSERT_TRUE(play.Apply(Command{CommandKind::Press, static_cast<Card>(c), -1}));
         EXPECT_EQ(s.table.Size(kThirdPile), row.discarded ? static_cast<int>(row.cards.size()) : 0);
     }
 }
@@ -262,9 +317,9 @@ TEST(Pointer, APressAndReleaseWithoutMovingChangesNothing) {
     Put(s, TableauPile(0), {H(5)});
     GamePlay play(s, NullEventSink());
     const Table before = s.table;
-    ASSERT_TRUE(play.PressLeft(TableauPile(0), H(5)));
+    ASSERT_TRUE(play.PressOnTable(MouseButton::Left, TableauPile(0), H(5)));
     EXPECT_EQ(play.Dragged().card, H(5));
-    EXPECT_FALSE(play.Release(std::nullopt));
+    EXPECT_FALSE(play.ReleaseOnTable(std::nullopt));
     EXPECT_EQ(s.table, before);
     EXPECT_FALSE(play.Dragged().Lifted());
     EXPECT_FALSE(play.CanUndo());
@@ -297,8 +352,40 @@ TEST(Pointer, DoubleClickSendsOnlyQualifyingCards) {
         Put(s, FoundationPile(1), {D(1)});
         Put(s, ReservePile(0), {S(1)});
         GamePlay play(s, NullEventSink());
-        EXPECT_EQ(play.DoubleClick(row.pile, static_cast<Card>(row.card)), row.sent) << row.name;
-        EXPECT_EQ(!play.PressLeft(TableauPile(1), S(9)), row.nextPressIgnored) << row.name;
+        EXPECT_EQ(play.DoubleClickSend(row.pile, static_cast<Card>(row.card)), row.sent)
+            << row.name;
+        EXPECT_EQ(!play.PressOnTable(MouseButton::Left, TableauPile(1), S(9)), row.nextPressIgnored)
+            << row.name;
+    }
+}
+
+TEST(Pointer, OtherButtonsShowACardOrBeep) {
+    struct Row {
+        const char* name;
+        MouseButton button;
+        PileIndex pile;
+        int card;
+        int reserveFan;
+        bool shown;
+    };
+    const Row rows[] = {
+        {"face-up tableau card", MouseButton::Right, TableauPile(0), H(7), 0, true},
+        {"face-down tableau card", MouseButton::Right, TableauPile(0), C(9), 0, false},
+        {"fanned reserve", MouseButton::Right, ReservePile(0), S(3), code::kFanVertical, true},
+        {"squared reserve", MouseButton::Right, ReservePile(0), S(3), 3, false},
+        {"middle button", MouseButton::Middle, TableauPile(0), H(7), 0, false},
+    };
+    for (const Row& row : rows) {
+        GameState s = TableauGame();
+        s.params[param::kReserveFan] = static_cast<std::int16_t>(row.reserveFan);
+        Put(s, TableauPile(0), {C(9)}, false);
+        s.table.Append(TableauPile(0), H(7), true);
+        Put(s, ReservePile(0), {S(3), S(4)});
+        RecordingSink sink;
+        GamePlay play(s, sink);
+        EXPECT_EQ(play.PressOnTable(row.button, row.pile, static_cast<Card>(row.card)), row.shown)
+            << row.name;
+        EXPECT_EQ(sink.beeps, row.shown ? 0 : 1) << row.name;
     }
 }
 
@@ -308,10 +395,10 @@ TEST(Pointer, TheEmptyStockRedealsOnReleaseUnlessThePointerLeaves) {
         s.params[param::kWastePlaced] = 1;
         Put(s, kWastePile, {H(1), H(2)});
         GamePlay play(s, NullEventSink());
-        EXPECT_TRUE(play.PressLeft(kStockPile, kNoCard));
+        EXPECT_TRUE(play.PressOnTable(MouseButton::Left, kStockPile, kNoCard));
         EXPECT_TRUE(s.stockPressed);
         if (leave) play.LeaveStock();
-        EXPECT_EQ(play.Release(std::nullopt), !leave);
+        EXPECT_EQ(play.ReleaseOnTable(std::nullopt), !leave);
         EXPECT_EQ(s.table.Size(kStockPile), leave ? 0 : 1);
         EXPECT_FALSE(s.stockPressed);
     }

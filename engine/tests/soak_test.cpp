@@ -12,6 +12,12 @@
 #include <random>
 
 namespace tablamor {
+
+// Names the game in test output.
+void PrintTo(const GameDefinition& game, std::ostream* out) {
+    *out << game.id << " " << game.name;
+}
+
 namespace {
 
 constexpr int kNumbers = 100;
@@ -35,7 +41,8 @@ void ExpectRefused(const GameState& s, const PileGeometry& geometry, const Comma
                    const std::string& where) {
     GameState copy = s;
     const PlayEnv env{geometry, NullEventSink(), NoStepRecord()};
-    EXPECT_FALSE(ApplyCommand(copy, c, env)) << where << ": not listed but done: " << CommandText(c);
+    EXPECT_FALSE(ApplyCommand(copy, c, env))
+        << where << ": not listed but done: " << CommandText(c);
     EXPECT_EQ(copy.table, s.table) << where << ": refused yet changed: " << CommandText(c);
 }
 
@@ -70,7 +77,8 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
                     if (!play.Undo()) break;
                 } else {
                     const Command c = commands[rng() % commands.size()];
-                    ASSERT_TRUE(play.Apply(c)) << where << ": listed but refused: " << CommandText(c);
+                    ASSERT_TRUE(play.Apply(c))
+                        << where << ": listed but refused: " << CommandText(c);
                 }
             }
             const std::string fault = test::CardPlacementFault(s);
@@ -90,7 +98,9 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
 
 std::string GameName(const ::testing::TestParamInfo<GameDefinition>& info) {
     std::string name = std::to_string(info.param.id) + "_" + info.param.name;
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 

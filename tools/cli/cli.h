@@ -40,7 +40,7 @@ private:
 };
 
 struct Context {
-    std::filesystem::path root;  // the program directory
+    std::filesystem::path root; // the program directory
     Options options;
     std::istream& in;
     std::ostream& out;
@@ -61,7 +61,7 @@ void PrintTable(std::ostream& out, const Table& table);
 
 struct Command {
     const char* name;
-    const char* synopsis;  // options after the command name
+    const char* synopsis; // options after the command name
     const char* summary;
     int (*run)(Context&);
 };

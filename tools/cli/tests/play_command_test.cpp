@@ -61,9 +61,9 @@ TEST(PlayCommand, ScriptOfKlondikeOne) {
                                "stock\n";
     auto r = RunCli({"play", "--root", kRuntime, "--game", "1", "--number", "1"}, script);
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> expected = {"ok",      "ok",      "ok",      "ok",     "ok",
-                                               "refused", "ok",      "refused", "refused",
-                                               "refused", "won 0",   "score -47"};
+    const std::vector<std::string> expected = {"ok",      "ok",      "ok",    "ok",
+                                               "ok",      "refused", "ok",    "refused",
+                                               "refused", "refused", "won 0", "score -47"};
     EXPECT_EQ(Replies(r.out), expected) << r.out;
     EXPECT_EQ(PileLine(r.out, "Dest1"), "Dest1 0011");
     EXPECT_EQ(PileLine(r.out, "Mazzo_Vis"), "Mazzo_Vis 0321");
@@ -98,7 +98,8 @@ TEST(PlayCommand, AutoplayAfterTheDealAndOnCommand) {
         {{"--autoplay", "off"}, "", "Dest1 -"},
     };
     for (const Row& row : rows) {
-        std::vector<std::string> args = {"play", "--root", kRuntime, "--game", "1", "--number", "1"};
+        std::vector<std::string> args = {"play", "--root",   kRuntime, "--game",
+                                         "1",    "--number", "1"};
         args.insert(args.end(), row.options.begin(), row.options.end());
         auto r = RunCli(args, row.input);
         ASSERT_EQ(r.status, 0) << r.err;
@@ -117,11 +118,13 @@ TEST(PlayCommand, UndoPolicies) {
         {"2", {"ok", "ok", "refused", "refused"}},
     };
     for (const Row& row : rows) {
-        auto r = RunCli({"play", "--root", kRuntime, "--game", "1", "--number", "1", "--undo-policy", row.policy},
+        auto r = RunCli({"play", "--root", kRuntime, "--game", "1", "--number", "1",
+                         "--undo-policy", row.policy},
                         "stock\nstock\nundo\nundo\n");
         ASSERT_EQ(r.status, 0) << r.err;
         auto replies = Replies(r.out);
-        EXPECT_EQ(std::vector<std::string>(replies.begin(), replies.begin() + 4), row.replies) << row.policy;
+        EXPECT_EQ(std::vector<std::string>(replies.begin(), replies.begin() + 4), row.replies)
+            << row.policy;
     }
 }
 
