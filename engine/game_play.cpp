@@ -33,7 +33,6 @@ void GamePlay::Begin() {
     history_.Clear(true);
     drag_ = Drag{};
     ignoreNextPress_ = false;
-    stopAutoplay_ = false;
     start_ = end_ = clock_.Now();
     clockRunning_ = true;
     lastGameWon_ = false;
@@ -135,10 +134,8 @@ bool GamePlay::RunAutoplay() {
 
 bool GamePlay::AutoPlayStep() {
     if (!AutoplayRuns() || !state_.active) return false;
-    stopAutoplay_ = false;
     const bool any = tablamor::AutoPlayStep(state_, Env());
     EndIfWon();
-    stopAutoplay_ = false;
     return any;
 }
 
@@ -163,7 +160,6 @@ void GamePlay::EndOfGame() {
     state_.stockPressed = false;
     state_.won = false;
     state_.active = false;
-    stopAutoplay_ = true;
     lastGameWon_ = won;
     sink_.GameEnded(won);
 }

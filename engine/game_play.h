@@ -89,7 +89,8 @@ public:
     bool AutoFillEmptyTableaus();
 
     // Ends the game in play (won when the won flag is on): stops the clock, hands the result to
-    // the records, clears the drag state and the game's flags, stops autoplay.
+    // the records, clears the drag state and the game's flags. Autoplay stops with the game: its
+    // passes run only while a game is in play.
     void EndOfGame();
     // The player quits: the game ends as lost.
     void QuitGame();
@@ -127,7 +128,6 @@ private:
     HistoryRecord record_{*this};
     UndoPolicy policy_ = UndoPolicy::Unlimited;
     bool autoplay_ = false;
-    bool stopAutoplay_ = false;
     Drag drag_;
     bool ignoreNextPress_ = false;
     bool clockRunning_ = false;
