@@ -7,14 +7,14 @@
 namespace tablamor {
 
 namespace action {
-inline constexpr std::string_view kStockPrefix = "Mazzo";         // a stock press, by name
-inline constexpr std::string_view kDealToWaste = "Mazzo_Vis";     // deal (or redeal) to the waste
+inline constexpr std::string_view kStockPrefix = "Mazzo";     // a stock press, by name
+inline constexpr std::string_view kDealToWaste = "Mazzo_Vis"; // deal (or redeal) to the waste
 inline constexpr std::string_view kDealToThirdPile = "Mazzo_Waste";
 inline constexpr std::string_view kFoundationPrefix = "Dest";
 inline constexpr std::string_view kAutoplayPrefix = "Dest_Autoplay";
 inline constexpr std::string_view kTableauPrefix = "Fila";
 inline constexpr std::string_view kReservePrefix = "Appogg";
-inline constexpr std::string_view kToThirdPile = "Waste";   // golf and peaks: onto the third pile
+inline constexpr std::string_view kToThirdPile = "Waste"; // golf and peaks: onto the third pile
 inline constexpr std::string_view kBuildOnWaste = "Stock02";
 inline constexpr std::string_view kAddTableaus = "Add_Tableaus";
 inline constexpr std::string_view kAddReserves = "Add_Reserves";

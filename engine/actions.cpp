@@ -53,7 +53,8 @@ bool RunToTableau(GameState& s, Card card, PileIndex to, EventSink& sink) {
     const PileIndex from = CardPile(s, card);
     const PileKind kind = KindOfPile(from);
     if (from < 0 || from == to) return false;
-    if (kind != PileKind::Tableau && kind != PileKind::Reserve) return act::MoveCard(s, card, to, sink);
+    if (kind != PileKind::Tableau && kind != PileKind::Reserve)
+        return act::MoveCard(s, card, to, sink);
     const int first = s.table.Find(from, card);
     const int size = s.table.Size(from) - first;
     std::array<Card, Table::kCapacity> cards{};

@@ -76,8 +76,7 @@ bool DropAllowed(const GameState& s, int card, PileIndex target, EventSink& sink
     return DropAllowed(s, card, CardPile(s, static_cast<Card>(card)), target, sink);
 }
 
-bool DropAllowed(const GameState& s, int card, PileIndex from, PileIndex target,
-                 EventSink& sink) {
+bool DropAllowed(const GameState& s, int card, PileIndex from, PileIndex target, EventSink& sink) {
     if (card < 1 || card > kMaxCards || from < 0 || from == target) return false;
     if (!OpeningRestrictionAllows(s, card, target)) return false;
     return target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
@@ -136,14 +135,15 @@ bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> 
     return false;
 }
 
-std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic,
-                                        bool alsoReserves, const PileGeometry& geometry,
-                                        EventSink& sink) {
+std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic, bool alsoReserves,
+                                        const PileGeometry& geometry, EventSink& sink) {
     if (card < 1 || card > kMaxCards || !s.table.FaceUp(card)) return std::nullopt;
     s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
+    const PileIndex from = CardPile(s, static_cast<Card>(card));
     auto firstTaking = [&](PileIndex first, int count) -> std::optional<PileIndex> {
         for (int i = 0; i < count; ++i)
-            if (geometry.Placed(first + i) && DropAllowed(s, card, first + i, sink)) return first + i;
+            if (geometry.Placed(first + i) && DropAllowed(s, card, from, first + i, sink))
+                return first + i;
         return std::nullopt;
     };
     bool choiceOfFirstCard = s.FoundationCount() > 0;
@@ -152,7 +152,8 @@ std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic,
                             s.P(param::kFoundationBase + n) == kBaseSharedRank &&
                             s.table.Empty(FoundationPile(n));
     std::optional<PileIndex> target;
-    if (!(automatic && choiceOfFirstCard)) target = firstTaking(FoundationPile(0), s.FoundationCount());
+    if (!(automatic && choiceOfFirstCard))
+        target = firstTaking(FoundationPile(0), s.FoundationCount());
     if (!target && alsoReserves) target = firstTaking(ReservePile(0), s.ReserveCount());
     return target;
 }

@@ -46,7 +46,7 @@ public:
     // The table changed in a way that needs a repaint.
     virtual void Repaint() {}
     // The undo and redo controls are enabled or disabled together.
-    virtual void UndoControlsEnabled(bool /*enabled*/) {}
+    virtual void SetUndoControlsEnabled(bool /*enabled*/) {}
     // The game in play ended (won or not): the clock stopped and the records were written. A won
     // game is followed by the winning animation and the open-a-game dialog.
     virtual void GameEnded(bool /*won*/) {}

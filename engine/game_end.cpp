@@ -15,8 +15,8 @@ const PlayClock& SystemPlayClock() {
     return clock;
 }
 
-AbandonAnswer DecideAbandon(bool winningAnimationRunning, bool confirmQuitGame, bool gameInPlay,
-                            bool gameWon) {
+AbandonAnswer AskAbandonGame(bool winningAnimationRunning, bool confirmQuitGame, bool gameInPlay,
+                             bool gameWon) {
     if (winningAnimationRunning) return AbandonAnswer::Refuse;
     if (!confirmQuitGame || !gameInPlay || gameWon) return AbandonAnswer::Abandon;
     return AbandonAnswer::Ask;

@@ -48,8 +48,8 @@ inline constexpr std::string_view kQuitThisGameText = "Quit this game?";
 
 // `confirmQuitGame`: the preference ConfirmQuitGame is not "N". Only a game in play that is not
 // won is asked about.
-AbandonAnswer DecideAbandon(bool winningAnimationRunning, bool confirmQuitGame, bool gameInPlay,
-                            bool gameWon);
+AbandonAnswer AskAbandonGame(bool winningAnimationRunning, bool confirmQuitGame, bool gameInPlay,
+                             bool gameWon);
 
 // The question: the given text, else "Quit this game?".
 std::string_view AbandonQuestion(std::string_view text);

@@ -4,7 +4,7 @@
 
 namespace tablamor {
 
-void GamePlay::HistoryRecord::Record(const Table& before, StepCounters counters) {
+void GamePlay::HistoryRecord::RecordStep(const Table& before, StepCounters counters) {
     play_.history_.RecordUndoStep(before, play_.state_.HoldsSelection(), counters);
     play_.history_.ClearRedo();
     ++recorded;
@@ -34,17 +34,9 @@ void GamePlay::ClearHistory(bool alsoUndo) {
     history_.Clear(alsoUndo);
 }
 
-bool GamePlay::Undo() {
-    return MoveInHistory(true);
-}
-
-bool GamePlay::Redo() {
-    return MoveInHistory(false);
-}
-
 // The table and the passes made through the stock come back together, so a redeal taken back can
 // be made again.
-bool GamePlay::MoveInHistory(bool undo) {
+bool GamePlay::UndoRedo(bool undo) {
     if (!(undo ? CanUndo() : CanRedo())) {
         sink_.Beep();
         return false;

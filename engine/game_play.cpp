@@ -12,7 +12,7 @@ GamePlay::GamePlay(GameState& state, EventSink& sink, const PlayClock& clock)
 
 void GamePlay::SetUndoPolicy(UndoPolicy policy) {
     policy_ = policy;
-    sink_.UndoControlsEnabled(policy_ != UndoPolicy::Disabled);
+    sink_.SetUndoControlsEnabled(policy_ != UndoPolicy::Disabled);
 }
 
 bool GamePlay::AutoplayAvailable() const {
@@ -20,7 +20,9 @@ bool GamePlay::AutoplayAvailable() const {
 }
 
 const PileGeometry& GamePlay::Geometry() const {
-    return geometry_ ? *geometry_ : everyPile_;
+    if (geometry_) return *geometry_;
+    everyPile_ = PlacedPiles::EveryPileOf(state_);
+    return everyPile_;
 }
 
 PlayEnv GamePlay::Env() {
@@ -31,8 +33,6 @@ void GamePlay::Begin() {
     history_.Clear(true);
     drag_ = Drag{};
     ignoreNextPress_ = false;
-    stopAutoplay_ = false;
-    everyPile_ = PlacedPiles::EveryPileOf(state_);
     start_ = end_ = clock_.Now();
     clockRunning_ = true;
     lastGameWon_ = false;
@@ -64,30 +64,24 @@ void GamePlay::EndIfWon() {
     if (state_.active && state_.won) EndOfGame();
 }
 
-bool GamePlay::PressLeft(PileIndex pile, Card card) {
+bool GamePlay::PressOnTable(MouseButton button, PileIndex pile, Card card) {
     if (!StartPress()) return false;
-    const bool happened = tablamor::PressLeft(state_, drag_, pile, card, Env());
-    EndIfWon();
-    return happened;
-}
-
-bool GamePlay::PressRight(PileIndex pile, Card card) {
-    if (!StartPress() || state_.P(param::kPairingSum) != 0) return false;
-    if (MayPeek(state_, pile, card)) return true;
+    if (button == MouseButton::Left) {
+        const bool happened = PressLeft(state_, drag_, pile, card, Env());
+        EndIfWon();
+        return happened;
+    }
+    if (state_.P(param::kPairingSum) != 0) return false;
+    if (button == MouseButton::Right && MayPeek(state_, pile, card)) return true;
     sink_.Beep();
     return false;
-}
-
-void GamePlay::PressMiddle() {
-    if (!StartPress() || state_.P(param::kPairingSum) != 0) return;
-    sink_.Beep();
 }
 
 void GamePlay::LeaveStock() {
     tablamor::LeaveStock(state_, sink_);
 }
 
-bool GamePlay::Release(const std::optional<Rect>& drop) {
+bool GamePlay::ReleaseOnTable(const std::optional<Rect>& drop) {
     if (!state_.active) {
         drag_ = Drag{};
         return false;
@@ -97,7 +91,7 @@ bool GamePlay::Release(const std::optional<Rect>& drop) {
     return moved;
 }
 
-bool GamePlay::DoubleClick(PileIndex pile, Card card) {
+bool GamePlay::DoubleClickSend(PileIndex pile, Card card) {
     if (!StartOperation()) return false;
     if (KindOfPile(pile) == PileKind::Stock) {
         ignoreNextPress_ = false;
@@ -105,7 +99,7 @@ bool GamePlay::DoubleClick(PileIndex pile, Card card) {
     }
     if (!QualifiesForSend(state_, pile, card)) return false;
     ignoreNextPress_ = true;
-    const bool sent = DoubleClickSend(state_, pile, card, Env());
+    const bool sent = tablamor::DoubleClickSend(state_, pile, card, Env());
     EndIfWon();
     return sent;
 }
@@ -140,10 +134,8 @@ bool GamePlay::RunAutoplay() {
 
 bool GamePlay::AutoPlayStep() {
     if (!AutoplayRuns() || !state_.active) return false;
-    stopAutoplay_ = false;
     const bool any = tablamor::AutoPlayStep(state_, Env());
     EndIfWon();
-    stopAutoplay_ = false;
     return any;
 }
 
@@ -168,7 +160,6 @@ void GamePlay::EndOfGame() {
     state_.stockPressed = false;
     state_.won = false;
     state_.active = false;
-    stopAutoplay_ = true;
     lastGameWon_ = won;
     sink_.GameEnded(won);
 }

@@ -18,6 +18,12 @@
 
 namespace tablamor {
 
+enum class MouseButton {
+    Left,
+    Right,
+    Middle,
+};
+
 class GamePlay {
 public:
     // The state must outlive the GamePlay; the clock too.
@@ -42,16 +48,20 @@ public:
     // when it is on.
     void Begin();
 
-    // The pointer, once the window has turned its position into a pile and a card.
-    bool PressLeft(PileIndex pile, Card card);
-    // The right button: true when the card is shown whole (the window draws it); otherwise a
-    // beep (nothing in the pairing games). The middle button only beeps.
-    bool PressRight(PileIndex pile, Card card);
-    void PressMiddle();
+    // The pointer, once the window has turned its position into a pile and a card (kNoCard: an
+    // empty place). The left button carries out DecideLeftPress: true when something happened (a
+    // lift, a turned card, a selection, a deal). The right button: true when the card is to be
+    // shown whole (the window draws it); otherwise a beep. The middle button beeps. In the
+    // pairing games other buttons than the left do nothing. The press after a double-click is
+    // ignored.
+    bool PressOnTable(MouseButton button, PileIndex pile, Card card);
+    // The pointer left the stock while it was pressed: the armed redeal is called off.
     void LeaveStock();
     // The release; `drop` is where the lifted cards lie (nullopt when the pointer did not move).
-    bool Release(const std::optional<Rect>& drop);
-    bool DoubleClick(PileIndex pile, Card card);
+    // Then the fill of empty piles and autoplay. True when something moved.
+    bool ReleaseOnTable(const std::optional<Rect>& drop);
+    // The double-click on a card: sent to a foundation (or a reserve) when it qualifies.
+    bool DoubleClickSend(PileIndex pile, Card card);
     const Drag& Dragged() const { return drag_; }
 
     // A command as the window would carry it out, with what follows its release. True when the
@@ -60,8 +70,9 @@ public:
 
     // Undo and redo: refused with a beep when no game is in play, the stack is empty or the
     // policy forbids it.
-    bool Undo();
-    bool Redo();
+    bool UndoRedo(bool isUndo);
+    bool Undo() { return UndoRedo(true); }
+    bool Redo() { return UndoRedo(false); }
     bool CanUndo() const;
     bool CanRedo() const;
     // Empties the redo stack and, with alsoUndo, the undo stack.
@@ -78,7 +89,8 @@ public:
     bool AutoFillEmptyTableaus();
 
     // Ends the game in play (won when the won flag is on): stops the clock, hands the result to
-    // the records, clears the drag state and the game's flags, stops autoplay.
+    // the records, clears the drag state and the game's flags. Autoplay stops with the game: its
+    // passes run only while a game is in play.
     void EndOfGame();
     // The player quits: the game ends as lost.
     void QuitGame();
@@ -96,7 +108,7 @@ private:
     class HistoryRecord : public StepRecord {
     public:
         explicit HistoryRecord(GamePlay& play) : play_(play) {}
-        void Record(const Table& before, StepCounters counters) override;
+        void RecordStep(const Table& before, StepCounters counters) override;
         void MarkNewest(std::string_view mark) override;
         bool AnyMark(std::string_view mark) const override;
         void MergeNewestSteps(int n) override;
@@ -110,13 +122,12 @@ private:
     EventSink& sink_;
     const PlayClock& clock_;
     const PileGeometry* geometry_ = nullptr;
-    PlacedPiles everyPile_;
+    mutable PlacedPiles everyPile_; // the geometry without a window: every pile of the game
     GameRecorder* recorder_ = nullptr;
     History history_;
     HistoryRecord record_{*this};
     UndoPolicy policy_ = UndoPolicy::Unlimited;
     bool autoplay_ = false;
-    bool stopAutoplay_ = false;
     Drag drag_;
     bool ignoreNextPress_ = false;
     bool clockRunning_ = false;
@@ -131,7 +142,6 @@ private:
     bool StartPress();
     void FinishRelease();
     void EndIfWon();
-    bool MoveInHistory(bool undo);
 };
 
 } // namespace tablamor

@@ -5,7 +5,9 @@ namespace {
 
 const PileIndex kSelectionPile = FoundationPile(0);
 
-PileIndex SkippedPile(bool omitSelection) { return omitSelection ? kSelectionPile : -1; }
+PileIndex SkippedPile(bool omitSelection) {
+    return omitSelection ? kSelectionPile : -1;
+}
 
 } // namespace
 
@@ -15,7 +17,8 @@ std::array<std::string, kPileCount> EncodeSnapshot(const Table& table, bool omit
         if (p == SkippedPile(omitSelection)) continue;
         for (Card c : table.Pile(p)) {
             lines[static_cast<std::size_t>(p)] += CardCodeText(c);
-            lines[static_cast<std::size_t>(p)] += c == kNoCard ? '0' : (table.FaceUp(c) ? '1' : '0');
+            lines[static_cast<std::size_t>(p)] +=
+                c == kNoCard ? '0' : (table.FaceUp(c) ? '1' : '0');
         }
     }
     return lines;
@@ -125,8 +128,12 @@ bool History::Allowed(UndoPolicy policy, bool stackEmpty, bool done) {
     return !(policy == UndoPolicy::OneLevel && done);
 }
 
-bool History::CanUndo(UndoPolicy policy) const { return Allowed(policy, undo_.Empty(), undoDone_); }
-bool History::CanRedo(UndoPolicy policy) const { return Allowed(policy, redo_.Empty(), redoDone_); }
+bool History::CanUndo(UndoPolicy policy) const {
+    return Allowed(policy, undo_.Empty(), undoDone_);
+}
+bool History::CanRedo(UndoPolicy policy) const {
+    return Allowed(policy, redo_.Empty(), redoDone_);
+}
 
 bool History::Undo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters) {
     if (!CanUndo(policy)) return false;

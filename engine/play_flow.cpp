@@ -20,9 +20,11 @@ bool SendUp(GameState& s, PileIndex pile, const PlayEnv& env) {
 // One autoplay pass.
 bool AutoPlayPass(GameState& s, const PlayEnv& env) {
     bool sent = false;
-    for (int n = 0; n < s.TableauCount() && s.active; ++n) sent = SendUp(s, TableauPile(n), env) || sent;
+    for (int n = 0; n < s.TableauCount() && s.active; ++n)
+        sent = SendUp(s, TableauPile(n), env) || sent;
     if (s.active) sent = SendUp(s, kWastePile, env) || sent;
-    for (int k = 0; k < s.ReserveCount() && s.active; ++k) sent = SendUp(s, ReservePile(k), env) || sent;
+    for (int k = 0; k < s.ReserveCount() && s.active; ++k)
+        sent = SendUp(s, ReservePile(k), env) || sent;
     return sent;
 }
 
@@ -62,7 +64,8 @@ bool AutoPlayStep(GameState& s, const PlayEnv& env) {
 bool AutoFillEmptyTableaus(GameState& s, const PlayEnv& env, bool mergeIntoPrevious) {
     const int source = s.P(param::kTableauFillSource);
     if (source == 0) return false;
-    if (s.P(param::kOpeningRestriction) == kOpeningRestrictionOn && s.actionsDone == 0) return false;
+    if (s.P(param::kOpeningRestriction) == kOpeningRestrictionOn && s.actionsDone == 0)
+        return false;
     if (source == kFillFromWasteUntilMarked && env.steps.AnyMark(kTableauMoveMark)) return false;
     const bool stockGroupEmpty = s.table.Empty(kStockPile) && s.table.Empty(kWastePile);
     if (source == kFillFromReserve ? s.table.Empty(ReservePile(0)) : stockGroupEmpty) return false;
@@ -74,8 +77,8 @@ bool AutoFillEmptyTableaus(GameState& s, const PlayEnv& env, bool mergeIntoPrevi
         const Card card = FillCard(s, source);
         if (card == kNoCard) continue;
         s.move = MoveContext{card, kNoCard, true};
-        const bool filled = AsStep(s, env.steps,
-                                   [&] { return PerformAction(s, card, PileName(pile), env.sink); });
+        const bool filled =
+            AsStep(s, env.steps, [&] { return PerformAction(s, card, PileName(pile), env.sink); });
         if (!filled) continue;
         if (mergeIntoPrevious) env.steps.MergeNewestSteps(1);
         mergeIntoPrevious = true;

@@ -14,9 +14,10 @@ bool CarryOutStockAction(GameState& s, const PressDecision& d, const PlayEnv& en
     const bool wasPressed = s.stockPressed;
     bool moved = false;
     for (int i = 0; i < d.repeat; ++i)
-        moved = AsStep(s, env.steps, [&] {
-            return PerformAction(s, s.table.Top(kStockPile), d.action, env.sink);
-        }) || moved;
+        moved =
+            AsStep(s, env.steps,
+                   [&] { return PerformAction(s, s.table.Top(kStockPile), d.action, env.sink); }) ||
+            moved;
     return moved || (s.stockPressed && !wasPressed);
 }
 
@@ -45,9 +46,9 @@ bool PressLeft(GameState& s, Drag& drag, PileIndex pile, Card card, const PlayEn
         return AsStep(s, env.steps,
                       [&] { return PerformAction(s, d.card, action::kToThirdPile, env.sink); });
     case PressKind::ToggleSum:
-        return ToggleSelection(s, d.card, false, env);
+        return ToggleSumSelection(s, d.card, env);
     case PressKind::TogglePair:
-        return ToggleSelection(s, d.card, true, env);
+        return TogglePairingSelection(s, d.card, env);
     case PressKind::StockAction:
         return CarryOutStockAction(s, d, env);
     }

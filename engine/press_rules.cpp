@@ -13,7 +13,7 @@ namespace {
 using namespace code;
 
 constexpr int kEmptyTop = -1;
-constexpr int kNeighbourRankRule = 2; // the golf test: one rank up, any suit
+constexpr int kNeighbourRankRule = 2;  // the golf test: one rank up, any suit
 constexpr int kLastTimeStockHolds = 8; // the eight-card last deal goes to the tableau
 
 // Tableau fan styles whose every card the hit test can reach; the others show a top card only.
@@ -82,13 +82,15 @@ bool AceAndKing(int a, int b) {
 PressDecision GolfPress(const GameState& s, Card card, bool exposed, EventSink& sink) {
     const int special = s.P(param::kSpecialCode);
     if (special == kSpecialPeaks) {
-        bool takes = exposed && (NeighbourOfThirdPile(s, card, sink) || AceAndKing(card, ThirdPileTop(s)));
+        bool takes =
+            exposed && (NeighbourOfThirdPile(s, card, sink) || AceAndKing(card, ThirdPileTop(s)));
         return Decision(takes ? PressKind::Discard : PressKind::Beep, card);
     }
     if (!exposed) return {};
     if (AceAndKing(card, ThirdPileTop(s)))
         return Decision(special == kSpecialGolf ? PressKind::Beep : PressKind::Discard, card);
-    return Decision(NeighbourOfThirdPile(s, card, sink) ? PressKind::Discard : PressKind::Beep, card);
+    return Decision(NeighbourOfThirdPile(s, card, sink) ? PressKind::Discard : PressKind::Beep,
+                    card);
 }
 
 PressDecision TableauPress(const GameState& s, PileIndex pile, Card card, EventSink& sink) {
@@ -266,7 +268,9 @@ bool PyramidCardFree(const GameState& s, Card card) {
         }
         if (laterRowsEmpty || n + 1 >= s.TableauCount()) return true;
         const PileIndex next = TableauPile(n + 1);
-        auto covers = [&](int k) { return k < s.table.Size(next) && s.table.At(next, k) != kNoCard; };
+        auto covers = [&](int k) {
+            return k < s.table.Size(next) && s.table.At(next, k) != kNoCard;
+        };
         return !covers(at) && !covers(at + 1);
     }
     return false;

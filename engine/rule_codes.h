@@ -122,8 +122,8 @@ inline constexpr int kTableauFanGapsLeft = 4; // side by side: a discarded card 
 inline constexpr int kEveryReleaseAPass = 1;
 
 // Special game codes.
-inline constexpr int kSpecialGolf = 2;               // ace and king do not follow each other
-inline constexpr int kSpecialPeaks = 12;             // ace and king follow each other
+inline constexpr int kSpecialGolf = 2;   // ace and king do not follow each other
+inline constexpr int kSpecialPeaks = 12; // ace and king follow each other
 inline constexpr int kSpecialGolfAroundTheCorner = 15;
 inline constexpr int kSpecialUnscored = 9;
 inline constexpr int kSpecialAcesFromReserveAndWaste = 11;

@@ -15,7 +15,7 @@ constexpr int kMostSelected = 16; // no rule lets a selection grow near this
 
 int SumOfPyramidGame(const GameState& s) {
     return s.P(param::kSpecialCode) == pairing::kPyramidFourteen ? kPyramidFourteenSum
-                                                                  : kPyramidThirteenSum;
+                                                                 : kPyramidThirteenSum;
 }
 
 } // namespace
@@ -39,14 +39,19 @@ ToggleResult PreviewToggle(const GameState& s, Card card, bool isPairing) {
                                           selection, std::span<const bool>(faceUp.data(), n))
                   : CheckSumSelection(SumOfPyramidGame(s), selection);
     switch (check) {
-    case SelectionCheck::Refused: return ToggleResult::Refused;
-    case SelectionCheck::Complete: return ToggleResult::Completed;
-    case SelectionCheck::Incomplete: break;
+    case SelectionCheck::Refused:
+        return ToggleResult::Refused;
+    case SelectionCheck::Complete:
+        return ToggleResult::Completed;
+    case SelectionCheck::Incomplete:
+        break;
     }
     return ToggleResult::Selected;
 }
 
-bool ToggleSelection(GameState& s, Card card, bool isPairing, const PlayEnv& env) {
+namespace {
+
+bool Toggle(GameState& s, Card card, bool isPairing, const PlayEnv& env) {
     switch (PreviewToggle(s, card, isPairing)) {
     case ToggleResult::Deselected:
         s.table.FindInPile(kSelectionPile, card, FindMode::Delete);
@@ -71,6 +76,16 @@ bool ToggleSelection(GameState& s, Card card, bool isPairing, const PlayEnv& env
         return moved;
     });
     return true;
+}
+
+} // namespace
+
+bool ToggleSumSelection(GameState& s, Card card, const PlayEnv& env) {
+    return Toggle(s, card, false, env);
+}
+
+bool TogglePairingSelection(GameState& s, Card card, const PlayEnv& env) {
+    return Toggle(s, card, true, env);
 }
 
 } // namespace tablamor

@@ -19,7 +19,9 @@ enum class ToggleResult {
 // pairing sum; otherwise the pyramid family's two cards adding up to 14 (code 3) or 13 (code 4).
 ToggleResult PreviewToggle(const GameState& state, Card card, bool pairing);
 
-// Carries the press out. True unless refused (then the sink beeps).
-bool ToggleSelection(GameState& state, Card card, bool pairing, const PlayEnv& env);
+// Carries the press out. True unless refused (then the sink beeps). The pyramid family's
+// selection of two cards to 13 or 14, and the pairing games' selection by their rule.
+bool ToggleSumSelection(GameState& state, Card card, const PlayEnv& env);
+bool TogglePairingSelection(GameState& state, Card card, const PlayEnv& env);
 
 } // namespace tablamor

@@ -17,7 +17,7 @@ class StepRecord {
 public:
     virtual ~StepRecord() = default;
     // A change was made; `before` is the table it started from.
-    virtual void Record(const Table& /*before*/, StepCounters /*counters*/) {}
+    virtual void RecordStep(const Table& /*before*/, StepCounters /*counters*/) {}
     // Writes a mark into the newest step.
     virtual void MarkNewest(std::string_view /*mark*/) {}
     // Whether any step of the undo history carries the mark.
@@ -40,12 +40,11 @@ struct PlayEnv {
 };
 
 // Runs `change` (returning whether it changed the piles) as one undo step.
-template <class Change>
-bool AsStep(GameState& state, StepRecord& steps, Change&& change) {
+template <class Change> bool AsStep(GameState& state, StepRecord& steps, Change&& change) {
     const Table before = state.table;
     const StepCounters counters{state.passesUsed};
     const bool changed = change();
-    if (changed) steps.Record(before, counters);
+    if (changed) steps.RecordStep(before, counters);
     return changed;
 }
 

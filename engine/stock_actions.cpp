@@ -48,7 +48,8 @@ void Redeal(GameState& s, EventSink& sink) {
         s.table.Append(kStockPile, c, faceUp);
     }
     sink.Redealt(cards);
-    if (s.P(param::kSpecialCode) == pairing::kPyramidThirteen) DropRedealtCardFromSelection(s, sink);
+    if (s.P(param::kSpecialCode) == pairing::kPyramidThirteen)
+        DropRedealtCardFromSelection(s, sink);
     sink.StockRefilled();
 }
 

@@ -41,7 +41,9 @@ bool Table::Insert(PileIndex pile, int k, Card card) {
     return true;
 }
 
-bool Table::Append(PileIndex pile, Card card) { return Insert(pile, Size(pile), card); }
+bool Table::Append(PileIndex pile, Card card) {
+    return Insert(pile, Size(pile), card);
+}
 
 bool Table::Append(PileIndex pile, Card card, bool faceUp) {
     if (!Append(pile, card)) return false;
@@ -81,9 +83,14 @@ bool Table::FindInPile(PileIndex pile, Card card, FindMode mode) {
     int k = Find(pile, card);
     if (k < 0) return false;
     switch (mode) {
-    case FindMode::Test: break;
-    case FindMode::Delete: EraseAt(pile, k); break;
-    case FindMode::Blank: slots_[start_[pile] + k] = kNoCard; break;
+    case FindMode::Test:
+        break;
+    case FindMode::Delete:
+        EraseAt(pile, k);
+        break;
+    case FindMode::Blank:
+        slots_[start_[pile] + k] = kNoCard;
+        break;
     case FindMode::DeleteWithGap:
         EraseAt(pile, k);
         // the gap just below the deleted place (or at the pile's start for a bottom card)
@@ -98,11 +105,11 @@ bool Table::FindInPile(PileIndex pile, Card card, FindMode mode) {
 
 PileIndex Table::PileOf(Card card) const {
     if (card == kNoCard) return -1;
-    for (int i = 0; i < TotalSlots(); ++i)
-        if (slots_[i] == card)
-            return static_cast<PileIndex>(std::upper_bound(start_.begin(), start_.end(), i) -
-                                          start_.begin() - 1);
-    return -1;
+    const void* found = std::memchr(slots_.data(), card, static_cast<std::size_t>(TotalSlots()));
+    if (!found) return -1;
+    const int i = static_cast<int>(static_cast<const Card*>(found) - slots_.data());
+    return static_cast<PileIndex>(std::upper_bound(start_.begin(), start_.end(), i) -
+                                  start_.begin() - 1);
 }
 
 PileKind Table::TakeOut(Card card, int tableauCount, FindMode mode) {
@@ -190,7 +197,8 @@ void Table::Pack(std::vector<std::uint8_t>& out, PileIndex skipPile) const {
     for (PileIndex p = 0; p < kPileCount; ++p)
         out.push_back(static_cast<std::uint8_t>(p == skipPile ? 0 : Size(p)));
     for (PileIndex p = 0; p < kPileCount; ++p)
-        if (p != skipPile) out.insert(out.end(), slots_.begin() + start_[p], slots_.begin() + start_[p + 1]);
+        if (p != skipPile)
+            out.insert(out.end(), slots_.begin() + start_[p], slots_.begin() + start_[p + 1]);
     for (std::uint64_t word : faceUp_)
         for (int b = 0; b < 8; ++b) out.push_back(static_cast<std::uint8_t>(word >> (8 * b)));
 }
