@@ -362,7 +362,7 @@ void MainWindow::RefreshClock() {
 
 bool MainWindow::AskAbandonGame() {
     const bool confirm = settings_.Get(Settings::kConfirmQuitGame, 1) != "N";
-    switch (DecideAbandon(controller_->Animating(), confirm, controller_->InPlay(), controller_->Won())) {
+    switch (tablamor::AskAbandonGame(controller_->Animating(), confirm, controller_->InPlay(), controller_->Won())) {
     case AbandonAnswer::Refuse: return false;
     case AbandonAnswer::Abandon: return true;
     case AbandonAnswer::Ask: break;

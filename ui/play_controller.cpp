@@ -120,7 +120,7 @@ void PlayController::PressLeft(QPoint at) {
     if (!InPlay() || dragging_) return;
     auto hit = HitAt(at);
     if (!hit) return;
-    play_.PressLeft(hit->pile, hit->card);
+    play_.PressOnTable(MouseButton::Left, hit->pile, hit->card);
     if (play_.Dragged().Lifted())
         BeginDrag(at);
     else
@@ -175,7 +175,7 @@ void PlayController::Release(QPoint) {
         return;
     }
     if (!dragging_) {
-        if (InPlay()) play_.Release(std::nullopt);
+        if (InPlay()) play_.ReleaseOnTable(std::nullopt);
         AfterOperation();
         return;
     }
@@ -184,7 +184,7 @@ void PlayController::Release(QPoint) {
     std::optional<Rect> drop;
     if (moved_) drop = Rect{dragAt_.x(), dragAt_.y(), geometry_->CardWidth(), dragHeight_};
     dropStart_ = dragAt_;
-    const bool movedCards = play_.Release(drop);
+    const bool movedCards = play_.ReleaseOnTable(drop);
     dropStart_.reset();
     if (!movedCards && moved_ && SettingOn(settings_, Settings::kCardsAnimate)) {
         // An illegal drop flies back to where it was lifted.
@@ -205,11 +205,7 @@ void PlayController::Release(QPoint) {
 void PlayController::PressRight(QPoint at) {
     if (!InPlay()) return;
     auto hit = HitAt(at);
-    if (!hit) {
-        play_.PressMiddle(); // a beep: nothing to look at
-        return;
-    }
-    if (play_.PressRight(hit->pile, hit->card)) {
+    if (play_.PressOnTable(MouseButton::Right, hit ? hit->pile : -1, hit ? hit->card : kNoCard) && hit) {
         view_.Canvas().DrawCardOnWindow(hit->card, QPoint(hit->rect.x, hit->rect.y));
         peeking_ = true;
     }
@@ -219,7 +215,7 @@ void PlayController::DoubleClick(QPoint at) {
     if (!InPlay() || dragging_) return;
     auto hit = HitAt(at);
     if (!hit) return;
-    play_.DoubleClick(hit->pile, hit->card);
+    play_.DoubleClickSend(hit->pile, hit->card);
     AfterOperation();
 }
 
@@ -235,7 +231,7 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
         else if (mouse->button() == Qt::RightButton)
             PressRight(at);
         else if (InPlay())
-            play_.PressMiddle();
+            play_.PressOnTable(MouseButton::Middle, -1, kNoCard);
         return true;
     case QEvent::MouseMove:
         Move(at);
@@ -244,7 +240,10 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
         Release(at);
         return true;
     case QEvent::MouseButtonDblClick:
-        if (mouse->button() == Qt::LeftButton) DoubleClick(at);
+        if (mouse->button() == Qt::LeftButton) {
+            DoubleClick(at);
+            PressLeft(at); // the press that comes with a double-click, which the game ignores
+        }
         return true;
     default:
         return QObject::eventFilter(watched, event);
@@ -388,7 +387,7 @@ void PlayController::SelectionChanged(Card card, bool) {
     }
 }
 
-void PlayController::UndoControlsEnabled(bool enabled) {
+void PlayController::SetUndoControlsEnabled(bool enabled) {
     emit UndoControlsChanged(enabled);
 }
 

@@ -89,7 +89,7 @@ protected:
     void Beep() override;
     void Message(std::string_view text) override;
     void SelectionChanged(Card card, bool selected) override;
-    void UndoControlsEnabled(bool enabled) override;
+    void SetUndoControlsEnabled(bool enabled) override;
     void GameEnded(bool won) override;
     void GameSetUp() override;
     void DealReady() override;
