@@ -102,12 +102,14 @@ bool ApplyCommand(GameState& s, const Command& c, const PlayEnv& env) {
     if (!s.active) return false;
     Drag drag;
     if (c.kind == CommandKind::Stock) {
+        if (!env.geometry.Placed(kStockPile)) return false;
         const bool pressed = PressLeft(s, drag, kStockPile, s.table.Top(kStockPile), env);
         const bool released = ReleaseLeft(s, drag, std::nullopt, std::nullopt, env);
         return pressed || released;
     }
     const PileIndex from = CardPile(s, c.card);
-    if (from < 0 || !PressReaches(s, from, s.table.Find(from, c.card))) return false;
+    if (from < 0 || !env.geometry.Placed(from) || !PressReaches(s, from, s.table.Find(from, c.card)))
+        return false;
     if (c.kind == CommandKind::Send) return DoubleClickSend(s, from, c.card, env);
 
     const PressDecision d = DecideLeftPress(s, from, c.card, NullEventSink());

@@ -34,8 +34,9 @@ std::string CommandText(const Command& command);
 std::optional<Command> ParseCommand(std::string_view text);
 
 // The press, drag or double-click and its release, on the state as it is. True when the command
-// did something; a command that the window would refuse (beep, message, nothing to do) changes
-// nothing and gives false. Autoplay and the filling of empty piles are not run.
+// did something; a command that the window would refuse (beep, message, nothing to do, a card on
+// a pile the table does not place) changes nothing and gives false. Autoplay and the filling of
+// empty piles are not run.
 bool ApplyCommand(GameState& state, const Command& command, const PlayEnv& env);
 
 // ApplyCommand, then what follows a release: the filling of empty tableau piles and, with

@@ -141,9 +141,11 @@ std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic,
                                         EventSink& sink) {
     if (card < 1 || card > kMaxCards || !s.table.FaceUp(card)) return std::nullopt;
     s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
+    const PileIndex from = CardPile(s, static_cast<Card>(card));
     auto firstTaking = [&](PileIndex first, int count) -> std::optional<PileIndex> {
         for (int i = 0; i < count; ++i)
-            if (geometry.Placed(first + i) && DropAllowed(s, card, first + i, sink)) return first + i;
+            if (geometry.Placed(first + i) && DropAllowed(s, card, from, first + i, sink))
+                return first + i;
         return std::nullopt;
     };
     bool choiceOfFirstCard = s.FoundationCount() > 0;

@@ -20,7 +20,9 @@ bool GamePlay::AutoplayAvailable() const {
 }
 
 const PileGeometry& GamePlay::Geometry() const {
-    return geometry_ ? *geometry_ : everyPile_;
+    if (geometry_) return *geometry_;
+    everyPile_ = PlacedPiles::EveryPileOf(state_);
+    return everyPile_;
 }
 
 PlayEnv GamePlay::Env() {
@@ -32,7 +34,6 @@ void GamePlay::Begin() {
     drag_ = Drag{};
     ignoreNextPress_ = false;
     stopAutoplay_ = false;
-    everyPile_ = PlacedPiles::EveryPileOf(state_);
     start_ = end_ = clock_.Now();
     clockRunning_ = true;
     lastGameWon_ = false;

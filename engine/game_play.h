@@ -110,7 +110,7 @@ private:
     EventSink& sink_;
     const PlayClock& clock_;
     const PileGeometry* geometry_ = nullptr;
-    PlacedPiles everyPile_;
+    mutable PlacedPiles everyPile_; // the geometry without a window: every pile of the game
     GameRecorder* recorder_ = nullptr;
     History history_;
     HistoryRecord record_{*this};

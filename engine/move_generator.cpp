@@ -36,6 +36,7 @@ private:
     void Emit(CommandKind kind, Card card, PileIndex pile = -1) { out_.push_back({kind, card, pile}); }
 
     void Pile(PileIndex pile) {
+        if (!geometry_.Placed(pile)) return; // the pointer cannot reach it
         const int size = s_.table.Size(pile);
         for (int k = 0; k < size; ++k) {
             if (!PressReaches(s_, pile, k)) continue;
@@ -74,10 +75,13 @@ private:
     }
 
     void Stock() {
+        if (!geometry_.Placed(kStockPile)) return;
         const Card top = s_.table.Empty(kStockPile) ? kNoCard : s_.table.Top(kStockPile);
         const PressDecision d = DecideLeftPress(s_, kStockPile, top, quiet_);
         if (d.kind == PressKind::ToggleSum) {
+            // the pyramid's stock card: pressing the card and pressing the stock are the same
             Emit(CommandKind::Press, d.card);
+            Emit(CommandKind::Stock, kNoCard);
             return;
         }
         if (d.kind != PressKind::StockAction) return;

@@ -98,11 +98,11 @@ bool Table::FindInPile(PileIndex pile, Card card, FindMode mode) {
 
 PileIndex Table::PileOf(Card card) const {
     if (card == kNoCard) return -1;
-    for (int i = 0; i < TotalSlots(); ++i)
-        if (slots_[i] == card)
-            return static_cast<PileIndex>(std::upper_bound(start_.begin(), start_.end(), i) -
-                                          start_.begin() - 1);
-    return -1;
+    const void* found = std::memchr(slots_.data(), card, static_cast<std::size_t>(TotalSlots()));
+    if (!found) return -1;
+    const int i = static_cast<int>(static_cast<const Card*>(found) - slots_.data());
+    return static_cast<PileIndex>(std::upper_bound(start_.begin(), start_.end(), i) -
+                                  start_.begin() - 1);
 }
 
 PileKind Table::TakeOut(Card card, int tableauCount, FindMode mode) {

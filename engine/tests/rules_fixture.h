@@ -61,11 +61,21 @@ public:
     void TitleChanged(std::string_view title) override { titles.emplace_back(title); }
     void GameSetUp() override { ++setUps; }
     void DealReady() override { ++dealsReady; }
+    void Sound(std::string_view name, std::string_view switchKey) override {
+        sounds.emplace_back(std::string(name) + "/" + std::string(switchKey));
+    }
+    void Beep() override { ++beeps; }
+    void StockLookChanged(StockLook look) override { looks.push_back(look); }
+    void GameEnded(bool won) override { ended.push_back(won); }
     std::vector<Move> moves;
     std::vector<std::string> messages;
     std::vector<std::string> titles;
+    std::vector<std::string> sounds;
+    std::vector<StockLook> looks;
+    std::vector<bool> ended;
     int setUps = 0;
     int dealsReady = 0;
+    int beeps = 0;
 };
 
 // Piles at hand-given rectangles; every other pile has no place.

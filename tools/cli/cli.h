@@ -2,6 +2,9 @@
 // Shared pieces of tablamor-cli: the options of one command, the failure that ends a command
 // with exit status 2, and the command table.
 #include "engine/game_file.h"
+#include "engine/game_number.h"
+#include "engine/params.h"
+#include "engine/table.h"
 
 #include <filesystem>
 #include <iosfwd>
@@ -41,10 +44,20 @@ struct Context {
     Options options;
     std::istream& in;
     std::ostream& out;
+    std::ostream& err;
 };
 
 // The program directory's game file; CliError with the missing-file text when absent.
 GameFile OpenGameFile(const std::filesystem::path& root);
+
+// The parameters of a game (a custom game from DATA/GAM_CUST.DAT too); CliError for an unknown id.
+GameParams LoadGameParams(const std::filesystem::path& root, long long id);
+
+// The --number option as a game number; CliError when it is not one.
+GameNumber RequireGameNumber(Options& options);
+
+// The table of a dealt game as `show` writes it: per pile "<pile> <content>" in snapshot order.
+void PrintTable(std::ostream& out, const Table& table);
 
 struct Command {
     const char* name;

@@ -5,8 +5,14 @@
 #include "records/required_files.h"
 
 #include <charconv>
+#include <ostream>
 
 namespace tablamor::cli {
+namespace {
+
+constexpr long long kLargestGameId = 9999; // ids are four digits; 8000 and above are custom
+
+} // namespace
 
 Options::Options(const std::vector<std::string>& words) {
     for (std::size_t i = 0; i < words.size(); i += 2) {
@@ -57,6 +63,33 @@ GameFile OpenGameFile(const std::filesystem::path& root) {
     auto file = GameFile::Open(path);
     if (!file) throw CliError{MissingFileText(path)};
     return std::move(*file);
+}
+
+GameParams LoadGameParams(const std::filesystem::path& root, long long id) {
+    GameFile games = OpenGameFile(root);
+    auto customGames = ProgramPath(root, kCustomGamesFileName);
+    std::optional<GameParams> params;
+    if (id >= 0 && id <= kLargestGameId &&
+        !GameName(games, static_cast<int>(id), customGames).empty())
+        params = LoadGameDefinition(games, static_cast<int>(id), customGames);
+    if (!params) throw CliError{"unknown game id " + std::to_string(id)};
+    return *params;
+}
+
+GameNumber RequireGameNumber(Options& options) {
+    std::string text = options.Require("number");
+    auto number = GameNumber::Parse(text);
+    if (!number)
+        throw CliError{"game number '" + text +
+                       "' must be decimal digits (at most the last 13 are used)"};
+    return *number;
+}
+
+void PrintTable(std::ostream& out, const Table& table) {
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        std::string content = table.SnapshotText(p);
+        out << PileName(p) << ' ' << (content.empty() ? "-" : content) << '\n';
+    }
 }
 
 } // namespace tablamor::cli

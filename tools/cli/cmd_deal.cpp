@@ -3,8 +3,6 @@
 
 #include "engine/deal.h"
 #include "engine/deal_array.h"
-#include "engine/game_loader.h"
-#include "records/paths.h"
 
 #include <ostream>
 
@@ -19,15 +17,6 @@ public:
     }
     std::string message;
 };
-
-GameNumber RequireGameNumber(Options& options) {
-    std::string text = options.Require("number");
-    auto number = GameNumber::Parse(text);
-    if (!number)
-        throw CliError{"game number '" + text +
-                       "' must be decimal digits (at most the last 13 are used)"};
-    return *number;
-}
 
 } // namespace
 
@@ -48,20 +37,10 @@ int RunShow(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     GameNumber number = RequireGameNumber(ctx.options);
     ctx.options.CheckAllTaken();
-    GameFile games = OpenGameFile(ctx.root);
-    auto customGames = ProgramPath(ctx.root, kCustomGamesFileName);
-    std::optional<GameParams> params;
-    if (id >= 0 && id <= 9999 && !GameName(games, static_cast<int>(id), customGames).empty())
-        params = LoadGameDefinition(games, static_cast<int>(id), customGames);
-    if (!params) throw CliError{"unknown game id " + std::to_string(id)};
-
-    GameState state = NewGameState(*params);
+    GameState state = NewGameState(LoadGameParams(ctx.root, id));
     MessageCatcher catcher;
     if (!DealGame(state, number, catcher)) throw CliError{catcher.message};
-    for (PileIndex p = 0; p < kPileCount; ++p) {
-        std::string content = state.table.SnapshotText(p);
-        ctx.out << PileName(p) << ' ' << (content.empty() ? "-" : content) << '\n';
-    }
+    PrintTable(ctx.out, state.table);
     ctx.out << "score " << state.score << '\n';
     return 0;
 }

@@ -5,9 +5,8 @@
 // main window lays itself out; card shadows are on.
 #include "cli.h"
 
-#include "engine/game_loader.h"
-#include "records/paths.h"
 #include "table/layout/table_layout.h"
+#include "window_layout.h"
 
 #include <ostream>
 
@@ -35,20 +34,8 @@ layout::CardSizeLetter TakeCardSize(Options& options) {
 
 } // namespace
 
-int RunLayout(Context& ctx) {
-    long long id = ctx.options.RequireInt("game");
-    int width = RequireSide(ctx.options, "width");
-    int height = RequireSide(ctx.options, "height");
-    layout::CardSizeLetter size = TakeCardSize(ctx.options);
-    ctx.options.CheckAllTaken();
-
-    GameFile games = OpenGameFile(ctx.root);
-    auto customGames = ProgramPath(ctx.root, kCustomGamesFileName);
-    if (id < 0 || id > 9999 || GameName(games, static_cast<int>(id), customGames).empty())
-        throw CliError{"unknown game id " + std::to_string(id)};
-    auto params = LoadGameDefinition(games, static_cast<int>(id), customGames);
-    if (!params) throw CliError{"unknown game id " + std::to_string(id)};
-
+layout::PilePositions LayOutOnWindow(const GameParams& params, int width, int height,
+                                     layout::CardSizeLetter size) {
     layout::LayoutInput input;
     input.tableTop = kToolbarHeight;
     input.tableBottom = height - 1;
@@ -57,7 +44,18 @@ int RunLayout(Context& ctx) {
     input.screenWidth = width;
     input.screenHeight = height;
     input.cardSize = size;
-    layout::PilePositions positions = layout::ComputeTableLayout(*params, input);
+    return layout::ComputeTableLayout(params, input);
+}
+
+int RunLayout(Context& ctx) {
+    long long id = ctx.options.RequireInt("game");
+    int width = RequireSide(ctx.options, "width");
+    int height = RequireSide(ctx.options, "height");
+    layout::CardSizeLetter size = TakeCardSize(ctx.options);
+    ctx.options.CheckAllTaken();
+
+    const GameParams params = LoadGameParams(ctx.root, id);
+    layout::PilePositions positions = LayOutOnWindow(params, width, height, size);
     for (PileIndex pile = 0; pile < kPileCount; ++pile)
         if (positions.Placed(pile))
             ctx.out << PileName(pile) << ' ' << positions.X(pile) << ' ' << positions.Y(pile)

@@ -14,6 +14,7 @@ int RunParams(Context&);
 int RunLayout(Context&);
 int RunDealArray(Context&);
 int RunShow(Context&);
+int RunPlay(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -30,6 +31,13 @@ const std::vector<Command>& Commands() {
          "the table right after the deal: '<pile> <content>' for the 53 piles (per card its code "
          "and face flag, 0000 a gap, - empty), then 'score <n>'",
          RunShow},
+        {"play", "--game ID --number N [--autoplay on|off] [--undo-policy 0|1|2]",
+         "deals, then plays commands from standard input, one a line: drop CARD PILE, send CARD, "
+         "stock, flip CARD, press CARD, undo, redo, autoplay, show, moves, quit. Each prints the "
+         "'message: <text>' lines it raised, then ok or refused; at the end (or quit: the game "
+         "ends as lost) the table as show writes it, 'won 0|1' and 'score <n>'. Drops are judged "
+         "on the layout of a 1024 x 768 window with big cards",
+         RunPlay},
     };
     return commands;
 }
@@ -76,7 +84,7 @@ int main(int argc, char** argv) {
         Options options({words.begin() + 1, words.end()});
         std::filesystem::path root = OwnDirectory(argv[0]);
         if (auto r = options.Take("root")) root = *r;
-        Context ctx{root, std::move(options), std::cin, std::cout};
+        Context ctx{root, std::move(options), std::cin, std::cout, std::cerr};
         return command->run(ctx);
     } catch (const CliError& e) {
         std::cerr << "tablamor-cli: " << e.message << "\n";

@@ -1,0 +1,321 @@
+// What a press does, decided without pixels, and the pointer's flow through GamePlay: lifts,
+// turns, the stock press order, the golf, peaks and pyramid families, selections, the
+// double-click and the release.
+#include "rules_fixture.h"
+
+#include "engine/game_play.h"
+#include "engine/press_rules.h"
+#include "engine/rule_codes.h"
+
+#include <gtest/gtest.h>
+
+namespace tablamor {
+namespace {
+
+using namespace test;
+
+GameState TableauGame(int tableaus = 3) {
+    GameState s = MakeGame({{param::kCardCount, 52},
+                            {param::kFoundationCount, 4},
+                            {param::kTableauCount, tableaus},
+                            {param::kReserveCount, 1},
+                            {param::kFoundationCapacity, 13},
+                            {param::kStockDealCount, 1},
+                            {param::kStockPasses, -1},
+                            {param::kTableauRunCheck, code::kRunCheckPileRule},
+                            {param::kRunSize, code::kRunAny}});
+    SetRange(s, param::kFoundationBase, 4, kAce);
+    SetRange(s, param::kFoundationDirection, 4, code::kUp);
+    SetRange(s, param::kTableauRule, tableaus, code::kAlternateColour);
+    SetRange(s, param::kTableauEmptyFill, tableaus, code::kBaseAnyCard);
+    s.active = true;
+    return s;
+}
+
+TEST(LeftPress, TableauCards) {
+    struct Row {
+        const char* name;
+        int runSize;
+        PileIndex pile;
+        int card;
+        PressKind kind;
+        int lifted;
+    };
+    // pile 1: 9S face down, then 8H 7S 6H built down in alternate colours; pile 2: 8D 7D
+    const Row rows[] = {
+        {"face-up top card", code::kRunAny, TableauPile(0), H(6), PressKind::Lift, 1},
+        {"built run", code::kRunAny, TableauPile(0), S(7), PressKind::Lift, 2},
+        {"whole built run", code::kRunAny, TableauPile(0), H(8), PressKind::Lift, 3},
+        {"run longer than allowed", 1, TableauPile(0), S(7), PressKind::Nothing, 0},
+        {"face-down covered card", code::kRunAny, TableauPile(0), S(9), PressKind::Nothing, 0},
+        {"run that is not built", code::kRunAny, TableauPile(1), D(8), PressKind::Nothing, 0},
+        {"face-down top card", code::kRunAny, TableauPile(2), C(2), PressKind::TurnFaceUp, 0},
+        {"a card the pile does not hold", code::kRunAny, TableauPile(2), H(6), PressKind::Nothing, 0},
+    };
+    for (const Row& row : rows) {
+        GameState s = TableauGame();
+        s.params[param::kRunSize] = static_cast<std::int16_t>(row.runSize);
+        Put(s, TableauPile(0), {S(9)}, false);
+        for (int c : {H(8), S(7), H(6)}) s.table.Append(TableauPile(0), static_cast<Card>(c), true);
+        Put(s, TableauPile(1), {D(8), D(7)});
+        Put(s, TableauPile(2), {C(2)}, false);
+        PressDecision d = DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink());
+        EXPECT_EQ(d.kind, row.kind) << row.name;
+        EXPECT_EQ(d.liftCount, row.lifted) << row.name;
+    }
+}
+
+TEST(LeftPress, FoundationAndReserveCards) {
+    struct Row {
+        const char* name;
+        int foundationLift;
+        int reserveLift;
+        PileIndex pile;
+        int card;
+        PressKind kind;
+    };
+    const Row rows[] = {
+        {"foundation, never", 0, 0, FoundationPile(0), H(2), PressKind::Nothing},
+        {"foundation, always", code::kFoundationLiftAlways, 0, FoundationPile(0), H(2), PressKind::Lift},
+        {"foundation of two, above one", code::kFoundationLiftAboveOne, 0, FoundationPile(0), H(2), PressKind::Lift},
+        {"foundation of one, above one", code::kFoundationLiftAboveOne, 0, FoundationPile(1), D(1), PressKind::Nothing},
+        {"reserve top", 0, 0, ReservePile(0), S(4), PressKind::Lift},
+        {"covered reserve card", 0, 0, ReservePile(0), S(5), PressKind::Nothing},
+        {"covered card, whole reserve", 0, code::kReserveLiftWhole, ReservePile(0), S(5), PressKind::Lift},
+    };
+    for (const Row& row : rows) {
+        GameState s = TableauGame();
+        s.params[param::kFoundationLift] = static_cast<std::int16_t>(row.foundationLift);
+        s.params[param::kReserveLift] = static_cast<std::int16_t>(row.reserveLift);
+        Put(s, FoundationPile(0), {H(1), H(2)});
+        Put(s, FoundationPile(1), {D(1)});
+        Put(s, ReservePile(0), {S(5), S(4)});
+        EXPECT_EQ(DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink()).kind, row.kind)
+            << row.name;
+    }
+}
+
+TEST(LeftPress, StockPressOrder) {
+    struct Row {
+        const char* name;
+        std::vector<std::pair<int, int>> params;
+        int stockCards;
+        bool gap;
+        PressKind kind;
+        std::string_view action;
+        int repeat;
+    };
+    const int last = param::kTableauTakesAdd + 2; // the third and last tableau pile
+    const Row rows[] = {
+        {"waste placed", {{param::kWastePlaced, 1}, {param::kTableauTakesAdd, 1}}, 3, false,
+         PressKind::StockAction, "Mazzo_Vis", 1},
+        {"first pile dealt to", {{param::kTableauTakesAdd, 1}}, 3, false, PressKind::StockAction,
+         "Add_Tableaus", 1},
+        {"last pile dealt to", {{last, 1}}, 3, false, PressKind::StockAction, "Add_Tableaus", 1},
+        {"no gaps needed, none", {{param::kTableauTakesAdd, 2}}, 3, false, PressKind::StockAction,
+         "Add_Tableaus", 1},
+        {"no gaps needed, a gap", {{param::kTableauTakesAdd, 2}}, 3, true, PressKind::Message, "", 1},
+        {"reserves", {{param::kReserveTakesAdd, 1}}, 3, false, PressKind::StockAction,
+         "Add_Reserves", 1},
+        {"eight left: the last deal", {{param::kReserveTakesAdd, 3}}, 8, false,
+         PressKind::StockAction, "Add_Tableaus_Last", 1},
+        {"more left: reserves twice", {{param::kReserveTakesAdd, 3}}, 9, false,
+         PressKind::StockAction, "Add_Reserves", 2},
+        {"third pile", {{param::kThirdPileLayout, 6}}, 3, false, PressKind::StockAction,
+         "Mazzo_Waste", 1},
+        {"nothing to deal to", {}, 3, false, PressKind::Nothing, "", 1},
+    };
+    for (const Row& row : rows) {
+        GameState s = TableauGame();
+        for (auto [index, value] : row.params) s.params[index] = static_cast<std::int16_t>(value);
+        for (int c = 1; c <= row.stockCards; ++c) s.table.Append(kStockPile, static_cast<Card>(c), false);
+        for (int n = 0; n < 3; ++n)
+            if (!(row.gap && n == 1)) Put(s, TableauPile(n), {S(10 + n)});
+        PressDecision d = DecideLeftPress(s, kStockPile, s.table.Top(kStockPile), NullEventSink());
+        EXPECT_EQ(d.kind, row.kind) << row.name;
+        EXPECT_EQ(d.action, row.action) << row.name;
+        EXPECT_EQ(d.repeat, row.repeat) << row.name;
+        EXPECT_EQ(d.message, row.kind == PressKind::Message ? kFillGapsFirstText : "") << row.name;
+    }
+}
+
+TEST(LeftPress, AGapStopsTheDealWithAMessage) {
+    GameState s = TableauGame();
+    s.params[param::kTableauTakesAdd] = code::kAddDealsWithoutGaps;
+    Put(s, TableauPile(0), {S(10)});
+    Put(s, TableauPile(2), {S(12)});
+    Put(s, kStockPile, {H(1), H(2), H(3)}, false);
+    RecordingSink sink;
+    GamePlay play(s, sink);
+    EXPECT_FALSE(play.Apply(Command{CommandKind::Stock, kNoCard, -1}));
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"Before deal, fill any gaps in the tableau"});
+    EXPECT_EQ(s.table.Size(kStockPile), 3);
+}
+
+TEST(LeftPress, GolfAndPeaks) {
+    struct Row {
+        const char* name;
+        int special;
+        int thirdTop;
+        int card;
+        bool exposed;
+        PressKind kind;
+    };
+    const Row rows[] = {
+        {"one above", code::kSpecialGolf, H(5), S(6), true, PressKind::Discard},
+        {"one below", code::kSpecialGolf, H(5), S(4), true, PressKind::Discard},
+        {"two away", code::kSpecialGolf, H(5), S(7), true, PressKind::Beep},
+        {"covered", code::kSpecialGolf, H(5), S(6), false, PressKind::Nothing},
+        {"ace on king, golf", code::kSpecialGolf, H(13), S(1), true, PressKind::Beep},
+        {"ace on king, around the corner", code::kSpecialGolfAroundTheCorner, H(13), S(1), true,
+         PressKind::Discard},
+        {"king on ace, peaks", code::kSpecialPeaks, H(1), S(13), true, PressKind::Discard},
+        {"covered, peaks", code::kSpecialPeaks, H(5), S(6), false, PressKind::Beep},
+    };
+    for (const Row& row : rows) {
+        GameState s = TableauGame();
+        s.params[param::kSpecialCode] = static_cast<std::int16_t>(row.special);
+        Put(s, kThirdPile, {row.thirdTop});
+        Put(s, TableauPile(0), {row.card});
+        if (!row.exposed) s.table.Append(TableauPile(0), C(10), true);
+        EXPECT_EQ(DecideLeftPress(s, TableauPile(0), static_cast<Card>(row.card), NullEventSink()).kind,
+                  row.kind)
+            << row.name;
+    }
+}
+
+// A pyramid of three rows: row 1 (pile 1) one card, row 2 two, row 3 three; one card on the waste.
+GameState Pyramid() {
+    GameState s = TableauGame(3);
+    s.params[param::kSpecialCode] = 4;
+    s.params[param::kTableauFan] = code::kTableauFanGapsLeft;
+    Put(s, TableauPile(0), {H(6)});
+    Put(s, TableauPile(1), {H(7), S(12)});
+    Put(s, TableauPile(2), {H(9), C(4), C(13)});
+    Put(s, kWastePile, {D(2)});
+    return s;
+}
+
+TEST(Pyramid, CardsAreFreeWhenTheRowBelowNoLongerCoversThem) {
+    struct Row {
+        const char* name;
+        int card;
+        int gapsInBottomRow; // how many of the bottom row, from the left, are gaps
+        bool free;
+    };
+    const Row rows[] = {
+        {"bottom row", C(13), 0, true},
+        {"covered by two", H(7), 0, false},
+        {"covered by one", H(7), 1, false},
+        {"both coverers gone", H(7), 2, true},
+        {"top card, second row full", H(6), 3, false},
+    };
+    for (const Row& row : rows) {
+        GameState s = Pyramid();
+        for (int k = 0; k < row.gapsInBottomRow; ++k)
+            s.table.FindInPile(TableauPile(2), s.table.At(TableauPile(2), k), FindMode::Blank);
+        EXPECT_EQ(PyramidCardFree(s, static_cast<Card>(row.card)), row.free) << row.name;
+    }
+}
+
+TEST(Pyramid, AKingGoesAloneAndAThirdCardIsRefused) {
+    GameState s = Pyramid();
+    RecordingSink sink;
+    GamePlay play(s, sink);
+    auto press = [&](int card) { return play.Apply(Command{CommandKind::Press, static_cast<Card>(card), -1}); };
+    EXPECT_TRUE(press(C(13))) << "a free king goes at once";
+    EXPECT_EQ(s.table.PileString(kThirdPile), "039");
+    EXPECT_FALSE(press(S(12))) << "covered";
+    EXPECT_TRUE(press(H(9)));
+    EXPECT_TRUE(press(D(2))) << "the waste card";
+    EXPECT_EQ(s.table.PileString(kSelectionPile), "009015");
+    EXPECT_FALSE(press(C(4))) << "a third card";
+    EXPECT_EQ(sink.beeps, 1);
+    EXPECT_EQ(s.table.PileString(kSelectionPile), "009015");
+    EXPECT_TRUE(press(D(2))) << "pressed again: deselected";
+    EXPECT_TRUE(press(C(4)));
+    EXPECT_EQ(s.table.PileString(kThirdPile), "039009030") << "nine and four make thirteen";
+    EXPECT_EQ(s.table.PileString(TableauPile(2)), "000000000");
+    EXPECT_TRUE(PyramidCardFree(s, S(12)));
+}
+
+TEST(Pairing, TensTwentiesAndThirties) {
+    struct Row {
+        std::vector<int> cards;
+        bool discarded;
+    };
+    const Row rows[] = {{{H(10)}, false}, {{H(10), S(11)}, true}, {{H(3), S(7)}, true}, {{H(3), S(8)}, false}};
+    for (const Row& row : rows) {
+        GameState s = TableauGame(3);
+        s.params[param::kSpecialCode] = 20;
+        s.params[param::kPairingSum] = 10;
+        s.params[param::kTableauFan] = 3;
+        for (std::size_t i = 0; i < row.cards.size(); ++i) Put(s, TableauPile(static_cast<int>(i)), {row.cards[i]});
+        GamePlay play(s, NullEventSink());
+        for (int c : row.cards) ASSERT_TRUE(play.Apply(Command{CommandKind::Press, static_cast<Card>(c), -1}));
+        EXPECT_EQ(s.table.Size(kThirdPile), row.discarded ? static_cast<int>(row.cards.size()) : 0);
+    }
+}
+
+TEST(Pointer, APressAndReleaseWithoutMovingChangesNothing) {
+    GameState s = TableauGame();
+    Put(s, TableauPile(0), {H(5)});
+    GamePlay play(s, NullEventSink());
+    const Table before = s.table;
+    ASSERT_TRUE(play.PressLeft(TableauPile(0), H(5)));
+    EXPECT_EQ(play.Dragged().card, H(5));
+    EXPECT_FALSE(play.Release(std::nullopt));
+    EXPECT_EQ(s.table, before);
+    EXPECT_FALSE(play.Dragged().Lifted());
+    EXPECT_FALSE(play.CanUndo());
+    auto back = ReturnDraggedCard(s, H(5));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->pile, TableauPile(0));
+    EXPECT_TRUE(back->top);
+}
+
+TEST(Pointer, DoubleClickSendsOnlyQualifyingCards) {
+    struct Row {
+        const char* name;
+        PileIndex pile;
+        int card;
+        bool sent;
+        bool nextPressIgnored;
+    };
+    const Row rows[] = {
+        {"face-up top card", TableauPile(0), H(1), true, true},
+        {"covered card", TableauPile(1), H(2), false, false},
+        {"foundation card", FoundationPile(1), D(1), false, false},
+        {"face-down card", TableauPile(2), C(1), false, false},
+        {"reserve top card", ReservePile(0), S(1), true, true},
+    };
+    for (const Row& row : rows) {
+        GameState s = TableauGame();
+        Put(s, TableauPile(0), {H(1)});
+        Put(s, TableauPile(1), {H(2), S(9)});
+        Put(s, TableauPile(2), {C(1)}, false);
+        Put(s, FoundationPile(1), {D(1)});
+        Put(s, ReservePile(0), {S(1)});
+        GamePlay play(s, NullEventSink());
+        EXPECT_EQ(play.DoubleClick(row.pile, static_cast<Card>(row.card)), row.sent) << row.name;
+        EXPECT_EQ(!play.PressLeft(TableauPile(1), S(9)), row.nextPressIgnored) << row.name;
+    }
+}
+
+TEST(Pointer, TheEmptyStockRedealsOnReleaseUnlessThePointerLeaves) {
+    for (bool leave : {false, true}) {
+        GameState s = TableauGame();
+        s.params[param::kWastePlaced] = 1;
+        Put(s, kWastePile, {H(1), H(2)});
+        GamePlay play(s, NullEventSink());
+        EXPECT_TRUE(play.PressLeft(kStockPile, kNoCard));
+        EXPECT_TRUE(s.stockPressed);
+        if (leave) play.LeaveStock();
+        EXPECT_EQ(play.Release(std::nullopt), !leave);
+        EXPECT_EQ(s.table.Size(kStockPile), leave ? 0 : 1);
+        EXPECT_FALSE(s.stockPressed);
+    }
+}
+
+} // namespace
+} // namespace tablamor

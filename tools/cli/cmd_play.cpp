@@ -1,0 +1,163 @@
+// The play command: deals a game, then plays it from commands on standard input, one a line, as
+// the window would. Drops are judged on the game's layout on a 1024 x 768 window with big cards.
+#include "cli.h"
+#include "window_layout.h"
+
+#include "engine/deal.h"
+#include "engine/game_play.h"
+#include "engine/move_generator.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tablamor::cli {
+namespace {
+
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 768;
+
+// Keeps the messages the engine raises until they are printed.
+class MessageList : public EventSink {
+public:
+    void Message(std::string_view text) override { messages.emplace_back(text); }
+    std::vector<std::string> messages;
+};
+
+// The piles the layout places, with a spot of their own each.
+PlacedPiles PlacedOnWindow(const GameParams& params) {
+    layout::PilePositions positions =
+        LayOutOnWindow(params, kWindowWidth, kWindowHeight, layout::CardSizeLetter::Big);
+    PlacedPiles placed;
+    for (PileIndex p = 0; p < kPileCount; ++p) placed.SetPlaced(p, positions.Placed(p));
+    return placed;
+}
+
+bool TakeSwitch(Options& options, const std::string& name) {
+    auto text = options.Take(name);
+    if (!text || *text == "off") return false;
+    if (*text == "on") return true;
+    throw CliError{"option --" + name + " takes on or off, not '" + *text + "'"};
+}
+
+UndoPolicy TakeUndoPolicy(Options& options) {
+    auto value = options.TakeInt("undo-policy");
+    if (!value) return UndoPolicy::Unlimited;
+    switch (*value) {
+    case 0: return UndoPolicy::Unlimited;
+    case 1: return UndoPolicy::OneLevel;
+    case 2: return UndoPolicy::Disabled;
+    default: throw CliError{"option --undo-policy takes 0, 1 or 2, not " + std::to_string(*value)};
+    }
+}
+
+std::string Trimmed(const std::string& line) {
+    const char* blanks = " \t\r";
+    std::size_t first = line.find_first_not_of(blanks);
+    if (first == std::string::npos) return {};
+    return line.substr(first, line.find_last_not_of(blanks) - first + 1);
+}
+
+class Player {
+public:
+    Player(Context& ctx, GameState& state, const PlacedPiles& placed, MessageList& sink)
+        : ctx_(ctx), state_(state), placed_(placed), sink_(sink), play_(state, sink) {
+        play_.SetGeometry(&placed_);
+    }
+
+    GamePlay& Play() { return play_; }
+
+    // Carries out one input line; false at "quit".
+    bool Line(const std::string& line) {
+        if (line == "quit") {
+            play_.QuitGame();
+            return false;
+        }
+        bool ok = true;
+        if (line == "undo")
+            ok = play_.Undo();
+        else if (line == "redo")
+            ok = play_.Redo();
+        else if (line == "autoplay")
+            ok = play_.RunAutoplay();
+        else if (line == "show")
+            Show();
+        else if (line == "moves")
+            Moves();
+        else if (auto command = ParseCommand(line))
+            ok = play_.Apply(*command);
+        else
+            ok = Unknown(line);
+        Flush();
+        ctx_.out << (ok ? "ok" : "refused") << '\n';
+        return true;
+    }
+
+    void Flush() {
+        for (const std::string& m : sink_.messages) ctx_.out << "message: " << m << '\n';
+        sink_.messages.clear();
+    }
+
+    void Finish() {
+        Flush();
+        PrintTable(ctx_.out, state_.table);
+        ctx_.out << "won " << (play_.LastGameWon() || state_.won ? 1 : 0) << '\n';
+        ctx_.out << "score " << state_.score << '\n';
+    }
+
+private:
+    Context& ctx_;
+    GameState& state_;
+    const PlacedPiles& placed_;
+    MessageList& sink_;
+    GamePlay play_;
+
+    void Show() {
+        PrintTable(ctx_.out, state_.table);
+        ctx_.out << "score " << state_.score << '\n';
+    }
+
+    void Moves() {
+        for (const tablamor::Command& c : GenerateCommands(state_, placed_))
+            ctx_.out << CommandText(c) << '\n';
+    }
+
+    bool Unknown(const std::string& line) {
+        ctx_.err << "tablamor-cli: not a play command: '" << line << "'\n";
+        return false;
+    }
+};
+
+} // namespace
+
+int RunPlay(Context& ctx) {
+    long long id = ctx.options.RequireInt("game");
+    GameNumber number = RequireGameNumber(ctx.options);
+    const bool autoplay = TakeSwitch(ctx.options, "autoplay");
+    const UndoPolicy policy = TakeUndoPolicy(ctx.options);
+    ctx.options.CheckAllTaken();
+
+    GameState state = NewGameState(LoadGameParams(ctx.root, id));
+    MessageList sink;
+    if (!DealGame(state, number, sink))
+        throw CliError{sink.messages.empty() ? "the game cannot be dealt" : sink.messages.front()};
+    state.active = true;
+    const PlacedPiles placed = PlacedOnWindow(state.params);
+    Player player(ctx, state, placed, sink);
+    player.Play().SetUndoPolicy(policy);
+    player.Play().SetAutoplay(autoplay);
+    player.Play().Begin();
+    player.Flush();
+
+    std::string line;
+    while (std::getline(ctx.in, line)) {
+        std::string words = Trimmed(line);
+        if (words.empty()) continue;
+        if (!player.Line(words)) break;
+    }
+    player.Finish();
+    return 0;
+}
+
+} // namespace tablamor::cli

@@ -1,0 +1,14 @@
+#pragma once
+// The table layout as the main window computes it on a window of W x H pixels that fills a screen
+// of the same size: the table starts below the large toolbar, the scroll bar's width stays free at
+// the right, card shadows are on.
+#include "engine/params.h"
+#include "table/layout/card_size.h"
+#include "table/layout/pile_positions.h"
+
+namespace tablamor::cli {
+
+layout::PilePositions LayOutOnWindow(const GameParams& params, int width, int height,
+                                     layout::CardSizeLetter size);
+
+} // namespace tablamor::cli
