@@ -11,6 +11,8 @@
 namespace tablamor {
 namespace {
 
+constexpr int kUnlimitedStockPasses = -1; // the stock-passes value of no limit
+
 // Ordering weights: a card gone to the foundations outweighs everything else, a face-down card
 // turned up comes next, a pile emptied after that.
 constexpr int kProgressWeight = 1000;
@@ -45,7 +47,8 @@ int EmptyTableauCount(const GameState& s) {
 }
 
 int Priority(const GameState& before, const GameState& after) {
-    const int progress = ComputeScore(after.table, after.params) - ComputeScore(before.table, before.params);
+    const int progress =
+        ComputeScore(after.table, after.params) - ComputeScore(before.table, before.params);
     const int turned = FaceDownCount(before.table) - FaceDownCount(after.table);
     const int emptied = EmptyTableauCount(after) - EmptyTableauCount(before);
     return progress * kProgressWeight + turned * kTurnedWeight + emptied * kEmptiedWeight;
@@ -134,7 +137,10 @@ private:
 
 std::uint64_t PositionKey(const GameState& s) {
     std::uint64_t h = s.table.Hash();
-    h = Mix(h, static_cast<std::uint64_t>(s.passesUsed));
+    // With unlimited passes the count is never read; keying on it would make every pass a new
+    // position and the search endless.
+    if (s.P(param::kStockPasses) != kUnlimitedStockPasses)
+        h = Mix(h, static_cast<std::uint64_t>(s.passesUsed));
     h = Mix(h, static_cast<std::uint64_t>(s.actionsDone));
     h = Mix(h, s.stockPressed ? 1 : 0);
     return h;

@@ -70,14 +70,17 @@ TEST(Solver, VerdictsOnSmallGames) {
             if (result.outcome == SolveOutcome::Won) {
                 ++won;
                 std::string why;
-                EXPECT_TRUE(ReplaysToWin(dealt, geometry, result.line, why)) << where << ": " << why;
+                EXPECT_TRUE(ReplaysToWin(dealt, geometry, result.line, why))
+                    << where << ": " << why;
             }
             if (result.outcome == SolveOutcome::Lost) {
-                EXPECT_EQ(Solve(dealt, geometry, kLargerBudget).outcome, SolveOutcome::Lost) << where;
+                EXPECT_EQ(Solve(dealt, geometry, kLargerBudget).outcome, SolveOutcome::Lost)
+                    << where;
             }
             if (result.outcome != SolveOutcome::Unknown) ++decided;
             if (result.nodes > kTinyBudget) {
-                EXPECT_EQ(Solve(dealt, geometry, kTinyBudget).outcome, SolveOutcome::Unknown) << where;
+                EXPECT_EQ(Solve(dealt, geometry, kTinyBudget).outcome, SolveOutcome::Unknown)
+                    << where;
             }
         }
         EXPECT_GT(decided, 0) << row.what << ": no number decided within the budget";
@@ -106,7 +109,8 @@ TEST(Solver, KeySeesTheCounters) {
         {"passes used", [](GameState& g) { ++g.passesUsed; }},
         {"actions done", [](GameState& g) { ++g.actionsDone; }},
         {"stock pressed", [](GameState& g) { g.stockPressed = !g.stockPressed; }},
-        {"a card turned", [](GameState& g) {
+        {"a card turned",
+         [](GameState& g) {
              const Card c = g.table.Top(kStockPile);
              g.table.SetFaceUp(c, !g.table.FaceUp(c));
          }},

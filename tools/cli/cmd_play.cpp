@@ -33,10 +33,14 @@ UndoPolicy TakeUndoPolicy(Options& options) {
     auto value = options.TakeInt("undo-policy");
     if (!value) return UndoPolicy::Unlimited;
     switch (*value) {
-    case 0: return UndoPolicy::Unlimited;
-    case 1: return UndoPolicy::OneLevel;
-    case 2: return UndoPolicy::Disabled;
-    default: throw CliError{"option --undo-policy takes 0, 1 or 2, not " + std::to_string(*value)};
+    case 0:
+        return UndoPolicy::Unlimited;
+    case 1:
+        return UndoPolicy::OneLevel;
+    case 2:
+        return UndoPolicy::Disabled;
+    default:
+        throw CliError{"option --undo-policy takes 0, 1 or 2, not " + std::to_string(*value)};
     }
 }
 

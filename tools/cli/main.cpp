@@ -16,6 +16,7 @@ int RunDealArray(Context&);
 int RunShow(Context&);
 int RunPlay(Context&);
 int RunSolve(Context&);
+int RunSolveSurvey(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -45,6 +46,10 @@ const std::vector<Command>& Commands() {
          "win exists, 'unknown' when K positions (default 1000000) were searched without an "
          "answer",
          RunSolve},
+        {"solve-survey", "--game ID --count N [--nodes K]",
+         "solves numbers 1 to N as solve does: per number '<n> won|lost|unknown <positions> "
+         "<milliseconds>', then 'won <w> of <N>' and 'median-ms <m>'",
+         RunSolveSurvey},
     };
     return commands;
 }
