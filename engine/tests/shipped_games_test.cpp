@@ -30,6 +30,8 @@ std::vector<GameDefinition> ShippedGames() {
     return games;
 }
 
+constexpr int kDealtNumbers = 500;
+
 TEST(ShippedGames, EveryCardInExactlyOnePile) {
     auto games = ShippedGames();
     ASSERT_GE(games.size(), 3u);
@@ -37,7 +39,7 @@ TEST(ShippedGames, EveryCardInExactlyOnePile) {
     std::uniform_int_distribution<std::uint64_t> any(0, 9'999'999'999'999ULL);
     for (const GameDefinition& game : games) {
         const int cards = game.params[param::kCardCount];
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < kDealtNumbers; ++i) {
             GameState s = NewGameState(game.params);
             auto number = *GameNumber::Parse(std::to_string(any(rng)));
             ASSERT_TRUE(DealGame(s, number, NullEventSink())) << game.name << " " << number.Text();

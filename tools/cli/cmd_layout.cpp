@@ -64,3 +64,15 @@ int RunLayout(Context& ctx) {
 }
 
 } // namespace tablamor::cli
+
+namespace tablamor::cli {
+
+PlacedPiles PlacedOnPlayWindow(const GameParams& params) {
+    layout::PilePositions positions =
+        LayOutOnWindow(params, kPlayWindowWidth, kPlayWindowHeight, layout::CardSizeLetter::Big);
+    PlacedPiles placed;
+    for (PileIndex p = 0; p < kPileCount; ++p) placed.SetPlaced(p, positions.Placed(p));
+    return placed;
+}
+
+} // namespace tablamor::cli

@@ -15,24 +15,12 @@
 namespace tablamor::cli {
 namespace {
 
-constexpr int kWindowWidth = 1024;
-constexpr int kWindowHeight = 768;
-
 // Keeps the messages the engine raises until they are printed.
 class MessageList : public EventSink {
 public:
     void Message(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
 };
-
-// The piles the layout places, with a spot of their own each.
-PlacedPiles PlacedOnWindow(const GameParams& params) {
-    layout::PilePositions positions =
-        LayOutOnWindow(params, kWindowWidth, kWindowHeight, layout::CardSizeLetter::Big);
-    PlacedPiles placed;
-    for (PileIndex p = 0; p < kPileCount; ++p) placed.SetPlaced(p, positions.Placed(p));
-    return placed;
-}
 
 bool TakeSwitch(Options& options, const std::string& name) {
     auto text = options.Take(name);
@@ -147,7 +135,7 @@ int RunPlay(Context& ctx) {
     if (!DealGame(state, number, sink))
         throw CliError{sink.messages.empty() ? "the game cannot be dealt" : sink.messages.front()};
     state.active = true;
-    const PlacedPiles placed = PlacedOnWindow(state.params);
+    const PlacedPiles placed = PlacedOnPlayWindow(state.params);
     Player player(ctx, state, placed, sink);
     player.Play().SetUndoPolicy(policy);
     player.Play().SetAutoplay(autoplay);

@@ -15,6 +15,8 @@ int RunLayout(Context&);
 int RunDealArray(Context&);
 int RunShow(Context&);
 int RunPlay(Context&);
+int RunSolve(Context&);
+int RunSolveSurvey(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -38,6 +40,16 @@ const std::vector<Command>& Commands() {
          "ends as lost) the table as show writes it, 'won 0|1' and 'score <n>'. Drops are judged "
          "on the layout of a 1024 x 768 window with big cards",
          RunPlay},
+        {"solve", "--game ID --number N [--nodes K]",
+         "searches the deal for a win, seeing every card, on the geometry play uses: 'won' and "
+         "the winning commands one a line (they replay through play to 'won 1'), 'lost' when no "
+         "win exists, 'unknown' when K positions (default 1000000) were searched without an "
+         "answer",
+         RunSolve},
+        {"solve-survey", "--game ID --count N [--nodes K]",
+         "solves numbers 1 to N as solve does: per number '<n> won|lost|unknown <positions> "
+         "<milliseconds>', then 'won <w> of <N>' and 'median-ms <m>'",
+         RunSolveSurvey},
     };
     return commands;
 }

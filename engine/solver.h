@@ -1,0 +1,39 @@
+#pragma once
+// The solver: decides whether a dealt game can be won, seeing every card (face-down cards and
+// the stock included, the usual convention for such a verdict). It searches depth first over the
+// commands of the move generator, applying each to a copy of the state exactly as a command of
+// `tablamor-cli play` is applied without autoplay (the command, then the filling of empty tableau
+// piles), so a winning line replays move for move. Positions already searched are remembered by
+// a key of the table and the per-deal counters and never searched twice; the search stops after
+// a budget of positions.
+#include "engine/commands.h"
+#include "engine/geometry.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tablamor {
+
+// Positions searched when the caller names no budget.
+inline constexpr long long kDefaultSolverNodes = 1'000'000;
+
+enum class SolveOutcome {
+    Won,     // a winning line was found
+    Lost,    // every position reachable from the deal was searched: no win
+    Unknown, // the budget ran out first
+};
+
+struct SolveResult {
+    SolveOutcome outcome = SolveOutcome::Unknown;
+    std::vector<Command> line; // Won: the commands from the deal to the win
+    long long nodes = 0;       // positions searched
+};
+
+// Searches from `start` (a dealt, active game) on the given geometry, trying at most `nodeBudget`
+// positions. A game that is not in play is Lost at once.
+SolveResult Solve(const GameState& start, const PileGeometry& geometry, long long nodeBudget);
+
+// The transposition key of a position: the table and every counter the rules read.
+std::uint64_t PositionKey(const GameState& state);
+
+} // namespace tablamor

@@ -1,0 +1,125 @@
+// The solver on real deals of small games: a winning line replays through GamePlay to a won game,
+// a verdict of lost survives a larger budget, a search cut short says unknown and never searches
+// past its budget, and the key tells positions apart by the counters the rules read.
+#include "play_fixture.h"
+
+#include "engine/game_play.h"
+#include "engine/placed_piles.h"
+#include "engine/solver.h"
+
+namespace tablamor {
+namespace {
+
+constexpr int kNumbersPerGame = 6;
+constexpr long long kSmallBudget = 3'000;
+constexpr long long kLargerBudget = 4 * kSmallBudget;
+constexpr long long kTinyBudget = 1;
+
+const GameDefinition* FindGame(const std::vector<GameDefinition>& games, int id) {
+    for (const GameDefinition& g : games)
+        if (g.id == id) return &g;
+    return nullptr;
+}
+
+// Plays the line as tablamor-cli play does (no autoplay); true when every command acts and the
+// game ends won.
+bool ReplaysToWin(GameState s, const PileGeometry& geometry, const std::vector<Command>& line,
+                  std::string& why) {
+    GamePlay play(s, NullEventSink());
+    play.SetGeometry(&geometry);
+    play.Begin();
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (!play.Apply(line[i])) {
+            why = "refused at " + std::to_string(i) + ": " + CommandText(line[i]);
+            return false;
+        }
+        if (!s.active && i + 1 < line.size()) {
+            why = "ended before the line did, at " + std::to_string(i);
+            return false;
+        }
+    }
+    if (!play.LastGameWon()) why = "the line ends without a win";
+    return play.LastGameWon();
+}
+
+TEST(Solver, VerdictsOnSmallGames) {
+    struct Row {
+        int id;
+        const char* what;
+    };
+    const Row rows[] = {
+        {43, "golf: one stock pass, few choices"},
+        {45, "aces up: discards and a stock dealt to every column"},
+        {36, "simple pairs: selections in a pairing game"},
+        {34, "pyramid: pairs and the stock card press"},
+        {2, "freecell: wide branching"},
+        {30, "beleaguered castle: open cards, no stock"},
+    };
+    const auto games = test::ShippedGameDefinitions();
+    for (const Row& row : rows) {
+        const GameDefinition* game = FindGame(games, row.id);
+        ASSERT_NE(game, nullptr) << row.what;
+        int won = 0;
+        for (int n = 1; n <= kNumbersPerGame; ++n) {
+            const std::string where = std::string(row.what) + ", number " + std::to_string(n);
+            const GameState dealt = test::DealtGame(game->params, std::to_string(n));
+            const PlacedPiles geometry = PlacedPiles::EveryPileOf(dealt);
+            const SolveResult result = Solve(dealt, geometry, kSmallBudget);
+            EXPECT_LE(result.nodes, kSmallBudget) << where;
+            if (result.outcome == SolveOutcome::Won) {
+                ++won;
+                std::string why;
+                EXPECT_TRUE(ReplaysToWin(dealt, geometry, result.line, why))
+                    << where << ": " << why;
+            }
+            if (result.outcome == SolveOutcome::Lost) {
+                EXPECT_EQ(Solve(dealt, geometry, kLargerBudget).outcome, SolveOutcome::Lost)
+                    << where;
+            }
+            if (result.nodes > kTinyBudget) {
+                EXPECT_EQ(Solve(dealt, geometry, kTinyBudget).outcome, SolveOutcome::Unknown)
+                    << where;
+            }
+        }
+        std::printf("%s: %d of %d won within %lld positions\n", row.what, won, kNumbersPerGame,
+                    kSmallBudget);
+    }
+}
+
+TEST(Solver, AGameNotInPlayIsLost) {
+    const auto games = test::ShippedGameDefinitions();
+    GameState s = test::DealtGame(games.front().params, "1");
+    s.active = false;
+    const SolveResult result = Solve(s, PlacedPiles::EveryPileOf(s), kSmallBudget);
+    EXPECT_EQ(result.outcome, SolveOutcome::Lost);
+    EXPECT_TRUE(result.line.empty());
+}
+
+TEST(Solver, KeySeesTheCounters) {
+    const auto games = test::ShippedGameDefinitions();
+    GameState s = test::DealtGame(games.front().params, "1");
+    s.params[param::kStockPasses] = 3; // the count of passes matters only when it is limited
+    struct Row {
+        const char* what;
+        void (*change)(GameState&);
+    };
+    const Row rows[] = {
+        {"passes used", [](GameState& g) { ++g.passesUsed; }},
+        {"actions done", [](GameState& g) { ++g.actionsDone; }},
+        {"stock pressed", [](GameState& g) { g.stockPressed = !g.stockPressed; }},
+        {"a card turned",
+         [](GameState& g) {
+             const Card c = g.table.Top(kStockPile);
+             g.table.SetFaceUp(c, !g.table.FaceUp(c));
+         }},
+    };
+    for (const Row& row : rows) {
+        GameState changed = s;
+        row.change(changed);
+        EXPECT_NE(PositionKey(changed), PositionKey(s)) << row.what;
+    }
+    EXPECT_EQ(PositionKey(GameState(s)), PositionKey(s));
+}
+
+} // namespace
+} // namespace tablamor
