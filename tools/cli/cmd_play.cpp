@@ -4,8 +4,13 @@
 #include "window_layout.h"
 
 #include "engine/deal.h"
+#include "engine/game_loader.h"
 #include "engine/game_play.h"
+#include "engine/game_recording.h"
 #include "engine/move_generator.h"
+#include "records/ini_file.h"
+#include "records/paths.h"
+#include "records/preferences.h"
 
 #include <istream>
 #include <ostream>
@@ -15,12 +20,29 @@
 namespace tablamor::cli {
 namespace {
 
-// Keeps the messages the engine raises until they are printed.
-class MessageList : public EventSink {
+// Keeps the messages the engine and the records raise until they are printed.
+class MessageList : public EventSink, public MessageSink {
 public:
     void Message(std::string_view text) override { messages.emplace_back(text); }
+    void Show(MessageKind, std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
 };
+
+// The settings a finished game is recorded with: the game, its number, and the player of the
+// program directory's preferences ("Player 1" on a first run, as the program does).
+Settings RecordSettings(const std::filesystem::path& root, int id, const GameNumber& number) {
+    Settings settings;
+    IniFile config(ProgramPath(root, "DATA\\CFG.DAT"));
+    LoadPreferences(config, settings, false);
+    auto games = GameFile::Open(ProgramPath(root, kGamesFileName));
+    settings.SetGameId(id);
+    if (games) settings.SetGameName(GameName(*games, id, ProgramPath(root, kCustomGamesFileName)));
+    settings.SetGameNumber(number.Text());
+    settings.Set(Settings::kScoringType, 2, "01");
+    settings.Set(Settings::kStatCounter1, 4, "0000");
+    settings.Set(Settings::kStatCounter2, 4, "0000");
+    return settings;
+}
 
 bool TakeSwitch(Options& options, const std::string& name) {
     auto text = options.Take(name);
@@ -136,7 +158,11 @@ int RunPlay(Context& ctx) {
         throw CliError{sink.messages.empty() ? "the game cannot be dealt" : sink.messages.front()};
     state.active = true;
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
+    Settings settings = RecordSettings(ctx.root, static_cast<int>(id), number);
+    SettingsGameRecorder recorder(settings, ctx.root, sink);
+    recorder.SetState(&state);
     Player player(ctx, state, placed, sink);
+    player.Play().SetRecorder(&recorder);
     player.Play().SetUndoPolicy(policy);
     player.Play().SetAutoplay(autoplay);
     player.Play().Begin();

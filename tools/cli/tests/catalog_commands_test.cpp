@@ -159,3 +159,29 @@ TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {
 
 } // namespace
 } // namespace tablamor
+
+namespace tablamor {
+namespace {
+
+TEST_F(CliTest, PlayRecordsAQuitGameForThePlayer) {
+    std::filesystem::copy_file(std::filesystem::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT", root / "GAMES.DAT");
+    auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "5"}, "stock\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("won 0"), std::string::npos);
+    std::string log, stats, config;
+    ASSERT_TRUE(ReadWholeFile(root / "DATA" / "STAT_LOG.DAT", log));
+    EXPECT_NE(log.find("0000000000005"), std::string::npos) << log;
+    ASSERT_TRUE(ReadWholeFile(root / "DATA" / "STAT.DAT", stats));
+    EXPECT_NE(stats.find("Player 1"), std::string::npos) << stats;
+    ASSERT_TRUE(ReadWholeFile(root / "DATA" / "CFG.DAT", config));
+    EXPECT_NE(config.find("UserDefault=Player 1"), std::string::npos) << config;
+    // Without quit the game is still in play at the end of the input: nothing more is logged.
+    auto again = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "6"}, "stock\n");
+    ASSERT_EQ(again.status, 0);
+    std::string after;
+    ASSERT_TRUE(ReadWholeFile(root / "DATA" / "STAT_LOG.DAT", after));
+    EXPECT_EQ(after, log);
+}
+
+} // namespace
+} // namespace tablamor
