@@ -14,6 +14,8 @@ namespace tablamor::table {
 
 // While a card is dragged the cursor is the idle number plus this.
 inline constexpr int kDragCursorOffset = 10;
+// The idle cursor when the preferences name none.
+inline constexpr int kDefaultCursor = 11;
 
 class CursorSet {
 public:

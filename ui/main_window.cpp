@@ -135,6 +135,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     counter_ = new table::CardCounterWindow(
         [](std::string_view name) { return ResourcePicture(name).toImage(); }, preferences_, this);
     controller_->SetCardCounter(counter_);
+    controller_->LoadCursors(table::ImageSource(setup.programDir));
     connect(counter_, &table::CardCounterWindow::VisibilityChanged, this,
             [this](bool visible) { Action("mnuCardCounter")->setChecked(visible); });
     connect(this, &MainWindow::RulesRequested, this, [this](int id) { Help().ShowRules(id); });
@@ -428,6 +429,7 @@ void MainWindow::ShowOptions() {
         SetTimeShown(r.showTime, false);
         SetScoreShown(r.showScore, false);
         statusBar()->setVisible(r.statusBarShown);
+        controller_->ApplyCursor();
         for (const char* n : {"mnuUndo", "mnuRedo"}) Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
     }
     controller_->RefreshTable();

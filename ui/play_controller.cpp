@@ -97,6 +97,16 @@ void PlayController::RefreshTable() {
     ShowTable(session_.State().table);
 }
 
+void PlayController::LoadCursors(const table::ImageSource& source) {
+    cursors_.Load(source);
+    ApplyCursor();
+}
+
+void PlayController::ApplyCursor() {
+    const int idle = settings_.GetInt(Settings::kCursor, 2, table::kDefaultCursor);
+    view_.setCursor(cursors_.Cursor(dragging_ ? idle + table::kDragCursorOffset : idle));
+}
+
 QString PlayController::ClockText() const {
     return FormatClock(play_.ElapsedSeconds());
 }
@@ -147,6 +157,7 @@ void PlayController::BeginDrag(QPoint at) {
     view_.MoveDragImage(dragAt_.x(), dragAt_.y(), false, true);
     dragging_ = true;
     moved_ = false;
+    ApplyCursor();
 }
 
 void PlayController::Move(QPoint at) {
@@ -164,6 +175,7 @@ void PlayController::Move(QPoint at) {
 
 void PlayController::EndDrag() {
     dragging_ = false;
+    ApplyCursor();
     view_.HideDragImage();
     view_.Canvas().Scene().table = &session_.State().table;
 }

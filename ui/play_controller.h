@@ -7,6 +7,7 @@
 #include "engine/game_play.h"
 #include "engine/session.h"
 #include "table/card_counter_window.h"
+#include "table/cursors.h"
 #include "table/layout/hit_test.h"
 #include "table/table_view.h"
 #include "ui/sound_player.h"
@@ -66,6 +67,9 @@ public:
 
     // Repaints the whole table from the state.
     void RefreshTable();
+    // The table's cursor: the preference Cursor when idle, its dragging form while cards are lifted.
+    void LoadCursors(const table::ImageSource& source);
+    void ApplyCursor();
 
     // The card counter told of moves while it is shown, refreshed at a deal and after undo and
     // redo; it reads the table through State() (nullptr: none).
@@ -118,6 +122,7 @@ private:
     std::unique_ptr<layout::TableGeometry> geometry_;
     Table display_; // what the canvas shows while cards are lifted or sliding
     std::deque<PendingSlide> slides_;
+    table::CursorSet cursors_;
     std::mt19937 random_;
     bool pendingWin_ = false;
     bool dealAnimation_ = false;

@@ -51,8 +51,11 @@ TEST_F(TablePlay, IllegalDropFliesBackAndPressWithoutMoveRecordsNothing) {
     Drag(TopCentre(column), TopCentre(kWastePile) + QPoint(0, 3));
     EXPECT_EQ(State().table, before);
     EXPECT_EQ(Play().Play().GetHistory().UndoStack().Size(), 0u);
+    const QImage idle = window->View().cursor().pixmap().toImage();
     Press(TopCentre(column));
+    EXPECT_NE(window->View().cursor().pixmap().toImage(), idle) << "the dragging cursor";
     Release(TopCentre(column));
+    EXPECT_EQ(window->View().cursor().pixmap().toImage(), idle);
     EXPECT_EQ(State().table.Top(column), top);
     EXPECT_EQ(Play().Play().GetHistory().UndoStack().Size(), 0u);
 }
