@@ -278,6 +278,13 @@ void PlayController::Redo() {
     AfterOperation();
 }
 
+bool PlayController::ApplyCommand(const Command& command) {
+    if (dragging_ || !InPlay()) return false;
+    const bool done = play_.Apply(command);
+    AfterOperation();
+    return done;
+}
+
 bool PlayController::ToggleAutoplay() {
     bool on = play_.ToggleAutoplay();
     AfterOperation();

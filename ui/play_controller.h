@@ -40,6 +40,8 @@ public:
 
     void Undo();
     void Redo();
+    // A command as the pointer would give it (a hint, a replayed line), shown like the pointer's.
+    bool ApplyCommand(const Command& command);
     bool ToggleAutoplay();
     void SetAutoplay(bool on) { play_.SetAutoplay(on); }
     bool AutoplayOn() const { return play_.AutoplayOn(); }
