@@ -38,12 +38,12 @@ TEST(Winning, WonTestsBySpecialCode) {
     };
     for (const Row& row : rows) {
         Table t;
-        std::string spec = row.piles;
+        std::string piles = row.piles;
         std::size_t begin = 0;
-        while (begin < spec.size()) {
-            std::size_t end = spec.find(';', begin);
-            if (end == std::string::npos) end = spec.size();
-            std::string item = spec.substr(begin, end - begin);
+        while (begin < piles.size()) {
+            std::size_t end = piles.find(';', begin);
+            if (end == std::string::npos) end = piles.size();
+            std::string item = piles.substr(begin, end - begin);
             std::size_t eq = item.find('=');
             ASSERT_TRUE(t.SetPileString(*ParsePileName(item.substr(0, eq)), item.substr(eq + 1)));
             begin = end + 1;
