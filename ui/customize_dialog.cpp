@@ -1,5 +1,7 @@
 #include "ui/customize_dialog.h"
 
+#include "records/ui/options_dialog.h"
+
 #include "records/fixed_fields.h"
 #include "records/paths.h"
 #include "records/preference_keys.h"
@@ -115,25 +117,7 @@ CustomizeDialog::CustomizeDialog(std::filesystem::path programDir, IniFile& pref
     pages_->addTab(BuildSoundsPage(), tr("&Sounds"));
     connect(pages_, &QTabWidget::currentChanged, this, [this] { DrawDecksSample(); });
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName("btnOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName("btnAnnulla");
-    auto* help = new QPushButton(tr("&?"), this);
-    help->setObjectName("btnAiuto");
-    connect(ok, &QPushButton::clicked, this, &CustomizeDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CustomizeDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(kCustomizeHelpTopic); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages_, 1);
-    layout->addLayout(buttons);
+    LayOutTabbedDialog(*this, pages_, [this] { emit HelpRequested(kCustomizeHelpTopic); });
 
     LoadTreeIcons();
     LoadValues();

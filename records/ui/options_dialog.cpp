@@ -30,6 +30,28 @@ std::string_view YesNo(const QCheckBox* box) {
 
 } // namespace
 
+void LayOutTabbedDialog(QDialog& dialog, QTabWidget* pages, std::function<void()> help) {
+    auto* ok = new QPushButton(QObject::tr("OK"), &dialog);
+    ok->setObjectName("btnOK");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QObject::tr("Cancel"), &dialog);
+    cancel->setObjectName("btnAnnulla");
+    auto* helpButton = new QPushButton(QObject::tr("&?"), &dialog);
+    helpButton->setObjectName("btnAiuto");
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(helpButton, &QPushButton::clicked, &dialog, std::move(help));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(pages, 1);
+    layout->addLayout(buttons);
+}
+
 OptionsDialog::OptionsDialog(IniFile& preferences, Settings& settings, QWidget* parent)
     : QDialog(parent), preferences_(preferences), settings_(settings) {
     setWindowTitle(tr("Options"));
@@ -40,25 +62,7 @@ OptionsDialog::OptionsDialog(IniFile& preferences, Settings& settings, QWidget* 
     pages_->addTab(BuildGeneralPage(), tr(" &General "));
     pages_->addTab(BuildToolbarPage(), tr(" T&oolbar "));
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName("btnOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName("btnAnnulla");
-    auto* help = new QPushButton(tr("&?"), this);
-    help->setObjectName("btnAiuto");
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit HelpRequested(kOptionsHelpTopic); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(help);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages_, 1);
-    layout->addLayout(buttons);
+    LayOutTabbedDialog(*this, pages_, [this] { emit HelpRequested(kOptionsHelpTopic); });
 
     // Kept, but not offered: they write back what they were shown with.
     confirmEnterHiScores_->hide();

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QTabWidget;
 
@@ -18,6 +20,10 @@ namespace tablamor {
 inline constexpr int kOptionsHelpTopic = 1004;
 
 // What the main window applies after OK.
+// Lays out a tabbed dialog with "&?" at the left and OK (default) and Cancel at the right, as
+// the options and customize dialogs share it. OK accepts, Cancel rejects, "&?" calls `help`.
+void LayOutTabbedDialog(QDialog& dialog, QTabWidget* pages, std::function<void()> help);
+
 struct OptionsResult {
     bool toolBarLarge = false;
     bool toolBarFlat = true;
