@@ -1,7 +1,7 @@
 #include "table/card_counter_window.h"
 
 #include "records/preference_keys.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QAction>
 #include <QFrame>

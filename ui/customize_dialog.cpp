@@ -8,7 +8,7 @@
 #include "table/background.h"
 #include "table/image_files.h"
 #include "table/image_names.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 #include "ui/customize_choices.h"
 #include "ui/resource_pictures.h"
 

@@ -2,7 +2,7 @@
 
 #include "engine/game_loader.h"
 #include "records/preference_keys.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 #include "ui/about_window.h"
 #include "records/ui/options_dialog.h"
 #include "table/card_counter_window.h"

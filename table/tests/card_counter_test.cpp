@@ -7,7 +7,7 @@
 #include "records/preference_keys.h"
 #include "table/card_counter_window.h"
 #include "table/tests/test_scene.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QAction>
 #include <QTemporaryDir>

@@ -8,7 +8,7 @@
 #include "tools/artgen/marks.h"
 #include "tools/artgen/previews.h"
 #include "tools/artgen/ratings.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 #include "tools/artgen/sounds.h"
 #include "tools/artgen/startup_pictures.h"
 #include "tools/artgen/strips.h"

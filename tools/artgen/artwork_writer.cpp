@@ -1,6 +1,6 @@
 #include "tools/artgen/artwork_writer.h"
 
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 // The card backs: a white margin inside the card outline around a picture or pattern that fits
 // the back's name. Every back is drawn in one design space and scaled to each card size.
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QImage>
 #include <QRectF>

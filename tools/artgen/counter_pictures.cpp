@@ -3,7 +3,7 @@
 #include "tools/artgen/icon_kit.h"
 #include "tools/artgen/palette.h"
 #include "tools/artgen/pixel_glyphs.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QPainter>
 

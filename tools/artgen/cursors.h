@@ -2,7 +2,7 @@
 // The ten mouse cursors, 32 x 32 with alpha: the idle forms (arrows, an open hand, a pointing
 // hand, a cross) and the forms shown while a card is dragged (the same, gripping a small card).
 // The hot spot is written into the picture as the texts "HotspotX" and "HotspotY".
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 // Where things stand on a card face, per card size and card set, in pixels from the card's
 // top-left corner. The lower-right index is the upper-left one turned about the card's centre.
 #include "tools/artgen/fonts.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QColor>
 #include <QPointF>

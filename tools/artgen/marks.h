@@ -5,7 +5,7 @@
 //   007 empty column, 008 a stock that will not be turned again, 009 a free cell,
 //   021 the stock of a pairing game, 022 a stock that can be turned again (005 the same,
 //   pressed), and the rank marks: 010 ace, 012..020 two to ten, 006 jack, 003 queen, 011 king.
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QImage>
 

@@ -4,7 +4,7 @@
 #include "tools/artgen/fonts.h"
 #include "tools/artgen/icon_kit.h"
 #include "tools/artgen/palette.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QConicalGradient>
 #include <QLinearGradient>

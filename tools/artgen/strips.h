@@ -8,7 +8,7 @@
 // Stock edges (pure blue is the transparent colour): the staggered edges of the cards under the
 // top card when a pile rises up and to the left by d pixels; see kBorderDepth for where each
 // pixel lands.
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QImage>
 

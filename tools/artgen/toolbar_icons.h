@@ -1,7 +1,7 @@
 #pragma once
 // The toolbar pictures, drawn once in a 32-unit design space and rendered at the large (32 px)
 // and small (16 px) icon sizes; the disabled forms are the enabled ones greyed.
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QImage>
 

@@ -2,7 +2,7 @@
 
 #include "tools/artgen/icon_kit.h"
 #include "tools/artgen/palette.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QPainter>
 #include <QPainterPath>

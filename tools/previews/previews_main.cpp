@@ -9,7 +9,7 @@
 #include "table/image_set.h"
 #include "table/layout/table_layout.h"
 #include "table/table_canvas.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // What the artwork tests share: a Qt application on the offscreen platform with the fonts
 // loaded (set up once for the whole test program), and the paths of the built program directory.
 #include "tools/artgen/fonts.h"
-#include "tools/artgen/resource_names.h"
+#include "table/resource_names.h"
 
 #include <QDir>
 #include <QGuiApplication>
