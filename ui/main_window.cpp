@@ -2,14 +2,15 @@
 
 #include "engine/game_loader.h"
 #include "records/preference_keys.h"
-#include "tools/artgen/resource_names.h"
-#include "ui/about_window.h"
 #include "records/ui/options_dialog.h"
 #include "table/card_counter_window.h"
+#include "tools/artgen/resource_names.h"
+#include "ui/about_window.h"
 #include "ui/customize_dialog.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/main_menu.h"
+#include "ui/narrow_screen.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_pictures.h"
 
@@ -118,12 +119,14 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         frame.screenHeight = screen->size().height();
     }
     frame.cardSize = setup.images->Size();
-    view_->SetLayoutFrame(frame);
     column->addWidget(view_, 1);
     setCentralWidget(central);
 
     controller_ = std::make_unique<PlayController>(settings_, *setup.games, setup.programDir, *view_,
                                                    *setup.images, *sounds_, setup.recorder, this);
+    controller_->SetLayoutFrame(frame);
+    connect(controller_.get(), &PlayController::NarrowScreenChecked, this,
+            &MainWindow::AfterNarrowScreenCheck);
     connect(controller_.get(), &PlayController::CaptionChanged, this, &MainWindow::setWindowTitle);
     connect(controller_.get(), &PlayController::ScoreChanged, this,
             [this](int s) { score_->setText(QString::number(s)); });
@@ -496,6 +499,14 @@ void MainWindow::QuitGame() {
     controller_->EndGame();
     controller_->RefreshTable();
     OpenGame();
+}
+
+void MainWindow::AfterNarrowScreenCheck(bool narrow, bool switchedNow) {
+    Action("mnuCustomize")->setEnabled(!narrow);
+    if (!switchedNow || narrowMessageShown_) return;
+    narrowMessageShown_ = true;
+    QMessageBox::information(this, Q(kProductName), Q(NarrowScreenMessage(settings_.GameName())));
+    repaint();
 }
 
 void MainWindow::AfterGameFinished(bool won) {
