@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace tablamor::ui {
 namespace {
 
@@ -36,7 +38,6 @@ AdviceWindow::AdviceWindow(const QString& text, AdvicePage page, QWidget* parent
     setObjectName("TfrmMsgAdvice");
     setWindowTitle(tr("Information"));
     setModal(true);
-    setFixedSize(kClientWidth, kClientHeight);
 
     // Page 0 "Color", page 1 "640x480", one picture each.
     auto* pictures = new QStackedWidget(this);
@@ -55,18 +56,22 @@ AdviceWindow::AdviceWindow(const QString& text, AdvicePage page, QWidget* parent
     message_->setObjectName("lblMessage");
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    message_->setGeometry(kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight);
+    // The window grows downwards when the text needs more lines than the label's box holds.
+    const int extra = std::max(0, message_->heightForWidth(kMessageWidth) - kMessageHeight);
+    message_->setGeometry(kMessageLeft, kMessageTop, kMessageWidth, kMessageHeight + extra);
+    setFixedSize(kClientWidth, kClientHeight + extra);
+    const int bottomRowTop = kBottomRowTop + extra;
 
     dontShow_ = new QCheckBox(tr("Don't show this message box again"), this);
     dontShow_->setObjectName("chkNotDisplay");
     dontShow_->move(kMessageLeft,
-                    kBottomRowTop + (kButtonHeight - dontShow_->sizeHint().height()) / 2);
+                    bottomRowTop + (kButtonHeight - dontShow_->sizeHint().height()) / 2);
     dontShow_->resize(dontShow_->sizeHint());
 
     ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("btnOK");
     ok_->setDefault(true);
-    ok_->setGeometry(kClientWidth - kButtonWidth - kPictureLeft * 2, kBottomRowTop, kButtonWidth,
+    ok_->setGeometry(kClientWidth - kButtonWidth - kPictureLeft * 2, bottomRowTop, kButtonWidth,
                      kButtonHeight);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -3,6 +3,7 @@
 #include "modal_answer.h"
 
 #include "dialog_test_support.h"
+#include "table/image_files.h"
 #include "ui/advice_window.h"
 
 #include <QCheckBox>
@@ -49,8 +50,6 @@ TEST_F(AdviceWindowTest, ShownUnlessSwitchedOffAndTheTickIsStored) {
             text = window->MessageLabel()->text();
             title = window->windowTitle();
             hasOk = window->OkButton()->text() == "OK";
-            if (const char* dir = std::getenv("TABLAMOR_SCREENSHOT_DIR"))
-                window->grab().save(QString(dir) + "/advice.png");
             window->DontShowBox()->setChecked(row.tick);
             window->OkButton()->click();
         });
@@ -65,6 +64,30 @@ TEST_F(AdviceWindowTest, ShownUnlessSwitchedOffAndTheTickIsStored) {
         }
         EXPECT_EQ(IniFile(file).ReadString("Show_Messages", kKey, ""), row.stored);
     }
+}
+
+TEST_F(AdviceWindowTest, TheColourAdviceKeepsItsLineBreakAndFits) {
+    table::ResourceLibrary pictures(TABLAMOR_RUNTIME_DIR);
+    IniFile config = Start("");
+    bool fits = false;
+    QString text;
+    ModalAnswer answer([&](QWidget* modal) {
+        auto* window = qobject_cast<AdviceWindow*>(modal);
+        if (!window) return modal->close(), void();
+        text = window->MessageLabel()->text();
+        QLabel* label = window->MessageLabel();
+        fits = label->heightForWidth(label->width()) <= label->height() &&
+               label->geometry().bottom() < window->DontShowBox()->geometry().top();
+        if (const char* dir = std::getenv("TABLAMOR_SCREENSHOT_DIR"))
+            window->grab().save(QString(dir) + "/advice.png");
+        window->OkButton()->click();
+    });
+    EXPECT_TRUE(
+        ShowAdvice(nullptr, config, kFewColoursAdvice, kFewColoursAdviceKey, AdvicePage::Color));
+    EXPECT_TRUE(fits) << "the whole text shows";
+    EXPECT_TRUE(text.startsWith("At this time your display driver supports 256 colors or less."));
+    EXPECT_TRUE(text.contains("higher resolutions. \nIf your video driver allows"))
+        << text.toStdString();
 }
 
 } // namespace
