@@ -54,9 +54,9 @@ protected:
 
 TEST_F(NarrowScreen, FixedMediumSetOnANarrowScreenAndThePlayersCardsBack) {
     startup.settings.SetCardSize("B");
-    startup.settings.Set(Settings::kCardFace, 3, "002");
-    startup.settings.Set(Settings::kBackCard, 3, "011");
-    const CardChoice players{"B", "002", "011"};
+    startup.settings.Set(Settings::kCardFace, 3, "001");
+    startup.settings.Set(Settings::kBackCard, 3, "014");
+    const CardChoice players{"B", "001", "014"};
     Open(kFreeCell, "1");
     SetScreenWidth(kNarrowWidth);
     ModalAnswer answer([](QWidget* modal) {
