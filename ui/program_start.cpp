@@ -38,7 +38,7 @@ ProgramStart::~ProgramStart() {
 StartResult ProgramStart::Begin() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     startup_.fewColours = FewColours();
-    const bool started = RunStartup(startup_, messages_, [this] { ShowSplash(); });
+    const bool started = RunStartup(startup_, *this, [this] { ShowSplash(); });
     if (!started) {
         CloseSplash();
         QGuiApplication::restoreOverrideCursor();
@@ -60,8 +60,8 @@ StartResult ProgramStart::Begin() {
         return StartResult::UnknownGame;
     }
 
-    recorder_ =
-        std::make_unique<SettingsGameRecorder>(startup_.settings, startup_.programDir, messages_);
+    recorder_ = std::make_unique<SettingsGameRecorder>(startup_.settings, startup_.programDir,
+                                                       static_cast<MessageSink&>(*this));
     window_ = std::make_unique<MainWindow>(MainWindowSetup{startup_.programDir, &startup_.settings,
                                                            &*startup_.games, &startup_.images,
                                                            recorder_.get()});
@@ -79,12 +79,17 @@ StartResult ProgramStart::Begin() {
 }
 
 void ProgramStart::FirstActivation() {
-    BringDataFilesUpToDate(startup_.programDir, messages_);
+    BringDataFilesUpToDate(startup_.programDir, *this);
     if (options_.game)
         window_->PlayGame(*options_.game, options_.number);
     else
         window_->OpenGame();
     window_->RestoreCardCounter();
+}
+
+void ProgramStart::Show(MessageKind kind, std::string_view text) {
+    CloseSplash();
+    messages_.Show(kind, text);
 }
 
 void ProgramStart::ShowSplash() {

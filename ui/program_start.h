@@ -33,7 +33,7 @@ enum class StartResult {
     UnknownGame, // the game asked for is not in the game list
 };
 
-class ProgramStart : public QObject {
+class ProgramStart : public QObject, private MessageSink {
     Q_OBJECT
 public:
     ProgramStart(StartOptions options, MessageSink& messages);
@@ -62,6 +62,9 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::function<void()> firstPaint_;
 
+    // Every message goes to the caller's sink with the splash closed first: a window kept on
+    // top of the others must not hide a message, least of all the last one before the end.
+    void Show(MessageKind kind, std::string_view text) override;
     void ShowSplash();
     void CloseSplash();
     void FirstActivation();

@@ -95,6 +95,18 @@ TEST_F(ProgramStartTest, FirstStartReachesTheDialogThenADealtKlondike) {
     EXPECT_TRUE(messages.texts.empty());
 }
 
+// Keeps the messages and whether the splash window was still up when each came.
+class SplashWatch final : public MessageSink {
+public:
+    void Show(MessageKind kind, std::string_view text) override {
+        splashUp.push_back(start && start->SplashShown());
+        kept.Show(kind, text);
+    }
+    ProgramStart* start = nullptr;
+    std::vector<bool> splashUp;
+    CollectedMessages kept;
+};
+
 struct MissingFileRow {
     const char* missing;
     std::string (*expected)(const fs::path& dir);
@@ -118,13 +130,15 @@ TEST_F(ProgramStartTest, AMissingFileEndsTheProgramWithItsMessage) {
         fs::remove_all(dir);
         fs::create_directories(dir);
         Populate(row.missing);
-        CollectedMessages messages;
+        SplashWatch messages;
         ProgramStart start({dir, kKlondike, std::nullopt}, messages);
+        messages.start = &start;
         EXPECT_EQ(start.Begin(), StartResult::Failed);
         EXPECT_FALSE(start.SplashShown());
-        ASSERT_EQ(messages.texts.size(), 1u);
-        EXPECT_EQ(messages.kinds.front(), MessageKind::Fatal);
-        EXPECT_EQ(messages.texts.front(), row.expected(dir));
+        ASSERT_EQ(messages.kept.texts.size(), 1u);
+        EXPECT_EQ(messages.kept.kinds.front(), MessageKind::Fatal);
+        EXPECT_EQ(messages.kept.texts.front(), row.expected(dir));
+        EXPECT_FALSE(messages.splashUp.front()) << "the message is not hidden under the splash";
     }
 }
 
