@@ -27,10 +27,9 @@ measure() {
   printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print "median (ms): " a[int((NR+1)/2)]}'
 }
 
-export -f measure
-export runtime runs
 if [[ -n "${DISPLAY:-}" ]]; then
   measure
 else
-  xvfb-run -a -s '-screen 0 1024x768x24' bash -c measure
+  # one virtual screen for all runs: the script again, under it
+  exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$runtime" "$runs"
 fi
