@@ -44,6 +44,14 @@ StartResult ProgramStart::Begin() {
         QGuiApplication::restoreOverrideCursor();
         return StartResult::Failed;
     }
+    // A game the command line names must exist before the splash sound starts loading.
+    if (options_.game && GameName(*startup_.games, *options_.game,
+                                  ProgramPath(startup_.programDir, kCustomGamesFileName))
+                             .empty()) {
+        CloseSplash();
+        QGuiApplication::restoreOverrideCursor();
+        return StartResult::UnknownGame;
+    }
     startSounds_ = std::make_unique<SoundPlayer>(startup_.programDir, startup_.settings);
     startSounds_->Play("Splash", pref::kSoundsSplash);
     if (startup_.fewColours) {
@@ -51,13 +59,6 @@ StartResult ProgramStart::Begin() {
         if (splash_) splash_->hide(); // the advice must not lie under a window kept on top
         ShowAdvice(nullptr, config, kFewColoursAdvice, kFewColoursAdviceKey, AdvicePage::Color);
         if (splash_) splash_->ShowNow();
-    }
-    if (options_.game && GameName(*startup_.games, *options_.game,
-                                  ProgramPath(startup_.programDir, kCustomGamesFileName))
-                             .empty()) {
-        CloseSplash();
-        QGuiApplication::restoreOverrideCursor();
-        return StartResult::UnknownGame;
     }
 
     recorder_ = std::make_unique<SettingsGameRecorder>(startup_.settings, startup_.programDir,
