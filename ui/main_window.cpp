@@ -2,14 +2,15 @@
 
 #include "engine/game_loader.h"
 #include "records/preference_keys.h"
-#include "table/resource_names.h"
-#include "ui/about_window.h"
 #include "records/ui/options_dialog.h"
 #include "table/card_counter_window.h"
+#include "table/resource_names.h"
+#include "ui/about_window.h"
 #include "ui/customize_dialog.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/main_menu.h"
+#include "ui/narrow_screen.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_pictures.h"
 
@@ -24,9 +25,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -40,7 +41,9 @@ constexpr int kLargeButtonWidth = 44, kLargeButtonHeight = 42;
 constexpr int kSmallButtonWidth = 23, kSmallButtonHeight = 22;
 constexpr int kLargePanelHeight = 24, kSmallPanelHeight = 20;
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QString WithProduct(std::string_view caption) {
     QString text = Q(caption);
@@ -50,9 +53,9 @@ QString WithProduct(std::string_view caption) {
 
 struct ToolbarEntry {
     art::ToolbarButton button;
-    const char* name;     // tbNew ...; the small toolbar's buttons add "1"
+    const char* name; // tbNew ...; the small toolbar's buttons add "1"
     const char* hint;
-    const char* command;  // the menu item it acts as ("" for none)
+    const char* command; // the menu item it acts as ("" for none)
 };
 
 constexpr ToolbarEntry kToolbar[] = {
@@ -74,8 +77,8 @@ bool SeparatorAfter(art::ToolbarButton b) {
            b == art::ToolbarButton::Autoplay || b == art::ToolbarButton::Rules;
 }
 
-const char* const kGameCommands[] = {"mnuNew",  "mnuRestartGame", "mnuSelect", "mnuQuitGame",
-                                     "mnuSave", "mnuUndo",        "mnuRedo",   "mnuPause",
+const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame",    "mnuSelect", "mnuQuitGame",
+                                     "mnuSave",     "mnuUndo",           "mnuRedo",   "mnuPause",
                                      "mnuAutoPlay", "mnuCustomizeRules", "mnuRules"};
 
 } // namespace
@@ -118,12 +121,15 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         frame.screenHeight = screen->size().height();
     }
     frame.cardSize = setup.images->Size();
-    view_->SetLayoutFrame(frame);
     column->addWidget(view_, 1);
     setCentralWidget(central);
 
-    controller_ = std::make_unique<PlayController>(settings_, *setup.games, setup.programDir, *view_,
-                                                   *setup.images, *sounds_, setup.recorder, this);
+    controller_ =
+        std::make_unique<PlayController>(settings_, *setup.games, setup.programDir, *view_,
+                                         *setup.images, *sounds_, setup.recorder, this);
+    controller_->SetLayoutFrame(frame);
+    connect(controller_.get(), &PlayController::NarrowScreenChecked, this,
+            &MainWindow::AfterNarrowScreenCheck);
     connect(controller_.get(), &PlayController::CaptionChanged, this, &MainWindow::setWindowTitle);
     connect(controller_.get(), &PlayController::ScoreChanged, this,
             [this](int s) { score_->setText(QString::number(s)); });
@@ -152,11 +158,14 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     timer->start();
 
     const std::string yes = "Y";
-    SetLargeToolbar(preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
-    SetFlatButtons(preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
+    SetLargeToolbar(
+        preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
+    SetFlatButtons(
+        preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
     SetTimeShown(settings_.Get(Settings::kShowTime, 1) != "N", false);
     SetScoreShown(settings_.Get(Settings::kShowScore, 1) != "N", false);
-    controller_->SetAutoplay(preferences_.ReadString(pref::kPreferenceSection, pref::kAutoPlay, "Y") == yes);
+    controller_->SetAutoplay(
+        preferences_.ReadString(pref::kPreferenceSection, pref::kAutoPlay, "Y") == yes);
     SetGameCommandsEnabled(false);
     RefreshAutoplayControls();
 }
@@ -227,7 +236,8 @@ QToolBar* MainWindow::BuildToolbar(bool large) {
     bar->setIconSize(QSize(icon, icon));
     for (const ToolbarEntry& entry : kToolbar) {
         QIcon pictures(ResourcePicture(art::ToolbarPictureName(entry.button, large, false)));
-        pictures.addPixmap(ResourcePicture(art::ToolbarPictureName(entry.button, large, true)), QIcon::Disabled);
+        pictures.addPixmap(ResourcePicture(art::ToolbarPictureName(entry.button, large, true)),
+                           QIcon::Disabled);
         QAction* action = bar->addAction(pictures, tr(entry.hint));
         action->setObjectName(QString(entry.name) + (large ? "" : "1"));
         action->setToolTip(tr(entry.hint));
@@ -264,11 +274,12 @@ QFrame* MainWindow::BuildPanel(const QString& caption, QLabel*& value, const cha
     row->addWidget(title);
     row->addWidget(value);
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(panel, &QFrame::customContextMenuRequested, this, [this, panel, hideText, hide](const QPoint& at) {
-        QMenu menu(this);
-        connect(menu.addAction(tr(hideText)), &QAction::triggered, this, hide);
-        menu.exec(panel->mapToGlobal(at));
-    });
+    connect(panel, &QFrame::customContextMenuRequested, this,
+            [this, panel, hideText, hide](const QPoint& at) {
+                QMenu menu(this);
+                connect(menu.addAction(tr(hideText)), &QAction::triggered, this, hide);
+                menu.exec(panel->mapToGlobal(at));
+            });
     return panel;
 }
 
@@ -285,7 +296,8 @@ void MainWindow::ShowToolbarMenu(const QPoint& globalAt) {
     for (QAction* a : {large, small, flat, raised}) a->setCheckable(true);
     large->setChecked(largeBar_->isVisible());
     small->setChecked(!largeBar_->isVisible());
-    const bool isFlat = preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == "Y";
+    const bool isFlat =
+        preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == "Y";
     flat->setChecked(isFlat);
     raised->setChecked(!isFlat);
     showTime->setEnabled(!timePanel_->isVisible());
@@ -314,10 +326,12 @@ void MainWindow::SetLargeToolbar(bool large, bool save) {
 void MainWindow::SetFlatButtons(bool flat, bool save) {
     for (QToolBar* bar : {largeBar_, smallBar_})
         for (QAction* action : bar->actions())
-            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) button->setAutoRaise(flat);
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+                button->setAutoRaise(flat);
     const bool tips = settings_.Get(Settings::kShowToolTips, 1) != "N";
     for (QToolBar* bar : {largeBar_, smallBar_})
-        for (QAction* action : bar->actions()) action->setToolTip(tips ? action->text() : QString());
+        for (QAction* action : bar->actions())
+            action->setToolTip(tips ? action->text() : QString());
     if (save) SavePreference(pref::kToolBarFlat, flat);
 }
 
@@ -363,10 +377,14 @@ void MainWindow::RefreshClock() {
 
 bool MainWindow::AskAbandonGame() {
     const bool confirm = settings_.Get(Settings::kConfirmQuitGame, 1) != "N";
-    switch (tablamor::AskAbandonGame(controller_->Animating(), confirm, controller_->InPlay(), controller_->Won())) {
-    case AbandonAnswer::Refuse: return false;
-    case AbandonAnswer::Abandon: return true;
-    case AbandonAnswer::Ask: break;
+    switch (tablamor::AskAbandonGame(controller_->Animating(), confirm, controller_->InPlay(),
+                                     controller_->Won())) {
+    case AbandonAnswer::Refuse:
+        return false;
+    case AbandonAnswer::Abandon:
+        return true;
+    case AbandonAnswer::Ask:
+        break;
     }
     auto answer = QMessageBox::question(this, Q(kProductName), Q(AbandonQuestion({})),
                                         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
@@ -400,7 +418,8 @@ void MainWindow::SelectGameNumber() {
     if (!ok) return;
     text = text.trimmed();
     static const QRegularExpression digits("^[0-9]{1,13}$");
-    auto number = digits.match(text).hasMatch() ? GameNumber::Parse(text.toStdString()) : std::nullopt;
+    auto number =
+        digits.match(text).hasMatch() ? GameNumber::Parse(text.toStdString()) : std::nullopt;
     if (!number) {
         QMessageBox::information(this, Q(kProductName),
                                  tr("A game number is made of 1 to 13 digits (0 to 9)."));
@@ -420,7 +439,8 @@ HelpWindow& MainWindow::Help() {
 void MainWindow::ShowOptions() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     OptionsDialog dialog(preferences_, settings_, this);
-    connect(&dialog, &OptionsDialog::HelpRequested, this, [this](int topic) { Help().ShowTopic(topic); });
+    connect(&dialog, &OptionsDialog::HelpRequested, this,
+            [this](int topic) { Help().ShowTopic(topic); });
     QGuiApplication::restoreOverrideCursor();
     if (dialog.exec() == QDialog::Accepted) {
         const OptionsResult& r = dialog.Result();
@@ -430,7 +450,8 @@ void MainWindow::ShowOptions() {
         SetScoreShown(r.showScore, false);
         statusBar()->setVisible(r.statusBarShown);
         controller_->ApplyCursor();
-        for (const char* n : {"mnuUndo", "mnuRedo"}) Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
+        for (const char* n : {"mnuUndo", "mnuRedo"})
+            Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
     }
     controller_->RefreshTable();
 }
@@ -438,7 +459,8 @@ void MainWindow::ShowOptions() {
 void MainWindow::ShowCustomize() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     CustomizeDialog dialog(setup_.programDir, preferences_, settings_, this);
-    connect(&dialog, &CustomizeDialog::HelpRequested, this, [this](int topic) { Help().ShowTopic(topic); });
+    connect(&dialog, &CustomizeDialog::HelpRequested, this,
+            [this](int topic) { Help().ShowTopic(topic); });
     QGuiApplication::restoreOverrideCursor();
     dialog.exec();
     // The back and the background follow the settings, whichever button closed the dialog.
@@ -450,12 +472,16 @@ void MainWindow::ShowCustomize() {
     controller_->RefreshTable();
 }
 
-void MainWindow::RestoreCardCounter() { counter_->LoadState(); }
+void MainWindow::RestoreCardCounter() {
+    counter_->LoadState();
+}
 
 OpenGameDialog& MainWindow::OpenDialog() {
     if (!openDialog_) {
-        openDialog_ = std::make_unique<OpenGameDialog>(*setup_.games, preferences_, settings_, this);
-        connect(openDialog_.get(), &OpenGameDialog::RulesRequested, this, &MainWindow::RulesRequested);
+        openDialog_ =
+            std::make_unique<OpenGameDialog>(*setup_.games, preferences_, settings_, this);
+        connect(openDialog_.get(), &OpenGameDialog::RulesRequested, this,
+                &MainWindow::RulesRequested);
         connect(openDialog_.get(), &OpenGameDialog::HelpRequested, this,
                 [this] { Help().ShowTopic(help::kOpenGameTopic); });
     }
@@ -483,7 +509,8 @@ void MainWindow::OpenGame() {
 
 bool MainWindow::PlayGame(int gameId, std::optional<GameNumber> number) {
     settings_.SetGameId(gameId);
-    settings_.SetGameName(GameName(*setup_.games, gameId, setup_.programDir / "DATA" / "GAM_CUST.DAT"));
+    settings_.SetGameName(
+        GameName(*setup_.games, gameId, setup_.programDir / "DATA" / "GAM_CUST.DAT"));
     bool started = controller_->StartGame(number);
     SetGameCommandsEnabled(started);
     RefreshAutoplayControls();
@@ -498,11 +525,20 @@ void MainWindow::QuitGame() {
     OpenGame();
 }
 
+void MainWindow::AfterNarrowScreenCheck(bool narrow, bool switchedNow) {
+    Action("mnuCustomize")->setEnabled(!narrow);
+    if (!switchedNow || narrowMessageShown_) return;
+    narrowMessageShown_ = true;
+    QMessageBox::information(this, Q(kProductName), Q(NarrowScreenMessage(settings_.GameName())));
+    repaint();
+}
+
 void MainWindow::AfterGameFinished(bool won) {
     RefreshClock();
-    if (won && !closing_) QTimer::singleShot(0, this, [this] {
-        if (!closing_) OpenGame();
-    });
+    if (won && !closing_)
+        QTimer::singleShot(0, this, [this] {
+            if (!closing_) OpenGame();
+        });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -510,8 +546,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closing_ = true;
     if (controller_->Animating()) view_->StopAnimation();
     if (preferences_.ReadString(pref::kPreferenceSection, pref::kConfirmQuit, "N") != "N") {
-        auto answer = QMessageBox::question(this, Q(kProductName), tr("Exit %1?").arg(Q(kProductName)),
-                                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+        auto answer =
+            QMessageBox::question(this, Q(kProductName), tr("Exit %1?").arg(Q(kProductName)),
+                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
         if (answer != QMessageBox::Ok) {
             closing_ = false;
             event->ignore();

@@ -101,6 +101,7 @@ private:
     QAction* autoplayLarge_ = nullptr;
     QAction* autoplaySmall_ = nullptr;
     bool closing_ = false;
+    bool narrowMessageShown_ = false; // the narrow-screen message comes once a run
 
     void BuildMenus();
     QToolBar* BuildToolbar(bool large);
@@ -112,6 +113,7 @@ private:
     void RefreshAutoplayControls();
     void SavePreference(std::string_view key, bool on);
     void AfterGameFinished(bool won);
+    void AfterNarrowScreenCheck(bool narrow, bool switchedNow);
 };
 
 } // namespace tablamor::ui

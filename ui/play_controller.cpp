@@ -4,6 +4,7 @@
 #include "table/slide_animation.h"
 #include "table/untidy_shifts.h"
 #include "table/winning_animation.h"
+#include "ui/narrow_screen.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -31,8 +32,8 @@ PlayController::PlayController(Settings& settings, const GameFile& games,
                                std::filesystem::path programDir, table::TableView& view,
                                table::ImageSet& images, SoundPlayer& sounds, GameRecorder* recorder,
                                QWidget* dialogParent)
-    : QObject(&view), settings_(settings), view_(view), images_(images), sounds_(sounds),
-      dialogParent_(dialogParent),
+    : QObject(&view), settings_(settings), programDir_(programDir), view_(view), images_(images),
+      sounds_(sounds), dialogParent_(dialogParent),
       session_(settings, games, std::move(programDir), *this, GameSession::SeedFromClock()),
       play_(session_.State(), *this), random_(GameSession::SeedFromClock()) {
     play_.SetRecorder(recorder);
@@ -90,6 +91,11 @@ void PlayController::ShowTable(const Table& table) {
     scene.passesUsed = session_.State().passesUsed;
     scene.stockPressed = session_.State().stockPressed;
     view_.Canvas().PaintTable();
+}
+
+void PlayController::SetLayoutFrame(const layout::LayoutInput& frame) {
+    frame_ = frame;
+    view_.SetLayoutFrame(frame_);
 }
 
 void PlayController::RefreshTable() {
@@ -417,7 +423,24 @@ void PlayController::GameEnded(bool won) {
         emit GameFinished(false);
 }
 
-void PlayController::GameSetUp() {}
+void PlayController::GameSetUp() {
+    const bool wantsMedium = session_.State().params[param::kNarrowScreenMedium] == 1;
+    const NarrowScreenOutcome outcome =
+        CheckNarrowScreen(settings_, frame_.screenWidth, wantsMedium);
+    if (outcome.cardSizeChanged) ReloadCards();
+    emit NarrowScreenChecked(outcome.narrow, outcome.switchedNow);
+}
+
+void PlayController::ReloadCards() {
+    table::ImageSet::Choice choice;
+    choice.size =
+        layout::ParseCardSizeLetter(settings_.CardSize()).value_or(layout::CardSizeLetter::Big);
+    choice.cardSet = settings_.GetInt(Settings::kCardFace, 3, 1);
+    choice.back = settings_.GetInt(Settings::kBackCard, 3, 11);
+    images_.Load(table::ImageSource(programDir_), choice);
+    frame_.cardSize = images_.Size();
+    view_.SetLayoutFrame(frame_);
+}
 
 void PlayController::DealReady() {
     if (CounterShown()) counter_->Refresh();

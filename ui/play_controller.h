@@ -9,6 +9,7 @@
 #include "table/card_counter_window.h"
 #include "table/cursors.h"
 #include "table/layout/hit_test.h"
+#include "table/layout/layout_input.h"
 #include "table/table_view.h"
 #include "ui/sound_player.h"
 
@@ -67,6 +68,11 @@ public:
     void Release(QPoint at);
     void DoubleClick(QPoint at);
 
+    // The screen and card size the layout works with; the screen width also decides the
+    // narrow-screen check when a game is set up.
+    void SetLayoutFrame(const layout::LayoutInput& frame);
+    const layout::LayoutInput& LayoutFrame() const { return frame_; }
+
     // Repaints the whole table from the state.
     void RefreshTable();
     // The table's cursor: the preference Cursor when idle, its dragging form while cards are lifted.
@@ -83,6 +89,9 @@ signals:
     void UndoControlsChanged(bool enabled);
     // The game ended; a won game after its winning animation.
     void GameFinished(bool won);
+    // A game was set up: `narrow` when it plays with the fixed medium set on a narrow screen,
+    // `switchedNow` when the player's cards were set aside by this set-up.
+    void NarrowScreenChecked(bool narrow, bool switchedNow);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,6 +124,7 @@ private:
     };
 
     Settings& settings_;
+    std::filesystem::path programDir_;
     table::TableView& view_;
     table::ImageSet& images_;
     SoundPlayer& sounds_;
@@ -129,6 +139,7 @@ private:
     bool pendingWin_ = false;
     bool dealAnimation_ = false;
     table::CardCounterWindow* counter_ = nullptr;
+    layout::LayoutInput frame_;
 
     // Pointer state.
     bool dragging_ = false;
@@ -140,6 +151,7 @@ private:
     std::optional<QPoint> dropStart_;
 
     void InstallScene();
+    void ReloadCards();
     void ShowTable(const Table& table);
     std::optional<layout::Hit> HitAt(QPoint at) const;
     QPoint CardTopLeft(const Table& table, PileIndex pile, int k) const;

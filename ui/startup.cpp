@@ -65,7 +65,7 @@ void RemoveOldVersionFiles(const std::filesystem::path& programDir) {
     Remove(programDir, "KARTAVIA.DLL");
 }
 
-bool RunStartup(Startup& s, MessageSink& messages) {
+bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& resourcesLoaded) {
     std::string dir = s.programDir.string();
     if (!dir.empty() && dir.back() != '/') dir += '/';
     s.settings.SetProgramDir(dir);
@@ -79,11 +79,12 @@ bool RunStartup(Startup& s, MessageSink& messages) {
         messages.Show(MessageKind::Fatal, s.resources->Error());
         return false;
     }
+    if (resourcesLoaded) resourcesLoaded();
     std::error_code ec;
     std::filesystem::create_directories(s.programDir / "DATA", ec); // a failure is not fatal
 
     IniFile config(ProgramPath(s.programDir, "DATA\\CFG.DAT"));
-    StartupPreferences prefs = LoadPreferences(config, s.settings, false);
+    StartupPreferences prefs = LoadPreferences(config, s.settings, s.fewColours);
     s.autoPlay = prefs.autoPlay;
 
     const std::filesystem::path gamesPath = ProgramPath(s.programDir, kGamesFileName);

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,10 +37,13 @@ struct Startup {
     std::optional<GameFile> games;
     table::ImageSet images;
     bool autoPlay = true;
+    bool fewColours = false; // the display shows 256 colours or fewer (face set 3 by default)
 };
 
-// Runs the start-up checks; nullopt-like failure (false) after a fatal message.
-bool RunStartup(Startup& startup, MessageSink& messages);
+// Runs the start-up checks; false after a fatal message. `resourcesLoaded` runs as soon as the
+// resource library is registered (the splash window takes its pictures from there).
+bool RunStartup(Startup& startup, MessageSink& messages,
+                const std::function<void()>& resourcesLoaded = {});
 
 // "SOLV0340.DAT" with "Kartavia version: 03.40"; the markers and files of older versions go.
 void WriteVersionMarker(const std::filesystem::path& programDir);

@@ -1,16 +1,15 @@
 // tablamor: the program. Options: --game ID [--number N] deals that game at once; --root DIR is
 // the program directory (default: the directory of the program).
-#include "engine/game_loader.h"
-#include "records/data_files.h"
-#include "records/paths.h"
-#include "engine/game_recording.h"
-#include "ui/main_window.h"
-#include "ui/startup.h"
+// With TABLAMOR_STARTUP_TIMING set, the program prints "first-table <ns>" (the wall clock in
+// nanoseconds since the epoch) once the first dealt table is painted, and ends; the start-up
+// measurement compares it with the moment it launched the program.
+#include "engine/game_number.h"
+#include "ui/program_start.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QTimer>
 
+#include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -70,34 +69,32 @@ int main(int argc, char** argv) {
     auto args = ParseArguments(QApplication::arguments());
     if (!args) return 2;
 
-    tablamor::ui::Startup startup;
-    startup.programDir = args->root ? *args->root : std::filesystem::path(QApplication::applicationDirPath().toStdString());
+    tablamor::ui::StartOptions options;
+    options.programDir =
+        args->root ? *args->root
+                   : std::filesystem::path(QApplication::applicationDirPath().toStdString());
+    options.game = args->game;
+    options.number = args->number;
     tablamor::ui::MessageBoxes messages;
-    if (!tablamor::ui::RunStartup(startup, messages)) return 1;
-    if (args->game && tablamor::GameName(*startup.games, *args->game,
-                                         tablamor::ProgramPath(startup.programDir, tablamor::kCustomGamesFileName))
-                          .empty()) {
+    tablamor::ui::ProgramStart start(options, messages);
+    switch (start.Begin()) {
+    case tablamor::ui::StartResult::Running:
+        break;
+    case tablamor::ui::StartResult::Failed:
+        return 1;
+    case tablamor::ui::StartResult::UnknownGame:
         std::cerr << "tablamor: unknown game id " << *args->game << "\n";
         return 2;
     }
-
-    tablamor::SettingsGameRecorder recorder(startup.settings, startup.programDir, messages);
-    tablamor::ui::MainWindowSetup setup{startup.programDir, &startup.settings, &*startup.games,
-                                        &startup.images, &recorder};
-    tablamor::ui::MainWindow window(setup);
-    recorder.SetState(&window.Controller().State());
-    messages.SetParent(&window);
-    window.resize(QGuiApplication::primaryScreen()->availableSize());
-    window.show();
-
-    // The first activation: the data files brought up to date, then the first game.
-    QTimer::singleShot(0, &window, [&] {
-        tablamor::BringDataFilesUpToDate(startup.programDir, messages);
-        if (args->game)
-            window.PlayGame(*args->game, args->number);
-        else
-            window.OpenGame();
-        window.RestoreCardCounter();
-    });
+    messages.SetParent(&start.Window());
+    if (std::getenv("TABLAMOR_STARTUP_TIMING")) {
+        start.OnFirstTablePaint([] {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::cout << "first-table "
+                      << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                      << std::endl;
+            QApplication::exit(0);
+        });
+    }
     return QApplication::exec();
 }

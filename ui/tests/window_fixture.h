@@ -22,6 +22,7 @@ protected:
     std::filesystem::path dir;
     Startup startup;
     SilentMessages silent;
+    GameRecorder* recorder = nullptr; // where finished games go (none unless a test sets one)
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
@@ -48,8 +49,8 @@ protected:
                              Settings::kWinningAnimation})
             startup.settings.Set(position, 1, flag);
         startup.settings.Set(Settings::kSoundsEnabled, 1, "N");
-        window = std::make_unique<MainWindow>(MainWindowSetup{dir, &startup.settings, &*startup.games,
-                                                              &startup.images, nullptr});
+        window = std::make_unique<MainWindow>(
+            MainWindowSetup{dir, &startup.settings, &*startup.games, &startup.images, recorder});
         window->Controller().SetAutoplay(false); // tests look at one move at a time
         window->resize(1024, 768);
         window->show();
