@@ -12,11 +12,12 @@ constexpr int kTen = 10;
 
 struct Tally {
     int count = 0;
-    int pips = 0;            // ace to nine
-    int high = 0;            // ten to king
-    int courts = 0;          // jack, queen, king
+    int pips = 0;    // ace to nine
+    int numbers = 0; // ace to ten: the number cards that make up sums
+    int high = 0;    // ten to king
+    int courts = 0;  // jack, queen, king
     int rankSum = 0;
-    int courtsAsTenSum = 0;  // jack, queen and king count ten
+    int courtsAsTenSum = 0; // jack, queen and king count ten
     int nonCourtSum = 0;
     std::array<int, 14> perRank{};
     int maxPerRank = 0;
@@ -30,6 +31,7 @@ Tally Count(std::span<const Card> selection) {
         if (r < 1) continue;
         ++t.count;
         (r < kTen ? t.pips : t.high) += 1;
+        if (r <= kTen) ++t.numbers;
         if (r >= kJack) ++t.courts;
         t.rankSum += r;
         t.courtsAsTenSum += r >= kJack ? kTen : r;
@@ -51,11 +53,11 @@ bool AllFaceUp(std::span<const bool> faceUp) {
     return true;
 }
 
-// Code 17 and 26: two pip cards making eleven, or one jack, one queen and one king.
+// Code 17 and 26: two number cards making eleven (a ten goes with an ace), or one jack, one
+// queen and one king.
 SelectionCheck ElevensOrCourts(const Tally& t) {
-    bool allowed = t.pips > 0 ? (t.courts == 0 && t.high == 0 && t.count <= 2)
-                              : (t.high == t.courts && t.maxPerRank <= 1);
-    bool complete = (t.pips == 2 && t.rankSum == 11) ||
+    bool allowed = t.numbers > 0 ? (t.courts == 0 && t.count <= 2) : t.maxPerRank <= 1;
+    bool complete = (t.numbers == 2 && t.rankSum == 11) ||
                     (t.courts == 3 && t.distinctRanks == 3 && t.count == 3);
     return Verdict(allowed, complete);
 }
@@ -74,17 +76,21 @@ SelectionCheck CheckPairingSelection(int code, int targetSum, std::span<const Ca
                        (targetSum == 15 && t.high == 0 && t.rankSum == 15);
         return Verdict(allowed, fourHigh || sumDone);
     }
-    case kTwoCardSum: return Verdict(t.count <= 2, t.count == 2 && t.rankSum == targetSum);
+    // one or two cards: a card of the sum's own rank (a king for thirteen) goes alone
+    case kTwoCardSum:
+        return Verdict(t.count <= 2, t.count > 0 && t.rankSum == targetSum);
     case kEqualRankPairs:
     case kEqualRankPairsToo:
         return Verdict(t.count <= 2 && t.distinctRanks <= 1, t.count == 2 && t.distinctRanks == 1);
-    case kElevensAndCourts: return ElevensOrCourts(t);
+    case kElevensAndCourts:
+        return ElevensOrCourts(t);
     case kFaceUpElevens:
         if (!AllFaceUp(faceUp)) return SelectionCheck::Refused;
         return ElevensOrCourts(t);
     case kAceOrEighteen: {
         bool hasAce = t.perRank[kAce] > 0;
-        bool allowed = t.count <= 4 && t.courts <= 1 && t.count - t.courts <= 3 && t.high == t.courts &&
+        // the three cards besides the court are number cards, tens included
+        bool allowed = t.count <= 4 && t.courts <= 1 && t.count - t.courts <= 3 &&
                        t.maxPerRank <= 1 && (!hasAce || t.count == 1);
         bool complete =
             (hasAce && t.count == 1) || (t.count == 4 && t.courts == 1 && t.nonCourtSum == 18);
@@ -95,8 +101,10 @@ SelectionCheck CheckPairingSelection(int code, int targetSum, std::span<const Ca
         return Verdict(true, t.count > 1 && (s == 10 || s == 20 || s == 30));
     }
     case kTwoCardsFree:
-    case kTwoCardsFreeQueenKing: return Verdict(t.count <= 2, false);
-    case kAnyCardsFree: return Verdict(true, false);
+    case kTwoCardsFreeQueenKing:
+        return Verdict(t.count <= 2, false);
+    case kAnyCardsFree:
+        return Verdict(true, false);
     case kNinesAndTenToKing: {
         bool allowed = t.pips > 0 ? (t.high == 0 && t.count <= 2) : t.maxPerRank <= 1;
         bool complete = (t.high == 0 && t.count >= 1 && t.count <= 2 && t.rankSum == 9) ||
@@ -106,7 +114,8 @@ SelectionCheck CheckPairingSelection(int code, int targetSum, std::span<const Ca
     case kFaceUpEqualPairs:
         if (!AllFaceUp(faceUp)) return SelectionCheck::Refused;
         return Verdict(t.count <= 2 && t.distinctRanks <= 1, t.count == 2 && t.distinctRanks == 1);
-    default: return Verdict(true, t.count > 0 && t.rankSum == targetSum);
+    default:
+        return Verdict(true, t.count > 0 && t.rankSum == targetSum);
     }
 }
 

@@ -164,8 +164,22 @@ void Wrap(LayoutWork& w, Columns& c, int x0, int gap, int firstLine, LineY lineY
     w.tableauGap = gap;
 }
 
+// Whether a group other than the tableau lies in row 1.
+bool RowOneTaken(const LayoutWork& w) {
+    constexpr int kFirstRow = 1;
+    return (w.stockCount > 0 && w.stock.rowDigit == kFirstRow) ||
+           (w.foundationCount > 0 && w.foundations.rowDigit == kFirstRow) ||
+           (w.reserveCount > 0 && w.reserves.rowDigit == kFirstRow) ||
+           (w.thirdCount > 0 && w.thirdPile.rowDigit == kFirstRow);
+}
+
+// The lines are centred in the table height; when another group lies in row 1 they never start
+// above row 2, or a short table would lay the first line over that row.
 void WrapClose(LayoutWork& w, Columns& c) {
-    Wrap(w, c, kShortWrapStart, CloseGap(w), 0, [&](int l) { return ThreeLineY(w, l); });
+    constexpr int kSecondRow = 2;
+    int shift = 0;
+    if (RowOneTaken(w)) shift = std::max(*w.Row(kSecondRow) - ThreeLineY(w, 0), 0);
+    Wrap(w, c, kShortWrapStart, CloseGap(w), 0, [&](int l) { return ThreeLineY(w, l) + shift; });
 }
 
 void WrapWide(LayoutWork& w, Columns& c) {

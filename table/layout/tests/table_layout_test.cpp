@@ -28,6 +28,13 @@ LayoutInput LowWindowOnTallScreen() {
     return in;
 }
 
+// An 800 x 600 window whose table is only `height` pixels high (title, menu and status bars).
+LayoutInput ShortTable(int height) {
+    LayoutInput in = Window(800, 600);
+    in.tableBottom = in.tableTop + height;
+    return in;
+}
+
 LayoutInput NarrowScreen() {
     LayoutInput in = Window(800, 600);
     in.screenWidth = 640;
@@ -144,6 +151,32 @@ const std::vector<Row>& Rows() {
          },
          Window(800, 600),
          {{"Fila1", 15, 168}, {"Fila3", 277, 168}, {"Fila4", 15, 274}, {"Fila6", 277, 274}},
+         {}},
+        {"tableau 10 under foundations in row 1 keeps its centred lines on a tall table",
+         [](GameParams& p) {
+             Foundations(p, 2, 1, 4);
+             Tableau(p, 10, 0, 18);
+             p[param::kTableauLines] = 3;
+         },
+         Window(800, 600),
+         {{"Dest1", 206, 56}, {"Fila1", 15, 168}, {"Fila7", 15, 274}, {"Fila13", 15, 380}},
+         {}},
+        {"tableau 10 on a short table starts at row 2 below foundations in row 1",
+         [](GameParams& p) {
+             Foundations(p, 2, 1, 4);
+             Tableau(p, 10, 0, 18);
+             p[param::kTableauLines] = 3;
+         },
+         ShortTable(480),
+         {{"Dest1", 206, 56}, {"Fila1", 15, 162}, {"Fila7", 15, 268}, {"Fila13", 15, 374}},
+         {}},
+        {"tableau 10 alone on a short table stays centred",
+         [](GameParams& p) {
+             Tableau(p, 10, 0, 18);
+             p[param::kTableauLines] = 3;
+         },
+         ShortTable(480),
+         {{"Fila1", 15, 132}, {"Fila13", 15, 344}},
          {}},
         {"tableau 18 wraps wide from the line of its row digit",
          [](GameParams& p) {
