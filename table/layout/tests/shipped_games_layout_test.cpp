@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <vector>
 
 namespace tablamor::layout {
@@ -78,6 +79,68 @@ Rect DealtExtent(const TableGeometry& g, const Table& table, PileIndex pile) {
     return {left, top, right - left, bottom - top};
 }
 
+// Whether a pile reaching below the table counts (a tall fan scrolls, so on a narrow screen only
+// the width matters).
+enum class Bottom { Counts, Scrolls };
+
+// What is wrong with the dealt game's piles in one window: a pile without a place, one reaching
+// outside the table, two overlapping. Empty when everything fits.
+std::vector<std::string> LayoutFaults(const GameState& state, const LayoutInput& in,
+                                      CardSizeLetter size, Bottom bottom = Bottom::Counts) {
+    std::vector<std::string> faults;
+    const std::vector<PileIndex> piles = UsedPiles(state.params);
+    const bool pyramid = TableauRowsOverlapByDesign(state.params);
+    const PilePositions positions = ComputeTableLayout(state.params, in);
+    const TableGeometry g(positions, state.table, state.params, ChooseFanSteps(size, state.params),
+                          CardSizeOf(size));
+    std::vector<Rect> rects;
+    for (PileIndex pile : piles) {
+        if (!positions.Placed(pile)) {
+            faults.push_back(PileName(pile) + " has no place");
+            continue;
+        }
+        const Rect r = DealtExtent(g, state.table, pile);
+        if (r.x < 0 || r.y < in.tableTop || r.Right() > in.windowWidth - in.scrollBarWidth)
+            faults.push_back(PileName(pile) + " reaches outside the table");
+        if (bottom == Bottom::Counts && r.Bottom() > in.tableBottom + 1)
+            faults.push_back(PileName(pile) + " reaches below the table");
+        rects.push_back(r);
+        for (std::size_t other = 0; other + 1 < rects.size(); ++other) {
+            const PileIndex otherPile = piles[other];
+            if (pyramid && KindOfPile(pile) == PileKind::Tableau &&
+                KindOfPile(otherPile) == PileKind::Tableau)
+                continue;
+            if (rects[other].OverlapArea(r) > 0)
+                faults.push_back(PileName(otherPile) + " and " + PileName(pile) + " overlap");
+        }
+    }
+    return faults;
+}
+
+std::string Joined(const std::vector<std::string>& faults) {
+    std::string text;
+    for (const std::string& fault : faults) text += fault + "; ";
+    return text;
+}
+
+struct DealtGame {
+    std::string file;
+    GameState state;
+};
+
+std::vector<DealtGame> DealtGames() {
+    std::vector<DealtGame> games;
+    for (const auto& file : GameSources()) {
+        const GameDefinition game = LoadSource(file);
+        GameState state = NewGameState(game.params);
+        if (DealGame(state, *GameNumber::Parse(kDealtNumber), NullEventSink()))
+            games.push_back({file.filename().string(), state});
+        else
+            ADD_FAILURE() << file.filename() << " cannot be dealt";
+    }
+    return games;
+}
+
 struct Window {
     int width;
     int height;
@@ -87,48 +150,35 @@ struct Window {
 TEST(ShippedGames, EveryPilePlacedInsideTheTableWithoutOverlap) {
     // 800 x 600 also with the shorter table a real window leaves (title, menu and status bars).
     const Window windows[] = {{800, 600, 0}, {800, 600, 480}, {1024, 768, 0}};
-    const std::vector<std::filesystem::path> files = GameSources();
-    ASSERT_GE(files.size(), 40u);
-    using enum CardSizeLetter;
-    for (const auto& file : files) {
-        const GameDefinition game = LoadSource(file);
-        GameState state = NewGameState(game.params);
-        ASSERT_TRUE(DealGame(state, *GameNumber::Parse(kDealtNumber), NullEventSink()))
-            << file.filename();
-        const std::vector<PileIndex> piles = UsedPiles(state.params);
-        ASSERT_FALSE(piles.empty()) << file.filename();
-        const bool pyramid = TableauRowsOverlapByDesign(state.params);
+    const std::vector<DealtGame> games = DealtGames();
+    ASSERT_GE(games.size(), 40u);
+    for (const DealtGame& game : games) {
+        ASSERT_FALSE(UsedPiles(game.state.params).empty()) << game.file;
         for (const Window& window : windows) {
-            for (CardSizeLetter size : {Big, Medium, Small}) {
-                SCOPED_TRACE(::testing::Message()
-                             << file.filename() << " at " << window.width << "x" << window.height
-                             << " table " << window.tableHeight << " size "
-                             << static_cast<char>(size));
+            for (CardSizeLetter size :
+                 {CardSizeLetter::Big, CardSizeLetter::Medium, CardSizeLetter::Small}) {
                 LayoutInput in = testing::Window(window.width, window.height, size);
                 if (window.tableHeight > 0) in.tableBottom = in.tableTop + window.tableHeight;
-                const PilePositions positions = ComputeTableLayout(state.params, in);
-                const TableGeometry g(positions, state.table, state.params,
-                                      ChooseFanSteps(size, state.params), CardSizeOf(size));
-                std::vector<Rect> rects;
-                for (PileIndex pile : piles) {
-                    ASSERT_TRUE(positions.Placed(pile)) << PileName(pile);
-                    const Rect r = DealtExtent(g, state.table, pile);
-                    EXPECT_GE(r.x, 0) << PileName(pile);
-                    EXPECT_GE(r.y, in.tableTop) << PileName(pile);
-                    EXPECT_LE(r.Right(), in.windowWidth - in.scrollBarWidth) << PileName(pile);
-                    EXPECT_LE(r.Bottom(), in.tableBottom + 1) << PileName(pile);
-                    rects.push_back(r);
-                }
-                for (std::size_t a = 0; a < rects.size(); ++a)
-                    for (std::size_t b = a + 1; b < rects.size(); ++b) {
-                        if (pyramid && KindOfPile(piles[a]) == PileKind::Tableau &&
-                            KindOfPile(piles[b]) == PileKind::Tableau)
-                            continue;
-                        EXPECT_EQ(rects[a].OverlapArea(rects[b]), 0)
-                            << PileName(piles[a]) << " and " << PileName(piles[b]);
-                    }
+                EXPECT_EQ(Joined(LayoutFaults(game.state, in, size)), "")
+                    << game.file << " at " << window.width << "x" << window.height << " table "
+                    << window.tableHeight << " size " << static_cast<char>(size);
             }
         }
+    }
+}
+
+// On a 640 x 480 screen a game whose piles do not fit side by side with big cards asks for the
+// medium cards narrow screens get, and only such a game; the medium cards make it no worse.
+TEST(ShippedGames, NarrowScreensGetMediumCardsExactlyWhereBigOnesDoNotFit) {
+    auto narrowFaults = [](const GameState& state, CardSizeLetter size) {
+        return LayoutFaults(state, testing::Window(640, 480, size), size, Bottom::Scrolls);
+    };
+    for (const DealtGame& game : DealtGames()) {
+        const auto big = narrowFaults(game.state, CardSizeLetter::Big);
+        const bool asksForMedium = game.state.params[param::kNarrowScreenMedium] == 1;
+        EXPECT_EQ(asksForMedium, !big.empty()) << game.file << ": " << Joined(big);
+        if (!asksForMedium) continue;
+        EXPECT_LE(narrowFaults(game.state, CardSizeLetter::Medium).size(), big.size()) << game.file;
     }
 }
 
