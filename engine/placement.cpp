@@ -48,7 +48,6 @@ BuildQuery TableauQuery(const GameState& s, int n) {
     return q;
 }
 
-
 bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) {
     if (!s.move.singleCard) return false;
     const PileIndex f = FoundationPile(n);

@@ -117,7 +117,8 @@ private:
     void TraceLine(int index, const Command& last) {
         line_.clear();
         line_.push_back(last);
-        for (int i = index; i != kNoParent && searched_[static_cast<std::size_t>(i)].parent != kNoParent;
+        for (int i = index;
+             i != kNoParent && searched_[static_cast<std::size_t>(i)].parent != kNoParent;
              i = searched_[static_cast<std::size_t>(i)].parent)
             line_.push_back(searched_[static_cast<std::size_t>(i)].command);
         std::reverse(line_.begin(), line_.end());
@@ -162,7 +163,9 @@ private:
 
 } // namespace
 
-std::uint64_t PositionKey(const GameState& s) { return PositionKey(s, SymmetryOf(s)); }
+std::uint64_t PositionKey(const GameState& s) {
+    return PositionKey(s, SymmetryOf(s));
+}
 
 SolveResult Solve(const GameState& start, const PileGeometry& geometry, long long nodeBudget) {
     Search search(start, geometry, nodeBudget);

@@ -26,8 +26,8 @@ std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
 }
 
 bool SameBuildingRules(const GameState& s, int a, int b) {
-    for (const int range : {param::kTableauEmptyFill, param::kTableauDirection,
-                            param::kTableauRule, param::kTableauPastBase})
+    for (const int range : {param::kTableauEmptyFill, param::kTableauDirection, param::kTableauRule,
+                            param::kTableauPastBase})
         if (s.P(range + a) != s.P(range + b)) return false;
     return true;
 }
@@ -41,17 +41,16 @@ bool AnySet(const GameState& s, int count, int range) {
 } // namespace
 
 SolverGuide::SolverGuide(const GameState& s) {
-    safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
-                        s.P(param::kFoundationLift) == 0 && s.P(param::kFoundationResort) == 0 &&
-                        s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
-                        s.P(param::kOpeningRestriction) == 0 &&
-                        s.P(param::kAutoFillAfterFirst) == 0;
+    safeMovesAllowed_ =
+        s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() && s.P(param::kFoundationLift) == 0 &&
+        s.P(param::kFoundationResort) == 0 && s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
+        s.P(param::kOpeningRestriction) == 0 && s.P(param::kAutoFillAfterFirst) == 0;
     waveringWaste_ = s.P(param::kStockDealCount) > 1;
-    fillingInOrder_ = s.P(param::kTableauFillSource) != 0 ||
-                      AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
+    fillingInOrder_ =
+        s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
     for (int n = 0; n < s.FoundationCount(); ++n)
-        wantedReadsTableau_ = wantedReadsTableau_ ||
-                              s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
+        wantedReadsTableau_ =
+            wantedReadsTableau_ || s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
     for (int n = 0; n < s.TableauCount(); ++n) {
         bool seen = false;
         for (const int m : distinctTableaus_) seen = seen || SameBuildingRules(s, m, n);
@@ -111,8 +110,8 @@ int SolverGuide::Score(const GameState& s) {
     int buried = 0;
     for (PileIndex p = 0; p < kPileCount; ++p) {
         const PileKind kind = KindOfPile(p);
-        const bool open = kind == PileKind::Tableau || kind == PileKind::Reserve ||
-                          kind == PileKind::Waste;
+        const bool open =
+            kind == PileKind::Tableau || kind == PileKind::Reserve || kind == PileKind::Waste;
         // The stock is face down by nature; dealing it is no progress.
         const bool dealt = open || kind == PileKind::Foundation;
         const int size = s.table.Size(p);

@@ -32,9 +32,9 @@ private:
     using CardSet = std::bitset<kMaxCards + 1>;
 
     bool safeMovesAllowed_ = false;
-    bool waveringWaste_ = false;     // a waste card sent early changes what later passes show
-    bool fillingInOrder_ = false;    // emptied piles are filled or dealt to by place
-    bool wantedReadsTableau_ = false; // a foundation rule looks at the tableau tops
+    bool waveringWaste_ = false;        // a waste card sent early changes what later passes show
+    bool fillingInOrder_ = false;       // emptied piles are filled or dealt to by place
+    bool wantedReadsTableau_ = false;   // a foundation rule looks at the tableau tops
     std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
     std::unordered_map<std::uint64_t, CardSet> wantedByFoundations_;
 

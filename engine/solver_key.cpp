@@ -40,7 +40,8 @@ bool NoneSet(const GameState& s, int count, int range) {
 }
 
 // Keys a group of piles: in order, or as a sorted set.
-std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count, bool asSet) {
+std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count,
+                       bool asSet) {
     std::array<std::uint64_t, kMaxTableaus> keys{};
     for (int n = 0; n < count; ++n) keys[static_cast<std::size_t>(n)] = PileKey(table, first + n);
     if (asSet) std::sort(keys.begin(), keys.begin() + count);
@@ -56,12 +57,11 @@ PileSymmetry SymmetryOf(const GameState& s) {
     if (s.P(param::kSpecialCode) != 0 || s.HoldsSelection()) return symmetry;
     const bool openingFree = s.P(param::kOpeningRestriction) == 0;
     const int tableaus = s.TableauCount();
-    symmetry.tableaus =
-        openingFree &&
-        SameAcross(s, tableaus,
-                   {param::kTableauEmptyFill, param::kTableauDirection, param::kTableauRule,
-                    param::kTableauPastBase}) &&
-        NoneSet(s, tableaus, param::kTableauTakesAdd);
+    symmetry.tableaus = openingFree &&
+                        SameAcross(s, tableaus,
+                                   {param::kTableauEmptyFill, param::kTableauDirection,
+                                    param::kTableauRule, param::kTableauPastBase}) &&
+                        NoneSet(s, tableaus, param::kTableauTakesAdd);
     const int reserves = s.ReserveCount();
     const int reserveRule = s.P(param::kReserveRule);
     // Only reserves that take a card when empty and hold one card are free cells; the others
@@ -72,11 +72,10 @@ PileSymmetry SymmetryOf(const GameState& s) {
     symmetry.reserves = freeCellRule && SameAcross(s, reserves, {param::kReserveRule}) &&
                         NoneSet(s, reserves, param::kReserveTakesAdd) &&
                         s.P(param::kTableauFillSource) == 0;
-    symmetry.foundations =
-        s.P(param::kFoundationResort) == 0 &&
-        SameAcross(s, s.FoundationCount(),
-                   {param::kFoundationBase, param::kFoundationDirection, param::kFoundationRule,
-                    param::kFoundationStartCard});
+    symmetry.foundations = s.P(param::kFoundationResort) == 0 &&
+                           SameAcross(s, s.FoundationCount(),
+                                      {param::kFoundationBase, param::kFoundationDirection,
+                                       param::kFoundationRule, param::kFoundationStartCard});
     return symmetry;
 }
 
