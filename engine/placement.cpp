@@ -34,6 +34,8 @@ bool AceOrBelowTableauTop(const GameState& s, int card) {
     return false;
 }
 
+} // namespace
+
 BuildQuery TableauQuery(const GameState& s, int n) {
     BuildQuery q;
     q.base = s.P(param::kTableauEmptyFill + n);
@@ -45,8 +47,6 @@ BuildQuery TableauQuery(const GameState& s, int n) {
     q.pile = n;
     return q;
 }
-
-} // namespace
 
 bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) {
     if (!s.move.singleCard) return false;

@@ -2,6 +2,7 @@
 // May a card (or the run lying on it) be put on a given pile? The per-kind tests read the pile's
 // parameters and hand the question to CheckBuild; the run tests say whether a run may be lifted
 // and how many cards may move at once; the opening restriction narrows the first move of a deal.
+#include "engine/build_rules.h"
 #include "engine/events.h"
 #include "engine/game_state.h"
 
@@ -11,6 +12,8 @@
 namespace tablamor {
 
 // n, k: 0-based numbers within the group.
+// The build question of tableau pile n with its rules filled in; the caller sets top and card.
+BuildQuery TableauQuery(const GameState& state, int n);
 bool CanPlaceOnFoundation(const GameState& state, int n, int card, EventSink& sink);
 bool CanPlaceOnTableau(const GameState& state, int n, int card, EventSink& sink);
 bool CanPlaceOnReserve(const GameState& state, int k, int card);

@@ -1,154 +1,175 @@
-// Depth-first search with an explicit stack (winning lines of stock games run to thousands of
-// commands) and a set of position keys.
+// Best-first search: the most promising position not yet searched is searched next (the newest
+// among equals, so a plateau is walked depth first). Every position reached is queued once, by
+// its key, as the move that leads to it from a searched position; a position is rebuilt from
+// its parent when its turn comes, so memory holds the searched positions in a compact form and a
+// few words per queued move. Nothing reached is dropped, so an empty queue means no win exists.
 #include "engine/solver.h"
 
 #include "engine/move_generator.h"
-#include "engine/winning.h"
+#include "engine/solver_guide.h"
+#include "engine/solver_key.h"
 
 #include <algorithm>
+#include <queue>
 #include <unordered_set>
 
 namespace tablamor {
 namespace {
 
-constexpr int kUnlimitedStockPasses = -1; // the stock-passes value of no limit
+constexpr int kNoParent = -1;
 
-// Ordering weights: a card gone to the foundations outweighs everything else, a face-down card
-// turned up comes next, a pile emptied after that.
-constexpr int kProgressWeight = 1000;
-constexpr int kTurnedWeight = 100;
-constexpr int kEmptiedWeight = 10;
+// What a move changes in a state: the table and the counters. The parameters, the number and the
+// saved deal codes stay as the deal left them.
+struct Position {
+    Table table;
+    MoveContext move;
+    int score = 0;
+    int passesUsed = 0;
+    int actionsDone = 0;
+    bool stockPressed = false;
+    bool active = false;
 
-struct Child {
-    int priority = 0;
+    explicit Position(const GameState& s)
+        : table(s.table), move(s.move), score(s.score), passesUsed(s.passesUsed),
+          actionsDone(s.actionsDone), stockPressed(s.stockPressed), active(s.active) {}
+
+    void Into(GameState& s) const {
+        s.table = table;
+        s.move = move;
+        s.score = score;
+        s.passesUsed = passesUsed;
+        s.actionsDone = actionsDone;
+        s.stockPressed = stockPressed;
+        s.active = active;
+        s.won = false;
+    }
+};
+
+// A searched position and the move that reached it.
+struct Searched {
+    Position position;
+    int parent = kNoParent;
     Command command;
-    GameState state;
 };
 
-// One position on the search path: its children in the order they are tried.
-struct Frame {
-    std::vector<Child> children;
-    std::size_t next = 0;
+// A position reached but not yet searched: the move from a searched parent.
+struct Queued {
+    int score = 0;
+    long long order = 0; // later moves first among equal scores
+    int parent = kNoParent;
+    Command command;
+
+    bool operator<(const Queued& other) const {
+        return score != other.score ? score < other.score : order < other.order;
+    }
 };
-
-int FaceDownCount(const Table& table) {
-    int count = 0;
-    for (PileIndex p = 0; p < kPileCount; ++p)
-        for (int i = 0; i < table.Size(p); ++i)
-            if (const Card c = table.At(p, i); c != kNoCard && !table.FaceUp(c)) ++count;
-    return count;
-}
-
-int EmptyTableauCount(const GameState& s) {
-    int count = 0;
-    for (int t = 0; t < s.TableauCount(); ++t)
-        if (s.table.Size(TableauPile(t)) == 0) ++count;
-    return count;
-}
-
-int Priority(const GameState& before, const GameState& after) {
-    const int progress =
-        ComputeScore(after.table, after.params) - ComputeScore(before.table, before.params);
-    const int turned = FaceDownCount(before.table) - FaceDownCount(after.table);
-    const int emptied = EmptyTableauCount(after) - EmptyTableauCount(before);
-    return progress * kProgressWeight + turned * kTurnedWeight + emptied * kEmptiedWeight;
-}
-
-std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
-    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-    return h;
-}
 
 class Search {
 public:
-    Search(const PileGeometry& geometry, long long budget) : geometry_(geometry), budget_(budget) {}
+    Search(const GameState& start, const PileGeometry& geometry, long long budget)
+        : start_(start), geometry_(geometry), budget_(budget), symmetry_(SymmetryOf(start)),
+          guide_(start) {}
 
-    SolveResult Run(const GameState& start) {
+    SolveResult Run() {
         SolveResult result;
-        if (!start.active) {
+        if (!start_.active) {
             result.outcome = SolveOutcome::Lost;
             return result;
         }
-        seen_.insert(PositionKey(start));
-        std::vector<Frame> path;
-        std::vector<Command> line;
-        path.push_back(Expand(start));
-        while (!path.empty()) {
-            Frame& top = path.back();
-            if (top.next == top.children.size()) {
-                path.pop_back();
-                if (!line.empty()) line.pop_back();
-                continue;
-            }
-            Child& child = top.children[top.next++];
-            if (child.state.won) {
-                line.push_back(child.command);
-                result.outcome = SolveOutcome::Won;
-                result.line = std::move(line);
-                result.nodes = nodes_;
-                return result;
-            }
-            if (nodes_ >= budget_) {
-                result.outcome = SolveOutcome::Unknown;
-                result.nodes = nodes_;
-                return result;
-            }
-            line.push_back(child.command);
-            const GameState state = std::move(child.state);
-            path.push_back(Expand(state));
+        seen_.insert(PositionKey(start_, symmetry_));
+        if (Expand(start_, kNoParent, Command{})) return Finish(result, SolveOutcome::Won);
+        GameState state = start_;
+        while (!queue_.empty()) {
+            if (nodes_ >= budget_) return Finish(result, SolveOutcome::Unknown);
+            const Queued next = queue_.top();
+            queue_.pop();
+            searched_[static_cast<std::size_t>(next.parent)].position.Into(state);
+            PlayCommand(state, next.command, false, env_);
+            if (Expand(state, next.parent, next.command)) return Finish(result, SolveOutcome::Won);
         }
-        result.outcome = SolveOutcome::Lost;
-        result.nodes = nodes_;
-        return result;
+        return Finish(result, SolveOutcome::Lost);
     }
 
 private:
+    const GameState& start_;
     const PileGeometry& geometry_;
+    const PlayEnv env_{geometry_, NullEventSink(), NoStepRecord()};
     long long budget_;
     long long nodes_ = 0;
+    long long order_ = 0;
+    PileSymmetry symmetry_;
+    SolverGuide guide_;
     std::unordered_set<std::uint64_t> seen_;
+    std::vector<Searched> searched_;
+    std::priority_queue<Queued> queue_;
     std::vector<Command> commands_;
+    std::vector<GameState> children_;
+    std::vector<Command> line_;
 
-    // The children of a position not seen before, best first; a won child alone.
-    Frame Expand(const GameState& state) {
+    SolveResult& Finish(SolveResult& result, SolveOutcome outcome) {
+        result.outcome = outcome;
+        result.nodes = nodes_;
+        if (outcome == SolveOutcome::Won) result.line = std::move(line_);
+        return result;
+    }
+
+    // The commands from the deal to the searched position `index`, then `last`.
+    void TraceLine(int index, const Command& last) {
+        line_.clear();
+        line_.push_back(last);
+        for (int i = index;
+             i != kNoParent && searched_[static_cast<std::size_t>(i)].parent != kNoParent;
+             i = searched_[static_cast<std::size_t>(i)].parent)
+            line_.push_back(searched_[static_cast<std::size_t>(i)].command);
+        std::reverse(line_.begin(), line_.end());
+    }
+
+    // Searches one position: queues its children not reached before, or only a safe move to the
+    // foundations when it has one (nothing when that child was reached already). True when a
+    // child is won; the line is then traced.
+    bool Expand(const GameState& state, int parent, const Command& reachedBy) {
         ++nodes_;
-        Frame frame;
+        const int index = static_cast<int>(searched_.size());
+        searched_.push_back(Searched{Position(state), parent, reachedBy});
         GenerateCommands(state, geometry_, commands_);
-        const PlayEnv env{geometry_, NullEventSink(), NoStepRecord()};
+        children_.clear();
+        std::vector<Command> moves;
         for (const Command& c : commands_) {
-            Child child{0, c, state};
-            if (!PlayCommand(child.state, c, false, env)) continue;
-            if (child.state.won) {
-                frame.children.clear();
-                frame.children.push_back(std::move(child));
-                return frame;
+            GameState child = state;
+            if (!PlayCommand(child, c, false, env_)) continue;
+            if (child.won) {
+                TraceLine(index, c);
+                return true;
             }
-            if (!seen_.insert(PositionKey(child.state)).second) continue;
-            child.priority = Priority(state, child.state);
-            frame.children.push_back(std::move(child));
+            if (guide_.IsSafeFoundationMove(state, child)) {
+                if (seen_.insert(PositionKey(child, symmetry_)).second)
+                    queue_.push(Queued{guide_.Score(child), ++order_, index, c});
+                return false;
+            }
+            children_.push_back(std::move(child));
+            moves.push_back(c);
         }
-        std::stable_sort(frame.children.begin(), frame.children.end(),
-                         [](const Child& a, const Child& b) { return a.priority > b.priority; });
-        return frame;
+        // Only now are the children marked reached: a safe move found late drops the others.
+        // Among equal scores the generator's order holds: foundations and tableau before the stock.
+        order_ += static_cast<long long>(children_.size());
+        for (std::size_t i = 0; i < children_.size(); ++i) {
+            if (!seen_.insert(PositionKey(children_[i], symmetry_)).second) continue;
+            queue_.push(Queued{guide_.Score(children_[i]), order_ - static_cast<long long>(i),
+                               index, moves[i]});
+        }
+        return false;
     }
 };
 
 } // namespace
 
 std::uint64_t PositionKey(const GameState& s) {
-    std::uint64_t h = s.table.Hash();
-    // With unlimited passes the count is never read; keying on it would make every pass a new
-    // position and the search endless.
-    if (s.P(param::kStockPasses) != kUnlimitedStockPasses)
-        h = Mix(h, static_cast<std::uint64_t>(s.passesUsed));
-    h = Mix(h, static_cast<std::uint64_t>(s.actionsDone));
-    h = Mix(h, s.stockPressed ? 1 : 0);
-    return h;
+    return PositionKey(s, SymmetryOf(s));
 }
 
 SolveResult Solve(const GameState& start, const PileGeometry& geometry, long long nodeBudget) {
-    Search search(geometry, nodeBudget);
-    return search.Run(start);
+    Search search(start, geometry, nodeBudget);
+    return search.Run();
 }
 
 } // namespace tablamor

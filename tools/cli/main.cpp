@@ -46,9 +46,12 @@ const std::vector<Command>& Commands() {
          "win exists, 'unknown' when K positions (default 1000000) were searched without an "
          "answer",
          RunSolve},
-        {"solve-survey", "--game ID --count N [--nodes K]",
-         "solves numbers 1 to N as solve does: per number '<n> won|lost|unknown <positions> "
-         "<milliseconds>', then 'won <w> of <N>' and 'median-ms <m>'",
+        {"solve-survey", "--game ID|all --count N [--nodes K] [--format lines|markdown]",
+         "solves numbers 1 to N of the game (or of every game, each after a 'game <id> <name>' "
+         "line) as solve does: per number '<n> won|lost|unknown <positions> <milliseconds>', "
+         "then 'won <w> of <N>' and 'median-ms <m>'; with --format markdown a Markdown table "
+         "of one row per game instead: id, name, numbers won, share won, numbers lost, median "
+         "milliseconds",
          RunSolveSurvey},
     };
     return commands;

@@ -1,0 +1,174 @@
+#include "engine/solver_guide.h"
+
+#include "engine/placement.h"
+#include "engine/rule_codes.h"
+#include "engine/winning.h"
+
+namespace tablamor {
+namespace {
+
+// Score weights, per card or pile.
+constexpr int kProgressWeight = 200; // per point of the running score, five to a card
+constexpr int kFaceDownWeight = 100;
+// A card dealt to the waste and not played yet: the stock is spent, the card mostly out of reach.
+constexpr int kWasteWeight = 100;
+constexpr int kEmptyWeight = 40;
+constexpr int kBuriedWeight = 10;
+constexpr int kBrokenWeight = 5;
+constexpr int kParkedWeight = 15;
+
+// A cache of the cards the foundations take is dropped when it grows past this many entries.
+constexpr std::size_t kWantedCacheLimit = 1 << 16;
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
+    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+    return h;
+}
+
+bool SameBuildingRules(const GameState& s, int a, int b) {
+    for (const int range : {param::kTableauEmptyFill, param::kTableauDirection, param::kTableauRule,
+                            param::kTableauPastBase})
+        if (s.P(range + a) != s.P(range + b)) return false;
+    return true;
+}
+
+bool AnySet(const GameState& s, int count, int range) {
+    for (int n = 0; n < count; ++n)
+        if (s.P(range + n) != 0) return true;
+    return false;
+}
+
+} // namespace
+
+SolverGuide::SolverGuide(const GameState& s) {
+    safeMovesAllowed_ =
+        s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() && s.P(param::kFoundationLift) == 0 &&
+        s.P(param::kFoundationResort) == 0 && s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
+        s.P(param::kOpeningRestriction) == 0 && s.P(param::kAutoFillAfterFirst) == 0;
+    waveringWaste_ = s.P(param::kStockDealCount) > 1;
+    fillingInOrder_ =
+        s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
+    for (int n = 0; n < s.FoundationCount(); ++n)
+        wantedReadsTableau_ =
+            wantedReadsTableau_ || s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
+    for (int n = 0; n < s.TableauCount(); ++n) {
+        bool seen = false;
+        for (const int m : distinctTableaus_) seen = seen || SameBuildingRules(s, m, n);
+        if (!seen) distinctTableaus_.push_back(n);
+    }
+}
+
+// The cards some foundation takes now, remembered by the foundations' contents.
+const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
+    std::uint64_t key = 0;
+    for (int n = 0; n < s.FoundationCount(); ++n) {
+        const PileIndex f = FoundationPile(n);
+        key = Mix(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
+    }
+    if (wantedReadsTableau_) wantedByFoundations_.clear();
+    if (wantedByFoundations_.size() > kWantedCacheLimit) wantedByFoundations_.clear();
+    auto [it, fresh] = wantedByFoundations_.try_emplace(key);
+    if (!fresh) return it->second;
+    GameState probe = s;
+    probe.move = MoveContext{};
+    for (int card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
+        probe.move.dragged = static_cast<Card>(card);
+        for (int n = 0; n < s.FoundationCount(); ++n) {
+            if (CanPlaceOnFoundation(probe, n, card, NullEventSink())) {
+                it->second.set(static_cast<std::size_t>(card));
+                break;
+            }
+        }
+    }
+    return it->second;
+}
+
+// Face-up tableau cards that do not lie on a card they are built on, as a run is judged.
+int SolverGuide::BrokenPairs(const GameState& s) const {
+    const bool suitedRuns = s.P(param::kTableauRunCheck) == code::kRunCheckSameSuit;
+    int broken = 0;
+    for (int n = 0; n < s.TableauCount(); ++n) {
+        const PileIndex p = TableauPile(n);
+        BuildQuery q = TableauQuery(s, n);
+        q.dropping = false;
+        if (suitedRuns) q.rule = code::kSameSuit;
+        for (int k = 1; k < s.table.Size(p); ++k) {
+            const Card below = s.table.At(p, k - 1);
+            const Card card = s.table.At(p, k);
+            if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
+            q.top = below;
+            q.card = card;
+            if (!CheckBuild(s, q, NullEventSink())) ++broken;
+        }
+    }
+    return broken;
+}
+
+int SolverGuide::Score(const GameState& s) {
+    const CardSet& wanted = Wanted(s);
+    int faceDown = 0;
+    int buried = 0;
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        const PileKind kind = KindOfPile(p);
+        const bool open =
+            kind == PileKind::Tableau || kind == PileKind::Reserve || kind == PileKind::Waste;
+        // The stock is face down by nature; dealing it is no progress.
+        const bool dealt = open || kind == PileKind::Foundation;
+        const int size = s.table.Size(p);
+        for (int k = 0; k < size; ++k) {
+            const Card c = s.table.At(p, k);
+            if (c == kNoCard) continue;
+            if (dealt && !s.table.FaceUp(c)) ++faceDown;
+            if (open && wanted[c]) buried += size - 1 - k;
+        }
+    }
+    int empty = 0;
+    for (int n = 0; n < s.TableauCount(); ++n) empty += s.table.Empty(TableauPile(n)) ? 1 : 0;
+    int parked = 0;
+    for (int n = 0; n < s.ReserveCount(); ++n) parked += s.table.Size(ReservePile(n));
+    return ComputeScore(s.table, s.params) * kProgressWeight - faceDown * kFaceDownWeight +
+           empty * kEmptyWeight - buried * kBuriedWeight - BrokenPairs(s) * kBrokenWeight -
+           parked * kParkedWeight - s.table.Size(kWastePile) * kWasteWeight;
+}
+
+bool SolverGuide::IsSafeFoundationMove(const GameState& before, const GameState& after) {
+    if (!safeMovesAllowed_) return false;
+    Card card = kNoCard;
+    for (int n = 0; n < before.FoundationCount(); ++n) {
+        const PileIndex f = FoundationPile(n);
+        const int grown = after.table.Size(f) - before.table.Size(f);
+        if (grown == 0) continue;
+        if (grown != 1 || card != kNoCard) return false;
+        card = after.table.Top(f);
+    }
+    if (card == kNoCard) return false;
+    const PileIndex from = before.table.PileOf(card);
+    if (from < 0) return false;
+    switch (KindOfPile(from)) {
+    case PileKind::Tableau:
+        if (fillingInOrder_ && before.table.Size(from) == 1) return false;
+        break;
+    case PileKind::Reserve:
+        break;
+    case PileKind::Waste:
+        if (waveringWaste_) return false;
+        break;
+    default:
+        return false;
+    }
+    CardSet onFoundation;
+    for (int n = 0; n < after.FoundationCount(); ++n)
+        for (const Card c : after.table.Pile(FoundationPile(n))) onFoundation.set(c);
+    for (int x = 1; x <= after.CardCount() && x <= kMaxCards; ++x) {
+        if (onFoundation[static_cast<std::size_t>(x)]) continue;
+        for (const int n : distinctTableaus_) {
+            BuildQuery q = TableauQuery(after, n);
+            q.top = card;
+            q.card = x;
+            if (CheckBuild(after, q, NullEventSink())) return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tablamor

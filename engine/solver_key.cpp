@@ -1,0 +1,97 @@
+#include "engine/solver_key.h"
+
+#include "engine/rule_codes.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tablamor {
+namespace {
+
+constexpr int kUnlimitedStockPasses = -1; // the stock-passes value of no limit
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
+    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+    return h;
+}
+
+// A pile's cards bottom first with their face flags; an empty pile keys as a fixed value.
+std::uint64_t PileKey(const Table& table, PileIndex pile) {
+    std::uint64_t h = 0x51ed270b27e1f5a3ULL;
+    for (const Card c : table.Pile(pile)) {
+        const std::uint64_t face = c != kNoCard && table.FaceUp(c) ? 1 : 0;
+        h = Mix(h, (static_cast<std::uint64_t>(c) << 1) | face);
+    }
+    return h;
+}
+
+// Every pile of the group [first, first + count) has the same value of each per-pile range.
+bool SameAcross(const GameState& s, int count, std::initializer_list<int> ranges) {
+    for (const int range : ranges)
+        for (int n = 1; n < count; ++n)
+            if (s.P(range + n) != s.P(range)) return false;
+    return true;
+}
+
+bool NoneSet(const GameState& s, int count, int range) {
+    for (int n = 0; n < count; ++n)
+        if (s.P(range + n) != 0) return false;
+    return true;
+}
+
+// Keys a group of piles: in order, or as a sorted set.
+std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count,
+                       bool asSet) {
+    std::array<std::uint64_t, kMaxTableaus> keys{};
+    for (int n = 0; n < count; ++n) keys[static_cast<std::size_t>(n)] = PileKey(table, first + n);
+    if (asSet) std::sort(keys.begin(), keys.begin() + count);
+    for (int n = 0; n < count; ++n) h = Mix(h, keys[static_cast<std::size_t>(n)]);
+    return h;
+}
+
+} // namespace
+
+PileSymmetry SymmetryOf(const GameState& s) {
+    PileSymmetry symmetry;
+    // Special games and pairing games read particular piles by their place.
+    if (s.P(param::kSpecialCode) != 0 || s.HoldsSelection()) return symmetry;
+    const bool openingFree = s.P(param::kOpeningRestriction) == 0;
+    const int tableaus = s.TableauCount();
+    symmetry.tableaus = openingFree &&
+                        SameAcross(s, tableaus,
+                                   {param::kTableauEmptyFill, param::kTableauDirection,
+                                    param::kTableauRule, param::kTableauPastBase}) &&
+                        NoneSet(s, tableaus, param::kTableauTakesAdd);
+    const int reserves = s.ReserveCount();
+    const int reserveRule = s.P(param::kReserveRule);
+    // Only reserves that take a card when empty and hold one card are free cells; the others
+    // count their cards against the first reserve or feed the tableau in order.
+    const bool freeCellRule = reserveRule != code::kReserveKingsWhileFirstShort &&
+                              reserveRule != code::kReserveAnyWhileFirstShort &&
+                              reserveRule != code::kReserveClosed;
+    symmetry.reserves = freeCellRule && SameAcross(s, reserves, {param::kReserveRule}) &&
+                        NoneSet(s, reserves, param::kReserveTakesAdd) &&
+                        s.P(param::kTableauFillSource) == 0;
+    symmetry.foundations = s.P(param::kFoundationResort) == 0 &&
+                           SameAcross(s, s.FoundationCount(),
+                                      {param::kFoundationBase, param::kFoundationDirection,
+                                       param::kFoundationRule, param::kFoundationStartCard});
+    return symmetry;
+}
+
+std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
+    std::uint64_t h = 0;
+    for (PileIndex p = kStockPile; p < kFirstFoundation; ++p) h = Mix(h, PileKey(s.table, p));
+    h = GroupKey(h, s.table, kFirstFoundation, kMaxFoundations, symmetry.foundations);
+    h = GroupKey(h, s.table, kFirstTableau, kMaxTableaus, symmetry.tableaus);
+    h = GroupKey(h, s.table, kFirstReserve, kMaxReserves, symmetry.reserves);
+    // With unlimited passes the count is never read; keying on it would make every pass a new
+    // position and the search endless.
+    if (s.P(param::kStockPasses) != kUnlimitedStockPasses)
+        h = Mix(h, static_cast<std::uint64_t>(s.passesUsed));
+    h = Mix(h, static_cast<std::uint64_t>(s.actionsDone));
+    h = Mix(h, s.stockPressed ? 1 : 0);
+    return h;
+}
+
+} // namespace tablamor

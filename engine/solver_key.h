@@ -1,0 +1,24 @@
+#pragma once
+// The solver's transposition key. Piles of one group that the rules cannot tell apart (the free
+// cells of a game, its tableau piles when every one has the same rules and none takes cards from
+// the stock, its foundations) are keyed as a set, not a sequence, so a position and the same
+// position with two such piles swapped are searched once.
+#include "engine/game_state.h"
+
+#include <cstdint>
+
+namespace tablamor {
+
+// Which pile groups are keyed as sets.
+struct PileSymmetry {
+    bool tableaus = false;
+    bool reserves = false;
+    bool foundations = false;
+};
+
+// Read from the parameters of a dealt game (the deal may rewrite foundation bases).
+PileSymmetry SymmetryOf(const GameState& state);
+
+std::uint64_t PositionKey(const GameState& state, const PileSymmetry& symmetry);
+
+} // namespace tablamor

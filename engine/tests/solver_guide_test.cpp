@@ -1,0 +1,134 @@
+// The solver's guidance and key: a card goes to the foundations without the other moves being
+// tried only when no card still in play could be built on it, and piles the rules cannot tell
+// apart are keyed as a set only where that is true.
+#include "play_fixture.h"
+#include "rules_fixture.h"
+
+#include "engine/solver_guide.h"
+#include "engine/solver_key.h"
+
+namespace tablamor {
+namespace {
+
+using test::C;
+using test::D;
+using test::H;
+using test::Put;
+using test::S;
+
+constexpr int kFreeCell = 2;
+constexpr int kKlondikeByThrees = 4;
+constexpr int kSpider = 13;
+constexpr int kSimplePairs = 36;
+
+GameState Dealt(int id) {
+    for (const GameDefinition& g : test::ShippedGameDefinitions())
+        if (g.id == id) return test::DealtGame(g.params, "1");
+    ADD_FAILURE() << "no game " << id;
+    return {};
+}
+
+// A FreeCell table with hearts and clubs up to `foundationRank`, spades up to `spadesRank`,
+// diamonds up to 2, and the given cards on the first three tableau piles.
+GameState FreeCellWith(int foundationRank, int spadesRank, std::initializer_list<int> pile0,
+                       std::initializer_list<int> pile1 = {},
+                       std::initializer_list<int> pile2 = {}) {
+    GameState s = Dealt(kFreeCell);
+    s.table.ClearPiles();
+    for (int r = 1; r <= foundationRank; ++r) {
+        s.table.Append(FoundationPile(0), static_cast<Card>(H(r)), true);
+        s.table.Append(FoundationPile(1), static_cast<Card>(C(r)), true);
+    }
+    for (int r = 1; r <= spadesRank; ++r)
+        s.table.Append(FoundationPile(2), static_cast<Card>(S(r)), true);
+    for (int r = 1; r <= 2; ++r) s.table.Append(FoundationPile(3), static_cast<Card>(D(r)), true);
+    Put(s, TableauPile(0), pile0);
+    Put(s, TableauPile(1), pile1);
+    Put(s, TableauPile(2), pile2);
+    return s;
+}
+
+// `before` with its top card of `from` moved onto foundation `f`.
+GameState ToFoundation(const GameState& before, PileIndex from, int f) {
+    GameState after = before;
+    const Card card = after.table.Top(from);
+    after.table.Truncate(from, after.table.Size(from) - 1);
+    after.table.Append(FoundationPile(f), card, true);
+    return after;
+}
+
+TEST(SolverGuide, SafeMovesToTheFoundations) {
+    struct Row {
+        const char* what;
+        GameState before;
+        PileIndex from;
+        int foundation;
+        bool safe;
+    };
+    const Row rows[] = {
+        {"a red five while a black four is still in play", FreeCellWith(4, 3, {S(9), H(5)}, {S(4)}),
+         TableauPile(0), 0, false},
+        {"a red five with both black fours up", FreeCellWith(4, 4, {S(9), H(5)}), TableauPile(0), 0,
+         true},
+        {"a red three: both black twos are up", FreeCellWith(4, 4, {S(9), D(3)}, {C(13)}),
+         TableauPile(0), 3, true},
+        {"a black five while a red four (diamonds) is in play",
+         FreeCellWith(4, 4, {S(9), C(5)}, {D(4)}), TableauPile(0), 1, false},
+    };
+    for (const Row& row : rows) {
+        SolverGuide guide(row.before);
+        const GameState after = ToFoundation(row.before, row.from, row.foundation);
+        EXPECT_EQ(guide.IsSafeFoundationMove(row.before, after), row.safe) << row.what;
+    }
+}
+
+TEST(SolverGuide, NoSafeMovesWhereTheMoveChangesMore) {
+    // Klondike by threes: a waste card played early changes which cards later passes show.
+    GameState threes = Dealt(kKlondikeByThrees);
+    threes.table.ClearPiles();
+    Put(threes, kWastePile, {S(7), H(1)});
+    SolverGuide guide(threes);
+    EXPECT_FALSE(guide.IsSafeFoundationMove(threes, ToFoundation(threes, kWastePile, 0)));
+    // The same ace from a tableau pile is safe there.
+    Put(threes, kWastePile, {});
+    Put(threes, TableauPile(0), {S(7), H(1)});
+    EXPECT_TRUE(guide.IsSafeFoundationMove(threes, ToFoundation(threes, TableauPile(0), 0)));
+    // A pairing game's first foundation holds a selection, not a built pile.
+    const GameState pairs = Dealt(kSimplePairs);
+    SolverGuide pairsGuide(pairs);
+    EXPECT_FALSE(pairsGuide.IsSafeFoundationMove(pairs, ToFoundation(pairs, TableauPile(0), 0)));
+}
+
+TEST(SolverKey, InterchangeablePilesKeyAsASet) {
+    struct Row {
+        const char* what;
+        int game;
+        PileIndex a, b;
+        bool sameKey;
+    };
+    const Row rows[] = {
+        {"freecell: two free cells swapped", kFreeCell, ReservePile(0), ReservePile(2), true},
+        {"freecell: two columns swapped", kFreeCell, TableauPile(1), TableauPile(6), true},
+        {"freecell: two foundations swapped", kFreeCell, FoundationPile(0), FoundationPile(3),
+         true},
+        {"spider: the stock deals to columns by place", kSpider, TableauPile(1), TableauPile(6),
+         false},
+        {"freecell: a column and a free cell swapped", kFreeCell, TableauPile(0), ReservePile(0),
+         false},
+    };
+    for (const Row& row : rows) {
+        GameState s = Dealt(row.game);
+        // distinct contents on both piles
+        s.table.ClearPiles();
+        Put(s, row.a, {S(13), H(12)});
+        Put(s, row.b, {C(5)});
+        GameState swapped = s;
+        Put(swapped, row.a, {C(5)});
+        Put(swapped, row.b, {S(13), H(12)});
+        const bool same = PositionKey(s, SymmetryOf(s)) == PositionKey(swapped, SymmetryOf(s));
+        EXPECT_EQ(same, row.sameKey) << row.what;
+    }
+}
+
+} // namespace
+} // namespace tablamor

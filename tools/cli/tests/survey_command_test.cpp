@@ -1,0 +1,68 @@
+// tablamor-cli solve-survey: the lines of one game, the Markdown table of every game, and its
+// answers to bad options.
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace tablamor {
+namespace {
+
+using testing::RunCli;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(SolveSurvey, OneGameGivesALinePerNumberThenTheTotals) {
+    const auto r = RunCli({"solve-survey", "--game", "2", "--count", "3", "--nodes", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 5u) << r.out;
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(
+            lines[static_cast<std::size_t>(n - 1)].rfind(std::to_string(n) + " unknown 1 ", 0), 0u)
+            << lines[static_cast<std::size_t>(n - 1)];
+    EXPECT_EQ(lines[3], "won 0 of 3");
+    EXPECT_EQ(lines[4].rfind("median-ms ", 0), 0u) << lines[4];
+}
+
+TEST(SolveSurvey, EveryGameAsAMarkdownRowInTheOrderOfTheGameList) {
+    const auto games = Lines(RunCli({"games"}).out);
+    const auto r = RunCli(
+        {"solve-survey", "--game", "all", "--count", "1", "--nodes", "1", "--format", "markdown"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), games.size() + 2) << r.out;
+    EXPECT_EQ(lines[0], "| id | game | won of 1 | share | lost | median ms |");
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        const std::string id = games[i].substr(0, games[i].find('\t'));
+        const std::string name = games[i].substr(games[i].rfind('\t') + 1);
+        EXPECT_EQ(lines[i + 2].rfind("| " + id + " | " + name + " | ", 0), 0u) << lines[i + 2];
+    }
+}
+
+TEST(SolveSurvey, BadOptionsAreRefused) {
+    const std::vector<std::vector<std::string>> rows = {
+        {"--game", "2", "--count", "1", "--format", "html"},
+        {"--game", "two", "--count", "1"},
+        {"--game", "9999", "--count", "1"},
+        {"--game", "2", "--count", "0"},
+        {"--game", "2", "--count", "1", "--nodes", "0"},
+    };
+    for (std::vector<std::string> args : rows) {
+        args.insert(args.begin(), "solve-survey");
+        const auto r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << args[2] << ' ' << args.back();
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
+} // namespace
+} // namespace tablamor
