@@ -25,6 +25,19 @@ std::uint64_t PileKey(const Table& table, PileIndex pile) {
     return h;
 }
 
+// A pile cards only go onto: its size and its top card.
+std::uint64_t DiscardKey(const Table& table, PileIndex pile) {
+    const int size = table.Size(pile);
+    const std::uint64_t top = size > 0 ? static_cast<std::uint64_t>(table.Top(pile)) : 0;
+    return Mix(0x2545f4914f6cdd1dULL, (static_cast<std::uint64_t>(size) << 16) | top);
+}
+
+bool IsGolfGame(const GameState& s) {
+    const int special = s.P(param::kSpecialCode);
+    return special == code::kSpecialGolf || special == code::kSpecialPeaks ||
+           special == code::kSpecialGolfAroundTheCorner;
+}
+
 // Every pile of the group [first, first + count) has the same value of each per-pile range.
 bool SameAcross(const GameState& s, int count, std::initializer_list<int> ranges) {
     for (const int range : ranges)
@@ -39,11 +52,13 @@ bool NoneSet(const GameState& s, int count, int range) {
     return true;
 }
 
-// Keys a group of piles: in order, or as a sorted set.
-std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count,
-                       bool asSet) {
+// Keys a group of piles: in order, or as a sorted set; each pile whole or as a discard pile.
+std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count, bool asSet,
+                       bool discards = false) {
     std::array<std::uint64_t, kMaxTableaus> keys{};
-    for (int n = 0; n < count; ++n) keys[static_cast<std::size_t>(n)] = PileKey(table, first + n);
+    for (int n = 0; n < count; ++n)
+        keys[static_cast<std::size_t>(n)] =
+            discards ? DiscardKey(table, first + n) : PileKey(table, first + n);
     if (asSet) std::sort(keys.begin(), keys.begin() + count);
     for (int n = 0; n < count; ++n) h = Mix(h, keys[static_cast<std::size_t>(n)]);
     return h;
@@ -53,6 +68,9 @@ std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int
 
 PileSymmetry SymmetryOf(const GameState& s) {
     PileSymmetry symmetry;
+    symmetry.thirdPileDiscards = IsGolfGame(s);
+    // A pairing game's first foundation is its selection, which cards leave again.
+    symmetry.foundationsDiscard = s.P(param::kFoundationLift) == 0 && !s.HoldsSelection();
     // Special games and pairing games read particular piles by their place.
     if (s.P(param::kSpecialCode) != 0 || s.HoldsSelection()) return symmetry;
     const bool openingFree = s.P(param::kOpeningRestriction) == 0;
@@ -81,8 +99,12 @@ PileSymmetry SymmetryOf(const GameState& s) {
 
 std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
     std::uint64_t h = 0;
-    for (PileIndex p = kStockPile; p < kFirstFoundation; ++p) h = Mix(h, PileKey(s.table, p));
-    h = GroupKey(h, s.table, kFirstFoundation, kMaxFoundations, symmetry.foundations);
+    h = Mix(h, PileKey(s.table, kStockPile));
+    h = Mix(h, PileKey(s.table, kWastePile));
+    h = Mix(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
+                                          : PileKey(s.table, kThirdPile));
+    h = GroupKey(h, s.table, kFirstFoundation, kMaxFoundations, symmetry.foundations,
+                 symmetry.foundationsDiscard);
     h = GroupKey(h, s.table, kFirstTableau, kMaxTableaus, symmetry.tableaus);
     h = GroupKey(h, s.table, kFirstReserve, kMaxReserves, symmetry.reserves);
     // With unlimited passes the count is never read; keying on it would make every pass a new

@@ -2,18 +2,22 @@
 // The solver's transposition key. Piles of one group that the rules cannot tell apart (the free
 // cells of a game, its tableau piles when every one has the same rules and none takes cards from
 // the stock, its foundations) are keyed as a set, not a sequence, so a position and the same
-// position with two such piles swapped are searched once.
+// position with two such piles swapped are searched once. A pile cards only ever go onto (the
+// discard pile of the golf games, foundations nothing is taken back from) keys by its top card and
+// its size: the order of what lies under the top can never matter again.
 #include "engine/game_state.h"
 
 #include <cstdint>
 
 namespace tablamor {
 
-// Which pile groups are keyed as sets.
+// Which pile groups are keyed as sets, and which piles by their top card alone.
 struct PileSymmetry {
     bool tableaus = false;
     bool reserves = false;
     bool foundations = false;
+    bool thirdPileDiscards = false;
+    bool foundationsDiscard = false;
 };
 
 // Read from the parameters of a dealt game (the deal may rewrite foundation bases).

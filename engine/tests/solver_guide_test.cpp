@@ -20,6 +20,7 @@ constexpr int kFreeCell = 2;
 constexpr int kKlondikeByThrees = 4;
 constexpr int kSpider = 13;
 constexpr int kSimplePairs = 36;
+constexpr int kGolf = 43;
 
 GameState Dealt(int id) {
     for (const GameDefinition& g : test::ShippedGameDefinitions())
@@ -126,6 +127,59 @@ TEST(SolverKey, InterchangeablePilesKeyAsASet) {
         Put(swapped, row.a, {C(5)});
         Put(swapped, row.b, {S(13), H(12)});
         const bool same = PositionKey(s, SymmetryOf(s)) == PositionKey(swapped, SymmetryOf(s));
+        EXPECT_EQ(same, row.sameKey) << row.what;
+    }
+}
+
+// Piles cards only go onto key by their top card: what lies under it in another order is the same
+// position; a different top card, or a pile a card can leave, is not.
+TEST(SolverKey, DiscardPilesKeyByTheirTopCard) {
+    struct Row {
+        const char* what;
+        int game;
+        PileIndex pile;
+        std::initializer_list<int> cards, reordered;
+        bool sameKey;
+    };
+    const Row rows[] = {
+        {"golf: the discards under the top",
+         kGolf,
+         kThirdPile,
+         {S(3), H(9), C(5)},
+         {H(9), S(3), C(5)},
+         true},
+        {"golf: another top card",
+         kGolf,
+         kThirdPile,
+         {S(3), H(9), C(5)},
+         {S(3), C(5), H(9)},
+         false},
+        {"freecell: a foundation's cards under its top",
+         kFreeCell,
+         FoundationPile(0),
+         {H(1), H(2), H(3)},
+         {H(2), H(1), H(3)},
+         true},
+        {"freecell: the waste is no discard pile",
+         kFreeCell,
+         kWastePile,
+         {S(3), H(9), C(5)},
+         {H(9), S(3), C(5)},
+         false},
+        {"simple pairs: the selection is no discard pile",
+         kSimplePairs,
+         FoundationPile(0),
+         {S(3), H(9), C(5)},
+         {H(9), S(3), C(5)},
+         false},
+    };
+    for (const Row& row : rows) {
+        GameState s = Dealt(row.game);
+        s.table.ClearPiles();
+        Put(s, row.pile, row.cards);
+        GameState reordered = s;
+        Put(reordered, row.pile, row.reordered);
+        const bool same = PositionKey(s, SymmetryOf(s)) == PositionKey(reordered, SymmetryOf(s));
         EXPECT_EQ(same, row.sameKey) << row.what;
     }
 }
