@@ -65,6 +65,27 @@ def set_rating(text, key, value):
     return text.rstrip("\n") + "\n" + line + "\n"
 
 
+def write_ratings(path, text, share):
+    about, out_of = chance_about(share)
+    text = set_rating(text, "WinChanceClass", chance_class(share))
+    text = set_rating(text, "WinChanceAbout", about)
+    text = set_rating(text, "WinChanceOutOf", out_of)
+    path.write_text(text)
+
+
+def rate_from_table(games_dir, table):
+    count = int(re.search(r"\| won of (\d+) \|", table.read_text()).group(1))
+    won = {int(m.group(1)): int(m.group(2))
+           for m in re.finditer(r"^\| (\d+) \| [^|]+ \| (\d+) \|", table.read_text(), re.M)}
+    for path in sorted(games_dir.glob("*.game")):
+        game_id, _, text = read_source(path)
+        if game_id in won:
+            write_ratings(path, text, won[game_id] / count)
+        else:
+            print(f"game {game_id} is not in the table; its ratings stay", file=sys.stderr)
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--cli", required=True, help="the tablamor-cli program")
@@ -75,7 +96,12 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--only", type=int, nargs="*", help="survey only these game ids")
     parser.add_argument("--update-ratings", action="store_true")
+    parser.add_argument("--ratings-from", metavar="TABLE",
+                        help="rewrite the ratings from a table this script printed before, "
+                             "without surveying again")
     args = parser.parse_args()
+    if args.ratings_from:
+        return rate_from_table(pathlib.Path(args.games), pathlib.Path(args.ratings_from))
 
     sources = {}
     for path in sorted(pathlib.Path(args.games).glob("*.game")):
@@ -95,11 +121,7 @@ def main():
         share = won / args.count
         print(f"| {gid} | {name} | {won} | {share:.0%} | {median:.1f} | {chance_class(share)} |")
         if args.update_ratings:
-            about, out_of = chance_about(share)
-            text = set_rating(text, "WinChanceClass", chance_class(share))
-            text = set_rating(text, "WinChanceAbout", about)
-            text = set_rating(text, "WinChanceOutOf", out_of)
-            path.write_text(text)
+            write_ratings(path, text, share)
     return 0
 
 
