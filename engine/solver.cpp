@@ -2,7 +2,8 @@
 // among equals, so a plateau is walked depth first). Every position reached is queued once, by
 // its key, as the move that leads to it from a searched position; a position is rebuilt from
 // its parent when its turn comes, so memory holds the searched positions in a compact form and a
-// few words per queued move. Nothing reached is dropped, so an empty queue means no win exists.
+// few words per queued move. Nothing reached is dropped but positions the rules show can never be
+// won, so an empty queue means no win exists.
 #include "engine/solver.h"
 
 #include "engine/move_generator.h"
@@ -141,6 +142,7 @@ private:
                 TraceLine(index, c);
                 return true;
             }
+            if (guide_.IsDead(child)) continue;
             if (guide_.IsSafeFoundationMove(state, child)) {
                 if (seen_.insert(PositionKey(child, symmetry_)).second)
                     queue_.push(Queued{guide_.Score(child), ++order_, index, c});

@@ -4,6 +4,8 @@
 #include "engine/rule_codes.h"
 #include "engine/winning.h"
 
+#include <array>
+
 namespace tablamor {
 namespace {
 
@@ -51,6 +53,10 @@ SolverGuide::SolverGuide(const GameState& s) {
     for (int n = 0; n < s.FoundationCount(); ++n)
         wantedReadsTableau_ =
             wantedReadsTableau_ || s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
+    judgedByTableauTops_ = s.FoundationCount() > 0 && s.P(param::kFoundationLift) == 0;
+    for (int n = 0; n < s.FoundationCount(); ++n)
+        judgedByTableauTops_ =
+            judgedByTableauTops_ && s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
     for (int n = 0; n < s.TableauCount(); ++n) {
         bool seen = false;
         for (const int m : distinctTableaus_) seen = seen || SameBuildingRules(s, m, n);
@@ -129,6 +135,26 @@ int SolverGuide::Score(const GameState& s) {
     return ComputeScore(s.table, s.params) * kProgressWeight - faceDown * kFaceDownWeight +
            empty * kEmptyWeight - buried * kBuriedWeight - BrokenPairs(s) * kBrokenWeight -
            parked * kParkedWeight - s.table.Size(kWastePile) * kWasteWeight;
+}
+
+bool SolverGuide::IsDead(const GameState& s) const {
+    if (!judgedByTableauTops_) return false;
+    constexpr std::size_t kSuits = 4;
+    // Per suit: an ace still down, and a card other than an ace still down.
+    std::array<bool, kSuits + 1> aceDown{};
+    std::array<bool, kSuits + 1> otherDown{};
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        if (KindOfPile(p) == PileKind::Foundation) continue;
+        for (const Card c : s.table.Pile(p)) {
+            const int suit = CardSuit(c);
+            if (suit < 1) continue;
+            (CardRank(c) == kAce ? aceDown : otherDown)[static_cast<std::size_t>(suit)] = true;
+        }
+    }
+    // The highest card down of a suit goes up only beside an ace (no card of its suit is higher).
+    for (std::size_t suit = 1; suit <= kSuits; ++suit)
+        if (otherDown[suit] && !aceDown[suit]) return true;
+    return false;
 }
 
 bool SolverGuide::IsSafeFoundationMove(const GameState& before, const GameState& after) {

@@ -22,6 +22,12 @@ public:
 
     bool IsSafeFoundationMove(const GameState& before, const GameState& after);
 
+    // True when the position can no longer be won because a card can never reach a foundation.
+    // Read where the foundations judge a card against the tableau tops (a card goes up beside a
+    // higher card or an ace of its suit, an ace at any time): once a suit's aces are all up, the
+    // highest card of that suit still down can never follow them.
+    bool IsDead(const GameState& position) const;
+
     // Higher is more promising: cards on the foundations above all, then face-down cards still
     // to turn on the table and cards dealt to the waste but not played, empty tableau piles,
     // cards lying on cards the foundations take now, cards not on a card they are built on,
@@ -35,6 +41,7 @@ private:
     bool waveringWaste_ = false;        // a waste card sent early changes what later passes show
     bool fillingInOrder_ = false;       // emptied piles are filled or dealt to by place
     bool wantedReadsTableau_ = false;   // a foundation rule looks at the tableau tops
+    bool judgedByTableauTops_ = false;  // every foundation takes cards by that rule
     std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
     std::unordered_map<std::uint64_t, CardSet> wantedByFoundations_;
 

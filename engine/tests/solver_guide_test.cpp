@@ -21,6 +21,7 @@ constexpr int kKlondikeByThrees = 4;
 constexpr int kSpider = 13;
 constexpr int kSimplePairs = 36;
 constexpr int kGolf = 43;
+constexpr int kAcesUp = 45;
 
 GameState Dealt(int id) {
     for (const GameDefinition& g : test::ShippedGameDefinitions())
@@ -128,6 +129,35 @@ TEST(SolverKey, InterchangeablePilesKeyAsASet) {
         Put(swapped, row.b, {S(13), H(12)});
         const bool same = PositionKey(s, SymmetryOf(s)) == PositionKey(swapped, SymmetryOf(s));
         EXPECT_EQ(same, row.sameKey) << row.what;
+    }
+}
+
+// Where the foundations take a card beside a higher one of its suit or an ace, a suit whose aces
+// are all up while another of its cards is still down can never be finished.
+TEST(SolverGuide, DeadWhenASuitsLastCardCanNeverGoUp) {
+    struct Row {
+        const char* what;
+        int game;
+        std::initializer_list<int> column, foundation;
+        bool dead;
+    };
+    const Row rows[] = {
+        {"aces up: the ace of spades up, the king still down",
+         kAcesUp,
+         {S(13), H(4)},
+         {S(1)},
+         true},
+        {"aces up: the ace still down", kAcesUp, {S(13), S(1)}, {H(1)}, false},
+        {"aces up: only aces left", kAcesUp, {S(1), H(1)}, {S(13), H(13)}, false},
+        {"freecell builds up in suit, never dead", kFreeCell, {S(13)}, {S(1)}, false},
+    };
+    for (const Row& row : rows) {
+        GameState s = Dealt(row.game);
+        s.table.ClearPiles();
+        Put(s, TableauPile(0), row.column);
+        Put(s, FoundationPile(0), row.foundation);
+        SolverGuide guide(s);
+        EXPECT_EQ(guide.IsDead(s), row.dead) << row.what;
     }
 }
 
