@@ -2,6 +2,7 @@
 
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
+#include "engine/solver_key.h"
 #include "engine/winning.h"
 
 #include <array>
@@ -21,11 +22,6 @@ constexpr int kParkedWeight = 15;
 
 // A cache of the cards the foundations take is dropped when it grows past this many entries.
 constexpr std::size_t kWantedCacheLimit = 1 << 16;
-
-std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
-    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-    return h;
-}
 
 bool SameBuildingRules(const GameState& s, int a, int b) {
     for (const int range : {param::kTableauEmptyFill, param::kTableauDirection, param::kTableauRule,
@@ -69,7 +65,7 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
     std::uint64_t key = 0;
     for (int n = 0; n < s.FoundationCount(); ++n) {
         const PileIndex f = FoundationPile(n);
-        key = Mix(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
+        key = MixKey(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
     }
     if (wantedReadsTableau_) wantedByFoundations_.clear();
     if (wantedByFoundations_.size() > kWantedCacheLimit) wantedByFoundations_.clear();

@@ -10,17 +10,12 @@ namespace {
 
 constexpr int kUnlimitedStockPasses = -1; // the stock-passes value of no limit
 
-std::uint64_t Mix(std::uint64_t h, std::uint64_t v) {
-    h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-    return h;
-}
-
 // A pile's cards bottom first with their face flags; an empty pile keys as a fixed value.
 std::uint64_t PileKey(const Table& table, PileIndex pile) {
     std::uint64_t h = 0x51ed270b27e1f5a3ULL;
     for (const Card c : table.Pile(pile)) {
         const std::uint64_t face = c != kNoCard && table.FaceUp(c) ? 1 : 0;
-        h = Mix(h, (static_cast<std::uint64_t>(c) << 1) | face);
+        h = MixKey(h, (static_cast<std::uint64_t>(c) << 1) | face);
     }
     return h;
 }
@@ -29,7 +24,7 @@ std::uint64_t PileKey(const Table& table, PileIndex pile) {
 std::uint64_t DiscardKey(const Table& table, PileIndex pile) {
     const int size = table.Size(pile);
     const std::uint64_t top = size > 0 ? static_cast<std::uint64_t>(table.Top(pile)) : 0;
-    return Mix(0x2545f4914f6cdd1dULL, (static_cast<std::uint64_t>(size) << 16) | top);
+    return MixKey(0x2545f4914f6cdd1dULL, (static_cast<std::uint64_t>(size) << 16) | top);
 }
 
 bool IsGolfGame(const GameState& s) {
@@ -60,7 +55,7 @@ std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int
         keys[static_cast<std::size_t>(n)] =
             discards ? DiscardKey(table, first + n) : PileKey(table, first + n);
     if (asSet) std::sort(keys.begin(), keys.begin() + count);
-    for (int n = 0; n < count; ++n) h = Mix(h, keys[static_cast<std::size_t>(n)]);
+    for (int n = 0; n < count; ++n) h = MixKey(h, keys[static_cast<std::size_t>(n)]);
     return h;
 }
 
@@ -99,10 +94,10 @@ PileSymmetry SymmetryOf(const GameState& s) {
 
 std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
     std::uint64_t h = 0;
-    h = Mix(h, PileKey(s.table, kStockPile));
-    h = Mix(h, PileKey(s.table, kWastePile));
-    h = Mix(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
-                                          : PileKey(s.table, kThirdPile));
+    h = MixKey(h, PileKey(s.table, kStockPile));
+    h = MixKey(h, PileKey(s.table, kWastePile));
+    h = MixKey(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
+                                             : PileKey(s.table, kThirdPile));
     h = GroupKey(h, s.table, kFirstFoundation, kMaxFoundations, symmetry.foundations,
                  symmetry.foundationsDiscard);
     h = GroupKey(h, s.table, kFirstTableau, kMaxTableaus, symmetry.tableaus);
@@ -110,9 +105,9 @@ std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
     // With unlimited passes the count is never read; keying on it would make every pass a new
     // position and the search endless.
     if (s.P(param::kStockPasses) != kUnlimitedStockPasses)
-        h = Mix(h, static_cast<std::uint64_t>(s.passesUsed));
-    h = Mix(h, static_cast<std::uint64_t>(s.actionsDone));
-    h = Mix(h, s.stockPressed ? 1 : 0);
+        h = MixKey(h, static_cast<std::uint64_t>(s.passesUsed));
+    h = MixKey(h, static_cast<std::uint64_t>(s.actionsDone));
+    h = MixKey(h, s.stockPressed ? 1 : 0);
     return h;
 }
 

@@ -20,6 +20,11 @@ struct PileSymmetry {
     bool foundationsDiscard = false;
 };
 
+// Folds v into the running key h.
+inline std::uint64_t MixKey(std::uint64_t h, std::uint64_t v) {
+    return h ^ (v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
+}
+
 // Read from the parameters of a dealt game (the deal may rewrite foundation bases).
 PileSymmetry SymmetryOf(const GameState& state);
 
