@@ -8,8 +8,9 @@ chance-of-winning ratings of each source are rewritten from the share won:
     class  0 very high (80 % or more), 1 high (50 %), 2 medium (25 %), 3 low (10 %), 4 very low
     about  "about k in 10" from 50 %, "about 1 in n" below, nothing shown when no deal was won
 
-A deal the solver could not decide within the budget counts as not won, so the shares are lower
-bounds of what a player who sees every card could win.
+The share is won / decided: a deal the solver could not decide within the budget (neither won
+nor proven lost) is left out rather than counted as lost, so a short budget does not make a game
+look harder than it is. A game with no decided deal keeps its ratings.
 """
 import argparse
 import concurrent.futures
@@ -51,8 +52,14 @@ def survey(cli, root, game_id, count, nodes):
          "--nodes", str(nodes)],
         check=True, capture_output=True, text=True).stdout
     won = int(re.search(r"^won (\d+) of", out, re.M).group(1))
+    lost = len(re.findall(r"^\d+ lost ", out, re.M))
     median = float(re.search(r"^median-ms (\S+)", out, re.M).group(1))
-    return won, median
+    return won, won + lost, median
+
+
+def decided_share(won, decided):
+    """The share of decided deals won; None when no deal was decided."""
+    return won / decided if decided else None
 
 
 def set_rating(text, key, value):
@@ -66,6 +73,9 @@ def set_rating(text, key, value):
 
 
 def write_ratings(path, text, share):
+    if share is None:
+        print(f"{path.name}: no deal decided; its ratings stay", file=sys.stderr)
+        return
     about, out_of = chance_about(share)
     text = set_rating(text, "WinChanceClass", chance_class(share))
     text = set_rating(text, "WinChanceAbout", about)
@@ -74,13 +84,19 @@ def write_ratings(path, text, share):
 
 
 def rate_from_table(games_dir, table):
-    count = int(re.search(r"\| won of (\d+) \|", table.read_text()).group(1))
-    won = {int(m.group(1)): int(m.group(2))
-           for m in re.finditer(r"^\| (\d+) \| [^|]+ \| (\d+) \|", table.read_text(), re.M)}
+    """Rewrites the ratings from a table this script printed; 1 when the table has no decided
+    column."""
+    text = table.read_text()
+    if "| decided |" not in text:
+        print(f"{table}: no decided column (a table of an older survey); survey again",
+              file=sys.stderr)
+        return 1
+    tally = {int(m.group(1)): (int(m.group(2)), int(m.group(3)))
+             for m in re.finditer(r"^\| (\d+) \| [^|]+ \| (\d+) \| (\d+) \|", text, re.M)}
     for path in sorted(games_dir.glob("*.game")):
-        game_id, _, text = read_source(path)
-        if game_id in won:
-            write_ratings(path, text, won[game_id] / count)
+        game_id, _, source = read_source(path)
+        if game_id in tally:
+            write_ratings(path, source, decided_share(*tally[game_id]))
         else:
             print(f"game {game_id} is not in the table; its ratings stay", file=sys.stderr)
     return 0
@@ -114,12 +130,15 @@ def main():
                    for gid in sources}
         results = {gid: f.result() for gid, f in futures.items()}
 
-    print(f"| id | game | won of {args.count} | share | median ms | chance class |")
-    print("|---:|---|---:|---:|---:|---:|")
+    print(f"| id | game | won of {args.count} | decided | share of decided | median ms "
+          f"| chance class |")
+    print("|---:|---|---:|---:|---:|---:|---:|")
     for gid, (path, name, text) in sources.items():
-        won, median = results[gid]
-        share = won / args.count
-        print(f"| {gid} | {name} | {won} | {share:.0%} | {median:.1f} | {chance_class(share)} |")
+        won, decided, median = results[gid]
+        share = decided_share(won, decided)
+        shown = "-" if share is None else f"{share:.0%}"
+        rated = "-" if share is None else chance_class(share)
+        print(f"| {gid} | {name} | {won} | {decided} | {shown} | {median:.1f} | {rated} |")
         if args.update_ratings:
             write_ratings(path, text, share)
     return 0

@@ -1,0 +1,74 @@
+"""The ratings script: the chance of winning is the share of decided deals won, undecided deals
+left out; a table of an older survey without the decided column is refused."""
+import importlib.util
+import pathlib
+import stat
+import sys
+import tempfile
+import unittest
+
+SCRIPT = pathlib.Path(__file__).resolve().parent.parent / "survey-games.py"
+spec = importlib.util.spec_from_file_location("survey_games", SCRIPT)
+survey_games = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(survey_games)
+
+# What `tablamor-cli solve-survey` prints for 12 deals: 7 won, 5 undecided, none lost.
+SEVEN_WON_FIVE_UNDECIDED = "".join(
+    f"{n} {'won' if n <= 7 else 'unknown'} 100 1.5\n" for n in range(1, 13)
+) + "won 7 of 12\nmedian-ms 1.5\n"
+
+
+class SurveyGames(unittest.TestCase):
+    def setUp(self):
+        self.dir = pathlib.Path(tempfile.mkdtemp())
+
+    def fake_cli(self, output):
+        cli = self.dir / "fake-cli"
+        cli.write_text(f"#!{sys.executable}\nimport sys\nsys.stdout.write({output!r})\n")
+        cli.chmod(cli.stat().st_mode | stat.S_IEXEC)
+        return str(cli)
+
+    def test_undecided_deals_are_left_out(self):
+        rows = [
+            # (output, won, decided, about, out of)
+            (SEVEN_WON_FIVE_UNDECIDED, 7, 7, 10, 10),
+            ("1 won 5 1\n2 lost 5 1\n3 lost 5 1\n4 unknown 9 2\nwon 1 of 4\nmedian-ms 1\n",
+             1, 3, 1, 3),
+        ]
+        for output, won, decided, about, out_of in rows:
+            got_won, got_decided, _ = survey_games.survey(
+                self.fake_cli(output), str(self.dir), 1, 12, 100)
+            self.assertEqual((got_won, got_decided), (won, decided))
+            share = survey_games.decided_share(got_won, got_decided)
+            self.assertEqual(survey_games.chance_about(share), (about, out_of))
+
+    def test_no_decided_deal_keeps_the_ratings(self):
+        self.assertIsNone(survey_games.decided_share(0, 0))
+        source = self.dir / "0001-test.game"
+        source.write_text("id = 1\nname = Test\nWinChanceAbout = 1\n")
+        survey_games.write_ratings(source, source.read_text(), None)
+        self.assertIn("WinChanceAbout = 1", source.read_text())
+
+    def test_ratings_from_a_table(self):
+        games = self.dir / "games"
+        games.mkdir()
+        source = games / "0001-test.game"
+        source.write_text("id = 1\nname = Test\n")
+        table = self.dir / "table.md"
+        table.write_text("| id | game | won of 12 | decided | share of decided | median ms "
+                         "| chance class |\n|---:|---|---:|---:|---:|---:|---:|\n"
+                         "| 1 | Test | 3 | 6 | 50% | 1.0 | 1 |\n")
+        self.assertEqual(survey_games.rate_from_table(games, table), 0)
+        text = source.read_text()
+        self.assertIn("WinChanceClass = 1", text)
+        self.assertIn("WinChanceAbout = 5", text)
+        self.assertIn("WinChanceOutOf = 10", text)
+
+        older = self.dir / "older.md"
+        older.write_text("| id | game | won of 12 | share | median ms | chance class |\n"
+                         "| 1 | Test | 3 | 25% | 1.0 | 2 |\n")
+        self.assertEqual(survey_games.rate_from_table(games, older), 1)
+
+
+if __name__ == "__main__":
+    unittest.main()
