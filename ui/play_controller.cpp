@@ -223,7 +223,8 @@ void PlayController::Release(QPoint) {
 void PlayController::PressRight(QPoint at) {
     if (!InPlay()) return;
     auto hit = HitAt(at);
-    if (play_.PressOnTable(MouseButton::Right, hit ? hit->pile : -1, hit ? hit->card : kNoCard) && hit) {
+    if (play_.PressOnTable(MouseButton::Right, hit ? hit->pile : -1, hit ? hit->card : kNoCard) &&
+        hit) {
         view_.Canvas().DrawCardOnWindow(hit->card, QPoint(hit->rect.x, hit->rect.y));
         peeking_ = true;
     }
@@ -238,11 +239,22 @@ void PlayController::DoubleClick(QPoint at) {
 }
 
 bool PlayController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &view_ || view_.Animating()) return QObject::eventFilter(watched, event);
+    if (watched != &view_) return QObject::eventFilter(watched, event);
     auto* mouse = dynamic_cast<QMouseEvent*>(event);
     if (!mouse) return QObject::eventFilter(watched, event);
     const QPoint at = mouse->position().toPoint();
     switch (event->type()) {
+    if (view_.Animating()) {
+        // The release of a press the game already took (a quick click on the stock while its
+        // card slides) still reaches the game, so that the fill and autoplay follow it; the
+        // motion in play shows what it moves once the current slide ends.
+        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+            !dragging_ && InPlay()) {
+            play_.ReleaseOnTable(std::nullopt);
+            EmitStatus();
+        }
+        return QObject::eventFilter(watched, event);
+    }
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton)
             PressLeft(at);

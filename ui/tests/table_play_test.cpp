@@ -67,7 +67,8 @@ TEST_F(TablePlay, DoubleClickSendsToAFoundation) {
         if (!send || CardRank(send->card) != kAce) continue;
         PileIndex from = State().table.PileOf(send->card);
         DoubleClick(TopCentre(from));
-        EXPECT_EQ(KindOfPile(State().table.PileOf(send->card)), PileKind::Foundation) << "number " << n;
+        EXPECT_EQ(KindOfPile(State().table.PileOf(send->card)), PileKind::Foundation)
+            << "number " << n;
         return;
     }
     FAIL() << "no deal offered a send";
@@ -94,6 +95,27 @@ TEST_F(TablePlay, StockDealsAndRedealArmsOnPressAndLeavingCancels) {
     Release(stock);
     EXPECT_EQ(State().table.Size(kWastePile), 1);
     EXPECT_EQ(State().table.Size(kStockPile), 23);
+}
+
+// A quick click on the stock releases while the dealt card still slides: the release must still
+// reach the game, so that autoplay sends an ace the deal turned up.
+TEST_F(TablePlay, AutoplayRunsAfterAQuickStockClickDuringTheSlide) {
+    Open(1, "1063937284984", true);
+    Play().SetAutoplay(true);
+    const QPoint stock = TopCentre(kStockPile);
+    int acesSent = 0;
+    for (int i = 0; i < 24 && !State().table.Empty(kStockPile); ++i) {
+        Press(stock);
+        ASSERT_TRUE(Play().Animating()) << "the dealt card slides";
+        Release(stock);
+        ASSERT_FALSE(State().table.Empty(kWastePile) && State().table.Empty(kStockPile));
+        if (!State().table.Empty(kWastePile)) {
+            EXPECT_NE(CardRank(State().table.Top(kWastePile)), kAce) << "press " << i;
+        }
+        for (int f = 0; f < State().FoundationCount(); ++f)
+            acesSent += State().table.Size(FoundationPile(f)) > 0;
+    }
+    EXPECT_GT(acesSent, 0) << "the deal turns up at least one ace";
 }
 
 TEST_F(TablePlay, PixelsAtLayoutPlaces) {
