@@ -1,6 +1,13 @@
 // The help window over the pages the build copies into the program directory: a game's rules
 // page by id, the dialogs' topics, and the text shown when a page is missing.
+#include "records/ui/options_dialog.h"
+#include "ui/customize_dialog.h"
 #include "ui/help_window.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +72,49 @@ TEST(HelpWindow, MissingHelpFolderGivesTheFallbackText) {
     EXPECT_FALSE(window.toPlainText().isEmpty());
     EXPECT_FALSE(window.ShowRules(4));
     EXPECT_EQ(window.toPlainText(), "There is no rules page for this game.");
+}
+
+// The captions a player sees in a dialog: its pages, groups, visible check boxes and buttons
+// (OK, Cancel and "&?" aside), without their shortcut marks.
+QStringList VisibleCaptions(QDialog& dialog) {
+    QStringList captions;
+    auto add = [&](QString text) {
+        text.remove('&');
+        text = text.trimmed();
+        if (!text.isEmpty() && text != "OK" && text != "Cancel" && text != "?") captions << text;
+    };
+    for (auto* tabs : dialog.findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) add(tabs->tabText(i));
+    for (auto* group : dialog.findChildren<QGroupBox*>()) add(group->title());
+    for (auto* box : dialog.findChildren<QCheckBox*>())
+        if (!box->isHidden()) add(box->text());
+    for (auto* button : dialog.findChildren<QPushButton*>()) add(button->text());
+    return captions;
+}
+
+// Each dialog's help page names what the dialog shows.
+TEST(HelpPages, DescribeTheDialogsAsTheyAre) {
+    const auto dir = std::filesystem::temp_directory_path() / "tablamor-help-pages-test";
+    std::filesystem::create_directories(dir);
+    IniFile preferences(dir / "CFG.DAT");
+    Settings settings;
+    OptionsDialog options(preferences, settings);
+    CustomizeDialog customize(kProgramDir, preferences, settings);
+    const struct Row {
+        QDialog* dialog;
+        int topic;
+    } rows[] = {{&options, help::kOptionsTopic}, {&customize, help::kCustomizeTopic}};
+    for (const Row& row : rows) {
+        HelpWindow window(kProgramDir);
+        ASSERT_TRUE(window.ShowTopic(row.topic));
+        const QString page = window.toPlainText();
+        const QStringList captions = VisibleCaptions(*row.dialog);
+        EXPECT_GE(captions.size(), 4);
+        for (const QString& caption : captions)
+            EXPECT_TRUE(page.contains(caption, Qt::CaseInsensitive))
+                << window.Page().filename() << " does not name " << caption.toStdString();
+    }
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
