@@ -1,33 +1,24 @@
 #include "table/card_counter_marks.h"
 
 #include "engine/params.h"
+#include "table/resource_names.h"
 
 namespace tablamor::table {
 namespace {
 
-constexpr int kOneDeck = 52;
-constexpr int kTwoDecks = 104;
-constexpr int kThreeDecks = 156;
-constexpr int kFourDecks = 208;
-constexpr int kOneDeckHeight = 121;
-constexpr int kTwoDecksHeight = 194;
-constexpr int kThreeDecksHeight = 268;
-constexpr int kFourDecksHeight = 340;
+constexpr int kDeckSize = 52;
+constexpr int kSuitsPerDeck = 4;
 
 } // namespace
 
+int CardCounterMarks::Rows(int cardCount) {
+    const bool wholeDecks = cardCount > 0 && cardCount <= kMaxCounted && cardCount % kDeckSize == 0;
+    return (wholeDecks ? cardCount / kDeckSize : 1) * kSuitsPerDeck;
+}
+
 int CardCounterMarks::ClientHeight(int cardCount) {
-    switch (cardCount) {
-    case kTwoDecks:
-        return kTwoDecksHeight;
-    case kThreeDecks:
-        return kThreeDecksHeight;
-    case kFourDecks:
-        return kFourDecksHeight;
-    case kOneDeck:
-    default:
-        return kOneDeckHeight;
-    }
+    // The last row whole, with the same margin below it as above the first.
+    return kRowStep * (Rows(cardCount) - 1) + kRowTop + art::kCounterMarkHeight + kRowTop;
 }
 
 void CardCounterMarks::SetOptions(CounterOptions options) {

@@ -25,9 +25,11 @@ public:
     static constexpr int kRowTop = 3;
     static constexpr int kColumnStep = 14;
     static constexpr int kColumnLeft = 2;
-    static constexpr int kRowPositions = 16;
 
-    // The client height for a game of that many cards; any unknown count gets the one-deck height.
+    // The grid rows of a game of that many cards (four per deck); any count that is not a whole
+    // number of decks gets the rows of one deck.
+    static int Rows(int cardCount);
+    // The client height that shows those rows, the last one whole.
     static int ClientHeight(int cardCount);
     // Grid position of a card code 1..208 (row 0..15, x and y of its mark).
     static int Row(int card) { return (card - 1) / kCardsPerRow; }

@@ -8,12 +8,16 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tablamor::table {
 namespace {
 
 constexpr int kStripHeight = 2;
+constexpr int kPlaceMargin = 8;
 constexpr int kRanks = 13;
 constexpr int kSuits = 4;
 constexpr int kUnsetPosition = -1;
@@ -46,6 +50,7 @@ CardCounterWindow::CardCounterWindow(PictureSource pictures, IniFile& preference
     area_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(area_);
     setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     marks_.Reset(0);
     FitHeight(0);
@@ -91,13 +96,29 @@ void CardCounterWindow::OptionChosen(QAction* chosen) {
 void CardCounterWindow::FitHeight(int cardCount) {
     const int height = CardCounterMarks::ClientHeight(cardCount);
     if (area_->height() == height && area_->width() == CardCounterMarks::kClientWidth) return;
-    const bool shown = isVisible();
-    if (shown) hide();
+    // The window's layout keeps it at the size of its menu bar and grid together.
     area_->setFixedSize(CardCounterMarks::kClientWidth, height);
     picture_ = QImage(area_->size(), QImage::Format_ARGB32_Premultiplied);
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (shown) show();
+}
+
+QPoint CardCounterWindow::PlaceBeside(QSize size, const QRect& table, const QRect& screen) {
+    const QPoint outside(table.right() + 1 + kPlaceMargin, table.top());
+    if (screen.contains(QRect(outside, size))) return outside;
+    // No room beside the table: its bottom right corner, where the fewest piles reach.
+    QPoint inside(table.right() + 1 - kPlaceMargin - size.width(),
+                  table.bottom() + 1 - kPlaceMargin - size.height());
+    inside.setX(std::max(inside.x(), screen.left()));
+    inside.setY(std::max(inside.y(), table.top()));
+    return inside;
+}
+
+void CardCounterWindow::PlaceNearTable() {
+    if (!tableWidget_ || placed_) return;
+    const QRect table(tableWidget_->mapToGlobal(QPoint(0, 0)), tableWidget_->size());
+    QScreen* screen = tableWidget_->screen();
+    const QRect available = screen ? screen->availableGeometry() : table;
+    move(PlaceBeside(frameGeometry().size(), table, available));
+    placed_ = true;
 }
 
 void CardCounterWindow::Refresh() {
@@ -112,7 +133,10 @@ void CardCounterWindow::Toggle() {
     const bool wasHidden = !isVisible();
     hide();
     Refresh();
-    if (wasHidden) show();
+    if (!wasHidden) return;
+    adjustSize();
+    PlaceNearTable();
+    show();
 }
 
 void CardCounterWindow::CardLeft(int card, PileKind from) {
@@ -138,8 +162,8 @@ void CardCounterWindow::WasteNotice() {
 void CardCounterWindow::Redraw() {
     picture_.fill(palette().color(QPalette::Window));
     QPainter painter(&picture_);
-    // The suit symbols go on every row position, whatever the number of decks.
-    for (int row = 0; row < CardCounterMarks::kRowPositions; ++row)
+    // The suit symbols go on the rows of the game's decks only.
+    for (int row = 0; row < CardCounterMarks::Rows(marks_.CardCount()); ++row)
         DrawPicture(painter, art::kCounterSuitPictures[static_cast<std::size_t>(row % kSuits)], 0,
                     CardCounterMarks::kRowStep * row + CardCounterMarks::kRowTop);
     for (int card = 1; card <= marks_.CardCount(); ++card) DrawCard(painter, card);
@@ -189,7 +213,10 @@ void CardCounterWindow::LoadState() {
     const int top =
         preferences_.ReadInt(pref::kPreferenceSection, pref::kCardCounterTop, kUnsetPosition);
     // Zero or less is no saved place: the window keeps its default one.
-    if (left > 0 && top > 0) move(left, top);
+    if (left > 0 && top > 0) {
+        move(left, top);
+        placed_ = true;
+    }
     const bool stock = ReadFlag(preferences_, pref::kCardCounterStock) == kYes;
     const bool tableau = !stock && ReadFlag(preferences_, pref::kCardCounterTableau) == kYes;
     stockOnly_->setChecked(stock);

@@ -35,6 +35,11 @@ public:
     CardCounterWindow(PictureSource pictures, IniFile& preferences, QWidget* parent = nullptr);
 
     void SetStateSource(StateSource source) { state_ = std::move(source); }
+    // The table it keeps clear of: shown without a saved place, it opens beside the table.
+    void SetTableWidget(QWidget* table) { tableWidget_ = table; }
+    // Where a counter of that frame size opens: right of the table when the screen has room
+    // there, else inside the table's bottom right corner (never above the table's top).
+    static QPoint PlaceBeside(QSize size, const QRect& table, const QRect& screen);
 
     // Marks the watched piles of the game on the table afresh (nothing while no game is dealt).
     void Refresh();
@@ -75,11 +80,14 @@ private:
     QAction* tableauOnly_ = nullptr;
     QAction* stockOnly_ = nullptr;
     QAction* inverted_ = nullptr;
+    QWidget* tableWidget_ = nullptr;
+    bool placed_ = false; // at its saved place, or placed by the player since
 
     void LoadPictures(const PictureSource& source);
     void BuildMenu();
     void OptionChosen(QAction* chosen);
     void FitHeight(int cardCount);
+    void PlaceNearTable();
     void Redraw();
     void DrawCard(QPainter& painter, int card);
     void DrawPicture(QPainter& painter, std::string_view name, int x, int y);

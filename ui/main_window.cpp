@@ -162,6 +162,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
     SetFlatButtons(
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
+    counter_->SetTableWidget(view_);
     SetTimeShown(settings_.Get(Settings::kShowTime, 1) != "N", false);
     SetScoreShown(settings_.Get(Settings::kShowScore, 1) != "N", false);
     controller_->SetAutoplay(

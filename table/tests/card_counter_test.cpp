@@ -6,8 +6,8 @@
 #include "records/ini_file.h"
 #include "records/preference_keys.h"
 #include "table/card_counter_window.h"
-#include "table/tests/test_scene.h"
 #include "table/resource_names.h"
+#include "table/tests/test_scene.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -88,11 +88,20 @@ TEST(CardCounterMarks, DealtOneDeckGameOnEverySide) {
 }
 
 TEST(CardCounterMarks, GridAndHeightFollowTheCardCount) {
-    EXPECT_EQ(CardCounterMarks::ClientHeight(52), 121);
-    EXPECT_EQ(CardCounterMarks::ClientHeight(104), 194);
-    EXPECT_EQ(CardCounterMarks::ClientHeight(156), 268);
-    EXPECT_EQ(CardCounterMarks::ClientHeight(208), 340);
-    EXPECT_EQ(CardCounterMarks::ClientHeight(78), 121);
+    // The height shows the last row of the game's decks whole, and no empty row below it.
+    const struct {
+        int cards;
+        int rows;
+    } decks[] = {{52, 4}, {104, 8}, {156, 12}, {208, 16}, {78, 4}, {0, 4}, {260, 4}};
+    for (const auto& row : decks) {
+        EXPECT_EQ(CardCounterMarks::Rows(row.cards), row.rows) << row.cards;
+        const int lastMarkBottom = CardCounterMarks::kRowStep * (row.rows - 1) +
+                                   CardCounterMarks::kRowTop + art::kCounterMarkHeight;
+        EXPECT_GE(CardCounterMarks::ClientHeight(row.cards), lastMarkBottom) << row.cards;
+        EXPECT_LT(CardCounterMarks::ClientHeight(row.cards),
+                  lastMarkBottom + CardCounterMarks::kRowStep - art::kCounterMarkHeight + 4)
+            << row.cards;
+    }
     // Ace of hearts, king of spades of the first deck, king of spades of the second.
     EXPECT_EQ(CardCounterMarks::X(1), 16);
     EXPECT_EQ(CardCounterMarks::Y(1), 3);
@@ -218,7 +227,12 @@ protected:
 
 TEST_F(CardCounterWindowTest, PaintsTheMarksAndTheInvertedOption) {
     window->Refresh();
-    EXPECT_EQ(window->Picture().height(), 121);
+    EXPECT_EQ(window->Picture().height(), CardCounterMarks::ClientHeight(52));
+    // No suit symbol below the four rows of a one-deck game.
+    const QRgb blank = window->Picture().pixel(1, window->Picture().height() - 1);
+    for (int y = CardCounterMarks::Y(52) + art::kCounterMarkHeight; y < window->Picture().height();
+         ++y)
+        EXPECT_EQ(window->Picture().pixel(1, y), blank) << y;
     EXPECT_EQ(window->Picture().width(), 198);
     const int faceUp = state.table.Top(TableauPile(3));
     const int faceDown = state.table.At(TableauPile(3), 0);
@@ -237,7 +251,33 @@ TEST_F(CardCounterWindowTest, PaintsTheMarksAndTheInvertedOption) {
 
     state = Dealt("0003-forty-thieves.game");
     window->Refresh();
-    EXPECT_EQ(window->Picture().height(), 194);
+    EXPECT_EQ(window->Picture().height(), CardCounterMarks::ClientHeight(104));
+}
+
+TEST(CardCounterPlace, BesideTheTableOrInItsBottomRightCorner) {
+    const QSize counter(210, 130);
+    const QRect screen(0, 0, 1024, 740);
+    const struct Row {
+        const char* name;
+        QRect table;
+        bool outside; // right of the table
+    } rows[] = {
+        {"a narrow window leaves room on its right", QRect(10, 80, 600, 500), true},
+        {"a maximized window", QRect(0, 60, 1024, 680), false},
+        {"a window too low for the counter", QRect(0, 60, 1024, 100), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QRect placed(CardCounterWindow::PlaceBeside(counter, row.table, screen), counter);
+        EXPECT_GE(placed.top(), row.table.top()) << "never over the menu bar or the toolbar";
+        EXPECT_EQ(placed.left() > row.table.right(), row.outside);
+        if (row.table.height() > counter.height()) {
+            EXPECT_TRUE(screen.contains(placed));
+        }
+        if (!row.outside) {
+            EXPECT_GT(placed.left(), row.table.center().x()) << "the right side of the table";
+        }
+    }
 }
 
 TEST_F(CardCounterWindowTest, KeepsItsStateInThePreferences) {
