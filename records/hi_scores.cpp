@@ -21,6 +21,11 @@ constexpr std::string_view kWon = "Won ";
 constexpr std::string_view kLost = "Lost";
 constexpr std::size_t kScoreColumn = 1;
 constexpr std::size_t kSecondsColumn = 8;
+constexpr std::size_t kDateColumn = 15;
+constexpr std::size_t kTimeColumn = 24;
+constexpr std::size_t kPlayerColumn = 33;
+constexpr std::size_t kGameNumberColumn = 64;
+constexpr std::size_t kResultColumn = 80;
 constexpr std::int64_t kBlankScore = -999999;
 constexpr std::int64_t kBlankSeconds = 999999;
 
@@ -107,15 +112,45 @@ int PlaceEntry(std::vector<std::string>& table, const std::string& entry) {
     return -1;
 }
 
+std::optional<HiScoreLine> ParseHiScoreEntry(std::string_view entry) {
+    const HiScoreRank rank = RankOfEntry(entry);
+    if (rank.score == kBlankScore || rank.seconds == kBlankSeconds) return std::nullopt;
+    HiScoreLine line;
+    line.score = rank.score;
+    line.seconds = rank.seconds;
+    line.date = std::string(Columns(entry, kDateColumn, kDateWidth));
+    line.timeOfDay = std::string(Columns(entry, kTimeColumn, kTimeWidth));
+    line.player = std::string(TrimBlanks(Columns(entry, kPlayerColumn, kPlayerWidth)));
+    line.gameNumber = std::string(TrimBlanks(Columns(entry, kGameNumberColumn, kGameNumberWidth)));
+    line.won = Columns(entry, kResultColumn, kWon.size()) == kWon;
+    return line;
+}
+
+namespace {
+
+std::vector<std::string> HiScoreKeys(std::string_view scoringType) {
+    std::vector<std::string> keys;
+    for (int rank = 1; rank <= kHiScoreRanks; ++rank) keys.push_back(HiScoreKey(rank, scoringType));
+    return keys;
+}
+
+} // namespace
+
+std::vector<std::string> ReadHiScoreTable(const std::filesystem::path& file, int gameId,
+                                          std::string_view scoringType, MessageSink& sink) {
+    const std::vector<std::string> keys = HiScoreKeys(scoringType);
+    std::vector<std::string> table =
+        ReadKeys(file, GameSectionName(gameId), keys, std::vector<std::string>(keys.size()), sink)
+            .values;
+    for (std::string& entry : table) entry = std::string(TrimBlanks(entry));
+    return table;
+}
+
 int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer, MessageSink& sink) {
     CreateRecordFile(file, sink);
     const std::string section = GameSectionName(offer.gameId);
-    std::vector<std::string> keys;
-    for (int rank = 1; rank <= kHiScoreRanks; ++rank)
-        keys.push_back(HiScoreKey(rank, offer.scoringType));
-    std::vector<std::string> table =
-        ReadKeys(file, section, keys, std::vector<std::string>(keys.size()), sink).values;
-    for (std::string& entry : table) entry = std::string(TrimBlanks(entry));
+    const std::vector<std::string> keys = HiScoreKeys(offer.scoringType);
+    std::vector<std::string> table = ReadHiScoreTable(file, offer.gameId, offer.scoringType, sink);
 
     bool cleared = ReadKey(nullptr, file, kClearSection, kClearedKey, "N", sink) == "Y";
     bool seeded = SeedPlaceholders(table, offer.cardCount, offer.end, cleared);

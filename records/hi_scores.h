@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,24 @@ struct HiScoreOffer {
     bool won = false;
     int cardCount = 0; // of the game, or of the base game of a custom game
 };
+
+// An entry as the hi-scores window shows it.
+struct HiScoreLine {
+    std::int64_t score = 0;
+    std::int64_t seconds = 0;
+    std::string date;      // "yyyymmdd"
+    std::string timeOfDay; // "hh:mm:ss"
+    std::string player;
+    std::string gameNumber;
+    bool won = false;
+};
+// Nullopt for a blank entry (no score or no time).
+std::optional<HiScoreLine> ParseHiScoreEntry(std::string_view entry);
+
+// The twenty entries of a game's table as stored (a missing one empty), blanks trimmed; nothing
+// is seeded or written.
+std::vector<std::string> ReadHiScoreTable(const std::filesystem::path& file, int gameId,
+                                          std::string_view scoringType, MessageSink& sink);
 
 // Offers a finished game to its hi-score table; the 0-based rank it entered at, or -1. The
 // table is written when the result entered or placeholders were made.

@@ -1,6 +1,7 @@
 #include "records/preferences.h"
 
 #include "records/fixed_fields.h"
+#include "records/players.h"
 #include "records/preference_keys.h"
 
 #include <array>
@@ -123,21 +124,6 @@ std::string Read(const IniFile& config, const PreferenceKey& k, std::string_view
     return config.ReadString(kPreferenceSection, k.key, fallback);
 }
 
-std::string UserKey(int number) {
-    return std::string(kUserKeyPrefix) + FormatNumber(number, kUserKeyDigits);
-}
-
-// Adds the player to the list of "Users" unless it is there: in the first free slot.
-void AddToUsers(IniFile& config, std::string_view player) {
-    int freeSlot = 0;
-    for (int n = 1; n <= kMaxUsers; ++n) {
-        std::string name = config.ReadString(kUsersSection, UserKey(n));
-        if (name == player) return;
-        if (name.empty() && freeSlot == 0) freeSlot = n;
-    }
-    if (freeSlot != 0) config.WriteString(kUsersSection, UserKey(freeSlot), player);
-}
-
 } // namespace
 
 StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool fewColours) {
@@ -180,7 +166,7 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
     if (settings.Player().empty()) {
         settings.SetPlayer(kFirstPlayer);
         config.WriteString(kPreferenceSection, kUserDefault, kFirstPlayer);
-        AddToUsers(config, kFirstPlayer);
+        AddPlayer(config, kFirstPlayer);
     }
     startup.autoPlay = ReadPreference(config, kAutoPlay) == kYes;
     return startup;

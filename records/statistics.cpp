@@ -95,4 +95,26 @@ bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string
     return WriteKey(&handle, file, section, player, FormatStatistics(stats), sink);
 }
 
+std::vector<std::pair<std::string, GameStatistics>>
+ReadPlayersStatistics(const std::filesystem::path& file, int gameId,
+                      const std::vector<std::string>& players, MessageSink& sink) {
+    std::vector<std::pair<std::string, GameStatistics>> found;
+    if (players.empty()) return found;
+    const std::vector<std::string> values = ReadKeys(file, GameSectionName(gameId), players,
+                                                     std::vector<std::string>(players.size()), sink)
+                                                .values;
+    for (std::size_t i = 0; i < players.size() && i < values.size(); ++i)
+        if (!values[i].empty()) found.emplace_back(players[i], ParseStatistics(values[i]));
+    return found;
+}
+
+bool ResetPlayersStatistics(const std::filesystem::path& file, int gameId,
+                            const std::vector<std::string>& players, MessageSink& sink) {
+    RecordEntries entries;
+    for (const auto& [player, stats] : ReadPlayersStatistics(file, gameId, players, sink))
+        entries.push_back({player, FormatStatistics({})});
+    if (entries.empty()) return true;
+    return WriteKeys(nullptr, file, GameSectionName(gameId), entries, sink);
+}
+
 } // namespace tablamor

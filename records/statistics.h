@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tablamor {
 
@@ -48,5 +50,15 @@ void AddGameResult(GameStatistics& stats, bool won, int score);
 // path and nothing changes. False when the record was not written.
 bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string_view player,
                       bool won, int score, RunCounters& counters, MessageSink& sink);
+
+// The records of the named players for a game, in the order given; a player without a record
+// is left out. Nothing is written.
+std::vector<std::pair<std::string, GameStatistics>>
+ReadPlayersStatistics(const std::filesystem::path& file, int gameId,
+                      const std::vector<std::string>& players, MessageSink& sink);
+
+// Sets the records of the named players for a game back to zero (those without one get none).
+bool ResetPlayersStatistics(const std::filesystem::path& file, int gameId,
+                            const std::vector<std::string>& players, MessageSink& sink);
 
 } // namespace tablamor
