@@ -35,6 +35,7 @@ void GamePlay::Begin() {
     ignoreNextPress_ = false;
     start_ = end_ = clock_.Now();
     clockRunning_ = true;
+    paused_ = false;
     lastGameWon_ = false;
     operationStart_ = record_.recorded;
     AutoPlayStep();
@@ -150,6 +151,7 @@ bool GamePlay::AutoFillEmptyTableaus() {
 void GamePlay::EndOfGame() {
     if (!state_.active) return;
     const bool won = state_.won;
+    SetPaused(false);
     end_ = clock_.Now();
     clockRunning_ = false;
     if (recorder_)
@@ -171,8 +173,17 @@ void GamePlay::QuitGame() {
     sink_.Repaint();
 }
 
+void GamePlay::SetPaused(bool paused) {
+    if (paused == paused_ || (paused && !state_.active)) return;
+    paused_ = paused;
+    if (paused)
+        pausedAt_ = clock_.Now();
+    else
+        start_ += clock_.Now() - pausedAt_;
+}
+
 int GamePlay::ElapsedSeconds() const {
-    const PlayClock::TimePoint to = clockRunning_ ? clock_.Now() : end_;
+    const PlayClock::TimePoint to = !clockRunning_ ? end_ : paused_ ? pausedAt_ : clock_.Now();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(to - start_).count();
     return static_cast<int>(std::max<decltype(seconds)>(seconds, 0));
 }

@@ -99,6 +99,10 @@ public:
 
     int ElapsedSeconds() const;
     bool ClockRunning() const { return clockRunning_; }
+    // Pause: the clock stands still from SetPaused(true) until SetPaused(false), and goes on
+    // from where it stood. Nothing while no game is in play; the end of the game ends a pause.
+    void SetPaused(bool paused);
+    bool Paused() const { return paused_; }
     PlayClock::TimePoint StartTime() const { return start_; }
 
     const GameState& State() const { return state_; }
@@ -131,6 +135,8 @@ private:
     Drag drag_;
     bool ignoreNextPress_ = false;
     bool clockRunning_ = false;
+    bool paused_ = false;
+    PlayClock::TimePoint pausedAt_{};
     PlayClock::TimePoint start_{};
     PlayClock::TimePoint end_{};
     bool lastGameWon_ = false;

@@ -249,6 +249,34 @@ TEST(EndOfGame, RecordsTheResultOnceAndStopsPlay) {
     }
 }
 
+// The clock stands still during a pause, and a game that ends while paused counts only the
+// time played.
+TEST(Pause, StopsTheClockUntilResumed) {
+    GameState s = SmallGame(1);
+    FixedClock clock;
+    RecordingSink sink;
+    KeptResults records;
+    GamePlay play(s, sink, clock);
+    play.SetRecorder(&records);
+    play.Begin();
+    clock.now += std::chrono::seconds(10);
+    play.SetPaused(true);
+    clock.now += std::chrono::seconds(500);
+    EXPECT_EQ(play.ElapsedSeconds(), 10);
+    play.SetPaused(true); // a second pause changes nothing
+    play.SetPaused(false);
+    clock.now += std::chrono::seconds(5);
+    EXPECT_EQ(play.ElapsedSeconds(), 15);
+    play.SetPaused(true);
+    clock.now += std::chrono::seconds(60);
+    play.QuitGame();
+    EXPECT_FALSE(play.Paused());
+    ASSERT_EQ(records.results.size(), 1u);
+    EXPECT_EQ(records.results[0].seconds, 15);
+    play.SetPaused(true);
+    EXPECT_FALSE(play.Paused()) << "no pause without a game in play";
+}
+
 TEST(EndOfGame, AGameOfFilledColumnsIsWonByTheTableAndKeepsNoScore) {
     GameState s = SmallGame(2);
     s.params[param::kSpecialCode] = code::kSpecialUnscored;
