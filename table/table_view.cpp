@@ -11,6 +11,12 @@
 #include <QTimer>
 
 namespace tablamor::table {
+namespace {
+
+// Laid over the table of a finished game: half-dark, the cards still readable.
+const QColor kDimShade(0, 0, 0, 110);
+
+} // namespace
 
 TableView::TableView(const ImageSet& images, QWidget* parent) : QWidget(parent), canvas_(images) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -116,6 +122,13 @@ void TableView::SetSoundHandler(std::function<void(const std::string&)> handler)
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& r : event->region()) painter.drawImage(r, canvas_.Window(), r);
+    if (dimmed_) painter.fillRect(event->rect(), kDimShade);
+}
+
+void TableView::SetDimmed(bool dimmed) {
+    if (dimmed_ == dimmed) return;
+    dimmed_ = dimmed;
+    update();
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {

@@ -45,6 +45,9 @@ public:
               std::function<void()> finished = {});
     bool Animating() const { return animation_ != nullptr; }
     void StopAnimation();
+    // A finished game's table is shown dimmed, so that it does not look playable.
+    void SetDimmed(bool dimmed);
+    bool Dimmed() const { return dimmed_; }
     // Called with a sound's name when a frame asks for it.
     void SetSoundHandler(std::function<void(const std::string&)> handler);
 
@@ -60,6 +63,7 @@ private:
     layout::LayoutInput frame_;
     std::unique_ptr<Animation> animation_;
     bool stopOnInput_ = false;
+    bool dimmed_ = false;
     std::function<void()> finished_;
     std::function<void(const std::string&)> sound_;
     unsigned generation_ = 0; // frames scheduled for an earlier animation are ignored

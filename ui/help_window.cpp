@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace tablamor::ui {
@@ -50,6 +51,14 @@ bool HelpWindow::Open(const std::optional<std::filesystem::path>& page,
     raise();
     activateWindow();
     return page.has_value();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 } // namespace tablamor::ui

@@ -2,7 +2,7 @@
 // The help window: one browser over the help pages of the program directory. It opens the
 // contents, a game's rules page (game id + kRulesTopicBase) or a dialog's topic; links between
 // pages follow inside the window. A page that is missing shows a short text that says so instead
-// of an empty window.
+// of an empty window. Every show brings the window to the front; Esc closes it.
 #include "ui/help_topics.h"
 
 #include <QTextBrowser>
@@ -24,6 +24,9 @@ public:
 
     // The page on view; empty when the fallback text is shown.
     const std::filesystem::path& Page() const { return page_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::filesystem::path helpDir_;

@@ -1,18 +1,27 @@
 #include "ui/main_window.h"
 
 #include "engine/game_loader.h"
+#include "records/finished_game.h"
+#include "records/players.h"
 #include "records/preference_keys.h"
 #include "records/ui/options_dialog.h"
 #include "table/card_counter_window.h"
 #include "table/resource_names.h"
 #include "ui/about_window.h"
 #include "ui/customize_dialog.h"
+#include "ui/favorites_dialog.h"
+#include "ui/game_number_dialog.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
+#include "ui/hi_scores_window.h"
 #include "ui/main_menu.h"
 #include "ui/narrow_screen.h"
 #include "ui/open_game_dialog.h"
+#include "ui/players_dialog.h"
 #include "ui/resource_pictures.h"
+#include "ui/statistics_window.h"
+#include "ui/tip_dialog.h"
+#include "ui/win_summary_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,12 +29,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRegularExpression>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -62,7 +70,6 @@ constexpr ToolbarEntry kToolbar[] = {
     {art::ToolbarButton::New, "tbNew", "New", "mnuNew"},
     {art::ToolbarButton::Open, "tbOpen", "Open", "mnuOpen"},
     {art::ToolbarButton::Restart, "tbRestart", "Restart", "mnuRestartGame"},
-    {art::ToolbarButton::Save, "tbSave", "Save", "mnuSave"},
     {art::ToolbarButton::Undo, "tbUndo", "Undo", "mnuUndo"},
     {art::ToolbarButton::Redo, "tbRedo", "Redo", "mnuRedo"},
     {art::ToolbarButton::Autoplay, "tbAutoPlay", "Autoplay", "mnuAutoPlay"},
@@ -73,13 +80,20 @@ constexpr ToolbarEntry kToolbar[] = {
 
 // Separators stand after these buttons.
 bool SeparatorAfter(art::ToolbarButton b) {
-    return b == art::ToolbarButton::Save || b == art::ToolbarButton::Redo ||
+    return b == art::ToolbarButton::Restart || b == art::ToolbarButton::Redo ||
            b == art::ToolbarButton::Autoplay || b == art::ToolbarButton::Rules;
 }
 
-const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame",    "mnuSelect", "mnuQuitGame",
-                                     "mnuSave",     "mnuUndo",           "mnuRedo",   "mnuPause",
-                                     "mnuAutoPlay", "mnuCustomizeRules", "mnuRules"};
+// What needs a game in play; disabled once the game is over.
+constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"};
+
+bool IsUndoCommand(std::string_view command) {
+    return command == "mnuUndo" || command == "mnuRedo";
+}
+
+const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect",
+                                     "mnuQuitGame", "mnuUndo",        "mnuRedo",
+                                     "mnuPause",    "mnuAutoPlay",    "mnuRules"};
 
 } // namespace
 
@@ -122,6 +136,13 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     }
     frame.cardSize = setup.images->Size();
     column->addWidget(view_, 1);
+    pauseCover_ =
+        new QPushButton(tr("Paused.\n\nClick here or press Ctrl+P to go on playing."), view_);
+    pauseCover_->setObjectName("btnPaused");
+    pauseCover_->setFlat(true);
+    pauseCover_->setAutoFillBackground(true);
+    pauseCover_->hide();
+    connect(pauseCover_, &QPushButton::clicked, this, [this] { SetPaused(false); });
     setCentralWidget(central);
 
     controller_ =
@@ -137,9 +158,11 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         for (const char* n : {"mnuUndo", "mnuRedo"}) Action(n)->setEnabled(on);
     });
     connect(controller_.get(), &PlayController::GameFinished, this, &MainWindow::AfterGameFinished);
+    connect(controller_.get(), &PlayController::GameDealt, this, [this] { ShowGameOver(false); });
 
     counter_ = new table::CardCounterWindow(
         [](std::string_view name) { return ResourcePicture(name).toImage(); }, preferences_, this);
+    counter_->SetTableWidget(view_);
     controller_->SetCardCounter(counter_);
     controller_->LoadCursors(table::ImageSource(setup.programDir));
     connect(counter_, &table::CardCounterWindow::VisibilityChanged, this,
@@ -147,7 +170,9 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     connect(this, &MainWindow::RulesRequested, this, [this](int id) { Help().ShowRules(id); });
 
     BuildMenus();
-    statusBar()->addWidget(new QLabel(statusBar()), 1);
+    status_ = new QLabel(statusBar());
+    status_->setObjectName("lblStatus");
+    statusBar()->addWidget(status_, 1);
     statusBar()->addWidget(new QLabel(statusBar()), 1);
     statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
 
@@ -162,7 +187,6 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
     SetFlatButtons(
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
-    counter_->SetTableWidget(view_);
     SetTimeShown(settings_.Get(Settings::kShowTime, 1) != "N", false);
     SetScoreShown(settings_.Get(Settings::kShowScore, 1) != "N", false);
     controller_->SetAutoplay(
@@ -206,6 +230,8 @@ void MainWindow::BuildMenus() {
     Connect("mnuUndo", [this] { controller_->Undo(); });
     Connect("mnuRedo", [this] { controller_->Redo(); });
     Connect("mnuQuitGame", [this] { QuitGame(); });
+    Action("mnuPause")->setCheckable(true);
+    Connect("mnuPause", [this] { SetPaused(Action("mnuPause")->isChecked()); });
     Connect("mnuAutoPlay", [this] {
         controller_->ToggleAutoplay();
         RefreshAutoplayControls();
@@ -214,6 +240,17 @@ void MainWindow::BuildMenus() {
         int id = settings_.GameId();
         if (id >= 0 && id < 8000) emit RulesRequested(id);
     });
+    Connect("mnuGameStatistics", [this] {
+        const int id = settings_.GameId();
+        ShowStatistics(id >= 0 ? std::optional<int>(id) : std::nullopt, std::nullopt);
+    });
+    Connect("mnuPlayersStatistics", [this] { ShowStatistics(std::nullopt, settings_.Player()); });
+    Connect("mnuAllGamesStatistics", [this] { ShowStatistics(std::nullopt, std::nullopt); });
+    Connect("mnuHiScores", [this] { ShowHiScores(); });
+    Connect("mnuPlayers", [this] { ShowPlayers(); });
+    Connect("mnuFavoriteGames",
+            [this] { FavoritesDialog(RecordGames(), preferences_, this).exec(); });
+    Connect("mnuTips", [this] { TipDialog(setup_.programDir, preferences_, this).exec(); });
     Connect("Generali1", [this] { ShowOptions(); });
     Connect("mnuCustomize", [this] { ShowCustomize(); });
     Connect("mnuCardCounter", [this] { counter_->Toggle(); });
@@ -354,12 +391,54 @@ void MainWindow::SetGameCommandsEnabled(bool on) {
     for (QToolBar* bar : {largeBar_, smallBar_})
         for (QAction* action : bar->actions()) {
             QString n = action->objectName();
-            if (n.startsWith("tbNew") || n.startsWith("tbRestart") || n.startsWith("tbSave") ||
-                n.startsWith("tbRules") || n.startsWith("tbUndo") || n.startsWith("tbRedo") ||
-                n.startsWith("tbAutoPlay"))
+            if (n.startsWith("tbNew") || n.startsWith("tbRestart") || n.startsWith("tbRules") ||
+                n.startsWith("tbUndo") || n.startsWith("tbRedo") || n.startsWith("tbAutoPlay"))
                 action->setEnabled(on);
         }
     if (on) RefreshAutoplayControls();
+}
+
+void MainWindow::SetCommandEnabled(std::string_view command, bool on) {
+    if (QAction* item = Action(std::string(command))) item->setEnabled(on);
+    for (const ToolbarEntry& entry : kToolbar) {
+        if (entry.command != command) continue;
+        for (QToolBar* bar : {largeBar_, smallBar_})
+            for (QAction* action : bar->actions())
+                if (action->objectName().startsWith(entry.name)) action->setEnabled(on);
+    }
+}
+
+void MainWindow::SetPaused(bool paused) {
+    paused = paused && controller_->InPlay();
+    Action("mnuPause")->setChecked(paused);
+    if (paused == !pauseCover_->isHidden()) return;
+    controller_->SetPaused(paused);
+    pauseCover_->setGeometry(view_->rect());
+    pauseCover_->setVisible(paused);
+    const bool undo = controller_->Play().Policy() != UndoPolicy::Disabled;
+    SetCommandEnabled("mnuUndo", !paused && undo);
+    SetCommandEnabled("mnuRedo", !paused && undo);
+    if (paused)
+        SetCommandEnabled("mnuAutoPlay", false);
+    else
+        RefreshAutoplayControls();
+    RefreshClock();
+}
+
+void MainWindow::ShowGameOver(bool over, bool won) {
+    SetPaused(false);
+    view_->SetDimmed(over);
+    status_->setText(!over ? QString()
+                     : won
+                         ? tr("You won this game. Choose New game, Restart game or Open a game.")
+                         : tr("This game is over. Choose New game, Restart game or Open a game."));
+    const bool undo = controller_->Play().Policy() != UndoPolicy::Disabled;
+    for (std::string_view command : kInPlayCommands)
+        SetCommandEnabled(command, !over && (undo || !IsUndoCommand(command)));
+}
+
+QString MainWindow::StatusText() const {
+    return status_->text();
 }
 
 void MainWindow::RefreshAutoplayControls() {
@@ -412,28 +491,20 @@ void MainWindow::RestartGame() {
 
 void MainWindow::SelectGameNumber() {
     if (!controller_->SetUp()) return;
-    bool ok = false;
-    QString text = QInputDialog::getText(this, tr("Select a game number"),
-                                         tr("Game number (up to 13 digits):"), QLineEdit::Normal,
-                                         QString::fromStdString(settings_.GameNumber()), &ok);
-    if (!ok) return;
-    text = text.trimmed();
-    static const QRegularExpression digits("^[0-9]{1,13}$");
-    auto number =
-        digits.match(text).hasMatch() ? GameNumber::Parse(text.toStdString()) : std::nullopt;
-    if (!number) {
-        QMessageBox::information(this, Q(kProductName),
-                                 tr("A game number is made of 1 to 13 digits (0 to 9)."));
-        return;
-    }
-    if (!AskAbandonGame()) return;
+    GameNumberDialog dialog(QString::fromStdString(settings_.GameNumber()), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<GameNumber> number = dialog.Number();
+    if (!number || !AskAbandonGame()) return;
     controller_->EndGame();
     controller_->Deal(*number);
     RefreshClock();
 }
 
 HelpWindow& MainWindow::Help() {
-    if (!help_) help_ = new HelpWindow(setup_.programDir, this);
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) owner = this;
+    if (help_ && help_->parentWidget() != owner) delete help_.data();
+    if (!help_) help_ = new HelpWindow(setup_.programDir, owner);
     return *help_;
 }
 
@@ -473,6 +544,44 @@ void MainWindow::ShowCustomize() {
     controller_->RefreshTable();
 }
 
+std::vector<StatisticsGame> MainWindow::RecordGames() const {
+    std::vector<StatisticsGame> games;
+    for (const GameListEntry& entry : setup_.games->List()) games.push_back({entry.id, entry.name});
+    const int current = settings_.GameId();
+    if (current >= 0 && !setup_.games->Find(current))
+        games.push_back({current, settings_.GameName()});
+    return games;
+}
+
+void MainWindow::ShowStatistics(std::optional<int> gameId, std::optional<std::string> player) {
+    QWidget* owner = QApplication::activeModalWidget();
+    StatisticsWindow window(setup_.programDir, RecordGames(), PlayerNames(preferences_),
+                            StatisticsFilter{gameId, std::move(player)}, owner ? owner : this);
+    window.exec();
+}
+
+void MainWindow::ShowPlayers() {
+    PlayersDialog dialog(preferences_, settings_.Player(), this);
+    dialog.exec();
+    if (dialog.Chosen() == settings_.Player()) return;
+    // Another player: the wins and losses since start-up count afresh.
+    settings_.SetPlayer(dialog.Chosen());
+    preferences_.WriteString(pref::kPreferenceSection, pref::kUserDefault, dialog.Chosen());
+    StoreRunCounters(settings_, RunCounters{});
+}
+
+void MainWindow::ShowTipAtStart() {
+    if (!TipDialog::ShownAtStart(preferences_)) return;
+    auto* tip = new TipDialog(setup_.programDir, preferences_, this);
+    tip->setAttribute(Qt::WA_DeleteOnClose);
+    tip->show();
+}
+
+void MainWindow::ShowHiScores() {
+    HiScoresWindow window(setup_.programDir, RecordGames(), settings_.GameId(), this);
+    window.exec();
+}
+
 void MainWindow::RestoreCardCounter() {
     counter_->LoadState();
 }
@@ -483,6 +592,8 @@ OpenGameDialog& MainWindow::OpenDialog() {
             std::make_unique<OpenGameDialog>(*setup_.games, preferences_, settings_, this);
         connect(openDialog_.get(), &OpenGameDialog::RulesRequested, this,
                 &MainWindow::RulesRequested);
+        connect(openDialog_.get(), &OpenGameDialog::StatisticsRequested, this,
+                [this](int id) { ShowStatistics(id, std::nullopt); });
         connect(openDialog_.get(), &OpenGameDialog::HelpRequested, this,
                 [this] { Help().ShowTopic(help::kOpenGameTopic); });
     }
@@ -536,10 +647,36 @@ void MainWindow::AfterNarrowScreenCheck(bool narrow, bool switchedNow) {
 
 void MainWindow::AfterGameFinished(bool won) {
     RefreshClock();
+    ShowGameOver(true, won);
     if (won && !closing_)
         QTimer::singleShot(0, this, [this] {
-            if (!closing_) OpenGame();
+            if (!closing_) ShowWinSummary();
         });
+}
+
+void MainWindow::ShowWinSummary() {
+    WinSummary summary;
+    summary.game = QString::fromStdString(settings_.GameName());
+    summary.number = QString::fromStdString(settings_.GameNumber());
+    summary.seconds = controller_->Play().ElapsedSeconds();
+    summary.score = controller_->Score();
+    summary.moves = static_cast<int>(controller_->Play().GetHistory().UndoStack().Size());
+    summary.record = PlayerRecord(setup_.programDir, settings_.GameId(), settings_.Player());
+    WinSummaryDialog dialog(summary, this);
+    dialog.exec();
+    switch (dialog.Choice()) {
+    case WinChoice::NewGame:
+        NewGame();
+        break;
+    case WinChoice::SameNumber:
+        RestartGame();
+        break;
+    case WinChoice::ChooseGame:
+        OpenGame();
+        break;
+    case WinChoice::None:
+        break;
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -6,8 +6,10 @@
 #include "records/ini_file.h"
 #include "records/settings.h"
 #include "ui/play_controller.h"
+#include "ui/statistics_rows.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <filesystem>
 #include <map>
@@ -18,6 +20,7 @@ class QAction;
 class QLabel;
 class QToolBar;
 class QFrame;
+class QPushButton;
 
 namespace tablamor::table {
 class CardCounterWindow;
@@ -66,10 +69,27 @@ public:
     void SetTimeShown(bool shown, bool save = true);
     void SetScoreShown(bool shown, bool save = true);
     void SetGameCommandsEnabled(bool on);
+    // A finished game: a line in the status bar, the table dimmed, and the commands that need
+    // a game in play disabled; a new deal undoes it.
+    void ShowGameOver(bool over, bool won = false);
+    // Pause: the clock stops and a cover hides the table until the command, or a click on the
+    // cover, resumes the game. A new deal or the end of the game ends a pause.
+    void SetPaused(bool paused);
+    QString StatusText() const;
 
     // The dialogs of the Tools menu and the help.
     void ShowOptions();
     void ShowCustomize();
+    // The statistics window over the game (none: every game) and the player (none: every one).
+    void ShowStatistics(std::optional<int> gameId, std::optional<std::string> player);
+    void ShowHiScores();
+    void ShowPlayers();
+    // The tip of the day, unless switched off; it does not hold up the window.
+    void ShowTipAtStart();
+    // After a won game: the win summary, then what the player chose there.
+    void ShowWinSummary();
+    // The help window, owned by the dialog that is open (a modal dialog would otherwise keep it
+    // beneath itself, out of reach) or by the main window.
     HelpWindow& Help();
     table::CardCounterWindow& CardCounter() { return *counter_; }
     // Once the window is up: the card counter takes its saved place and visibility.
@@ -90,7 +110,7 @@ private:
     std::unique_ptr<PlayController> controller_;
     std::unique_ptr<OpenGameDialog> openDialog_;
     table::CardCounterWindow* counter_ = nullptr;
-    HelpWindow* help_ = nullptr;
+    QPointer<HelpWindow> help_; // owned by the window it was opened over
     std::map<std::string, QAction*> actions_;
     QToolBar* largeBar_ = nullptr;
     QToolBar* smallBar_ = nullptr;
@@ -98,6 +118,8 @@ private:
     QFrame* scorePanel_ = nullptr;
     QLabel* clock_ = nullptr;
     QLabel* score_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* pauseCover_ = nullptr;
     QAction* autoplayLarge_ = nullptr;
     QAction* autoplaySmall_ = nullptr;
     bool closing_ = false;
@@ -109,11 +131,16 @@ private:
                        std::function<void()> hide);
     void ShowToolbarMenu(const QPoint& globalAt);
     void Connect(const std::string& name, std::function<void()> handler);
+    // The menu item and the toolbar buttons that act as it.
+    void SetCommandEnabled(std::string_view command, bool on);
     void RefreshClock();
     void RefreshAutoplayControls();
     void SavePreference(std::string_view key, bool on);
     void AfterGameFinished(bool won);
     void AfterNarrowScreenCheck(bool narrow, bool switchedNow);
+    // The games the record windows offer: the game list, and the current game when it is a
+    // custom one.
+    std::vector<StatisticsGame> RecordGames() const;
 };
 
 } // namespace tablamor::ui

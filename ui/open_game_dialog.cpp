@@ -1,5 +1,7 @@
 #include "ui/open_game_dialog.h"
 
+#include "records/favorites.h"
+#include "records/players.h"
 #include "records/preference_keys.h"
 #include "ui/resource_pictures.h"
 
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -26,13 +29,17 @@
 namespace tablamor::ui {
 namespace {
 
+constexpr int kDialogWidth = 620;
+constexpr int kDialogHeight = 430;
 constexpr int kPreviewWidth = 260;
 constexpr int kPreviewHeight = 190;
 constexpr int kRememberIntervalMs = 2000;
 constexpr int kSettledAfterMs = 200;
 const QColor kPreviewBackground(0, 128, 0);
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::string Preference(const IniFile& ini, std::string_view key, std::string_view fallback) {
     return ini.ReadString(pref::kPreferenceSection, key, fallback);
@@ -76,12 +83,14 @@ OpenGameDialog::OpenGameDialog(const GameFile& games, IniFile& preferences, Sett
     auto* left = new QVBoxLayout;
     left->addWidget(caption);
     left->addWidget(tree_, 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(gamePanel_, 1);
-    right->addWidget(descriptionPanel_, 1);
+    // The game's panel and the folder's description take turns in one place as large as the
+    // larger of them, so that nothing moves as the selection does.
+    panels_ = new QStackedWidget(this);
+    panels_->addWidget(gamePanel_);
+    panels_->addWidget(descriptionPanel_);
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
-    top->addLayout(right, 1);
+    top->addWidget(panels_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(help);
     buttons->addWidget(rules_);
@@ -92,7 +101,7 @@ OpenGameDialog::OpenGameDialog(const GameFile& games, IniFile& preferences, Sett
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-    resize(620, 430);
+    setFixedSize(sizeHint().expandedTo(QSize(kDialogWidth, kDialogHeight)));
 
     rememberTimer_ = new QTimer(this);
     rememberTimer_->setInterval(kRememberIntervalMs);
@@ -102,12 +111,13 @@ OpenGameDialog::OpenGameDialog(const GameFile& games, IniFile& preferences, Sett
             rememberedNumber_ = node->number;
     });
 
+    FillFavorites();
     int stored = preferences_.ReadInt(pref::kPreferenceSection, pref::kGameTreeNum, -1);
     int initial = InitialTreeNode(nodes_, stored);
     if (initial == 0)
-        tree_->setCurrentItem(tree_->topLevelItem(0));
+        tree_->setCurrentItem(root_);
     else
-        tree_->setCurrentItem(tree_->topLevelItem(0)->child(initial - 1));
+        tree_->setCurrentItem(root_->child(initial - 1));
     showPreview_->setChecked(Preference(preferences_, pref::kOpenPreviewGame, "Y") == "Y");
     RefreshPanel();
 }
@@ -125,7 +135,8 @@ void OpenGameDialog::BuildTree() {
             i.addPixmap(ResourcePicture(pictures[static_cast<std::size_t>(index)]));
         return i;
     };
-    auto* root = new QTreeWidgetItem(tree_, QStringList(tr(kRootFolderText)));
+    root_ = new QTreeWidgetItem(tree_, QStringList(tr(kRootFolderText)));
+    QTreeWidgetItem* root = root_;
     QIcon folder = icon(kRootPicture);
     folder.addPixmap(ResourcePicture(pictures[kRootSelectedPicture]), QIcon::Selected);
     root->setIcon(0, folder);
@@ -141,6 +152,30 @@ void OpenGameDialog::BuildTree() {
         if (item && item->data(0, Qt::UserRole).toInt() > 0) accept();
     });
     connect(tree_, &QTreeWidget::customContextMenuRequested, this, &OpenGameDialog::ShowTreeMenu);
+}
+
+void OpenGameDialog::FillFavorites() {
+    delete favorites_;
+    favorites_ = nullptr;
+    const std::vector<int> ids = ReadFavorites(preferences_);
+    for (int id : ids) {
+        for (int i = 1; i < root_->childCount() + 1; ++i) {
+            const GameTreeNode& node = nodes_[static_cast<std::size_t>(i)];
+            if (node.IsFolder() || node.number != id) continue;
+            if (!favorites_) {
+                // First in the tree: the player's favorites, each standing for its game below.
+                favorites_ = new QTreeWidgetItem(QStringList(tr("Favorite games")));
+                tree_->insertTopLevelItem(0, favorites_);
+                favorites_->setIcon(0, root_->icon(0));
+                favorites_->setData(0, Qt::UserRole, 0);
+            }
+            QTreeWidgetItem* game = root_->child(i - 1);
+            auto* item = new QTreeWidgetItem(favorites_, QStringList(game->text(0)));
+            item->setIcon(0, game->icon(0));
+            item->setData(0, Qt::UserRole, i);
+        }
+    }
+    if (favorites_) favorites_->setExpanded(true);
 }
 
 void OpenGameDialog::BuildPanel() {
@@ -234,8 +269,7 @@ void OpenGameDialog::RefreshPanel() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const GameTreeNode* node = SelectedNode();
     bool folder = !node || node->IsFolder();
-    gamePanel_->setVisible(!folder);
-    descriptionPanel_->setVisible(folder);
+    panels_->setCurrentWidget(folder ? descriptionPanel_ : gamePanel_);
     showPreview_->setEnabled(!folder);
     ok_->setEnabled(!folder);
     rules_->setEnabled(!folder);
@@ -290,22 +324,30 @@ void OpenGameDialog::ShowRules() {
 
 void OpenGameDialog::ShowTreeMenu(const QPoint& at) {
     const GameTreeNode* node = SelectedNode();
+    const bool game = node && !node->IsFolder();
     QMenu menu(this);
-    connect(menu.addAction(tr("&Rules")), &QAction::triggered, this, &OpenGameDialog::ShowRules);
-    menu.addAction(tr("Statistics...\tF4"));
-    menu.addAction(tr("Favorite games...\tCtrl+F"));
-    QAction* remove = menu.addAction(tr("Delete"));
-    remove->setEnabled(node && node->number >= 8000);
-    menu.exec(tree_->viewport()->mapToGlobal(at));
+    QAction* rules = menu.addAction(tr("&Rules"));
+    QAction* statistics = menu.addAction(tr("&Statistics..."));
+    const std::vector<int> favorites = ReadFavorites(preferences_);
+    const bool favorite =
+        game && std::find(favorites.begin(), favorites.end(), node->number) != favorites.end();
+    QAction* mark =
+        menu.addAction(favorite ? tr("Remove from &favorite games") : tr("Add to &favorite games"));
+    for (QAction* a : {rules, statistics, mark}) a->setEnabled(game);
+    QAction* chosen = menu.exec(tree_->viewport()->mapToGlobal(at));
+    if (!game || !chosen) return;
+    const int id = node->number;
+    if (chosen == rules) ShowRules();
+    if (chosen == statistics) emit StatisticsRequested(id);
+    if (chosen == mark) {
+        SetFavorite(preferences_, id, !favorite);
+        FillFavorites();
+    }
 }
 
 void OpenGameDialog::FillPlayers() {
-    std::vector<std::string> names;
-    for (const auto& [key, value] : preferences_.ReadSection(pref::kUsersSection))
-        if (!value.empty() && key.size() == pref::kUserKeyPrefix.size() + pref::kUserKeyDigits)
-            names.push_back(value);
+    std::vector<std::string> names = PlayerNames(preferences_);
     std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
     players_->clear();
     for (const std::string& n : names) players_->addItem(Text(n));
     players_->setCurrentText(Text(settings_.Player()));
@@ -313,6 +355,11 @@ void OpenGameDialog::FillPlayers() {
 
 void OpenGameDialog::PrepareToShow() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QTreeWidgetItem* selected = tree_->currentItem();
+    const bool inFavorites = selected && selected->parent() && selected->parent() == favorites_;
+    const int position = SelectedNodePosition();
+    FillFavorites();
+    if (inFavorites && position > 0) tree_->setCurrentItem(root_->child(position - 1));
     RefreshPanel();
     rememberTimer_->start();
     tree_->setFocus();

@@ -1,7 +1,8 @@
 #pragma once
 // The open-a-game dialog: every game of the game list in one alphabetical tree with its family
 // picture; for the selected game its decks, difficulty, chance of winning, redeals and playing
-// time with their rating pictures, and a preview of its table. OK stores the choice in the
+// time with their rating pictures, and a preview of its table. The player's favorite games come
+// first, in their own folder. OK stores the choice in the
 // preferences and accepts; the caller then sets the game up and deals (or keeps the game in play
 // when nothing changed).
 #include "engine/game_file.h"
@@ -15,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -47,6 +49,7 @@ signals:
     // The rules page of a game, or the dialog's own help page.
     void RulesRequested(int gameId);
     void HelpRequested();
+    void StatisticsRequested(int gameId);
 
 protected:
     void done(int result) override;
@@ -57,6 +60,9 @@ private:
     Settings& settings_;
     std::vector<GameTreeNode> nodes_;
     QTreeWidget* tree_ = nullptr;
+    QTreeWidgetItem* root_ = nullptr;      // every game, by name
+    QTreeWidgetItem* favorites_ = nullptr; // the favorite games, first; none without favorites
+    QStackedWidget* panels_ = nullptr;
     QWidget* gamePanel_ = nullptr;
     QWidget* descriptionPanel_ = nullptr;
     QLabel* gameName_ = nullptr;
@@ -84,6 +90,8 @@ private:
     bool playerChanged_ = false;
 
     void BuildTree();
+    // The favorites folder afresh from the preferences.
+    void FillFavorites();
     void BuildPanel();
     void RefreshPanel();
     void DrawPreview();

@@ -57,6 +57,7 @@ bool PlayController::Deal(std::optional<GameNumber> number) {
     bool dealt = number ? session_.StartDeal(*number) : session_.StartDeal();
     if (!dealt) return false;
     InstallScene();
+    emit GameDealt();
     play_.Begin();
     AfterOperation();
     return true;
@@ -242,8 +243,7 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &view_) return QObject::eventFilter(watched, event);
     auto* mouse = dynamic_cast<QMouseEvent*>(event);
     if (!mouse) return QObject::eventFilter(watched, event);
-    const QPoint at = mouse->position().toPoint();
-    switch (event->type()) {
+    if (Paused()) return true;
     if (view_.Animating()) {
         // The release of a press the game already took (a quick click on the stock while its
         // card slides) still reaches the game, so that the fill and autoplay follow it; the
@@ -255,6 +255,8 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
         }
         return QObject::eventFilter(watched, event);
     }
+    const QPoint at = mouse->position().toPoint();
+    switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton)
             PressLeft(at);

@@ -48,6 +48,9 @@ public:
     bool AutoplayOn() const { return play_.AutoplayOn(); }
     bool AutoplayAvailable() const { return session_.IsSetUp() && play_.AutoplayAvailable(); }
 
+    // A paused game: the clock stands still and the table takes no input.
+    void SetPaused(bool paused) { play_.SetPaused(paused); }
+    bool Paused() const { return play_.Paused(); }
     bool InPlay() const { return session_.State().active; }
     bool Won() const { return session_.State().won; }
     bool SetUp() const { return session_.IsSetUp(); }
@@ -75,7 +78,8 @@ public:
 
     // Repaints the whole table from the state.
     void RefreshTable();
-    // The table's cursor: the preference Cursor when idle, its dragging form while cards are lifted.
+    // The table's cursor: the preference Cursor when idle, its dragging form while cards are
+    // lifted.
     void LoadCursors(const table::ImageSource& source);
     void ApplyCursor();
 
@@ -89,6 +93,8 @@ signals:
     void UndoControlsChanged(bool enabled);
     // The game ended; a won game after its winning animation.
     void GameFinished(bool won);
+    // A new deal lies on the table.
+    void GameDealt();
     // A game was set up: `narrow` when it plays with the fixed medium set on a narrow screen,
     // `switchedNow` when the player's cards were set aside by this set-up.
     void NarrowScreenChecked(bool narrow, bool switchedNow);

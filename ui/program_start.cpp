@@ -86,6 +86,7 @@ void ProgramStart::FirstActivation() {
     else
         window_->OpenGame();
     window_->RestoreCardCounter();
+    window_->ShowTipAtStart();
 }
 
 void ProgramStart::Show(MessageKind kind, std::string_view text) {

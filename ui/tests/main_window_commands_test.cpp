@@ -5,8 +5,14 @@
 
 #include "engine/move_generator.h"
 #include "engine/solver.h"
+#include "ui/game_number_dialog.h"
+#include "ui/help_window.h"
+#include "ui/win_summary_dialog.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 namespace tablamor::ui {
@@ -121,6 +127,142 @@ TEST_F(MainWindowCommands, CloseDuringTheWinningAnimationClosesOnceTheGameIsReco
     ASSERT_EQ(kept.results.size(), 1u) << "recorded once, as won";
     EXPECT_TRUE(kept.results.front().won);
     EXPECT_EQ(unexpected.seen, 0);
+}
+
+// The "&?" and "Rules" buttons of a modal dialog open the help above it, within reach, and Esc
+// closes it.
+TEST_F(MainWindowCommands, HelpFromAModalDialogComesToTheFrontAndEscClosesIt) {
+    Open(kKlondike, "1");
+    struct Row {
+        const char* name;
+        std::function<void()> command;
+    } const rows[] = {
+        {"Options", [this] { window->ShowOptions(); }},
+        {"Open a game", [this] { window->OpenGame(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        bool checked = false;
+        ModalAnswer answer([&](QWidget* modal) {
+            for (auto* button : modal->findChildren<QPushButton*>())
+                if (button->text() == "&?") button->click();
+            HelpWindow& help = window->Help();
+            EXPECT_TRUE(help.isVisible());
+            EXPECT_EQ(help.parentWidget(), modal) << "owned by the dialog, so not blocked by it";
+            QTest::keyClick(&help, Qt::Key_Escape);
+            EXPECT_FALSE(help.isVisible());
+            checked = true;
+            modal->close();
+        });
+        row.command();
+        EXPECT_TRUE(checked);
+    }
+}
+
+// Quit game, then Cancel in the open-a-game dialog: the table shows that the game is over and
+// what needs a game in play is disabled, until a new deal.
+TEST_F(MainWindowCommands, AfterQuitGameAndCancelTheTableShowsTheGameIsOver) {
+    Open(kKlondike, "1");
+    const QColor before = window->View().grab().toImage().pixelColor(5, 100);
+    ModalAnswer answer(Click(QMessageBox::Ok)); // OK to the question, Cancel to the dialog
+    window->QuitGame();
+    EXPECT_FALSE(State().active);
+    EXPECT_TRUE(window->View().Dimmed());
+    EXPECT_LT(window->View().grab().toImage().pixelColor(5, 100).lightness(), before.lightness());
+    EXPECT_TRUE(window->StatusText().contains("over"));
+    for (const char* name : {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"})
+        EXPECT_FALSE(window->Action(name)->isEnabled()) << name;
+    for (const char* name : {"mnuNew", "mnuRestartGame", "mnuSelect", "mnuOpen"})
+        EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
+
+    window->NewGame();
+    WaitForAnimations();
+    EXPECT_TRUE(State().active);
+    EXPECT_FALSE(window->View().Dimmed());
+    EXPECT_TRUE(window->StatusText().isEmpty());
+    EXPECT_TRUE(window->Action("mnuQuitGame")->isEnabled());
+}
+
+// "Select a game number..." takes digits only as they are typed and says why a key was refused.
+TEST_F(MainWindowCommands, SelectAGameNumberTakesDigitsOnly) {
+    Open(kKlondike, "1");
+    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    bool typed = false;
+    ModalAnswer answer([&](QWidget* modal) {
+        auto* dialog = qobject_cast<GameNumberDialog*>(modal);
+        if (!dialog) {
+            modal->close();
+            return;
+        }
+        QTest::keyClicks(dialog->Line(), "12a");
+        EXPECT_EQ(dialog->Line()->text(), "12");
+        EXPECT_TRUE(dialog->Explanation()->text().contains("digits"));
+        dialog->Line()->clear();
+        EXPECT_FALSE(dialog->OkButton()->isEnabled()) << "nothing typed";
+        QTest::keyClicks(dialog->Line(), "x4321");
+        EXPECT_EQ(dialog->Line()->text(), "4321");
+        QTest::keyClicks(dialog->Line(), "123456789012");
+        EXPECT_EQ(dialog->Line()->text().size(), GameNumber::kDigits);
+        typed = true;
+        dialog->OkButton()->click();
+    });
+    window->SelectGameNumber();
+    WaitForAnimations();
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(startup.settings.GameNumber(), "4321123456789");
+    EXPECT_TRUE(State().active);
+}
+
+// After a win the summary comes with the time, the score and the moves; "Play this number
+// again" deals the same number.
+TEST_F(MainWindowCommands, AWinShowsTheSummaryAndItsChoiceIsCarriedOut) {
+    Open(kCanfield, kWinnableCanfield);
+    SolveResult solved = Solve(State(), Play().Geometry(), kSolveBudget);
+    ASSERT_EQ(solved.outcome, SolveOutcome::Won);
+    const std::string number = startup.settings.GameNumber();
+    bool summarised = false;
+    ModalAnswer answer([&](QWidget* modal) {
+        auto* summary = qobject_cast<WinSummaryDialog*>(modal);
+        if (!summary) {
+            modal->close();
+            return;
+        }
+        const QString facts = summary->Facts()->text();
+        EXPECT_TRUE(facts.contains("Score: " + QString::number(Play().Score())))
+            << facts.toStdString();
+        EXPECT_TRUE(facts.contains("Moves: ")) << facts.toStdString();
+        summarised = true;
+        summary->Button(WinChoice::SameNumber)->click();
+    });
+    for (const Command& command : solved.line) ASSERT_TRUE(Play().ApplyCommand(command));
+    for (int i = 0; i < 100 && !summarised; ++i) QTest::qWait(20);
+    WaitForAnimations();
+    ASSERT_TRUE(summarised);
+    EXPECT_TRUE(State().active) << "dealt again";
+    EXPECT_EQ(startup.settings.GameNumber(), number);
+    EXPECT_FALSE(window->View().Dimmed());
+}
+
+// Pause stops the clock, covers the table and holds back the table and the commands that play.
+TEST_F(MainWindowCommands, PauseCoversTheTableUntilResumed) {
+    Open(kKlondike, "1");
+    const Table dealt = State().table;
+    window->Action("mnuPause")->trigger();
+    EXPECT_TRUE(Play().Paused());
+    auto* cover = window->findChild<QPushButton*>("btnPaused");
+    ASSERT_NE(cover, nullptr);
+    EXPECT_TRUE(cover->isVisible());
+    EXPECT_FALSE(window->Action("mnuUndo")->isEnabled());
+    Press(TopCentre(kStockPile));
+    Release(TopCentre(kStockPile));
+    EXPECT_EQ(State().table, dealt) << "the table takes no input while paused";
+    cover->click();
+    EXPECT_FALSE(Play().Paused());
+    EXPECT_FALSE(cover->isVisible());
+    EXPECT_FALSE(window->Action("mnuPause")->isChecked());
+    Press(TopCentre(kStockPile));
+    Release(TopCentre(kStockPile));
+    EXPECT_NE(State().table, dealt);
 }
 
 } // namespace

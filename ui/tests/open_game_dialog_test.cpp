@@ -2,6 +2,8 @@
 
 #include "records/preference_keys.h"
 
+#include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -14,11 +16,12 @@ namespace {
 
 class OpenGameDialogTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("tablamor-open-" + std::to_string(::getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("tablamor-open-" + std::to_string(::getpid()));
     GameFile games = GameFile::Parse(WriteGameFile([] {
         std::vector<GameDefinition> list;
-        for (auto [id, type, name] : {std::tuple{1, 5, "Klondike"}, {2, 4, "FreeCell"}, {3, 3, "Forty Thieves"}}) {
+        for (auto [id, type, name] :
+             {std::tuple{1, 5, "Klondike"}, {2, 4, "FreeCell"}, {3, 3, "Forty Thieves"}}) {
             GameDefinition g;
             g.id = id;
             g.type = type;
@@ -61,6 +64,32 @@ TEST_F(OpenGameDialogTest, StoredNodeIsSelectedAndCancelWritesNothing) {
     EXPECT_EQ(dialog.SelectedNodePosition(), 1);
     dialog.reject();
     EXPECT_EQ(prefs.ReadInt(pref::kPreferenceSection, pref::kGame, -1), -1);
+}
+
+// Moving the selection between the folder and the games never moves the buttons.
+TEST_F(OpenGameDialogTest, SizeStaysAsTheSelectionMoves) {
+    IniFile prefs(dir / "CFG.DAT");
+    Settings settings;
+    OpenGameDialog dialog(games, prefs, settings);
+    dialog.PrepareToShow();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidgetItem* root = dialog.Tree()->topLevelItem(0);
+    auto* ok = dialog.findChild<QPushButton*>("btnOK");
+    ASSERT_NE(ok, nullptr);
+    QSize size;
+    QPoint okAt;
+    for (QTreeWidgetItem* item : {root, root->child(0), root, root->child(2), root->child(1)}) {
+        dialog.Tree()->setCurrentItem(item);
+        QApplication::processEvents();
+        if (size.isEmpty()) {
+            size = dialog.size();
+            okAt = ok->pos();
+            continue;
+        }
+        EXPECT_EQ(dialog.size(), size) << item->text(0).toStdString();
+        EXPECT_EQ(ok->pos(), okAt) << item->text(0).toStdString();
+    }
 }
 
 } // namespace
