@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -117,7 +118,11 @@ void CardCounterWindow::PlaceNearTable() {
     const QRect table(tableWidget_->mapToGlobal(QPoint(0, 0)), tableWidget_->size());
     QScreen* screen = tableWidget_->screen();
     const QRect available = screen ? screen->availableGeometry() : table;
-    move(PlaceBeside(frameGeometry().size(), table, available));
+    // Before the first show the window has neither its laid-out size nor its frame: the layout
+    // is settled now, and the title bar is counted as the style draws one.
+    layout()->activate();
+    const QSize framed = size() + QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    move(PlaceBeside(framed, table, available));
     placed_ = true;
 }
 
@@ -134,7 +139,6 @@ void CardCounterWindow::Toggle() {
     hide();
     Refresh();
     if (!wasHidden) return;
-    adjustSize();
     PlaceNearTable();
     show();
 }

@@ -8,6 +8,11 @@
 #include <QVBoxLayout>
 
 namespace tablamor::ui {
+namespace {
+
+constexpr int kExplanationWidthInChars = 44;
+
+} // namespace
 
 GameNumberDialog::GameNumberDialog(const QString& current, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Select a game number"));
@@ -21,6 +26,8 @@ GameNumberDialog::GameNumberDialog(const QString& current, QWidget* parent) : QD
     explanation_ = new QLabel(this);
     explanation_->setObjectName("lblRefused");
     explanation_->setWordWrap(true);
+    explanation_->setMinimumWidth(explanation_->fontMetrics().averageCharWidth() *
+                                  kExplanationWidthInChars);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -40,6 +47,7 @@ GameNumberDialog::GameNumberDialog(const QString& current, QWidget* parent) : QD
     layout->addWidget(line_);
     layout->addWidget(explanation_);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the explanation gets its room
 }
 
 std::optional<GameNumber> GameNumberDialog::Number() const {

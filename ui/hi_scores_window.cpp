@@ -22,6 +22,12 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A caption whose shortcut letter moves the focus to its field.
+QLabel* Buddy(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    return label;
+}
+
 // "yyyymmdd" as "yyyy-mm-dd".
 QString ShownDate(const std::string& date) {
     if (static_cast<int>(date.size()) != kDateWidth) return Text(date);
@@ -54,7 +60,7 @@ HiScoresWindow::HiScoresWindow(std::filesystem::path programDir, std::vector<Sta
     connect(gameChoice_, &QComboBox::currentIndexChanged, this, &HiScoresWindow::Refill);
 
     auto* choice = new QHBoxLayout;
-    choice->addWidget(new QLabel(tr("&Game:"), this));
+    choice->addWidget(Buddy(new QLabel(tr("&Game:"), this), gameChoice_));
     choice->addWidget(gameChoice_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);

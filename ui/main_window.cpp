@@ -428,6 +428,8 @@ void MainWindow::SetPaused(bool paused) {
 void MainWindow::ShowGameOver(bool over, bool won) {
     SetPaused(false);
     view_->SetDimmed(over);
+    // The line is shown even where the player keeps the status bar hidden.
+    statusBar()->setVisible(over || settings_.Get(Settings::kStatusBar, 1) != "N");
     status_->setText(!over ? QString()
                      : won
                          ? tr("You won this game. Choose New game, Restart game or Open a game.")

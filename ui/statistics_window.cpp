@@ -24,6 +24,12 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A caption whose shortcut letter moves the focus to its field.
+QLabel* Buddy(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    return label;
+}
+
 } // namespace
 
 StatisticsWindow::StatisticsWindow(std::filesystem::path programDir,
@@ -69,9 +75,9 @@ StatisticsWindow::StatisticsWindow(std::filesystem::path programDir,
     connect(playerFilter_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::Refill);
 
     auto* filters = new QHBoxLayout;
-    filters->addWidget(new QLabel(tr("&Game:"), this));
+    filters->addWidget(Buddy(new QLabel(tr("&Game:"), this), gameFilter_));
     filters->addWidget(gameFilter_, 1);
-    filters->addWidget(new QLabel(tr("&Player:"), this));
+    filters->addWidget(Buddy(new QLabel(tr("&Player:"), this), playerFilter_));
     filters->addWidget(playerFilter_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset_);
