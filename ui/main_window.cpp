@@ -121,6 +121,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         frame.screenHeight = screen->size().height();
     }
     frame.cardSize = setup.images->Size();
+    frame.fitToWindow = settings_.CardSize() == pref::kFitToWindowCardSize;
     column->addWidget(view_, 1);
     setCentralWidget(central);
 
@@ -463,7 +464,9 @@ void MainWindow::ShowCustomize() {
             [this](int topic) { Help().ShowTopic(topic); });
     QGuiApplication::restoreOverrideCursor();
     dialog.exec();
-    // The back and the background follow the settings, whichever button closed the dialog.
+    // The card size, the back and the background follow the settings, whichever button closed
+    // the dialog.
+    controller_->ApplyCardSize();
     table::ImageSource source(setup_.programDir);
     setup_.images->LoadBack(source, settings_.GetInt(Settings::kBackCard, 3, 11));
     setup_.images->LoadBackground(source, settings_.GetInt(Settings::kBackgroundBmp, 4, 0));

@@ -75,9 +75,12 @@ public:
 
     // Repaints the whole table from the state.
     void RefreshTable();
-    // The table's cursor: the preference Cursor when idle, its dragging form while cards are lifted.
+    // The table's cursor: the preference Cursor when idle, its dragging form while cards are
+    // lifted.
     void LoadCursors(const table::ImageSource& source);
     void ApplyCursor();
+    // The card size of the settings (the customize dialog's choice) takes effect on the table.
+    void ApplyCardSize();
 
     // The card counter told of moves while it is shown, refreshed at a deal and after undo and
     // redo; it reads the table through State() (nullptr: none).
@@ -151,6 +154,8 @@ private:
     std::optional<QPoint> dropStart_;
 
     void InstallScene();
+    void TakeGeometry();
+    table::ImageSet::Choice CardChoice() const;
     void ReloadCards();
     void ShowTable(const Table& table);
     std::optional<layout::Hit> HitAt(QPoint at) const;
