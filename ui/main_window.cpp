@@ -13,6 +13,7 @@
 #include "ui/narrow_screen.h"
 #include "ui/open_game_dialog.h"
 #include "ui/resource_pictures.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -560,6 +561,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     controller_->EndGame();
     SavePreference(pref::kAutoPlay, controller_->AutoplayOn());
+    SavePlacement(*this, preferences_);
     counter_->SaveState();
     event->accept();
 }
