@@ -451,6 +451,7 @@ void MainWindow::ShowOptions() {
         SetTimeShown(r.showTime, false);
         SetScoreShown(r.showScore, false);
         statusBar()->setVisible(r.statusBarShown);
+        view_->SetPreferences(table::PaintPreferencesFrom(settings_)); // the card speed
         controller_->ApplyCursor();
         for (const char* n : {"mnuUndo", "mnuRedo"})
             Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());

@@ -313,8 +313,12 @@ void PlayController::AfterOperation() {
     EmitStatus();
     if (dealAnimation_) {
         dealAnimation_ = false;
-        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), false,
-                   [this] { PlayNextSlide(); });
+        // A key or a click shows the dealt table at once; the clock starts once it is shown.
+        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), true, [this] {
+            play_.RestartClock();
+            EmitStatus();
+            PlayNextSlide();
+        });
         return;
     }
     PlayNextSlide();
