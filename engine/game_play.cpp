@@ -41,6 +41,11 @@ void GamePlay::Begin() {
     AutoPlayStep();
 }
 
+void GamePlay::RestartClock() {
+    if (!clockRunning_) return;
+    start_ = end_ = clock_.Now();
+}
+
 bool GamePlay::StartOperation() {
     if (!state_.active) return false;
     operationStart_ = record_.recorded;

@@ -47,6 +47,9 @@ public:
     // A new deal lies in the state: the history is emptied, the clock starts, and autoplay runs
     // when it is on.
     void Begin();
+    // The clock starts again from 0 (the window has finished showing the deal); a game that
+    // has already ended keeps its time.
+    void RestartClock();
 
     // The pointer, once the window has turned its position into a pile and a card (kNoCard: an
     // empty place). The left button carries out DecideLeftPress: true when something happened (a

@@ -85,10 +85,15 @@ inline constexpr std::string_view kCardCounterInverse = "CardCounter_Inverse";
 inline constexpr std::string_view kCardCounterVisible = "CardCounter_Visible";
 inline constexpr std::string_view kCardCounterLeft = "CardCounter_Left";
 inline constexpr std::string_view kCardCounterTop = "CardCounter_Top";
+// The main window: maximized (Y/N, default Y) and its restored "left top width height".
+inline constexpr std::string_view kWindowMaximized = "Window_Maximized";
+inline constexpr std::string_view kWindowRestored = "Window_Restored";
 
 // Values.
 inline constexpr std::string_view kYes = "Y";
 inline constexpr std::string_view kNo = "N";
 inline constexpr std::string_view kFirstPlayer = "Player 1";
+// "Card_Size": beside the letters of the three fixed sizes, "Fit to window", the default.
+inline constexpr std::string_view kFitToWindowCardSize = "F";
 
 } // namespace tablamor::pref

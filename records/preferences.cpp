@@ -29,7 +29,7 @@ constexpr std::string_view kFewColoursCard = "3";
 constexpr std::string_view kMediumCardSize = "M";
 constexpr std::string_view kMediumCardBack = "6";
 constexpr std::string_view kNoBitmap = "0";
-constexpr std::string_view kCardSizes = "BMP";
+constexpr std::string_view kCardSizes = "BMPF";
 
 // The keys in the order the start-up read takes them.
 constexpr std::array kKeys = {
@@ -39,7 +39,8 @@ constexpr std::array kKeys = {
     PreferenceKey{kToolBarVisible, ValueKind::Text, kYes, 0, 0},
     PreferenceKey{kBackCard, ValueKind::Number, "11", Settings::kBackCard, 3},
     PreferenceKey{kCard, ValueKind::Number, "1", Settings::kCardFace, 3},
-    PreferenceKey{kCardSize, ValueKind::Text, "B", Settings::kCardSize, kFlagWidth},
+    PreferenceKey{kCardSize, ValueKind::Text, kFitToWindowCardSize, Settings::kCardSize,
+                  kFlagWidth},
     PreferenceKey{kBackgroundBmp, ValueKind::Text, "", Settings::kBackgroundBmp, 4},
     PreferenceKey{kBackgroundFixedCol, ValueKind::Number, "32768", Settings::kBackgroundFixedCol,
                   15},

@@ -13,6 +13,8 @@
 #include <QImage>
 
 #include <array>
+#include <map>
+#include <tuple>
 
 namespace tablamor::table {
 
@@ -31,6 +33,15 @@ public:
 
     // Marks, back, shadows, edges and faces of the chosen size, set and back.
     void Load(const ImageSource& source, const Choice& choice);
+    // Pictures for cards of any size, drawn by the card drawing the artwork files were made
+    // with: faces of the chosen set (each drawn when first asked for), the back, the marks and
+    // the shadow and edge strips. The pictures of a size are kept, so that coming back to it
+    // draws nothing again. Without the fonts the faces and back are the big ones scaled.
+    // Size() reads Big afterwards: such cards have the big card's shape.
+    void Render(const ImageSource& source, layout::CardSize card, const Choice& choice);
+    // True after Render, until the next Load.
+    bool Rendered() const { return rendered_; }
+
     // The back alone (the customize dialog's choice); false when its file is missing.
     bool LoadBack(const ImageSource& source, int back);
     // Background picture n; false (and the previous picture kept) when its file is missing.
@@ -56,13 +67,34 @@ public:
     void SetBack(QImage image) { back_ = std::move(image); }
 
 private:
+    using Faces = std::array<QImage, 4 * kRanksPerSuit>;
+    // The pictures of one card size.
+    struct Pictures {
+        Faces faces{};
+        QImage back;
+        std::array<QImage, kMarkCount> marks{};
+        std::array<QImage, 2> shadows{};
+        std::array<QImage, 2> edges{};
+    };
+    // Drawn pictures by card width, card set and back.
+    using DrawnKey = std::tuple<int, int, int>;
+
     layout::CardSizeLetter size_ = layout::CardSizeLetter::Big;
     layout::CardSize card_ = layout::CardSizeOf(layout::CardSizeLetter::Big);
-    std::array<QImage, 4 * kRanksPerSuit> faces_{};
+    mutable Faces faces_{}; // drawn faces are filled in when first asked for
     QImage back_;
     std::array<QImage, kMarkCount> marks_{};
     std::array<QImage, 2> shadows_{};
     std::array<QImage, 2> edges_{};
+    bool rendered_ = false;
+    bool drawFaces_ = false; // faces come from the card drawing, not from files
+    int renderedSet_ = 1;
+    DrawnKey drawnKey_{};
+    std::map<DrawnKey, Pictures> drawn_;
+
+    void Keep();
+    void Restore(const Pictures& pictures);
+    void DrawFace(int index) const;
     QImage background_;
     int backgroundNumber_ = 0;
 

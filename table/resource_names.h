@@ -46,6 +46,10 @@ struct CardSize {
     int height;
 };
 inline constexpr std::array<CardSize, 3> kCardSizes{{{'B', 71, 96}, {'M', 59, 80}, {'P', 25, 32}}};
+// A card drawn at run time at any other size carries this letter.
+inline constexpr char kAnySizeLetter = 'F';
+inline constexpr int kBigCardWidth = 71;
+inline constexpr int kBigCardHeight = 96;
 
 // A face file holds one suit: 5 x 3 cells of exactly the card size, ace to king row by row from
 // the top-left; the last two cells are unused.

@@ -12,6 +12,8 @@
 
 #include <QWidget>
 
+class QTimer;
+
 #include <functional>
 #include <memory>
 
@@ -30,8 +32,21 @@ public:
     void SetScene(const TableScene& scene);
     void SetLayoutFrame(const layout::LayoutInput& frame);
     void SetPreferences(const PaintPreferences& prefs);
-    // Lays the game out again and repaints background and piles.
+    // Lays the game out again and repaints background and piles. With "Fit to window" the card
+    // size follows the view: the card sizer is asked for pictures of a new size before the
+    // table is painted with them, and a resize is laid out once the size has settled (until
+    // then the last whole table stays on show).
     void Relayout();
+    void SetCardSizer(std::function<void(layout::CardSize)> sizer);
+    // Canvas pixels per view pixel. A fitted table is painted in the screen's own pixels (the
+    // device pixel ratio), so that nothing is enlarged on a scaled screen; the fixed card sizes
+    // keep one canvas pixel per view pixel. The canvas, the layout and the pointer's places on
+    // the table are in canvas pixels.
+    qreal PixelScale() const;
+    QPoint CanvasPoint(QPointF viewPoint) const;
+    QSize CanvasSize() const;
+    // Called after every layout of a game (positions, fan steps or card size may have changed).
+    void SetLaidOut(std::function<void()> laidOut);
 
     // The drag picture (see TableCanvas).
     void BuildDragCard(int code) { canvas_.BuildDragCard(code); }
@@ -66,11 +81,15 @@ private:
     bool dimmed_ = false;
     std::function<void()> finished_;
     std::function<void(const std::string&)> sound_;
-    unsigned generation_ = 0; // frames scheduled for an earlier animation are ignored
+    std::function<void(layout::CardSize)> cardSizer_;
+    std::function<void()> laidOut_;
+    QTimer* settle_ = nullptr; // a resize of a fitted table is laid out when this fires
+    unsigned generation_ = 0;  // frames scheduled for an earlier animation are ignored
 
     void NextFrame();
     void Schedule(int waitMs);
     void EnsurePictureSize();
+    void CanvasChanged(const QRegion& region);
     bool SwallowInput();
 };
 

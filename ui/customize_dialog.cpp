@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +29,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace tablamor::ui {
@@ -50,6 +52,13 @@ constexpr int kColourWidth = 15;
 constexpr std::string_view kSoundsDirectory = "SOUNDS\\";
 // Medium cards always show back 6.
 constexpr std::string_view kMediumCardSize = "M";
+// The card sizes offered, by their "Card_Size" value.
+struct CardSizeEntry {
+    const char* caption;
+    std::string_view value;
+};
+constexpr std::array<CardSizeEntry, 4> kCardSizeEntries{
+    {{"Fit to window", "F"}, {"Big", "B"}, {"Medium", kMediumCardSize}, {"Small", "P"}}};
 constexpr int kMediumCardBack = 6;
 
 // The tree pictures, in image-list order, and the index each kind of entry shows.
@@ -158,9 +167,21 @@ QWidget* CustomizeDialog::BuildDecksPage() {
     decksLabel_->setObjectName("lblDecks");
     decksPicture_->setObjectName("imgSfondoEsempio2");
 
+    cardSize_ = new QComboBox(page);
+    cardSize_->setObjectName("cmbCardSize");
+    for (const CardSizeEntry& entry : kCardSizeEntries)
+        cardSize_->addItem(tr(entry.caption),
+                           QString::fromLatin1(entry.value.data(), entry.value.size()));
+    auto* sizeLabel = new QLabel(tr("Card si&ze:"), page);
+    sizeLabel->setBuddy(cardSize_);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(sizeLabel);
+    sizeRow->addWidget(cardSize_, 1);
+
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("Select a card back:"), page));
     left->addWidget(backTree_, 1);
+    left->addLayout(sizeRow);
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(left, 1);
     layout->addWidget(sample);
@@ -288,6 +309,8 @@ void CustomizeDialog::LoadValues() {
     DrawBackgroundSample();
 
     soundsOff_->setChecked(settings_.Get(Settings::kSoundsEnabled, 1) != pref::kYes);
+    const int size = cardSize_->findData(QString::fromStdString(settings_.CardSize()));
+    cardSize_->setCurrentIndex(std::max(size, 0));
 }
 
 void CustomizeDialog::BackChanged(QTreeWidgetItem* item) {
@@ -396,6 +419,10 @@ void CustomizeDialog::accept() {
                              fields.useDefault ? pref::kYes : pref::kNo);
     preferences_.WriteString(pref::kPreferenceSection, pref::kFadeBackground,
                              fade_->isChecked() ? pref::kYes : pref::kNo);
+
+    const std::string size = cardSize_->currentData().toString().toStdString();
+    settings_.SetCardSize(size);
+    preferences_.WriteString(pref::kPreferenceSection, pref::kCardSize, size);
 
     // Medium cards come with their own back; the file keeps the player's choice for later.
     if (settings_.CardSize() == kMediumCardSize)

@@ -17,6 +17,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QSoundEffect;
@@ -71,6 +72,7 @@ private:
     QLabel* backgroundPicture_ = nullptr;
     QCheckBox* fade_ = nullptr;
     QCheckBox* soundsOff_ = nullptr;
+    QComboBox* cardSize_ = nullptr; // "Card_Size": fit to window, big, medium, small
     QListWidget* sounds_ = nullptr;
     std::unique_ptr<QSoundEffect> soundTest_;
 

@@ -22,6 +22,7 @@
 #include "ui/statistics_window.h"
 #include "ui/tip_dialog.h"
 #include "ui/win_summary_dialog.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -135,6 +136,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         frame.screenHeight = screen->size().height();
     }
     frame.cardSize = setup.images->Size();
+    frame.fitToWindow = settings_.CardSize() == pref::kFitToWindowCardSize;
     column->addWidget(view_, 1);
     pauseCover_ =
         new QPushButton(tr("Paused.\n\nClick here or press Ctrl+P to go on playing."), view_);
@@ -523,6 +525,7 @@ void MainWindow::ShowOptions() {
         SetTimeShown(r.showTime, false);
         SetScoreShown(r.showScore, false);
         statusBar()->setVisible(r.statusBarShown);
+        view_->SetPreferences(table::PaintPreferencesFrom(settings_)); // the card speed
         controller_->ApplyCursor();
         for (const char* n : {"mnuUndo", "mnuRedo"})
             Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
@@ -537,7 +540,9 @@ void MainWindow::ShowCustomize() {
             [this](int topic) { Help().ShowTopic(topic); });
     QGuiApplication::restoreOverrideCursor();
     dialog.exec();
-    // The back and the background follow the settings, whichever button closed the dialog.
+    // The card size, the back and the background follow the settings, whichever button closed
+    // the dialog.
+    controller_->ApplyCardSize();
     table::ImageSource source(setup_.programDir);
     setup_.images->LoadBack(source, settings_.GetInt(Settings::kBackCard, 3, 11));
     setup_.images->LoadBackground(source, settings_.GetInt(Settings::kBackgroundBmp, 4, 0));
@@ -697,6 +702,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     controller_->EndGame();
     SavePreference(pref::kAutoPlay, controller_->AutoplayOn());
+    SavePlacement(*this, preferences_);
     counter_->SaveState();
     event->accept();
 }

@@ -1,5 +1,6 @@
 #include "ui/play_controller.h"
 
+#include "records/preference_keys.h"
 #include "table/deal_animation.h"
 #include "table/slide_animation.h"
 #include "table/untidy_shifts.h"
@@ -39,6 +40,10 @@ PlayController::PlayController(Settings& settings, const GameFile& games,
     play_.SetRecorder(recorder);
     view_.installEventFilter(this);
     view_.setMouseTracking(true);
+    view_.SetCardSizer([this](layout::CardSize card) {
+        images_.Render(table::ImageSource(programDir_), card, CardChoice());
+    });
+    view_.SetLaidOut([this] { TakeGeometry(); });
 }
 
 PlayController::~PlayController() {
@@ -78,7 +83,12 @@ void PlayController::InstallScene() {
     scene.steps = layout::ChooseFanSteps(images_.Size(), session_.State().params);
     scene.untidyShifts = table::DrawUntidyShifts(random_);
     view_.SetScene(scene);
-    view_.Relayout();
+    view_.Relayout(); // which takes the geometry
+}
+
+// The geometry the pointer's play reads follows every layout of the table (a fitted table's
+// cards change size with the window).
+void PlayController::TakeGeometry() {
     const table::TableScene& installed = view_.Canvas().Scene();
     geometry_ = std::make_unique<layout::TableGeometry>(installed.positions, session_.State().table,
                                                         session_.State().params, installed.steps,
@@ -255,7 +265,7 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
         }
         return QObject::eventFilter(watched, event);
     }
-    const QPoint at = mouse->position().toPoint();
+    const QPoint at = view_.CanvasPoint(mouse->position());
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton)
@@ -317,8 +327,12 @@ void PlayController::AfterOperation() {
     EmitStatus();
     if (dealAnimation_) {
         dealAnimation_ = false;
-        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), false,
-                   [this] { PlayNextSlide(); });
+        // A key or a click shows the dealt table at once; the clock starts once it is shown.
+        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), true, [this] {
+            play_.RestartClock();
+            EmitStatus();
+            PlayNextSlide();
+        });
         return;
     }
     PlayNextSlide();
@@ -367,7 +381,7 @@ void PlayController::FinishWin() {
         std::uniform_int_distribution<int> kind(1, kWinningKinds);
         view_.Play(std::make_unique<table::WinningAnimation>(view_.Canvas(), kind(random_), random_,
                                                              layout::kNoToolbarTableTop,
-                                                             view_.size()),
+                                                             view_.CanvasSize()),
                    true, [this] {
                        RefreshTable();
                        emit GameFinished(true);
@@ -445,13 +459,28 @@ void PlayController::GameSetUp() {
     emit NarrowScreenChecked(outcome.narrow, outcome.switchedNow);
 }
 
-void PlayController::ReloadCards() {
+table::ImageSet::Choice PlayController::CardChoice() const {
     table::ImageSet::Choice choice;
     choice.size =
         layout::ParseCardSizeLetter(settings_.CardSize()).value_or(layout::CardSizeLetter::Big);
     choice.cardSet = settings_.GetInt(Settings::kCardFace, 3, 1);
     choice.back = settings_.GetInt(Settings::kBackCard, 3, 11);
-    images_.Load(table::ImageSource(programDir_), choice);
+    return choice;
+}
+
+void PlayController::ApplyCardSize() {
+    ReloadCards();
+    if (!geometry_) return; // no table yet
+    table::TableScene& scene = view_.Canvas().Scene();
+    scene.card = images_.Card();
+    scene.steps = layout::ChooseFanSteps(images_.Size(), session_.State().params);
+    view_.Relayout();
+}
+
+void PlayController::ReloadCards() {
+    frame_.fitToWindow = settings_.CardSize() == pref::kFitToWindowCardSize;
+    // A fitted table's pictures are drawn at its first layout.
+    if (!frame_.fitToWindow) images_.Load(table::ImageSource(programDir_), CardChoice());
     frame_.cardSize = images_.Size();
     view_.SetLayoutFrame(frame_);
 }

@@ -82,6 +82,8 @@ public:
     // lifted.
     void LoadCursors(const table::ImageSource& source);
     void ApplyCursor();
+    // The card size of the settings (the customize dialog's choice) takes effect on the table.
+    void ApplyCardSize();
 
     // The card counter told of moves while it is shown, refreshed at a deal and after undo and
     // redo; it reads the table through State() (nullptr: none).
@@ -157,6 +159,8 @@ private:
     std::optional<QPoint> dropStart_;
 
     void InstallScene();
+    void TakeGeometry();
+    table::ImageSet::Choice CardChoice() const;
     void ReloadCards();
     void ShowTable(const Table& table);
     std::optional<layout::Hit> HitAt(QPoint at) const;

@@ -8,6 +8,7 @@
 #include "ui/advice_window.h"
 #include "ui/sound_player.h"
 #include "ui/splash_window.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -68,9 +69,8 @@ StartResult ProgramStart::Begin() {
                                                            recorder_.get()});
     recorder_->SetState(&window_->Controller().State());
     if (splash_) splash_->repaint();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        window_->resize(screen->availableSize());
-    window_->show();
+    ShowPlaced(*window_,
+               IniFile(ProgramPath(startup_.programDir, startup_.settings.PreferencesFile())));
     window_->View().installEventFilter(this);
     CloseSplash();
     window_->repaint();

@@ -277,6 +277,28 @@ TEST(Pause, StopsTheClockUntilResumed) {
     EXPECT_FALSE(play.Paused()) << "no pause without a game in play";
 }
 
+// The clock starts again when the window has finished showing the deal; an ended game keeps its
+// time.
+TEST(EndOfGame, TheClockCountsFromTheEndOfTheShownDeal) {
+    GameState s = SmallGame(1);
+    Put(s, TableauPile(0), {S(13)});
+    FixedClock clock;
+    KeptResults records;
+    GamePlay play(s, NullEventSink(), clock);
+    play.SetRecorder(&records);
+    play.Begin();
+    clock.now += std::chrono::seconds(8); // the deal, card by card
+    play.RestartClock();
+    clock.now += std::chrono::seconds(75);
+    EXPECT_EQ(play.ElapsedSeconds(), 75);
+    play.QuitGame();
+    ASSERT_EQ(records.results.size(), 1u);
+    EXPECT_EQ(records.results[0].seconds, 75);
+    play.RestartClock();
+    clock.now += std::chrono::seconds(5);
+    EXPECT_EQ(play.ElapsedSeconds(), 75);
+}
+
 TEST(EndOfGame, AGameOfFilledColumnsIsWonByTheTableAndKeepsNoScore) {
     GameState s = SmallGame(2);
     s.params[param::kSpecialCode] = code::kSpecialUnscored;

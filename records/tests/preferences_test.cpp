@@ -30,7 +30,7 @@ TEST(Preferences, FirstRunDefaults) {
         {Settings::kPlayer, 30, "Player 1"},
         // One of each kind of plain default: a number, a letter, a flag of either value.
         {Settings::kLanguage, 6, "20000"},
-        {Settings::kCardSize, 1, "B"},
+        {Settings::kCardSize, 1, "F"}, // "Fit to window"
         {Settings::kSoundsFoundation, 1, "Y"},
         {Settings::kVertScrollBar, 1, "N"},
     };
@@ -58,7 +58,9 @@ TEST(Preferences, DerivedSteps) {
         {"a big card size keeps its back", "Back_Card=14\nCard_Size=B", false, Settings::kBackCard,
          3, "14"},
         {"an unknown size letter is the default", "Card_Size=Q", false, Settings::kCardSize, 1,
-         "B"},
+         "F"},
+        {"a chosen big size stays", "Card_Size=B", false, Settings::kCardSize, 1, "B"},
+        {"a chosen small size stays", "Card_Size=P", false, Settings::kCardSize, 1, "P"},
         {"automatic turning is always off", "Automatic_FaceUp=Y", false, Settings::kAutomaticFaceUp,
          1, "N"},
         {"few colours default to face set 3", "", true, Settings::kCardFace, 3, "3"},

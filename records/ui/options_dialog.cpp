@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +19,10 @@ namespace {
 // The only language code in use; the dialog always stores it.
 constexpr int kLanguageCode = 20000;
 constexpr int kLanguageWidth = 6;
+// Speed_Move_Card: ms between the steps of a moving card, in a field two digits wide.
+constexpr int kCardSpeedWidth = 2;
+constexpr int kDefaultCardSpeed = 10;
+constexpr int kSlowestCardSpeed = 99;
 // The undo policy that switches undo off.
 constexpr std::string_view kUndoDisabled = "2";
 
@@ -90,10 +96,25 @@ QWidget* OptionsDialog::BuildGeneralPage() {
     dialogsLayout->addWidget(confirmEnterHiScores_);
 
     winningAnimation_ = NewCheckBox(tr("&Winning animation"), "chkWinningAnimation", page);
+    dealAnimation_ = NewCheckBox(tr("&Animate the deal"), "chkDealAnimation", page);
+    redealAnimation_ = NewCheckBox(tr("Animate the &redeal"), "chkRedealAnimation", page);
+    cardSpeed_ = new QSpinBox(page);
+    cardSpeed_->setObjectName("spnSpeedMoveCard");
+    cardSpeed_->setRange(0, kSlowestCardSpeed);
+    cardSpeed_->setSuffix(tr(" ms a step"));
+    auto* speedLabel = new QLabel(tr("Card &speed:"), page);
+    speedLabel->setBuddy(cardSpeed_);
+    auto* speedRow = new QHBoxLayout;
+    speedRow->addWidget(speedLabel);
+    speedRow->addWidget(cardSpeed_);
+    speedRow->addStretch(1);
     vertScrollBar_ = NewCheckBox(tr("Ver&tical Scroll bar"), "chkVertScrollBar", page);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(dialogs);
     layout->addWidget(winningAnimation_);
+    layout->addWidget(dealAnimation_);
+    layout->addWidget(redealAnimation_);
+    layout->addLayout(speedRow);
     layout->addWidget(vertScrollBar_);
     layout->addStretch(1);
     return page;
@@ -131,6 +152,10 @@ void OptionsDialog::LoadValues() {
     showTime_->setChecked(settings_.Get(Settings::kShowTime, 1) != pref::kNo);
     showScore_->setChecked(settings_.Get(Settings::kShowScore, 1) != pref::kNo);
     winningAnimation_->setChecked(settings_.GetFlag(Settings::kWinningAnimation));
+    dealAnimation_->setChecked(settings_.Get(Settings::kDealAnimation, 1) != pref::kNo);
+    redealAnimation_->setChecked(settings_.Get(Settings::kRedealAnimation, 1) != pref::kNo);
+    cardSpeed_->setValue(
+        settings_.GetInt(Settings::kSpeedMoveCard, kCardSpeedWidth, kDefaultCardSpeed));
     vertScrollBar_->setChecked(settings_.GetFlag(Settings::kVertScrollBar));
     confirmQuit_->setChecked(!BeginsWithNo(fileValue(pref::kConfirmQuit, pref::kNo)));
     confirmQuitGame_->setChecked(!BeginsWithNo(fileValue(pref::kConfirmQuitGame, pref::kYes)));
@@ -174,6 +199,9 @@ void OptionsDialog::WriteFile() {
     write(pref::kToolBarLarge, largeButtons_);
     write(pref::kToolBarFlat, flatButtons_);
     write(pref::kShowToolTips, showToolTips_);
+    write(pref::kDealAnimation, dealAnimation_);
+    write(pref::kRedealAnimation, redealAnimation_);
+    preferences_.WriteInt(pref::kPreferenceSection, pref::kSpeedMoveCard, cardSpeed_->value());
 }
 
 void OptionsDialog::WriteSettings() {
@@ -185,6 +213,9 @@ void OptionsDialog::WriteSettings() {
     settings_.SetFlag(Settings::kConfirmQuitGame, confirmQuitGame_->isChecked());
     settings_.SetFlag(Settings::kConfirmEnterHiScores, confirmEnterHiScores_->isChecked());
     settings_.SetFlag(Settings::kShowToolTips, showToolTips_->isChecked());
+    settings_.SetFlag(Settings::kDealAnimation, dealAnimation_->isChecked());
+    settings_.SetFlag(Settings::kRedealAnimation, redealAnimation_->isChecked());
+    settings_.SetInt(Settings::kSpeedMoveCard, kCardSpeedWidth, cardSpeed_->value());
 }
 
 } // namespace tablamor

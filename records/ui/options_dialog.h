@@ -12,6 +12,7 @@
 #include <functional>
 
 class QCheckBox;
+class QSpinBox;
 class QTabWidget;
 
 namespace tablamor {
@@ -59,6 +60,9 @@ private:
     QCheckBox* confirmQuit_ = nullptr;
     QCheckBox* confirmQuitGame_ = nullptr;
     QCheckBox* winningAnimation_ = nullptr;
+    QCheckBox* dealAnimation_ = nullptr;
+    QCheckBox* redealAnimation_ = nullptr;
+    QSpinBox* cardSpeed_ = nullptr; // Speed_Move_Card: ms between the steps of a moving card
     QCheckBox* confirmEnterHiScores_ = nullptr;
     QCheckBox* vertScrollBar_ = nullptr;
     QCheckBox* largeButtons_ = nullptr;

@@ -3,12 +3,15 @@
 // and its shadow) and a flush of the changed area to a window-sized pixmap. Prints the median,
 // the 95th percentile and the largest frame time.
 //
-//   table_drag_bench [--root PROGRAM_DIR] [--save PICTURE]
+//   table_drag_bench [--root PROGRAM_DIR] [--save PICTURE] [--fit] [--scale N]
 // With a program directory its artwork is used; otherwise plain generated pictures. --save
-// writes the window as it is half-way through the drag.
+// writes the window as it is half-way through the drag. --fit lays the table out with cards
+// fitted to the window, drawn at run time; --scale N takes a window of N times as many pixels
+// each way (a screen at scale N drawn sharply), with the cards fitted to it.
 #include "engine/game_source.h"
 #include "table/image_set.h"
 #include "table/layout/fan_steps.h"
+#include "table/layout/fit_to_window.h"
 #include "table/layout/table_layout.h"
 #include "table/table_canvas.h"
 
@@ -20,6 +23,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <numbers>
 #include <sstream>
@@ -31,9 +35,11 @@ namespace {
 using namespace tablamor;
 using namespace tablamor::table;
 
-constexpr int kWindowWidth = 1920;
-constexpr int kWindowHeight = 1080;
+constexpr int kBaseWidth = 1920;
+constexpr int kBaseHeight = 1080;
 constexpr int kToolbarHeight = 46;
+int windowWidth = kBaseWidth;
+int windowHeight = kBaseHeight;
 constexpr int kSteps = 600;
 constexpr int kLargestPile = 30;     // cards in the dragged column
 constexpr int kOtherColumnCards = 4; // cards in every other column
@@ -75,9 +81,9 @@ void Deal(Table& table) {
 // The pointer's path: a figure over the whole table, some steps short and some long.
 QPoint PathPoint(int step, QPoint start) {
     const double t = 2 * std::numbers::pi * step / kSteps;
-    const double x = 0.42 * kWindowWidth * std::sin(2 * t) + 0.1 * kWindowWidth * std::sin(7 * t);
-    const double y = 0.35 * kWindowHeight * std::sin(3 * t);
-    return start + QPoint(static_cast<int>(x), static_cast<int>(y) + kWindowHeight / 3);
+    const double x = 0.42 * windowWidth * std::sin(2 * t) + 0.1 * windowWidth * std::sin(7 * t);
+    const double y = 0.35 * windowHeight * std::sin(3 * t);
+    return start + QPoint(static_cast<int>(x), static_cast<int>(y) + windowHeight / 3);
 }
 
 double Percentile(std::vector<double> values, double q) {
@@ -93,10 +99,19 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     std::string root;
     std::string save;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::string(argv[i]) == "--root") root = argv[i + 1];
-        if (std::string(argv[i]) == "--save") save = argv[i + 1];
+    bool fit = false;
+    int scale = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--fit") fit = true;
+        if (i + 1 == argc) continue;
+        if (arg == "--root") root = argv[i + 1];
+        if (arg == "--save") save = argv[i + 1];
+        if (arg == "--scale") scale = std::max(1, std::atoi(argv[i + 1]));
     }
+    if (scale > 1) fit = true;
+    windowWidth = kBaseWidth * scale;
+    windowHeight = kBaseHeight * scale;
 
     ImageSet images;
     std::unique_ptr<ResourceLibrary> library;
@@ -113,21 +128,29 @@ int main(int argc, char** argv) {
     Deal(table);
     layout::LayoutInput input;
     input.tableTop = kToolbarHeight;
-    input.tableBottom = kWindowHeight - 1;
-    input.windowWidth = kWindowWidth;
-    input.windowHeight = kWindowHeight;
-    input.screenWidth = kWindowWidth;
-    input.screenHeight = kWindowHeight;
+    input.tableBottom = windowHeight - 1;
+    input.windowWidth = windowWidth;
+    input.windowHeight = windowHeight;
+    input.screenWidth = windowWidth;
+    input.screenHeight = windowHeight;
+    input.tableTop = kToolbarHeight * scale;
     TableScene scene;
     scene.table = &table;
     scene.params = &params;
-    scene.positions = layout::ComputeTableLayout(params, input);
-    scene.steps = layout::ChooseFanSteps(layout::CardSizeLetter::Big, params);
+    if (fit) {
+        const layout::SizedLayout fitted = layout::FitToWindow(params, input);
+        images.Render(ImageSource(root), fitted.card, ImageSet::Choice{});
+        scene.positions = fitted.positions;
+        scene.steps = fitted.steps;
+    } else {
+        scene.positions = layout::ComputeTableLayout(params, input);
+        scene.steps = layout::ChooseFanSteps(layout::CardSizeLetter::Big, params);
+    }
     scene.card = images.Card();
 
     TableCanvas canvas(images);
-    canvas.SetPictureSize({kWindowWidth + kPictureMargin, kWindowHeight + kPictureMargin});
-    canvas.SetWindowSize({kWindowWidth, kWindowHeight});
+    canvas.SetPictureSize({windowWidth + kPictureMargin, windowHeight + kPictureMargin});
+    canvas.SetWindowSize({windowWidth, windowHeight});
     canvas.SetScene(scene);
     canvas.PaintBackground();
     canvas.PaintTable();
@@ -140,7 +163,7 @@ int main(int argc, char** argv) {
     table.Truncate(dragged, 0);
     canvas.RedrawAfterLeave(dragged, before);
 
-    QPixmap screen(kWindowWidth, kWindowHeight);
+    QPixmap screen(windowWidth, windowHeight);
     QPainter(&screen).drawImage(0, 0, canvas.Window());
     QRegion changed;
     canvas.SetWindowChanged([&](const QRegion& region) { changed += region; });
@@ -163,7 +186,7 @@ int main(int argc, char** argv) {
         std::printf("flush check: the pixmap differs from the window\n");
     const QSize run = canvas.Drag().Size();
     std::printf("drag of %d cards (%d x %d px) over %d steps on %d x %d\n", kLargestPile,
-                run.width(), run.height(), kSteps, kWindowWidth, kWindowHeight);
+                run.width(), run.height(), kSteps, windowWidth, windowHeight);
     std::printf("frame ms: median %.3f  p95 %.3f  max %.3f\n", Percentile(times, 0.5),
                 Percentile(times, kPercentile95), *std::max_element(times.begin(), times.end()));
     return 0;

@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kWholeReserveLift = -11;
 
-int Count(const GameParams& p, int param, int max) { return std::clamp<int>(p[param], 0, max); }
+int Count(const GameParams& p, int param, int max) {
+    return std::clamp<int>(p[param], 0, max);
+}
 
 // The topmost card of the pile whose place holds the point.
 std::optional<Hit> CardUnder(const TableGeometry& g, PileIndex pile, int x, int y) {
@@ -32,7 +34,8 @@ Rect PileExtent(const TableGeometry& g, PileIndex pile) {
     Rect first = g.CardRect(pile, 0);
     Rect top = g.TopCardRect(pile);
     int left = std::min(first.x, top.x), topY = std::min(first.y, top.y);
-    int right = std::max(first.Right(), top.Right()), bottom = std::max(first.Bottom(), top.Bottom());
+    int right = std::max(first.Right(), top.Right()),
+        bottom = std::max(first.Bottom(), top.Bottom());
     return {left, topY, right - left, bottom - topY};
 }
 

@@ -11,9 +11,9 @@
 namespace tablamor::layout {
 
 struct Hit {
-    Card card = kNoCard;  // 0 on an empty pile
+    Card card = kNoCard; // 0 on an empty pile
     PileIndex pile = -1;
-    Rect rect;            // the card's place (one card big)
+    Rect rect; // the card's place (one card big)
 };
 
 std::optional<Hit> HitTest(const TableGeometry& geometry, int x, int y);

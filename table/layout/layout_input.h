@@ -18,6 +18,8 @@ struct LayoutInput {
     int screenWidth = 0;
     int screenHeight = 0;
     CardSizeLetter cardSize = CardSizeLetter::Big;
+    // "Fit to window": the card size follows the table (FitToWindow); cardSize is not read.
+    bool fitToWindow = false;
     bool cardsShadowed = true;
     int scrollPosition = 0; // the scroll bar's position, read after the layout
 };

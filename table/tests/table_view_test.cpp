@@ -84,3 +84,75 @@ TEST_F(TableViewTest, DragPictureCallsReachTheWindow) {
 
 } // namespace
 } // namespace tablamor::table
+
+namespace tablamor::table {
+namespace {
+
+using namespace testing;
+
+// "Fit to window": the cards follow the view's size once a resize has settled; until then the
+// last whole table stays on show; pictures of the fitted size are asked for before painting.
+TEST_F(TableViewTest, FittedCardsFollowTheSettledSize) {
+    layout::LayoutInput frame;
+    frame.fitToWindow = true;
+    std::vector<layout::CardSize> asked;
+    int laidOut = 0;
+    view->SetCardSizer([&](layout::CardSize card) {
+        asked.push_back(card);
+        t->images.Render(art.Source(), card, {layout::CardSizeLetter::Big, 1, 11});
+    });
+    view->SetLaidOut([&] { ++laidOut; });
+    view->SetLayoutFrame(frame);
+    view->resize(1000, 700);
+    view->Relayout();
+    ASSERT_EQ(asked.size(), 1u);
+    const layout::CardSize large = view->Canvas().Scene().card;
+    EXPECT_EQ(large, asked.back());
+    EXPECT_GT(large.width, 71);
+    EXPECT_EQ(laidOut, 1);
+
+    view->resize(600, 450);
+    QApplication::processEvents();
+    EXPECT_EQ(view->Canvas().Scene().card, large) << "laid out before the size settled";
+    Wait([&] { return laidOut == 2; });
+    ASSERT_EQ(laidOut, 2);
+    const layout::CardSize small = view->Canvas().Scene().card;
+    EXPECT_LT(small.width, large.width);
+    EXPECT_EQ(t->images.Card(), small);
+    const QRect top = view->Canvas().Painter().CardRect(TableauPile(6), 6);
+    EXPECT_EQ(top.size(), QSize(small.width, small.height));
+    EXPECT_LE(top.right(), 600);
+}
+
+} // namespace
+} // namespace tablamor::table
+
+namespace tablamor::table {
+namespace {
+
+using namespace testing;
+
+// On a scaled screen (run with QT_SCALE_FACTOR=2) a fitted table is painted in the screen's own
+// pixels: the view shows the canvas pixel for pixel, with cards fitted to the larger canvas.
+TEST_F(TableViewTest, ScaledScreenShowsTheFittedCanvasPixelForPixel) {
+    const qreal ratio = view->devicePixelRatioF();
+    if (ratio < 2) GTEST_SKIP() << "needs a scaled screen (QT_SCALE_FACTOR=2)";
+    layout::LayoutInput frame;
+    frame.fitToWindow = true;
+    view->SetCardSizer([&](layout::CardSize card) {
+        t->images.Render(art.Source(), card, {layout::CardSizeLetter::Big, 1, 11});
+    });
+    view->SetLayoutFrame(frame);
+    view->resize(500, 380);
+    view->Relayout();
+    EXPECT_EQ(view->CanvasSize(), QSize(500, 380) * ratio);
+    EXPECT_EQ(view->Canvas().Window().size(), QSize(500, 380) * ratio);
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), view->Canvas().Window().size());
+    EXPECT_TRUE(shown == view->Canvas().Window().convertToFormat(QImage::Format_RGB32));
+    // A point of the view is the canvas point under it.
+    EXPECT_EQ(view->CanvasPoint(QPointF(100.5, 40)), QPoint(201, 80));
+}
+
+} // namespace
+} // namespace tablamor::table

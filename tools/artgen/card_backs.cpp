@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace tablamor::art {
 namespace {
 
@@ -13,7 +15,8 @@ namespace {
 int MarginFor(const CardSize& size) {
     if (size.letter == 'B') return 4;
     if (size.letter == 'M') return 3;
-    return 2;
+    if (size.letter == 'P') return 2;
+    return std::max(2, 4 * size.width / kBigCardWidth); // any other size: as the big card
 }
 
 void PaintDesign(QPainter& painter, int number) {

@@ -73,6 +73,30 @@ FaceLayout Small(bool bold) {
     return l;
 }
 
+// Any other size: the big card's face, with the corner index set compactly (the suit beside the
+// rank rather than under it) so that a covered card of a fanned column, which shows the top
+// quarter of a big card's height and less, still shows both. Pips and the court panel keep
+// clear of the index. In big-card units, scaled to the card.
+FaceLayout Scaled(const CardSize& size, bool plain) {
+    FaceLayout l = plain ? LargePlain() : LargeClassic();
+    l.rankBox = {2, 3, 13, 12};
+    l.suitBox = {15.5, 3.5, 10.5, 11};
+    l.pipCentres = {23.5, 20.5, 24, 54};
+    l.pip = {11, 12};
+    l.courtFrame = {12.5, 17, 46, 62};
+    const qreal sx = size.width / qreal(kBigCardWidth);
+    const qreal sy = size.height / qreal(kBigCardHeight);
+    auto scale = [&](QRectF& r) { r = {r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy}; };
+    scale(l.rankBox);
+    scale(l.suitBox);
+    scale(l.pipCentres);
+    scale(l.courtFrame);
+    l.pip = {l.pip.width() * sx, l.pip.height() * sy};
+    l.acePip = {l.acePip.width() * sx, l.acePip.height() * sy};
+    l.pen *= sx;
+    return l;
+}
+
 } // namespace
 
 FaceLayout LayoutFor(const CardSize& size, FaceSet set) {
@@ -82,8 +106,10 @@ FaceLayout LayoutFor(const CardSize& size, FaceSet set) {
         l = plain ? LargePlain() : LargeClassic();
     else if (size.letter == 'M')
         l = plain ? MediumPlain() : MediumClassic();
-    else
+    else if (size.letter == 'P')
         l = Small(plain);
+    else
+        l = Scaled(size, plain);
     l.red = plain ? palette::kBoldRed : palette::kRed;
     l.black = plain ? QColor(0, 0, 0) : palette::kInk;
     return l;

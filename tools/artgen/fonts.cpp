@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QTransform>
 
+#ifndef TABLAMOR_DEFAULT_FONT_DIR
+#define TABLAMOR_DEFAULT_FONT_DIR "/usr/share/fonts/truetype/dejavu"
+#endif
+
 namespace tablamor::art {
 namespace {
 
@@ -57,6 +61,10 @@ bool Fonts::Load(const QString& directory, QString* error) {
     }
     loaded = true;
     return true;
+}
+
+QString Fonts::DefaultDirectory() {
+    return QString::fromUtf8(TABLAMOR_DEFAULT_FONT_DIR);
 }
 
 bool Fonts::Loaded() {

@@ -18,6 +18,8 @@ public:
     // The fonts of `directory` (DejaVu*.ttf). False and a message when one cannot be read.
     static bool Load(const QString& directory, QString* error);
     static bool Loaded();
+    // The directory the build found the fonts in.
+    static QString DefaultDirectory();
 
     // The outline of `text` set in one line at `pixelSize`, baseline at y = 0, starting at x = 0.
     static QPainterPath Outline(FontFace face, const QString& text, qreal pixelSize);

@@ -5,9 +5,11 @@
 // main window lays itself out; card shadows are on.
 #include "cli.h"
 
+#include "table/layout/fit_to_window.h"
 #include "table/layout/table_layout.h"
 #include "window_layout.h"
 
+#include <optional>
 #include <ostream>
 
 namespace tablamor::cli {
@@ -24,18 +26,19 @@ int RequireSide(Options& options, const std::string& name) {
     return static_cast<int>(value);
 }
 
-layout::CardSizeLetter TakeCardSize(Options& options) {
+constexpr const char* kFitSize = "fit";
+
+// A size letter, or nullopt for "fit".
+std::optional<layout::CardSizeLetter> TakeCardSize(Options& options) {
     auto text = options.Take("size");
     if (!text) return layout::CardSizeLetter::Big;
+    if (*text == kFitSize) return std::nullopt;
     auto letter = layout::ParseCardSizeLetter(*text);
-    if (!letter) throw CliError{"option --size takes B, M or P, not '" + *text + "'"};
+    if (!letter) throw CliError{"option --size takes B, M, P or fit, not '" + *text + "'"};
     return *letter;
 }
 
-} // namespace
-
-layout::PilePositions LayOutOnWindow(const GameParams& params, int width, int height,
-                                     layout::CardSizeLetter size) {
+layout::LayoutInput WindowInput(int width, int height, layout::CardSizeLetter size) {
     layout::LayoutInput input;
     input.tableTop = kToolbarHeight;
     input.tableBottom = height - 1;
@@ -44,18 +47,33 @@ layout::PilePositions LayOutOnWindow(const GameParams& params, int width, int he
     input.screenWidth = width;
     input.screenHeight = height;
     input.cardSize = size;
-    return layout::ComputeTableLayout(params, input);
+    return input;
+}
+
+} // namespace
+
+layout::PilePositions LayOutOnWindow(const GameParams& params, int width, int height,
+                                     layout::CardSizeLetter size) {
+    return layout::ComputeTableLayout(params, WindowInput(width, height, size));
 }
 
 int RunLayout(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     int width = RequireSide(ctx.options, "width");
     int height = RequireSide(ctx.options, "height");
-    layout::CardSizeLetter size = TakeCardSize(ctx.options);
+    std::optional<layout::CardSizeLetter> size = TakeCardSize(ctx.options);
     ctx.options.CheckAllTaken();
 
     const GameParams params = LoadGameParams(ctx.root, id);
-    layout::PilePositions positions = LayOutOnWindow(params, width, height, size);
+    layout::PilePositions positions;
+    if (size) {
+        positions = LayOutOnWindow(params, width, height, *size);
+    } else {
+        layout::SizedLayout fitted =
+            layout::FitToWindow(params, WindowInput(width, height, layout::CardSizeLetter::Big));
+        ctx.out << "card " << fitted.card.width << ' ' << fitted.card.height << '\n';
+        positions = fitted.positions;
+    }
     for (PileIndex pile = 0; pile < kPileCount; ++pile)
         if (positions.Placed(pile))
             ctx.out << PileName(pile) << ' ' << positions.X(pile) << ' ' << positions.Y(pile)

@@ -22,9 +22,10 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"games", "", "one line per game: id, TAB, type (3 digits), TAB, name", RunGames},
         {"params", "--game ID", "P[n]=v for every non-zero parameter of the game", RunParams},
-        {"layout", "--game ID --width W --height H [--size B|M|P]",
+        {"layout", "--game ID --width W --height H [--size B|M|P|fit]",
          "<pile> <x> <y> for every placed pile, in snapshot order, on a W x H window and screen "
-         "below a 46-pixel toolbar (card size B unless given)",
+         "below a 46-pixel toolbar (card size B unless given); with fit, first the largest card "
+         "at which the game fits as card <width> <height>",
          RunLayout},
         {"deal-array", "--number N --cards 52|104",
          "the deal array of a game number: three-digit card codes, slot 0 first, on one line",

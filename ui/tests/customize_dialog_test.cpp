@@ -4,6 +4,7 @@
 #include "ui/tests/dialog_test_support.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QTreeWidget>
 
 namespace tablamor::ui::testing {
@@ -129,6 +130,33 @@ TEST_F(CustomizeDialogTest, MediumCardsKeepBackSixButTheFileKeepsTheChoice) {
     dialog.accept();
     EXPECT_EQ(settings.Get(Settings::kBackCard, 3), "006");
     EXPECT_EQ(Value(config, "Back_Card"), "1");
+}
+
+// The card size: the stored one is shown ("Fit to window" for a player who never chose), and
+// OK stores the one chosen.
+TEST_F(CustomizeDialogTest, CardSizeIsShownAndStored) {
+    struct Row {
+        const char* file;
+        const char* shown;
+        const char* chosen;
+        const char* stored;
+    };
+    const Row rows[] = {
+        {"", "Fit to window", "Big", "B"},
+        {"Card_Size=P\n", "Small", "Fit to window", "F"},
+        {"Card_Size=M\n", "Medium", "Medium", "M"},
+    };
+    for (const Row& row : rows) {
+        IniFile config = Start(std::string("[Preference]\n") + row.file);
+        CustomizeDialog dialog(runtime, config, settings);
+        auto* size = dialog.findChild<QComboBox*>("cmbCardSize");
+        ASSERT_NE(size, nullptr);
+        EXPECT_EQ(size->currentText(), row.shown) << row.file;
+        size->setCurrentText(row.chosen);
+        dialog.accept();
+        EXPECT_EQ(Value(config, "Card_Size"), row.stored) << row.file;
+        EXPECT_EQ(settings.CardSize(), row.stored) << row.file;
+    }
 }
 
 TEST_F(CustomizeDialogTest, UntouchedOkKeepsTheDefaultBackground) {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace tablamor::ui::testing {
 namespace {
@@ -40,6 +41,9 @@ TEST_F(OptionsDialogTest, StoredTextsShowTheirBoxes) {
         {"Show_Score", "x", "chkShowScore", true},
         {"Winning_Animation", "x", "chkWinningAnimation", false},
         {"VertScrollBar", "Y", "chkVertScrollBar", true},
+        {"Deal_Animation", "N", "chkDealAnimation", false},
+        {"Deal_Animation", "x", "chkDealAnimation", true},
+        {"Redeal_Animation", "N", "chkRedealAnimation", false},
     };
     for (const Row& row : rows) {
         IniFile config = Start(std::string("[Preference]\n") + row.key + "=" + row.value + "\n");
@@ -56,6 +60,28 @@ TEST_F(OptionsDialogTest, MissingKeysShowTheirDefaults) {
     EXPECT_FALSE(Box(dialog, "chkTBLargeIcons")->isChecked());
     EXPECT_TRUE(Box(dialog, "chkTBFlatBtn")->isChecked());
     EXPECT_TRUE(Box(dialog, "chkTempo")->isChecked());
+    EXPECT_TRUE(Box(dialog, "chkDealAnimation")->isChecked());
+    EXPECT_TRUE(Box(dialog, "chkRedealAnimation")->isChecked());
+    EXPECT_EQ(dialog.findChild<QSpinBox*>("spnSpeedMoveCard")->value(), 10);
+}
+
+TEST_F(OptionsDialogTest, OkWritesTheDealOptionsAndTheCardSpeed) {
+    IniFile config = Start("[Preference]\nSpeed_Move_Card=25\n");
+    OptionsDialog dialog(config, settings);
+    dialog.show();
+    auto* speed = dialog.findChild<QSpinBox*>("spnSpeedMoveCard");
+    ASSERT_NE(speed, nullptr);
+    EXPECT_EQ(speed->value(), 25);
+    Box(dialog, "chkDealAnimation")->setChecked(false);
+    Box(dialog, "chkRedealAnimation")->setChecked(true);
+    speed->setValue(3);
+    dialog.accept();
+    EXPECT_EQ(Value(config, "Deal_Animation"), "N");
+    EXPECT_EQ(Value(config, "Redeal_Animation"), "Y");
+    EXPECT_EQ(Value(config, "Speed_Move_Card"), "3");
+    EXPECT_EQ(settings.Get(Settings::kDealAnimation, 1), "N");
+    EXPECT_EQ(settings.Get(Settings::kRedealAnimation, 1), "Y");
+    EXPECT_EQ(settings.GetInt(Settings::kSpeedMoveCard, 2), 3);
 }
 
 TEST_F(OptionsDialogTest, OkWritesTheKeysInOrderAndTheFields) {
@@ -80,7 +106,8 @@ TEST_F(OptionsDialogTest, OkWritesTheKeysInOrderAndTheFields) {
                                             "Show_Score",        "ConfirmQuit",
                                             "ConfirmQuitGame",   "ConfirmEnterHiScores",
                                             "Winning_Animation", "ToolBar_Large",
-                                            "ToolBar_Flat"};
+                                            "ToolBar_Flat",      "Deal_Animation",
+                                            "Redeal_Animation",  "Speed_Move_Card"};
     EXPECT_EQ(KeysInOrder(), expected);
     EXPECT_EQ(Value(config, "Show_Time"), "N");
     EXPECT_EQ(Value(config, "Show_Score"), "Y");

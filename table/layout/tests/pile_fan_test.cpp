@@ -100,7 +100,8 @@ TEST(PileFan, StockAndWasteRiseWithTheirThickness) {
         int cards;
         int rise;
     };
-    const std::vector<Row> rows = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {11, 3}, {24, 4}, {52, 8}, {97, 15}, {102, 15}, {104, 15}};
+    const std::vector<Row> rows = {{0, 0},  {1, 0},  {2, 1},   {3, 1},    {11, 3},
+                                   {24, 4}, {52, 8}, {97, 15}, {102, 15}, {104, 15}};
     for (PileIndex pile : {kStockPile, kWastePile}) {
         for (const Row& row : rows) {
             SCOPED_TRACE(::testing::Message() << PileName(pile) << " with " << row.cards);

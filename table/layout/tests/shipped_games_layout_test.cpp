@@ -11,6 +11,7 @@
 #include "engine/geometry.h"
 #include "table/layout/arrangements.h"
 #include "table/layout/fan_steps.h"
+#include "table/layout/fit_to_window.h"
 #include "table/layout/table_geometry.h"
 #include "table/layout/table_layout.h"
 #include "table/layout/tests/layout_test_support.h"
@@ -47,18 +48,6 @@ GameDefinition LoadSource(const std::filesystem::path& path) {
     return ParseGameSource(text.str(), path.string());
 }
 
-// The piles the game puts on the table.
-std::vector<PileIndex> UsedPiles(const GameParams& p) {
-    std::vector<PileIndex> piles;
-    if (p[param::kStockPlaced] == 1) piles.push_back(kStockPile);
-    if (p[param::kWastePlaced] == 1) piles.push_back(kWastePile);
-    if (p[param::kThirdPilePlaced] > 0) piles.push_back(kThirdPile);
-    for (int i = 0; i < p[param::kFoundationCount]; ++i) piles.push_back(FoundationPile(i));
-    for (int i = 0; i < p[param::kTableauCount]; ++i) piles.push_back(TableauPile(i));
-    for (int i = 0; i < p[param::kReserveCount]; ++i) piles.push_back(ReservePile(i));
-    return piles;
-}
-
 // The rows of the pyramid lie half over one another.
 bool TableauRowsOverlapByDesign(const GameParams& p) {
     return p[param::kTableauLayout] == tableau_arrangement::kSlanted &&
@@ -86,13 +75,12 @@ enum class Bottom { Counts, Scrolls };
 // What is wrong with the dealt game's piles in one window: a pile without a place, one reaching
 // outside the table, two overlapping. Empty when everything fits.
 std::vector<std::string> LayoutFaults(const GameState& state, const LayoutInput& in,
-                                      CardSizeLetter size, Bottom bottom = Bottom::Counts) {
+                                      const SizedLayout& sized, Bottom bottom = Bottom::Counts) {
     std::vector<std::string> faults;
     const std::vector<PileIndex> piles = UsedPiles(state.params);
     const bool pyramid = TableauRowsOverlapByDesign(state.params);
-    const PilePositions positions = ComputeTableLayout(state.params, in);
-    const TableGeometry g(positions, state.table, state.params, ChooseFanSteps(size, state.params),
-                          CardSizeOf(size));
+    const PilePositions& positions = sized.positions;
+    const TableGeometry g(positions, state.table, state.params, sized.steps, sized.card);
     std::vector<Rect> rects;
     for (PileIndex pile : piles) {
         if (!positions.Placed(pile)) {
@@ -115,6 +103,13 @@ std::vector<std::string> LayoutFaults(const GameState& state, const LayoutInput&
         }
     }
     return faults;
+}
+
+std::vector<std::string> LayoutFaults(const GameState& state, const LayoutInput& in,
+                                      CardSizeLetter size, Bottom bottom = Bottom::Counts) {
+    const SizedLayout sized{CardSizeOf(size), ChooseFanSteps(size, state.params),
+                            ComputeTableLayout(state.params, in)};
+    return LayoutFaults(state, in, sized, bottom);
 }
 
 std::string Joined(const std::vector<std::string>& faults) {
@@ -163,6 +158,36 @@ TEST(ShippedGames, EveryPilePlacedInsideTheTableWithoutOverlap) {
                     << game.file << " at " << window.width << "x" << window.height << " table "
                     << window.tableHeight << " size " << static_cast<char>(size);
             }
+        }
+    }
+}
+
+TEST(ShippedGames, FittedCardsFitEveryGameWithoutOverlap) {
+    const Window windows[] = {{800, 600, 0}, {800, 600, 480}, {1024, 768, 0}, {1920, 1080, 0}};
+    for (const DealtGame& game : DealtGames()) {
+        for (const Window& window : windows) {
+            LayoutInput in = testing::Window(window.width, window.height);
+            if (window.tableHeight > 0) in.tableBottom = in.tableTop + window.tableHeight;
+            const SizedLayout fitted = FitToWindow(game.state.params, in);
+            EXPECT_EQ(Joined(LayoutFaults(game.state, in, fitted)), "")
+                << game.file << " at " << window.width << "x" << window.height << " table "
+                << window.tableHeight << " card " << fitted.card.width;
+        }
+    }
+}
+
+// At the big card's width the scaled layout is the big card's layout, on every game and window.
+TEST(ShippedGames, ScaledLayoutAtTheBigWidthIsTheBigLayout) {
+    const Window windows[] = {{640, 480, 0}, {800, 600, 480}, {1024, 768, 0}, {1920, 1080, 0}};
+    for (const DealtGame& game : DealtGames()) {
+        for (const Window& window : windows) {
+            LayoutInput in = testing::Window(window.width, window.height);
+            if (window.tableHeight > 0) in.tableBottom = in.tableTop + window.tableHeight;
+            const SizedLayout scaled = LayOutForCardWidth(game.state.params, in, 71);
+            EXPECT_EQ(scaled.positions, ComputeTableLayout(game.state.params, in))
+                << game.file << " at " << window.width << "x" << window.height;
+            EXPECT_EQ(scaled.steps, ChooseFanSteps(CardSizeLetter::Big, game.state.params));
+            EXPECT_EQ(scaled.card, CardSizeOf(CardSizeLetter::Big));
         }
     }
 }
