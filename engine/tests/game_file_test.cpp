@@ -52,29 +52,57 @@ TEST(GameFile, ListKeepsOnlyMarkedLines) {
 
 TEST(GameFile, FieldsByColumn) {
     // game 0 at columns 17..26, game 5 at 72..81; blanks around values are allowed
-    std::vector<std::string> fields = {"7", "", "", "", "", "       -99", "12"};
-    std::string content = "[Sect2]\n" + Sect2Line(1, fields) + "\n" + Sect2Line(2, {"", "", "", "", "", "12        "}) + "\n";
+    std::vector<std::string> fields = {"7", "0", "0", "0", "0", "       -99", "12"};
+    std::string content = "[Sect2]\n" + Sect2Line(1, fields) + "\n" +
+                          Sect2Line(2, {"1", "0", "0", "0", "0", "12        "}) + "\n";
     GameFile file = GameFile::Parse(content);
     GameParams g0 = file.LoadColumn(0);
     GameParams g5 = file.LoadColumn(5);
     EXPECT_EQ(g0[1], 7);
     EXPECT_EQ(g5[1], -99);
     EXPECT_EQ(g5[2], 12);
-    EXPECT_EQ(file.LoadColumn(6)[2], 0); // short line: skipped
     EXPECT_EQ(file.ReadValues(5, {2, 1, 400}), (std::vector<int>{12, -99, -99}));
 }
 
-TEST(GameFile, BadFieldNamesGameAndParameter) {
-    std::string content = "[Sect2]\n" + Sect2Line(1, {"1", "x2"}) + "\n";
-    GameFile file = GameFile::Parse(content);
-    EXPECT_EQ(file.LoadColumn(0)[1], 1);
-    try {
-        file.LoadColumn(1);
-        FAIL() << "no error";
-    } catch (const DefinitionError& e) {
-        EXPECT_NE(std::string(e.what()).find("Game 1, parameter 1"), std::string::npos) << e.what();
+// Every field fault stops the set-up with the one message naming the game and the parameter.
+TEST(GameFile, FieldFaultsNameTheGameAndParameter) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> fields; // game 0 first; game 1 is read
+        const char* shown;
+    } const rows[] = {
+        {"not a number", {"1", "x2"}, "not \"x2\""},
+        {"blank field", {"1", ""}, "not a blank"},
+        {"field missing from a short line", {"1"}, "not a blank"},
+        {"above 32767", {"1", "32768"}, "not \"32768\""},
+        {"below -32768", {"1", "-32769"}, "not \"-32769\""},
+        {"trailing junk", {"1", "5 5"}, "not \"5 5\""},
+    };
+    const std::string list = "[Sect1]\n" + ScrambledLine("005 0000  Zero") + "\n" +
+                             ScrambledLine("005 0010  Klondike") + "\n";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameFile file = GameFile::Parse(list + "[Sect2]\n" + Sect2Line(11, row.fields) + "\n");
+        EXPECT_EQ(file.LoadColumn(0)[11], 1);
+        const std::string expected = "Game 1 (Klondike) cannot be set up: parameter 11 (RunSize) "
+                                     "must be a number from -32768 to 32767, " +
+                                     std::string(row.shown) + ".";
+        for (auto read : {+[](const GameFile& f) { f.LoadColumn(1); },
+                          +[](const GameFile& f) { f.ReadValues(1, {11}); }}) {
+            try {
+                read(file);
+                ADD_FAILURE() << "no error";
+            } catch (const DefinitionError& e) {
+                EXPECT_EQ(std::string(e.what()), expected);
+            }
+        }
     }
-    EXPECT_THROW(GameFile::Parse("[Sect2]\n" + Sect2Line(3, {"99999"})).LoadColumn(0), DefinitionError);
+    // the limits themselves load
+    GameParams p = GameFile::Parse("[Sect2]\n" + Sect2Line(3, {"-32768"}) + "\n" +
+                                   Sect2Line(4, {"32767"}) + "\n")
+                       .LoadColumn(0);
+    EXPECT_EQ(p[3], -32768);
+    EXPECT_EQ(p[4], 32767);
 }
 
 TEST(GameFile, ShapeFaultsAreSkipped) {

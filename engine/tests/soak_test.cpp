@@ -1,14 +1,16 @@
 // Every shipped game played at random through GamePlay: generated commands mixed with undo and
 // redo, with autoplay on for every other number. After every step each card lies in exactly one
 // pile; every generated command does something and random commands the generator left out are
-// refused without changing the table; undoing to the start gives the dealt table, redoing to the
-// end the final one.
+// refused without changing the table; every undo and redo gives back exactly the table and the
+// counters seen when the history was at that depth; undoing to the start gives the dealt table,
+// redoing to the end the final one.
 #include "play_fixture.h"
 
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
 
 #include <algorithm>
+#include <optional>
 #include <random>
 
 namespace tablamor {
@@ -36,6 +38,48 @@ Command RandomCommand(std::mt19937& rng, int cards) {
     return c;
 }
 
+// What an undo or redo must give back: the table as the history keeps it and the counters.
+struct Seen {
+    Table table;
+    int passesUsed = 0;
+    int score = 0;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen SeenNow(const GameState& s) {
+    return Seen{test::WithoutSelection(s), s.passesUsed, s.score};
+}
+
+// What was seen at each depth of the undo history; an operation that records several steps at
+// once (a move and the autoplay after it) leaves the depths it passed unseen.
+class SeenByDepth {
+public:
+    // After a move: deeper entries are gone (the redo stack was emptied).
+    void Moved(const GamePlay& play, const GameState& s) {
+        const std::size_t depth = Depth(play);
+        seen_.resize(depth + 1);
+        seen_[depth] = SeenNow(s);
+    }
+    // After an undo or redo: the state must be the one seen at the new depth.
+    void ExpectBack(const GamePlay& play, const GameState& s, const std::string& where) {
+        const std::size_t depth = Depth(play);
+        ASSERT_LT(depth, seen_.size()) << where;
+        if (!seen_[depth]) {
+            seen_[depth] = SeenNow(s);
+            return;
+        }
+        const Seen now = SeenNow(s);
+        EXPECT_EQ(now.table, seen_[depth]->table) << where << ": table at depth " << depth;
+        EXPECT_EQ(now.passesUsed, seen_[depth]->passesUsed)
+            << where << ": passes used at depth " << depth;
+        EXPECT_EQ(now.score, seen_[depth]->score) << where << ": score at depth " << depth;
+    }
+
+private:
+    std::vector<std::optional<Seen>> seen_;
+    static std::size_t Depth(const GamePlay& play) { return play.GetHistory().UndoStack().Size(); }
+};
+
 // A command the generator did not list leaves the table as it was.
 void ExpectRefused(const GameState& s, const PileGeometry& geometry, const Command& c,
                    const std::string& where) {
@@ -59,13 +103,14 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
         play.SetAutoplay(i % 2 == 0);
         play.Begin();
         const std::string where = game.name + " " + number;
+        SeenByDepth seen;
+        seen.Moved(play, s);
 
         for (int step = 0; step < kStepsPerGame && s.active; ++step) {
             const unsigned roll = rng() % 10;
-            if (roll == 0) {
-                play.Undo();
-            } else if (roll == 1) {
-                play.Redo();
+            if (roll <= 1) {
+                if (roll == 0 ? play.Undo() : play.Redo())
+                    seen.ExpectBack(play, s, where + " step " + std::to_string(step));
             } else {
                 GenerateCommands(s, play.Geometry(), commands);
                 for (int probe = 0; probe < kRefusalProbes; ++probe) {
@@ -75,10 +120,12 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
                 }
                 if (commands.empty()) {
                     if (!play.Undo()) break;
+                    seen.ExpectBack(play, s, where + " step " + std::to_string(step));
                 } else {
                     const Command c = commands[rng() % commands.size()];
                     ASSERT_TRUE(play.Apply(c))
                         << where << ": listed but refused: " << CommandText(c);
+                    seen.Moved(play, s);
                 }
             }
             const std::string fault = test::CardPlacementFault(s);
@@ -88,10 +135,16 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
 
         const Table last = test::WithoutSelection(s);
         int undone = 0;
-        for (; play.CanUndo(); ++undone) ASSERT_TRUE(play.Undo());
+        for (; play.CanUndo(); ++undone) {
+            ASSERT_TRUE(play.Undo());
+            seen.ExpectBack(play, s, where + " undo to the start");
+        }
         ASSERT_EQ(test::WithoutSelection(s), dealt) << where << ": undo to the start";
         EXPECT_EQ(s.passesUsed, 1) << where;
-        for (int k = 0; k < undone; ++k) ASSERT_TRUE(play.Redo());
+        for (int k = 0; k < undone; ++k) {
+            ASSERT_TRUE(play.Redo());
+            seen.ExpectBack(play, s, where + " redo to the end");
+        }
         ASSERT_EQ(test::WithoutSelection(s), last) << where << ": redo to the end";
     }
 }
