@@ -22,8 +22,8 @@ int RunParams(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     ctx.options.CheckAllTaken();
     GameFile games = OpenGameFile(ctx.root);
-    if (id < 0 || id > 9999 ||
-        GameName(games, static_cast<int>(id), ProgramPath(ctx.root, kCustomGamesFileName)).empty())
+    if (id < 0 || id > 9999 || GameName(games, static_cast<int>(id),
+                                        ProgramPath(ctx.root, kCustomGamesFileName)).empty())
         throw CliError{"unknown game id " + std::to_string(id)};
     auto params = LoadGameDefinition(games, static_cast<int>(id),
                                      ProgramPath(ctx.root, kCustomGamesFileName));
