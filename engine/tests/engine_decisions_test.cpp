@@ -37,7 +37,7 @@ TEST(EngineDecisions, AnUndoneRedealGivesThePassBack) {
     struct Row {
         const char* name;
         int passes;
-        const char* steps;    // s stock, u undo
+        const char* steps;    // s stock, u undo, r redo
         const char* outcomes; // + done, - refused
         int passesUsed;       // at the end
     } const rows[] = {
@@ -45,7 +45,7 @@ TEST(EngineDecisions, AnUndoneRedealGivesThePassBack) {
          "++++-", 2},
         {"three passes: the undone redeal is counted once", 3, "ssuss", "+++++", 3},
         {"undo to the start: the first pass", 3, "ssuu", "++++", 1},
-        {"redo brings the redeal's pass back", 3, "ssuus", "+++++", 2},
+        {"redo brings the redeal's pass back", 3, "ssuurr", "++++++", 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -13,13 +13,17 @@ namespace {
 
 std::string ScrambledLine(std::string_view plain, std::size_t from = 0) {
     std::string s(plain);
-    for (std::size_t i = from; i < s.size(); ++i) s[i] = static_cast<char>(Scramble(static_cast<unsigned char>(s[i])));
+    for (std::size_t i = from; i < s.size(); ++i)
+        s[i] = static_cast<char>(Scramble(static_cast<unsigned char>(s[i])));
     return s;
 }
 
 // A "[Sect2]" line: number, label, then the given fields at their columns.
 std::string Sect2Line(int k, const std::vector<std::string>& fields) {
-    std::string plain = (k < 10 ? "000" : k < 100 ? "00" : "0") + std::to_string(k) + " label      ";
+    std::string plain = (k < 10    ? "000"
+                         : k < 100 ? "00"
+                                   : "0") +
+                        std::to_string(k) + " label      ";
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::string f = fields[i];
         f.resize(10, ' ');
@@ -82,13 +86,14 @@ TEST(GameFile, FieldFaultsNameTheGameAndParameter) {
                              ScrambledLine("005 0010  Klondike") + "\n";
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        GameFile file = GameFile::Parse(list + "[Sect2]\n" + Sect2Line(11, row.fields) + "\n");
-        EXPECT_EQ(file.LoadColumn(0)[11], 1);
-        const std::string expected = "Game 1 (Klondike) cannot be set up: parameter 11 (RunSize) "
+        GameFile file = GameFile::Parse(list + "[Sect2]\n" + Sect2Line(1, row.fields) + "\n");
+        EXPECT_EQ(file.LoadColumn(0)[1], 1);
+        const std::string expected = "Game 1 (Klondike) cannot be set up: parameter 1 "
+                                     "(DealFoundationBaseCard) "
                                      "must be a number from -32768 to 32767, " +
                                      std::string(row.shown) + ".";
         for (auto read : {+[](const GameFile& f) { f.LoadColumn(1); },
-                          +[](const GameFile& f) { f.ReadValues(1, {11}); }}) {
+                          +[](const GameFile& f) { f.ReadValues(1, {1}); }}) {
             try {
                 read(file);
                 ADD_FAILURE() << "no error";
@@ -139,38 +144,41 @@ TEST(GameFile, WriterAndReaderAgree) {
 }
 
 TEST(GameSource, ParsesNamesRangesAndIndexes) {
-    GameDefinition g = ParseGameSource("# A test.\nid = 4\nname = Test\ntype = 9\n"
-                                       "TableauDealt = 1 2 3\nTableauFaceUp[2] = -1\nStockPasses = -1\n",
-                                       "test");
+    GameDefinition g =
+        ParseGameSource("# A test.\nid = 4\nname = Test\ntype = 9\n"
+                        "TableauDealt = 1 2 3\nTableauFaceUp[2] = -1\nStockPasses = -1\n",
+                        "test");
     EXPECT_EQ(g.params[param::kTableauDealt + 2], 3);
     EXPECT_EQ(g.params[param::kTableauFaceUp + 2], -1);
     EXPECT_EQ(g.params[param::kStockPasses], -1);
     EXPECT_EQ(ParseGameSource(FormatGameSource(g), "again").params, g.params);
 
     const char* bad[] = {
-        "id = 1\nname = x\n",                                // no type
-        "id = 1\nname = x\ntype = 1\nNoSuchThing = 1\n",     // unknown name
-        "id = 1\nname = x\ntype = 1\nTableauDealt = 1 z\n",  // not a number
-        "id = 1\nname = x\ntype = 1\nStockPasses = 1 2\n",   // too many values
+        "id = 1\nname = x\n",                               // no type
+        "id = 1\nname = x\ntype = 1\nNoSuchThing = 1\n",    // unknown name
+        "id = 1\nname = x\ntype = 1\nTableauDealt = 1 z\n", // not a number
+        "id = 1\nname = x\ntype = 1\nStockPasses = 1 2\n",  // too many values
         "id = 1\nname = x\ntype = 1\nTableauDealt[26] = 1\n",
         "id = 1\nname = caf\xc3\xa9\ntype = 1\n",
     };
-    for (const char* text : bad) EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
+    for (const char* text : bad)
+        EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
 }
 
 class CustomGames : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("tablamor-custom-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("tablamor-custom-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::filesystem::path Write(const std::string& content) {
         std::ofstream(dir / "GAM_CUST.DAT", std::ios::binary) << content;
         return dir / "GAM_CUST.DAT";
     }
-    static std::string Record(const std::string& id, const std::string& name, const std::string& base,
-                              const std::string& overrides) {
+    static std::string Record(const std::string& id, const std::string& name,
+                              const std::string& base, const std::string& overrides) {
         std::string line1 = id + name;
         line1.resize(54, ' ');
         std::string r = line1 + base + "\n" + overrides + "\n";
@@ -190,7 +198,8 @@ TEST_F(CustomGames, OverridesAndFirstRecordWins) {
         return std::vector<GameDefinition>{g};
     }()));
     auto file = Write("title\n" + Record("8000", "Easy base", "0001", "003-011") +
-                      Record("8000", "Second", "0001", "001001") + Record("8001", "No fill", "0001", "xx1-012"));
+                      Record("8000", "Second", "0001", "001001") +
+                      Record("8001", "No fill", "0001", "xx1-012"));
     auto p = LoadGameDefinition(games, 8000, file);
     ASSERT_TRUE(p);
     EXPECT_EQ((*p)[param::kStockDealCount], 3);

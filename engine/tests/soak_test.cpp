@@ -43,7 +43,6 @@ struct Seen {
     Table table;
     int passesUsed = 0;
     int score = 0;
-    bool operator==(const Seen&) const = default;
 };
 
 Seen SeenNow(const GameState& s) {
@@ -54,9 +53,11 @@ Seen SeenNow(const GameState& s) {
 // once (a move and the autoplay after it) leaves the depths it passed unseen.
 class SeenByDepth {
 public:
-    // After a move: deeper entries are gone (the redo stack was emptied).
-    void Moved(const GamePlay& play, const GameState& s) {
+    // After a move made at depth `before`: what lay deeper is gone (the redo stack was emptied,
+    // and the depths the move's own steps passed are new).
+    void Moved(std::size_t before, const GamePlay& play, const GameState& s) {
         const std::size_t depth = Depth(play);
+        seen_.resize(std::min(seen_.size(), before + 1));
         seen_.resize(depth + 1);
         seen_[depth] = SeenNow(s);
     }
@@ -75,9 +76,10 @@ public:
         EXPECT_EQ(now.score, seen_[depth]->score) << where << ": score at depth " << depth;
     }
 
+    static std::size_t Depth(const GamePlay& play) { return play.GetHistory().UndoStack().Size(); }
+
 private:
     std::vector<std::optional<Seen>> seen_;
-    static std::size_t Depth(const GamePlay& play) { return play.GetHistory().UndoStack().Size(); }
 };
 
 // A command the generator did not list leaves the table as it was.
@@ -104,7 +106,7 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
         play.Begin();
         const std::string where = game.name + " " + number;
         SeenByDepth seen;
-        seen.Moved(play, s);
+        seen.Moved(0, play, s);
 
         for (int step = 0; step < kStepsPerGame && s.active; ++step) {
             const unsigned roll = rng() % 10;
@@ -123,9 +125,10 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
                     seen.ExpectBack(play, s, where + " step " + std::to_string(step));
                 } else {
                     const Command c = commands[rng() % commands.size()];
+                    const std::size_t before = SeenByDepth::Depth(play);
                     ASSERT_TRUE(play.Apply(c))
                         << where << ": listed but refused: " << CommandText(c);
-                    seen.Moved(play, s);
+                    seen.Moved(before, play, s);
                 }
             }
             const std::string fault = test::CardPlacementFault(s);
