@@ -107,15 +107,15 @@ TEST(EngineDecisions, TheCompilerRefusesSpecial11OntoAStartedFoundation) {
         int startCode;     // of foundation 3
         const char* fault; // part of the message; nullptr: accepted
     } const rows[] = {
-        {"later foundations empty", 4, 13, code::kStartNone, nullptr},
-        {"an empty foundation sharing the base", 4, 13, code::kStartEmptySharedBase, nullptr},
-        {"foundation 3 starts with a rank", 4, 13, 2, "onto Dest3, which the deal starts"},
-        {"foundation 3 starts with the first card", 4, 13, code::kStartFirstCard, "start code 20"},
-        {"foundation 3 starts with a suit-mate", 4, 13, code::kStartSuitMatesOfFirst,
+        {"later foundations empty", 5, 13, code::kStartNone, nullptr},
+        {"an empty foundation sharing the base", 5, 13, code::kStartEmptySharedBase, nullptr},
+        {"foundation 3 starts with a rank", 5, 13, 2, "onto Dest3, which the deal starts"},
+        {"foundation 3 starts with the first card", 5, 13, code::kStartFirstCard, "start code 20"},
+        {"foundation 3 starts with a suit-mate", 5, 13, code::kStartSuitMatesOfFirst,
          "start code 91"},
-        {"a reserve of one card reaches only Dest2", 4, 1, 2, nullptr},
-        {"too few foundations for four aces", 3, 13, code::kStartNone,
-         "onto Dest4, which the game does not have"},
+        {"a reserve of one card reaches only Dest2", 2, 1, 2, nullptr},
+        {"four aces need Dest2 to Dest5", 4, 13, code::kStartNone,
+         "onto Dest5, which the game does not have"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
