@@ -54,9 +54,11 @@ Seen SeenNow(const GameState& s) {
 class SeenByDepth {
 public:
     // After a move made at depth `before`: what lay deeper is gone (the redo stack was emptied,
-    // and the depths the move's own steps passed are new).
+    // and the depths the move's own steps passed are new). A press that only selects a card
+    // records no step and keeps the redo stack.
     void Moved(std::size_t before, const GamePlay& play, const GameState& s) {
         const std::size_t depth = Depth(play);
+        if (depth == before && !play.GetHistory().RedoStack().Empty()) return;
         seen_.resize(std::min(seen_.size(), before + 1));
         seen_.resize(depth + 1);
         seen_[depth] = SeenNow(s);
