@@ -11,14 +11,8 @@
 namespace tablamor {
 namespace {
 
+using testing::Lines;
 using testing::RunCli;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 // The count after the last blank of a line.
 long long Count(const std::string& line) {
