@@ -3,6 +3,7 @@
 #include "engine/build_rules.h"
 #include "engine/deal_array.h"
 #include "engine/deal_steps.h"
+#include "engine/definition_check.h"
 #include "engine/rule_codes.h"
 
 #include <algorithm>
@@ -74,13 +75,12 @@ private:
         const int c = P(param::kFoundationStartCard + n);
         const int cards = s_.CardCount();
         const PileIndex f = FoundationPile(n);
+        if (!StartCodePutsCard(c)) {
+            if (c == kStartEmptySharedBase)
+                s_.params[param::kFoundationBase + n] = s_.params[param::kFoundationBase];
+            return 0;
+        }
         switch (c) {
-        case kStartNone:
-        case kStartNoneAcesFromTableau:
-            return 0;
-        case kStartEmptySharedBase:
-            s_.params[param::kFoundationBase + n] = s_.params[param::kFoundationBase];
-            return 0;
         case kStartSuitMatesOfFirst: {
             // the same rank in the following suits, counted round within the game's cards
             int card = Front(f) + kRanks * (n + 1);

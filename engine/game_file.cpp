@@ -102,7 +102,9 @@ GameFile GameFile::Parse(std::string_view content) {
             file.list_.push_back({type, id, std::move(name)});
             break;
         }
-        case Section::Params: file.sect2_.push_back(UnscrambleFrom(line, kSect2PlainPrefix)); break;
+        case Section::Params:
+            file.sect2_.push_back(UnscrambleFrom(line, kSect2PlainPrefix));
+            break;
         case Section::Descriptions: {
             std::string plain = UnscrambleFrom(line, 0);
             int id = 0;
@@ -110,14 +112,16 @@ GameFile GameFile::Parse(std::string_view content) {
                 file.descriptions_[id] = plain.substr(4);
             break;
         }
-        case Section::None: break;
+        case Section::None:
+            break;
         }
     }
     return file;
 }
 
 const GameListEntry* GameFile::Find(int id) const {
-    if (id >= 0 && static_cast<std::size_t>(id) < list_.size() && list_[static_cast<std::size_t>(id)].id == id)
+    if (id >= 0 && static_cast<std::size_t>(id) < list_.size() &&
+        list_[static_cast<std::size_t>(id)].id == id)
         return &list_[static_cast<std::size_t>(id)];
     for (const GameListEntry& e : list_)
         if (e.id == id) return &e;
@@ -130,21 +134,32 @@ int GameFile::GameType(int id) const {
     return e ? e->type : -1;
 }
 
-std::optional<int> GameFile::FieldValue(const std::string& line, int id, int param) const {
-    std::size_t first = static_cast<std::size_t>(kSect2FieldStep) * static_cast<std::size_t>(id) +
-                        kSect2FirstColumn - 1;
-    if (id < 0 || line.size() <= first) return std::nullopt;
-    std::string_view field = Trimmed(std::string_view(line).substr(first, kSect2ValueWidth));
-    if (field.empty()) return std::nullopt;
+int GameFile::FieldValue(const std::string& line, int id, int param) const {
+    const std::size_t first =
+        static_cast<std::size_t>(kSect2FieldStep) * static_cast<std::size_t>(id) +
+        kSect2FirstColumn - 1;
+    const std::string_view field =
+        id >= 0 && line.size() > first
+            ? Trimmed(std::string_view(line).substr(first, kSect2ValueWidth))
+            : std::string_view();
     long value = 0;
-    auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (ec != std::errc() || end != field.data() + field.size() ||
+    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || ec != std::errc() || end != field.data() + field.size() ||
         value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max())
-        throw DefinitionError("Game " + std::to_string(id) + ", parameter " +
-                              std::to_string(param) + ": \"" + std::string(field) +
-                              "\" is not a number.");
+        throw DefinitionError(BadFieldText(id, param, field));
     return static_cast<int>(value);
+}
+
+std::string GameFile::BadFieldText(int id, int param, std::string_view field) const {
+    const GameListEntry* entry = Find(id);
+    const ParamName* name = ParamNameOf(param);
+    return "Game " + std::to_string(id) + (entry ? " (" + entry->name + ")" : std::string()) +
+           " cannot be set up: parameter " + std::to_string(param) +
+           (name ? " (" + std::string(name->name) + ")" : std::string()) +
+           " must be a number from " + std::to_string(std::numeric_limits<std::int16_t>::min()) +
+           " to " + std::to_string(std::numeric_limits<std::int16_t>::max()) + ", not " +
+           (field.empty() ? std::string("a blank") : "\"" + std::string(field) + "\"") + ".";
 }
 
 GameParams GameFile::LoadColumn(int id) const {
@@ -153,7 +168,7 @@ GameParams GameFile::LoadColumn(int id) const {
         int k = 0;
         if (line.size() < 4 || !ParseUnsigned(std::string_view(line).substr(0, 4), k)) continue;
         if (k < 1 || k >= kParamCount) continue;
-        if (auto v = FieldValue(line, id, k)) p[k] = static_cast<std::int16_t>(*v);
+        p[k] = static_cast<std::int16_t>(FieldValue(line, id, k));
     }
     return p;
 }
@@ -163,7 +178,7 @@ std::vector<int> GameFile::ReadValues(int id, const std::vector<int>& params) co
     for (std::size_t i = 0; i < params.size(); ++i) {
         int k = params[i];
         if (k < 1 || static_cast<std::size_t>(k) > sect2_.size()) continue;
-        if (auto v = FieldValue(sect2_[static_cast<std::size_t>(k) - 1], id, k)) values[i] = *v;
+        values[i] = FieldValue(sect2_[static_cast<std::size_t>(k) - 1], id, k);
     }
     return values;
 }
@@ -177,7 +192,8 @@ std::string WriteGameFile(const std::vector<GameDefinition>& games) {
     std::string out;
     out += std::string(kSect1) + "\r\n";
     for (const GameDefinition* g : byId) {
-        std::string plain = ZeroPadded(g->type, 3) + " " + ZeroPadded(g->id, 3) + "0  " + Padded(g->name, 50);
+        std::string plain =
+            ZeroPadded(g->type, 3) + " " + ZeroPadded(g->id, 3) + "0  " + Padded(g->name, 50);
         plain.erase(plain.find_last_not_of(' ') + 1);
         out += ScrambleFrom(plain, 0) + "\r\n";
     }
@@ -187,9 +203,11 @@ std::string WriteGameFile(const std::vector<GameDefinition>& games) {
         std::string label = pn ? std::string(pn->name) : std::string();
         // columns 1..4 the number, 5..16 a readable label, then one field per game id
         std::string plain = ZeroPadded(k, 4) + " " + Padded(label.substr(0, 10), 11);
-        std::vector<std::string> fields(static_cast<std::size_t>(columns), Padded("0", kSect2ValueWidth));
+        std::vector<std::string> fields(static_cast<std::size_t>(columns),
+                                        Padded("0", kSect2ValueWidth));
         for (const GameDefinition* g : byId)
-            fields[static_cast<std::size_t>(g->id)] = Padded(std::to_string(g->params[k]), kSect2ValueWidth);
+            fields[static_cast<std::size_t>(g->id)] =
+                Padded(std::to_string(g->params[k]), kSect2ValueWidth);
         for (std::size_t i = 0; i < fields.size(); ++i) plain += (i == 0 ? "" : " ") + fields[i];
         plain.erase(plain.find_last_not_of(' ') + 1);
         out += ScrambleFrom(plain, kSect2PlainPrefix) + "\r\n";

@@ -5,9 +5,10 @@
 // at a time. "[SectS]" holds each game's one-line description; the program does not need it, the
 // tools keep it so that a file turns back into the game sources exactly.
 //
-// Reading is forgiving about the shape (short lines, parameter numbers outside 1..332 and other
-// sections are skipped) and strict about values: a field that holds something other than a
-// number raises DefinitionError naming the game and the parameter.
+// Reading is forgiving about the shape (lines without a parameter number, parameter numbers
+// outside 1..332 and other sections are skipped) and strict about values: a parameter line whose
+// field for the game is blank or missing, or holds anything but a number from -32768 to 32767,
+// raises DefinitionError with one message naming the game and the parameter.
 #include "engine/params.h"
 
 #include <filesystem>
@@ -44,7 +45,7 @@ unsigned char Unscramble(unsigned char c);
 unsigned char Scramble(unsigned char c);
 
 inline constexpr int kSect2ValueWidth = 10;
-inline constexpr int kSect2FirstColumn = 17;  // 1-based column of game 0's field
+inline constexpr int kSect2FirstColumn = 17; // 1-based column of game 0's field
 inline constexpr int kSect2FieldStep = 11;
 
 class GameFile {
@@ -63,7 +64,7 @@ public:
 
     // Every parameter of the game with this column number, from "[Sect2]".
     GameParams LoadColumn(int id) const;
-    // Parameters taken by line number (parameter k is line k); -99 when absent.
+    // Parameters taken by line number (parameter k is line k); -99 when the file has no such line.
     std::vector<int> ReadValues(int id, const std::vector<int>& params) const;
 
     // One-line descriptions from "[SectS]", by game id.
@@ -73,8 +74,9 @@ private:
     std::vector<GameListEntry> list_;
     std::vector<std::string> sect2_; // unscrambled lines
     std::map<int, std::string> descriptions_;
-    // Value of one field; nullopt when the line is too short or the field blank.
-    std::optional<int> FieldValue(const std::string& line, int id, int param) const;
+    // Value of one field; DefinitionError when it is blank, missing or not a 16-bit number.
+    int FieldValue(const std::string& line, int id, int param) const;
+    std::string BadFieldText(int id, int param, std::string_view field) const;
 };
 
 // The bytes of a GAMES.DAT holding these games (any order; columns by id, gaps filled with 0).

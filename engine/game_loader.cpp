@@ -47,7 +47,8 @@ std::optional<GameParams> LoadGameDefinition(const GameFile& games, int id,
                                              const std::filesystem::path& customGamesFile) {
     if (id < kFirstCustomGameId) return games.LoadColumn(id);
     CustomGame custom = FindCustomGame(customGamesFile, id);
-    if (custom.baseId < 0 || custom.baseId >= kFirstCustomGameId) return std::nullopt;
+    if (custom.baseId < 0 || custom.baseId >= kFirstCustomGameId || !games.Find(custom.baseId))
+        return std::nullopt; // no standard game to base it on
     GameParams p = games.LoadColumn(custom.baseId);
     ApplyCustomOverrides(p, custom.overrides);
     return p;

@@ -68,6 +68,11 @@ bool RefillAfterPairing(GameState& s, EventSink& sink) {
     return moved;
 }
 
+// The press that closes the gaps is an undo step of its own, like every other press that changes
+// the table (pointer.cpp runs each stock action as a step). Left out of the history, the undo
+// after it would also take back the discard before it: two presses at once, and the cards it
+// dealt from the stock would only return with the pair. As its own step, undo and redo walk the
+// presses one at a time, whatever the undo policy.
 bool CloseGaps(GameState& s, EventSink& sink) {
     const int piles = s.TableauCount();
     bool anyEmpty = false, emptyBeforeCards = false;

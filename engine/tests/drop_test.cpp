@@ -58,6 +58,14 @@ TEST(RectsMeet, CornersAndEdgeProbes) {
         {"a tall run across the target, edge probe at 50", {120, 50, kW, 300}, true},
         {"a tall run whose probes skip a short target", {120, 0, kW, 300}, false},
         {"below the target", {100, 300, kW, kH}, false},
+        {"top-right corner inside, the left ones outside", {110 - kW, 150, kW, kH}, true},
+        {"a tall run whose right edge crosses the target, probe at 100",
+         {110 - kW, 50, kW, 300},
+         true},
+        {"a tall run whose right edge touches the target's left edge",
+         {100 - kW, 50, kW, 300},
+         true},
+        {"a tall run one pixel left of the target", {99 - kW, 50, kW, 300}, false},
     };
     for (const Row& row : rows) {
         Rect t = std::string(row.name).find("short") != std::string::npos ? Rect{100, 110, kW, 20}
@@ -84,6 +92,7 @@ TEST(FindDropTargets, LargestOverlapFirstTiesByKindThenNumber) {
         {"a run over both reserves: the larger area first",
          {700, 140, kW, 200},
          {ReservePile(1), ReservePile(0)}},
+        {"reaching tableau 1 with its right edge only", {205 - kW, 100, kW, 250}, {TableauPile(0)}},
         {"nowhere", {0, 600, kW, kH}, {}},
     };
     for (const Row& row : rows) {

@@ -13,13 +13,17 @@ namespace {
 
 std::string ScrambledLine(std::string_view plain, std::size_t from = 0) {
     std::string s(plain);
-    for (std::size_t i = from; i < s.size(); ++i) s[i] = static_cast<char>(Scramble(static_cast<unsigned char>(s[i])));
+    for (std::size_t i = from; i < s.size(); ++i)
+        s[i] = static_cast<char>(Scramble(static_cast<unsigned char>(s[i])));
     return s;
 }
 
 // A "[Sect2]" line: number, label, then the given fields at their columns.
 std::string Sect2Line(int k, const std::vector<std::string>& fields) {
-    std::string plain = (k < 10 ? "000" : k < 100 ? "00" : "0") + std::to_string(k) + " label      ";
+    std::string plain = (k < 10    ? "000"
+                         : k < 100 ? "00"
+                                   : "0") +
+                        std::to_string(k) + " label      ";
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::string f = fields[i];
         f.resize(10, ' ');
@@ -52,29 +56,58 @@ TEST(GameFile, ListKeepsOnlyMarkedLines) {
 
 TEST(GameFile, FieldsByColumn) {
     // game 0 at columns 17..26, game 5 at 72..81; blanks around values are allowed
-    std::vector<std::string> fields = {"7", "", "", "", "", "       -99", "12"};
-    std::string content = "[Sect2]\n" + Sect2Line(1, fields) + "\n" + Sect2Line(2, {"", "", "", "", "", "12        "}) + "\n";
+    std::vector<std::string> fields = {"7", "0", "0", "0", "0", "       -99", "12"};
+    std::string content = "[Sect2]\n" + Sect2Line(1, fields) + "\n" +
+                          Sect2Line(2, {"1", "0", "0", "0", "0", "12        "}) + "\n";
     GameFile file = GameFile::Parse(content);
     GameParams g0 = file.LoadColumn(0);
     GameParams g5 = file.LoadColumn(5);
     EXPECT_EQ(g0[1], 7);
     EXPECT_EQ(g5[1], -99);
     EXPECT_EQ(g5[2], 12);
-    EXPECT_EQ(file.LoadColumn(6)[2], 0); // short line: skipped
     EXPECT_EQ(file.ReadValues(5, {2, 1, 400}), (std::vector<int>{12, -99, -99}));
 }
 
-TEST(GameFile, BadFieldNamesGameAndParameter) {
-    std::string content = "[Sect2]\n" + Sect2Line(1, {"1", "x2"}) + "\n";
-    GameFile file = GameFile::Parse(content);
-    EXPECT_EQ(file.LoadColumn(0)[1], 1);
-    try {
-        file.LoadColumn(1);
-        FAIL() << "no error";
-    } catch (const DefinitionError& e) {
-        EXPECT_NE(std::string(e.what()).find("Game 1, parameter 1"), std::string::npos) << e.what();
+// Every field fault stops the set-up with the one message naming the game and the parameter.
+TEST(GameFile, FieldFaultsNameTheGameAndParameter) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> fields; // game 0 first; game 1 is read
+        const char* shown;
+    } const rows[] = {
+        {"not a number", {"1", "x2"}, "not \"x2\""},
+        {"blank field", {"1", ""}, "not a blank"},
+        {"field missing from a short line", {"1"}, "not a blank"},
+        {"above 32767", {"1", "32768"}, "not \"32768\""},
+        {"below -32768", {"1", "-32769"}, "not \"-32769\""},
+        {"trailing junk", {"1", "5 5"}, "not \"5 5\""},
+    };
+    const std::string list = "[Sect1]\n" + ScrambledLine("005 0000  Zero") + "\n" +
+                             ScrambledLine("005 0010  Klondike") + "\n";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameFile file = GameFile::Parse(list + "[Sect2]\n" + Sect2Line(1, row.fields) + "\n");
+        EXPECT_EQ(file.LoadColumn(0)[1], 1);
+        const std::string expected = "Game 1 (Klondike) cannot be set up: parameter 1 "
+                                     "(DealFoundationBaseCard) "
+                                     "must be a number from -32768 to 32767, " +
+                                     std::string(row.shown) + ".";
+        for (auto read : {+[](const GameFile& f) { f.LoadColumn(1); },
+                          +[](const GameFile& f) { f.ReadValues(1, {1}); }}) {
+            try {
+                read(file);
+                ADD_FAILURE() << "no error";
+            } catch (const DefinitionError& e) {
+                EXPECT_EQ(std::string(e.what()), expected);
+            }
+        }
     }
-    EXPECT_THROW(GameFile::Parse("[Sect2]\n" + Sect2Line(3, {"99999"})).LoadColumn(0), DefinitionError);
+    // the limits themselves load
+    GameParams p = GameFile::Parse("[Sect2]\n" + Sect2Line(3, {"-32768"}) + "\n" +
+                                   Sect2Line(4, {"32767"}) + "\n")
+                       .LoadColumn(0);
+    EXPECT_EQ(p[3], -32768);
+    EXPECT_EQ(p[4], 32767);
 }
 
 TEST(GameFile, ShapeFaultsAreSkipped) {
@@ -111,38 +144,41 @@ TEST(GameFile, WriterAndReaderAgree) {
 }
 
 TEST(GameSource, ParsesNamesRangesAndIndexes) {
-    GameDefinition g = ParseGameSource("# A test.\nid = 4\nname = Test\ntype = 9\n"
-                                       "TableauDealt = 1 2 3\nTableauFaceUp[2] = -1\nStockPasses = -1\n",
-                                       "test");
+    GameDefinition g =
+        ParseGameSource("# A test.\nid = 4\nname = Test\ntype = 9\n"
+                        "TableauDealt = 1 2 3\nTableauFaceUp[2] = -1\nStockPasses = -1\n",
+                        "test");
     EXPECT_EQ(g.params[param::kTableauDealt + 2], 3);
     EXPECT_EQ(g.params[param::kTableauFaceUp + 2], -1);
     EXPECT_EQ(g.params[param::kStockPasses], -1);
     EXPECT_EQ(ParseGameSource(FormatGameSource(g), "again").params, g.params);
 
     const char* bad[] = {
-        "id = 1\nname = x\n",                                // no type
-        "id = 1\nname = x\ntype = 1\nNoSuchThing = 1\n",     // unknown name
-        "id = 1\nname = x\ntype = 1\nTableauDealt = 1 z\n",  // not a number
-        "id = 1\nname = x\ntype = 1\nStockPasses = 1 2\n",   // too many values
+        "id = 1\nname = x\n",                               // no type
+        "id = 1\nname = x\ntype = 1\nNoSuchThing = 1\n",    // unknown name
+        "id = 1\nname = x\ntype = 1\nTableauDealt = 1 z\n", // not a number
+        "id = 1\nname = x\ntype = 1\nStockPasses = 1 2\n",  // too many values
         "id = 1\nname = x\ntype = 1\nTableauDealt[26] = 1\n",
         "id = 1\nname = caf\xc3\xa9\ntype = 1\n",
     };
-    for (const char* text : bad) EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
+    for (const char* text : bad)
+        EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
 }
 
 class CustomGames : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("tablamor-custom-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("tablamor-custom-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::filesystem::path Write(const std::string& content) {
         std::ofstream(dir / "GAM_CUST.DAT", std::ios::binary) << content;
         return dir / "GAM_CUST.DAT";
     }
-    static std::string Record(const std::string& id, const std::string& name, const std::string& base,
-                              const std::string& overrides) {
+    static std::string Record(const std::string& id, const std::string& name,
+                              const std::string& base, const std::string& overrides) {
         std::string line1 = id + name;
         line1.resize(54, ' ');
         std::string r = line1 + base + "\n" + overrides + "\n";
@@ -162,7 +198,8 @@ TEST_F(CustomGames, OverridesAndFirstRecordWins) {
         return std::vector<GameDefinition>{g};
     }()));
     auto file = Write("title\n" + Record("8000", "Easy base", "0001", "003-011") +
-                      Record("8000", "Second", "0001", "001001") + Record("8001", "No fill", "0001", "xx1-012"));
+                      Record("8000", "Second", "0001", "001001") +
+                      Record("8001", "No fill", "0001", "xx1-012"));
     auto p = LoadGameDefinition(games, 8000, file);
     ASSERT_TRUE(p);
     EXPECT_EQ((*p)[param::kStockDealCount], 3);

@@ -4,10 +4,13 @@
 #include "rules_fixture.h"
 
 #include "engine/game_play.h"
+#include "engine/move_generator.h"
 #include "engine/press_rules.h"
 #include "engine/rule_codes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tablamor {
 namespace {
@@ -64,6 +67,38 @@ TEST(LeftPress, TableauCards) {
             DecideLeftPress(s, row.pile, static_cast<Card>(row.card), NullEventSink());
         EXPECT_EQ(d.kind, row.kind) << row.name;
         EXPECT_EQ(d.liftCount, row.lifted) << row.name;
+    }
+}
+
+// A covered face-up card can be pressed, and its run moved, in the fanned tableau styles only (the
+// style whose piles take no drops has a test of its own).
+TEST(LeftPress, CoveredCardsByTableauFanStyle) {
+    struct Row {
+        int fan;
+        bool reachable;
+    } const rows[] = {
+        {0, false},
+        {code::kFanVertical, true},
+        {code::kFanHorizontal, true},
+        {3, false}, // the whole pile is taken by its top card
+        {code::kTableauFanGapsLeft, true},
+        {5, false},
+        {code::kFanHorizontalEven, true},
+        {7, false},
+    };
+    const Command runOnto{CommandKind::Drop, static_cast<Card>(S(7)), TableauPile(1)};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("fan style " + std::to_string(row.fan));
+        GameState s = TableauGame();
+        s.params[param::kTableauFan] = static_cast<std::int16_t>(row.fan);
+        Put(s, TableauPile(0), {H(8), S(7), H(6)});
+        Put(s, TableauPile(1), {D(8)});
+        EXPECT_EQ(PressReaches(s, TableauPile(0), 1), row.reachable);
+        EXPECT_TRUE(PressReaches(s, TableauPile(0), 2)) << "the top card";
+        GamePlay play(s, NullEventSink());
+        const std::vector<Command> moves = GenerateCommands(s, play.Geometry());
+        EXPECT_EQ(std::find(moves.begin(), moves.end(), runOnto) != moves.end(), row.reachable);
+        EXPECT_EQ(play.Apply(runOnto), row.reachable);
     }
 }
 

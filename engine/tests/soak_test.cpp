@@ -1,14 +1,16 @@
 // Every shipped game played at random through GamePlay: generated commands mixed with undo and
 // redo, with autoplay on for every other number. After every step each card lies in exactly one
 // pile; every generated command does something and random commands the generator left out are
-// refused without changing the table; undoing to the start gives the dealt table, redoing to the
-// end the final one.
+// refused without changing the table; every undo and redo gives back exactly the table and the
+// counters seen when the history was at that depth; undoing to the start gives the dealt table,
+// redoing to the end the final one.
 #include "play_fixture.h"
 
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
 
 #include <algorithm>
+#include <optional>
 #include <random>
 
 namespace tablamor {
@@ -36,6 +38,52 @@ Command RandomCommand(std::mt19937& rng, int cards) {
     return c;
 }
 
+// What an undo or redo must give back: the table as the history keeps it and the counters.
+struct Seen {
+    Table table;
+    int passesUsed = 0;
+    int score = 0;
+};
+
+Seen SeenNow(const GameState& s) {
+    return Seen{test::WithoutSelection(s), s.passesUsed, s.score};
+}
+
+// What was seen at each depth of the undo history; an operation that records several steps at
+// once (a move and the autoplay after it) leaves the depths it passed unseen.
+class SeenByDepth {
+public:
+    // After a move made at depth `before`: what lay deeper is gone (the redo stack was emptied,
+    // and the depths the move's own steps passed are new). A press that only selects a card
+    // records no step and keeps the redo stack.
+    void Moved(std::size_t before, const GamePlay& play, const GameState& s) {
+        const std::size_t depth = Depth(play);
+        if (depth == before && !play.GetHistory().RedoStack().Empty()) return;
+        seen_.resize(std::min(seen_.size(), before + 1));
+        seen_.resize(depth + 1);
+        seen_[depth] = SeenNow(s);
+    }
+    // After an undo or redo: the state must be the one seen at the new depth.
+    void ExpectBack(const GamePlay& play, const GameState& s, const std::string& where) {
+        const std::size_t depth = Depth(play);
+        ASSERT_LT(depth, seen_.size()) << where;
+        if (!seen_[depth]) {
+            seen_[depth] = SeenNow(s);
+            return;
+        }
+        const Seen now = SeenNow(s);
+        EXPECT_EQ(now.table, seen_[depth]->table) << where << ": table at depth " << depth;
+        EXPECT_EQ(now.passesUsed, seen_[depth]->passesUsed)
+            << where << ": passes used at depth " << depth;
+        EXPECT_EQ(now.score, seen_[depth]->score) << where << ": score at depth " << depth;
+    }
+
+    static std::size_t Depth(const GamePlay& play) { return play.GetHistory().UndoStack().Size(); }
+
+private:
+    std::vector<std::optional<Seen>> seen_;
+};
+
 // A command the generator did not list leaves the table as it was.
 void ExpectRefused(const GameState& s, const PileGeometry& geometry, const Command& c,
                    const std::string& where) {
@@ -59,13 +107,14 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
         play.SetAutoplay(i % 2 == 0);
         play.Begin();
         const std::string where = game.name + " " + number;
+        SeenByDepth seen;
+        seen.Moved(0, play, s);
 
         for (int step = 0; step < kStepsPerGame && s.active; ++step) {
             const unsigned roll = rng() % 10;
-            if (roll == 0) {
-                play.Undo();
-            } else if (roll == 1) {
-                play.Redo();
+            if (roll <= 1) {
+                if (roll == 0 ? play.Undo() : play.Redo())
+                    seen.ExpectBack(play, s, where + " step " + std::to_string(step));
             } else {
                 GenerateCommands(s, play.Geometry(), commands);
                 for (int probe = 0; probe < kRefusalProbes; ++probe) {
@@ -75,10 +124,13 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
                 }
                 if (commands.empty()) {
                     if (!play.Undo()) break;
+                    seen.ExpectBack(play, s, where + " step " + std::to_string(step));
                 } else {
                     const Command c = commands[rng() % commands.size()];
+                    const std::size_t before = SeenByDepth::Depth(play);
                     ASSERT_TRUE(play.Apply(c))
                         << where << ": listed but refused: " << CommandText(c);
+                    seen.Moved(before, play, s);
                 }
             }
             const std::string fault = test::CardPlacementFault(s);
@@ -88,10 +140,16 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
 
         const Table last = test::WithoutSelection(s);
         int undone = 0;
-        for (; play.CanUndo(); ++undone) ASSERT_TRUE(play.Undo());
+        for (; play.CanUndo(); ++undone) {
+            ASSERT_TRUE(play.Undo());
+            seen.ExpectBack(play, s, where + " undo to the start");
+        }
         ASSERT_EQ(test::WithoutSelection(s), dealt) << where << ": undo to the start";
         EXPECT_EQ(s.passesUsed, 1) << where;
-        for (int k = 0; k < undone; ++k) ASSERT_TRUE(play.Redo());
+        for (int k = 0; k < undone; ++k) {
+            ASSERT_TRUE(play.Redo());
+            seen.ExpectBack(play, s, where + " redo to the end");
+        }
         ASSERT_EQ(test::WithoutSelection(s), last) << where << ": redo to the end";
     }
 }

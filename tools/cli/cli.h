@@ -3,6 +3,7 @@
 // with exit status 2, and the command table.
 #include "engine/game_file.h"
 #include "engine/game_number.h"
+#include "engine/game_state.h"
 #include "engine/params.h"
 #include "engine/table.h"
 
@@ -52,6 +53,14 @@ GameFile OpenGameFile(const std::filesystem::path& root);
 
 // The parameters of a game (a custom game from DATA/GAM_CUST.DAT too); CliError for an unknown id.
 GameParams LoadGameParams(const std::filesystem::path& root, long long id);
+
+// The games a --game option names: one id, or every game of the list for "all"; CliError for
+// anything else or an unknown id.
+std::vector<GameListEntry> NamedGames(const std::filesystem::path& root, const std::string& which);
+
+// The game dealt from the number and in play; CliError with the engine's first message when the
+// definition cannot be dealt.
+GameState DealtGame(const GameParams& params, const GameNumber& number);
 
 // The --number option as a game number; CliError when it is not one.
 GameNumber RequireGameNumber(Options& options);

@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "engine/deal.h"
 #include "engine/game_loader.h"
 #include "records/paths.h"
 #include "records/required_files.h"
@@ -11,6 +12,16 @@ namespace tablamor::cli {
 namespace {
 
 constexpr long long kLargestGameId = 9999; // ids are four digits; 8000 and above are custom
+constexpr std::string_view kEveryGame = "all";
+
+// Keeps the first message the engine sends, to report it as the command's failure.
+class FirstMessage : public EventSink {
+public:
+    void Message(std::string_view text) override {
+        if (message.empty()) message = text;
+    }
+    std::string message;
+};
 
 } // namespace
 
@@ -74,6 +85,30 @@ GameParams LoadGameParams(const std::filesystem::path& root, long long id) {
         params = LoadGameDefinition(games, static_cast<int>(id), customGames);
     if (!params) throw CliError{"unknown game id " + std::to_string(id)};
     return *params;
+}
+
+std::vector<GameListEntry> NamedGames(const std::filesystem::path& root, const std::string& which) {
+    const GameFile games = OpenGameFile(root);
+    if (which == kEveryGame) return games.List();
+    long long id = 0;
+    const auto [end, error] = std::from_chars(which.data(), which.data() + which.size(), id);
+    if (error != std::errc{} || end != which.data() + which.size())
+        throw CliError{"option --game takes a game id or 'all'"};
+    const std::string name =
+        id >= 0 && id <= kLargestGameId
+            ? GameName(games, static_cast<int>(id), ProgramPath(root, kCustomGamesFileName))
+            : std::string();
+    if (name.empty()) throw CliError{"unknown game id " + which};
+    return {GameListEntry{0, static_cast<int>(id), name}};
+}
+
+GameState DealtGame(const GameParams& params, const GameNumber& number) {
+    GameState state = NewGameState(params);
+    FirstMessage sink;
+    if (!DealGame(state, number, sink))
+        throw CliError{sink.message.empty() ? "the game cannot be dealt" : sink.message};
+    state.active = true;
+    return state;
 }
 
 GameNumber RequireGameNumber(Options& options) {

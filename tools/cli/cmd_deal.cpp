@@ -7,18 +7,6 @@
 #include <ostream>
 
 namespace tablamor::cli {
-namespace {
-
-// Keeps the first message the engine sends, to report it as the command's failure.
-class MessageCatcher : public EventSink {
-public:
-    void Message(std::string_view text) override {
-        if (message.empty()) message = text;
-    }
-    std::string message;
-};
-
-} // namespace
 
 int RunDealArray(Context& ctx) {
     GameNumber number = RequireGameNumber(ctx.options);
@@ -37,9 +25,7 @@ int RunShow(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     GameNumber number = RequireGameNumber(ctx.options);
     ctx.options.CheckAllTaken();
-    GameState state = NewGameState(LoadGameParams(ctx.root, id));
-    MessageCatcher catcher;
-    if (!DealGame(state, number, catcher)) throw CliError{catcher.message};
+    const GameState state = DealtGame(LoadGameParams(ctx.root, id), number);
     PrintTable(ctx.out, state.table);
     ctx.out << "score " << state.score << '\n';
     return 0;

@@ -3,32 +3,17 @@
 #include "cli.h"
 #include "window_layout.h"
 
-#include "engine/deal.h"
-#include "engine/game_loader.h"
 #include "engine/solver.h"
-#include "records/paths.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <iomanip>
-#include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tablamor::cli {
 namespace {
-
-// Keeps the first message the engine sends, to report it as the command's failure.
-class FirstMessage : public EventSink {
-public:
-    void Message(std::string_view text) override {
-        if (message.empty()) message = text;
-    }
-    std::string message;
-};
 
 const char* OutcomeWord(SolveOutcome outcome) {
     switch (outcome) {
@@ -42,22 +27,11 @@ const char* OutcomeWord(SolveOutcome outcome) {
     return "unknown";
 }
 
-GameState DealtState(const GameParams& params, const GameNumber& number) {
-    GameState state = NewGameState(params);
-    FirstMessage sink;
-    if (!DealGame(state, number, sink))
-        throw CliError{sink.message.empty() ? "the game cannot be dealt" : sink.message};
-    state.active = true;
-    return state;
-}
-
 long long TakeNodes(Options& options) {
     const long long nodes = options.TakeInt("nodes").value_or(kDefaultSolverNodes);
     if (nodes < 1) throw CliError{"option --nodes takes a positive count"};
     return nodes;
 }
-
-constexpr std::string_view kEveryGame = "all";
 
 // Lines: a line per number, then the totals, per game. Markdown: a table row per game.
 enum class SurveyFormat { Lines, Markdown };
@@ -67,13 +41,6 @@ SurveyFormat TakeFormat(Options& options) {
     if (format == "lines") return SurveyFormat::Lines;
     if (format == "markdown") return SurveyFormat::Markdown;
     throw CliError{"option --format takes lines or markdown"};
-}
-
-std::optional<long long> ParseCount(const std::string& text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 struct SurveyTally {
@@ -89,7 +56,7 @@ SurveyTally SurveyGame(const GameParams& params, long long count, long long node
     std::vector<double> millis;
     SurveyTally tally;
     for (long long n = 1; n <= count; ++n) {
-        const GameState state = DealtState(params, *GameNumber::Parse(std::to_string(n)));
+        const GameState state = DealtGame(params, *GameNumber::Parse(std::to_string(n)));
         const auto start = std::chrono::steady_clock::now();
         const SolveResult result = Solve(state, placed, nodes);
         const std::chrono::duration<double, std::milli> spent =
@@ -113,7 +80,7 @@ int RunSolve(Context& ctx) {
     const long long nodes = TakeNodes(ctx.options);
     ctx.options.CheckAllTaken();
 
-    const GameState state = DealtState(LoadGameParams(ctx.root, id), number);
+    const GameState state = DealtGame(LoadGameParams(ctx.root, id), number);
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
     const SolveResult result = Solve(state, placed, nodes);
     ctx.out << OutcomeWord(result.outcome) << '\n';
@@ -129,17 +96,7 @@ int RunSolveSurvey(Context& ctx) {
     ctx.options.CheckAllTaken();
     if (count < 1) throw CliError{"option --count takes a positive count"};
 
-    std::vector<GameListEntry> games;
-    if (which == kEveryGame) {
-        games = OpenGameFile(ctx.root).List();
-    } else {
-        const std::optional<long long> id = ParseCount(which);
-        if (!id) throw CliError{"option --game takes a game id or 'all'"};
-        const std::string name = GameName(OpenGameFile(ctx.root), static_cast<int>(*id),
-                                          ProgramPath(ctx.root, kCustomGamesFileName));
-        if (name.empty()) throw CliError{"unknown game id " + which};
-        games.push_back(GameListEntry{0, static_cast<int>(*id), name});
-    }
+    const std::vector<GameListEntry> games = NamedGames(ctx.root, which);
     if (format == SurveyFormat::Markdown) {
         ctx.out << "| id | game | won of " << count << " | share | lost | median ms |\n";
         ctx.out << "|---:|---|---:|---:|---:|---:|\n";

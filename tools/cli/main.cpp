@@ -17,6 +17,7 @@ int RunShow(Context&);
 int RunPlay(Context&);
 int RunSolve(Context&);
 int RunSolveSurvey(Context&);
+int RunPerft(Context&);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -54,6 +55,12 @@ const std::vector<Command>& Commands() {
          "of one row per game instead: id, name, numbers won, share won, numbers lost, median "
          "milliseconds",
          RunSolveSurvey},
+        {"perft", "--game ID|all --number N --depth D",
+         "counts the command sequences of exactly D commands from the deal, each listed by the "
+         "move generator and played as play --autoplay off plays it (nothing follows a won "
+         "game): per first command, in the order moves lists them, '<command> <count>', then "
+         "'total <n>'; with --game all each game after a 'game <id> <name>' line",
+         RunPerft},
     };
     return commands;
 }

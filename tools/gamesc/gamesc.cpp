@@ -1,6 +1,7 @@
 // tablamor-gamesc: the game sources compiler.
 //   tablamor-gamesc compile OUT.DAT SOURCE.game...   writes the scrambled game file
 //   tablamor-gamesc decompile IN.DAT OUTDIR           writes one source per game
+#include "engine/definition_check.h"
 #include "engine/game_file.h"
 #include "engine/game_source.h"
 #include "records/atomic_file.h"
@@ -48,8 +49,13 @@ int Compile(const fs::path& out, const std::vector<fs::path>& sources) {
             return 1;
         }
         GameDefinition g = ParseGameSource(text, source.string());
+        if (const std::string fault = DefinitionFault(g); !fault.empty()) {
+            std::cerr << "tablamor-gamesc: " << source.string() << ": " << fault << "\n";
+            return 1;
+        }
         if (!ids.insert(g.id).second) {
-            std::cerr << "tablamor-gamesc: " << source << ": game id " << g.id << " is used twice\n";
+            std::cerr << "tablamor-gamesc: " << source << ": game id " << g.id
+                      << " is used twice\n";
             return 1;
         }
         games.push_back(std::move(g));

@@ -4,6 +4,8 @@
 #include "ui/customize_dialog.h"
 #include "ui/help_window.h"
 
+#include "engine/game_file.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -26,7 +28,8 @@ TEST(HelpTopics, RulesPageByGameIdAndTopic) {
     } const rows[] = {
         {4, "0004-klondike-by-threes.html"},
         {7, "0007-easthaven.html"},
-        {1, nullptr},    // a shipped game without a rules page
+        {1, "0001-klondike.html"},
+        {999, nullptr},  // no game, no page
         {8000, nullptr}, // a custom game
         {-1, nullptr},
         {40, "0040-eighteens.html"},
@@ -46,13 +49,33 @@ TEST(HelpTopics, RulesPageByGameIdAndTopic) {
     EXPECT_FALSE(help::TopicPage(dir, 1234));
 }
 
+// The Rules command and F1 open the game's page through ShowRules: every game of the program's
+// game file has one, under its own id, headed by its name.
+TEST(HelpTopics, EveryShippedGameHasItsRulesPage) {
+    const auto games = GameFile::Open(kProgramDir / "GAMES.DAT");
+    ASSERT_TRUE(games);
+    ASSERT_FALSE(games->List().empty());
+    const auto dir = help::HelpDir(kProgramDir);
+    HelpWindow window(kProgramDir);
+    for (const GameListEntry& game : games->List()) {
+        SCOPED_TRACE(game.name);
+        const auto page = help::RulesPage(dir, game.id);
+        ASSERT_TRUE(page);
+        EXPECT_EQ(help::TopicPage(dir, game.id + help::kRulesTopicBase), page);
+        ASSERT_TRUE(window.ShowRules(game.id));
+        EXPECT_EQ(window.Page(), *page);
+        EXPECT_TRUE(window.toPlainText().startsWith(QString::fromStdString(game.name)))
+            << window.toPlainText().left(60).toStdString();
+    }
+}
+
 TEST(HelpWindow, ShowsTheRulesOrSaysThereAreNone) {
     HelpWindow window(kProgramDir);
     ASSERT_TRUE(window.ShowRules(4));
     EXPECT_TRUE(window.toPlainText().contains("Klondike by Threes"));
     EXPECT_EQ(window.Page().filename(), "0004-klondike-by-threes.html");
 
-    EXPECT_FALSE(window.ShowRules(1));
+    EXPECT_FALSE(window.ShowRules(999));
     EXPECT_TRUE(window.Page().empty());
     EXPECT_EQ(window.toPlainText(), "There is no rules page for this game.");
 

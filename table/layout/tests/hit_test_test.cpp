@@ -71,6 +71,34 @@ TEST(HitTest, WholePileTakenByItsTopCard) {
     EXPECT_EQ(hit->card, 6);
 }
 
+// Horizontal fans: each covered card is hit on the strip it shows, the top card on all of it.
+TEST(HitTest, HorizontalFansReachEveryCard) {
+    struct Row {
+        int fan;
+        int x;
+        Card card;
+    } const rows[] = {
+        {fan::kHorizontalEven, 10, 5},      // the bottom card's strip
+        {fan::kHorizontalEven, 10 + 7, 6},  // one step of 7 further
+        {fan::kHorizontalEven, 10 + 14, 7}, // the top card from its left edge
+        {fan::kHorizontalEven, 10 + 84, 7},
+        {fan::kHorizontal, 10 + 4, 6}, // past the face-down step of 4
+        {fan::kHorizontal, 10 + 16, 7},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("fan " + std::to_string(row.fan) + " x " + std::to_string(row.x));
+        Scene s(row.fan);
+        s.positions.Set(TableauPile(1), 300, 300); // out of the fanned pile's way
+        s.table.Append(TableauPile(0), 5, false);
+        s.table.Append(TableauPile(0), 6, true);
+        s.table.Append(TableauPile(0), 7, true);
+        auto hit = HitTest(s.Geometry(), row.x, 130);
+        ASSERT_TRUE(hit);
+        EXPECT_EQ(hit->pile, TableauPile(0));
+        EXPECT_EQ(hit->card, row.card);
+    }
+}
+
 TEST(HitTest, UnplacedPilesAreNeverHit) {
     Scene s(fan::kVertical);
     s.positions = PilePositions{};

@@ -183,5 +183,26 @@ TEST_F(CliTest, PlayRecordsAQuitGameForThePlayer) {
     EXPECT_EQ(after, log);
 }
 
+// The compiler refuses a definition whose special code 11 would move an ace onto a foundation
+// the deal has started, and writes nothing.
+TEST_F(CliTest, CompilerRefusesSpecial11OntoAStartedFoundation) {
+    const std::string source = "# Aces from the reserve.\nid = 60\nname = Aces\ntype = 9\n"
+                               "CardCount = 52\nSpecialCode = 11\nFoundationCount = 5\n"
+                               "ReserveCount = 1\nReserveDealt = 13\n";
+    ASSERT_TRUE(WriteFileAtomically(root / "ok.game", source));
+    ASSERT_TRUE(WriteFileAtomically(root / "bad.game", source + "FoundationStartCard[2] = 2\n"));
+    const std::string gamesc = TABLAMOR_GAMESC;
+    auto ok = testing::RunProgram(
+        gamesc, {"compile", (root / "OK.DAT").string(), (root / "ok.game").string()});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    auto bad = testing::RunProgram(
+        gamesc, {"compile", (root / "BAD.DAT").string(), (root / "bad.game").string()});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("Aces (id 60): special code 11 may move an ace of Appogg1 onto Dest3"),
+              std::string::npos)
+        << bad.err;
+    EXPECT_FALSE(fs::exists(root / "BAD.DAT"));
+}
+
 } // namespace
 } // namespace tablamor

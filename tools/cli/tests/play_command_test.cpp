@@ -15,17 +15,11 @@
 namespace tablamor {
 namespace {
 
+using testing::Lines;
 using testing::RunCli;
 namespace fs = std::filesystem;
 
 const std::string kRuntime = TABLAMOR_RUNTIME_DIR;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 // The status and message lines, without the table listings.
 std::vector<std::string> Replies(const std::string& out) {

@@ -10,14 +10,8 @@
 namespace tablamor {
 namespace {
 
+using testing::Lines;
 using testing::RunCli;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 TEST(SolveSurvey, OneGameGivesALinePerNumberThenTheTotals) {
     const auto r = RunCli({"solve-survey", "--game", "2", "--count", "3", "--nodes", "1"});
