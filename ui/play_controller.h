@@ -28,8 +28,8 @@ class PlayController : public QObject, public EventSink {
     Q_OBJECT
 public:
     PlayController(Settings& settings, const GameFile& games, std::filesystem::path programDir,
-                   table::TableView& view, table::ImageSet& images, SoundPlayer& sounds,
-                   GameRecorder* recorder, QWidget* dialogParent);
+                   std::filesystem::path dataDir, table::TableView& view, table::ImageSet& images,
+                   SoundPlayer& sounds, GameRecorder* recorder, QWidget* dialogParent);
     ~PlayController() override;
 
     // Sets the game up (its id is in the settings) and deals it; with a number, that deal.
@@ -75,7 +75,8 @@ public:
 
     // Repaints the whole table from the state.
     void RefreshTable();
-    // The table's cursor: the preference Cursor when idle, its dragging form while cards are lifted.
+    // The table's cursor: the preference Cursor when idle, its dragging form while cards are
+    // lifted.
     void LoadCursors(const table::ImageSource& source);
     void ApplyCursor();
 

@@ -25,10 +25,13 @@ struct CliError {
 class Options {
 public:
     // Throws CliError for a word that is not an option or an option without a value.
+    // A flag ("--record") stands alone and is taken with TakeFlag.
     explicit Options(const std::vector<std::string>& words);
 
     std::optional<std::string> Take(const std::string& name);
     std::string Require(const std::string& name);
+    // Whether the flag was given.
+    bool TakeFlag(const std::string& name);
     // An integer option; throws CliError when it is not one.
     std::optional<long long> TakeInt(const std::string& name);
     long long RequireInt(const std::string& name);
@@ -40,7 +43,8 @@ private:
 };
 
 struct Context {
-    std::filesystem::path root; // the program directory
+    std::filesystem::path root;    // the program directory: the game files
+    std::filesystem::path dataDir; // the configuration, the records and the custom games
     Options options;
     std::istream& in;
     std::ostream& out;
@@ -50,8 +54,11 @@ struct Context {
 // The program directory's game file; CliError with the missing-file text when absent.
 GameFile OpenGameFile(const std::filesystem::path& root);
 
-// The parameters of a game (a custom game from DATA/GAM_CUST.DAT too); CliError for an unknown id.
-GameParams LoadGameParams(const std::filesystem::path& root, long long id);
+// The custom games file of the data directory.
+std::filesystem::path CustomGamesFile(const Context& ctx);
+
+// The parameters of a game (a custom game from GAM_CUST.DAT too); CliError for an unknown id.
+GameParams LoadGameParams(const Context& ctx, long long id);
 
 // The --number option as a game number; CliError when it is not one.
 GameNumber RequireGameNumber(Options& options);

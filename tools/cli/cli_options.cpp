@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "engine/game_loader.h"
+#include "records/data_dir.h"
 #include "records/paths.h"
 #include "records/required_files.h"
 
@@ -11,16 +12,27 @@ namespace tablamor::cli {
 namespace {
 
 constexpr long long kLargestGameId = 9999; // ids are four digits; 8000 and above are custom
+const char* const kFlags[] = {"--record"};
+
+bool IsFlag(const std::string& word) {
+    for (const char* s : kFlags)
+        if (word == s) return true;
+    return false;
+}
 
 } // namespace
 
 Options::Options(const std::vector<std::string>& words) {
-    for (std::size_t i = 0; i < words.size(); i += 2) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
         if (word.size() < 3 || word.compare(0, 2, "--") != 0)
             throw CliError{"unexpected argument '" + word + "'"};
+        if (IsFlag(word)) {
+            values_[word.substr(2)] = "";
+            continue;
+        }
         if (i + 1 >= words.size()) throw CliError{"option " + word + " needs a value"};
-        values_[word.substr(2)] = words[i + 1];
+        values_[word.substr(2)] = words[++i];
     }
 }
 
@@ -36,6 +48,10 @@ std::string Options::Require(const std::string& name) {
     auto value = Take(name);
     if (!value) throw CliError{"missing option --" + name};
     return *value;
+}
+
+bool Options::TakeFlag(const std::string& name) {
+    return values_.erase(name) > 0;
 }
 
 std::optional<long long> Options::TakeInt(const std::string& name) {
@@ -65,9 +81,13 @@ GameFile OpenGameFile(const std::filesystem::path& root) {
     return std::move(*file);
 }
 
-GameParams LoadGameParams(const std::filesystem::path& root, long long id) {
-    GameFile games = OpenGameFile(root);
-    auto customGames = ProgramPath(root, kCustomGamesFileName);
+std::filesystem::path CustomGamesFile(const Context& ctx) {
+    return DataFilePath(ctx.dataDir, kCustomGamesFileName);
+}
+
+GameParams LoadGameParams(const Context& ctx, long long id) {
+    GameFile games = OpenGameFile(ctx.root);
+    auto customGames = CustomGamesFile(ctx);
     std::optional<GameParams> params;
     if (id >= 0 && id <= kLargestGameId &&
         !GameName(games, static_cast<int>(id), customGames).empty())

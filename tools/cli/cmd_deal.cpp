@@ -37,7 +37,7 @@ int RunShow(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     GameNumber number = RequireGameNumber(ctx.options);
     ctx.options.CheckAllTaken();
-    GameState state = NewGameState(LoadGameParams(ctx.root, id));
+    GameState state = NewGameState(LoadGameParams(ctx, id));
     MessageCatcher catcher;
     if (!DealGame(state, number, catcher)) throw CliError{catcher.message};
     PrintTable(ctx.out, state.table);

@@ -54,7 +54,7 @@ int RunLayout(Context& ctx) {
     layout::CardSizeLetter size = TakeCardSize(ctx.options);
     ctx.options.CheckAllTaken();
 
-    const GameParams params = LoadGameParams(ctx.root, id);
+    const GameParams params = LoadGameParams(ctx, id);
     layout::PilePositions positions = LayOutOnWindow(params, width, height, size);
     for (PileIndex pile = 0; pile < kPileCount; ++pile)
         if (positions.Placed(pile))

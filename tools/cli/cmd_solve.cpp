@@ -113,7 +113,7 @@ int RunSolve(Context& ctx) {
     const long long nodes = TakeNodes(ctx.options);
     ctx.options.CheckAllTaken();
 
-    const GameState state = DealtState(LoadGameParams(ctx.root, id), number);
+    const GameState state = DealtState(LoadGameParams(ctx, id), number);
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
     const SolveResult result = Solve(state, placed, nodes);
     ctx.out << OutcomeWord(result.outcome) << '\n';
@@ -135,8 +135,8 @@ int RunSolveSurvey(Context& ctx) {
     } else {
         const std::optional<long long> id = ParseCount(which);
         if (!id) throw CliError{"option --game takes a game id or 'all'"};
-        const std::string name = GameName(OpenGameFile(ctx.root), static_cast<int>(*id),
-                                          ProgramPath(ctx.root, kCustomGamesFileName));
+        const std::string name =
+            GameName(OpenGameFile(ctx.root), static_cast<int>(*id), CustomGamesFile(ctx));
         if (name.empty()) throw CliError{"unknown game id " + which};
         games.push_back(GameListEntry{0, static_cast<int>(*id), name});
     }
@@ -148,7 +148,7 @@ int RunSolveSurvey(Context& ctx) {
         if (format == SurveyFormat::Lines && games.size() > 1)
             ctx.out << "game " << game.id << ' ' << game.name << '\n';
         const SurveyTally tally =
-            SurveyGame(LoadGameParams(ctx.root, game.id), count, nodes, format, ctx.out);
+            SurveyGame(LoadGameParams(ctx, game.id), count, nodes, format, ctx.out);
         if (format == SurveyFormat::Markdown) {
             ctx.out << "| " << game.id << " | " << game.name << " | " << tally.won << " | "
                     << std::fixed << std::setprecision(0)
