@@ -87,7 +87,8 @@ ProgramDirectories ChooseDirectories(const DirectoryRequest& request, const User
 }
 
 std::filesystem::path DataFilePath(const std::filesystem::path& dataDir, std::string_view name) {
-    return ProgramPath(dataDir, name);
+    // An empty directory would mean the current one: no record is written there by accident.
+    return ProgramPath(dataDir.empty() ? std::filesystem::path(kNoDataDir) : dataDir, name);
 }
 
 std::filesystem::path ConfigFilePath(const std::filesystem::path& dataDir) {
@@ -97,7 +98,7 @@ std::filesystem::path ConfigFilePath(const std::filesystem::path& dataDir) {
 std::string PrepareDataDir(const std::filesystem::path& dataDir) {
     const std::string problem = "Your games cannot be recorded: the data directory ";
     const std::string goesOn = ". Play goes on without records.";
-    if (dataDir == kNoDataDir)
+    if (dataDir.empty() || dataDir == kNoDataDir)
         return "Your games cannot be recorded: neither XDG_DATA_HOME nor HOME names a "
                "directory" +
                goesOn;

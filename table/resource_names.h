@@ -248,13 +248,6 @@ inline std::string ToolbarPictureName(ToolbarButton button, bool large, bool dis
 // ---- start-up ------------------------------------------------------------------------------
 
 inline constexpr std::string_view kSplashBanner = "SPLASH_BANNER"; // across the top
-
-// The application icon of every window, at the sizes desktops ask for: "APP_ICON_16" ..
-// "APP_ICON_256", square, with alpha. The same drawing is installed into the icon theme.
-inline constexpr std::array<int, 8> kAppIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
-inline std::string AppIconName(int size) {
-    return "APP_ICON_" + std::to_string(size);
-}
 inline constexpr int kSplashBannerWidth = 389;
 inline constexpr int kSplashBannerHeight = 48;
 inline constexpr std::string_view kSplashPicture = "SPLASH_PICTURE"; // the middle panel

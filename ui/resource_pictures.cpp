@@ -1,6 +1,6 @@
 #include "ui/resource_pictures.h"
 
-#include "table/resource_names.h"
+#include "table/app_icon_names.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "tools/artgen/app_icon.h"
 
-#include "table/resource_names.h"
+#include "table/app_icon_names.h"
 #include "tools/artgen/icon_kit.h"
 #include "tools/artgen/palette.h"
 #include "tools/artgen/suit_shapes.h"

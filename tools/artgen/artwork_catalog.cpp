@@ -1,5 +1,6 @@
 #include "tools/artgen/artwork.h"
 
+#include "table/app_icon_names.h"
 #include "table/resource_names.h"
 #include "tools/artgen/app_icon.h"
 #include "tools/artgen/backgrounds.h"
