@@ -5,9 +5,11 @@
 
 #include "records/ini_file.h"
 #include "records/required_files.h"
+#include "table/app_icon_names.h"
 #include "ui/open_game_dialog.h"
 #include "ui/program_start.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -73,6 +75,9 @@ TEST_F(ProgramStartTest, FirstStartReachesTheDialogThenADealtKlondike) {
     });
     ASSERT_EQ(start.Begin(), StartResult::Running);
     EXPECT_FALSE(start.SplashShown()) << "the splash goes once the main window is up";
+    // Every window and dialog takes the application's icon, at every size SOL.RGF holds.
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(),
+              static_cast<qsizetype>(art::kAppIconSizes.size()));
     EXPECT_TRUE(start.Window().isVisible());
     for (int i = 0; i < kWaitSteps && !start.Window().Controller().InPlay(); ++i)
         QTest::qWait(kWaitStepMs);
