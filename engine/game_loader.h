@@ -2,6 +2,7 @@
 // Loading a game's parameters: a standard game's column of the game file, or a custom game
 // (id 8000 and above) as its base game's column with the custom overrides applied.
 #include "engine/game_file.h"
+#include "records/record_names.h"
 
 #include <filesystem>
 #include <optional>
@@ -9,10 +10,6 @@
 #include <string_view>
 
 namespace tablamor {
-
-// File names of the program directory that the engine reads.
-inline constexpr std::string_view kGamesFileName = "GAMES.DAT";
-inline constexpr std::string_view kCustomGamesFileName = "DATA\\GAM_CUST.DAT";
 
 // The parameters of game `id`; nullopt for a custom id without a record. Throws DefinitionError
 // for a field that is not a number.

@@ -11,14 +11,15 @@ Timestamp LocalTime(PlayClock::TimePoint at) {
     std::time_t t = std::chrono::system_clock::to_time_t(at);
     std::tm local{};
     localtime_r(&t, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 } // namespace
 
 void SettingsGameRecorder::RecordFinishedGame(const GameResult& result) {
     FinishedGame game;
-    game.programDir = programDir_;
+    game.dataDir = dataDir_;
     game.gameId = settings_.GameId();
     game.gameName = settings_.GameName();
     game.gameNumber = result.number.Text();

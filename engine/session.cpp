@@ -3,7 +3,7 @@
 #include "engine/deal.h"
 #include "engine/game_loader.h"
 #include "records/custom_games.h"
-#include "records/paths.h"
+#include "records/data_dir.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,7 +12,6 @@ namespace tablamor {
 namespace {
 
 constexpr std::string_view kRunningScoreType = "01";
-constexpr std::string_view kDefaultConfigFile = "DATA\\CFG.DAT";
 constexpr std::string_view kCleanMark = "0";
 constexpr int kMarkWidth = 1;
 
@@ -46,10 +45,9 @@ bool RememberGameNumber(IniFile& config, std::string_view number) {
     return true;
 }
 
-GameSession::GameSession(Settings& settings, const GameFile& games,
-                         std::filesystem::path programDir, EventSink& sink, std::uint32_t seed)
-    : settings_(settings), games_(games), programDir_(std::move(programDir)), sink_(sink),
-      rng_(seed) {}
+GameSession::GameSession(Settings& settings, const GameFile& games, std::filesystem::path dataDir,
+                         EventSink& sink, std::uint32_t seed)
+    : settings_(settings), games_(games), dataDir_(std::move(dataDir)), sink_(sink), rng_(seed) {}
 
 std::uint32_t GameSession::SeedFromClock() {
     return static_cast<std::uint32_t>(Clock::now().time_since_epoch().count());
@@ -63,7 +61,7 @@ bool GameSession::SetUpGame() {
         return false;
     }
     try {
-        params = LoadGameDefinition(games_, id, ProgramPath(programDir_, kCustomGamesFileName));
+        params = LoadGameDefinition(games_, id, DataFilePath(dataDir_, kCustomGamesFileName));
     } catch (const DefinitionError& e) {
         sink_.Message(e.what());
         return false;
@@ -118,8 +116,7 @@ void GameSession::RefreshTitle() {
 }
 
 IniFile GameSession::Config() const {
-    std::string name = settings_.PreferencesFile();
-    return IniFile(ProgramPath(programDir_, name.empty() ? kDefaultConfigFile : name));
+    return IniFile(ConfigFilePath(dataDir_));
 }
 
 } // namespace tablamor

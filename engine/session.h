@@ -13,6 +13,7 @@
 #include "engine/game_play.h"
 #include "engine/game_state.h"
 #include "records/ini_file.h"
+#include "records/record_names.h"
 #include "records/settings.h"
 
 #include <chrono>
@@ -24,7 +25,6 @@
 
 namespace tablamor {
 
-inline constexpr std::string_view kProductName = "Tablamor";
 inline constexpr std::string_view kGameNumbersSection = "Game_Numbers";
 inline constexpr int kRecentGameNumbers = 20;
 
@@ -40,7 +40,8 @@ class GameSession {
 public:
     using Clock = std::chrono::system_clock;
 
-    GameSession(Settings& settings, const GameFile& games, std::filesystem::path programDir,
+    // `dataDir` holds the configuration file (recent game numbers) and the custom games.
+    GameSession(Settings& settings, const GameFile& games, std::filesystem::path dataDir,
                 EventSink& sink, std::uint32_t seed);
     // A seed for a real run, taken from the clock.
     static std::uint32_t SeedFromClock();
@@ -68,7 +69,7 @@ public:
 private:
     Settings& settings_;
     const GameFile& games_;
-    std::filesystem::path programDir_;
+    std::filesystem::path dataDir_;
     EventSink& sink_;
     std::mt19937 rng_;
     GameState state_;

@@ -9,6 +9,6 @@
 namespace tablamor {
 
 // True when the hi-score file was upgraded (the caller shows the busy cursor around this call).
-bool BringDataFilesUpToDate(const std::filesystem::path& programDir, MessageSink& sink);
+bool BringDataFilesUpToDate(const std::filesystem::path& dataDir, MessageSink& sink);
 
 } // namespace tablamor

@@ -1,10 +1,10 @@
 #include "records/finished_game.h"
 
+#include "records/data_dir.h"
 #include "records/data_lock.h"
 #include "records/fixed_fields.h"
 #include "records/game_log.h"
 #include "records/hi_scores.h"
-#include "records/paths.h"
 #include "records/preference_keys.h"
 #include "records/record_names.h"
 
@@ -21,17 +21,16 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
     if (game.gameId < 0 || game.gameId > kMaxRecordGameId) return done;
     const std::string player = game.player.empty() ? std::string(pref::kFirstPlayer) : game.player;
 
-    std::filesystem::path dataDir = ProgramPath(game.programDir, kDataDirName);
     std::error_code ec;
-    std::filesystem::create_directories(dataDir, ec);
-    DataDirLock lock(dataDir);
+    std::filesystem::create_directories(game.dataDir, ec);
+    DataDirLock lock(game.dataDir);
 
     GameLogEntry line{game.end, game.seconds,     game.gameId, game.gameName,  player,
                       game.won, game.scoringType, game.score,  game.gameNumber};
-    done.logWritten = AppendGameLog(ProgramPath(game.programDir, kGameLogFileName), line, sink);
+    done.logWritten = AppendGameLog(DataFilePath(game.dataDir, kGameLogFileName), line, sink);
 
     done.statisticsWritten =
-        RecordGameResult(ProgramPath(game.programDir, kStatisticsFileName), game.gameId, player,
+        RecordGameResult(DataFilePath(game.dataDir, kStatisticsFileName), game.gameId, player,
                          game.won, game.score, done.counters, sink);
 
     HiScoreOffer offer;
@@ -44,7 +43,7 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
     offer.gameNumber = game.gameNumber;
     offer.won = game.won;
     offer.cardCount = game.cardCount;
-    done.hiScoreRank = OfferHiScore(ProgramPath(game.programDir, kHiScoreFileName), offer, sink);
+    done.hiScoreRank = OfferHiScore(DataFilePath(game.dataDir, kHiScoreFileName), offer, sink);
     return done;
 }
 

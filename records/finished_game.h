@@ -1,6 +1,6 @@
 #pragma once
 // The one entry point from the end of a game to the records: the game log line, then the
-// statistics, then the hi-scores, in that order, under the data directory of the program. The
+// statistics, then the hi-scores, in that order, in the data directory. The
 // engine passes plain values, the card count of the game included, so the records need nothing
 // of it. A failure in one record is told to the sink and does not stop the next.
 #include "records/messages.h"
@@ -17,7 +17,7 @@ inline constexpr std::string_view kDefaultScoringType = "01";
 inline constexpr int kMaxRecordGameId = 9999; // game ids are written in four digits
 
 struct FinishedGame {
-    std::filesystem::path programDir;
+    std::filesystem::path dataDir;
     int gameId = -1;
     std::string gameName;
     std::string gameNumber;

@@ -1,9 +1,9 @@
 #include "records/hi_score_upgrade.h"
 
 #include "records/atomic_file.h"
+#include "records/data_dir.h"
 #include "records/fixed_fields.h"
 #include "records/ini_file.h"
-#include "records/paths.h"
 #include "records/preferences.h"
 #include "records/record_names.h"
 #include "records/section_file.h"
@@ -41,9 +41,9 @@ std::string UpgradedHiScoreContent(std::string_view old) {
     return text;
 }
 
-bool UpgradeHiScoreFile(const std::filesystem::path& programDir, MessageSink& sink) {
+bool UpgradeHiScoreFile(const std::filesystem::path& dataDir, MessageSink& sink) {
     bool rewritten = false;
-    const std::filesystem::path file = ProgramPath(programDir, kHiScoreFileName);
+    const std::filesystem::path file = DataFilePath(dataDir, kHiScoreFileName);
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
         std::string version = ReadKeys(file, kVersionSection, {std::string(kVersionKey)},
@@ -57,7 +57,7 @@ bool UpgradeHiScoreFile(const std::filesystem::path& programDir, MessageSink& si
                 sink.Show(MessageKind::Plain, "Cannot open file " + file.string());
         }
     }
-    IniFile config(ProgramPath(programDir, kConfigFileName));
+    IniFile config(ConfigFilePath(dataDir));
     UpgradeOldPreferences(config);
     return rewritten;
 }

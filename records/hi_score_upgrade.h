@@ -12,7 +12,7 @@
 namespace tablamor {
 
 // True when the hi-score file was rewritten.
-bool UpgradeHiScoreFile(const std::filesystem::path& programDir, MessageSink& sink);
+bool UpgradeHiScoreFile(const std::filesystem::path& dataDir, MessageSink& sink);
 
 // The content of an upgraded hi-score file.
 std::string UpgradedHiScoreContent(std::string_view old);

@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "engine/game_loader.h"
+#include "records/data_dir.h"
 #include "records/finished_game.h"
 #include "records/players.h"
 #include "records/preference_keys.h"
@@ -99,8 +100,7 @@ const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect
 } // namespace
 
 MainWindow::MainWindow(const MainWindowSetup& setup)
-    : setup_(setup), settings_(*setup.settings),
-      preferences_(setup.programDir / "DATA" / "CFG.DAT") {
+    : setup_(setup), settings_(*setup.settings), preferences_(ConfigFilePath(setup.dataDir)) {
     setObjectName("TfrmMain");
     setWindowTitle(Q(kProductName));
     sounds_ = std::make_unique<SoundPlayer>(setup.programDir, settings_, this);
@@ -148,8 +148,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     setCentralWidget(central);
 
     controller_ =
-        std::make_unique<PlayController>(settings_, *setup.games, setup.programDir, *view_,
-                                         *setup.images, *sounds_, setup.recorder, this);
+        std::make_unique<PlayController>(settings_, *setup.games, setup.programDir, setup.dataDir,
+                                         *view_, *setup.images, *sounds_, setup.recorder, this);
     controller_->SetLayoutFrame(frame);
     connect(controller_.get(), &PlayController::NarrowScreenChecked, this,
             &MainWindow::AfterNarrowScreenCheck);
@@ -629,7 +629,7 @@ void MainWindow::OpenGame() {
 bool MainWindow::PlayGame(int gameId, std::optional<GameNumber> number) {
     settings_.SetGameId(gameId);
     settings_.SetGameName(
-        GameName(*setup_.games, gameId, setup_.programDir / "DATA" / "GAM_CUST.DAT"));
+        GameName(*setup_.games, gameId, DataFilePath(setup_.dataDir, kCustomGamesFileName)));
     bool started = controller_->StartGame(number);
     SetGameCommandsEnabled(started);
     RefreshAutoplayControls();

@@ -32,7 +32,8 @@ class HelpWindow;
 class OpenGameDialog;
 
 struct MainWindowSetup {
-    std::filesystem::path programDir;
+    std::filesystem::path programDir; // the game files
+    std::filesystem::path dataDir;    // the configuration and record files
     Settings* settings = nullptr;
     const GameFile* games = nullptr;
     table::ImageSet* images = nullptr;

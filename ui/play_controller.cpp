@@ -30,12 +30,12 @@ QString FormatClock(int seconds) {
 } // namespace
 
 PlayController::PlayController(Settings& settings, const GameFile& games,
-                               std::filesystem::path programDir, table::TableView& view,
-                               table::ImageSet& images, SoundPlayer& sounds, GameRecorder* recorder,
-                               QWidget* dialogParent)
-    : QObject(&view), settings_(settings), programDir_(programDir), view_(view), images_(images),
-      sounds_(sounds), dialogParent_(dialogParent),
-      session_(settings, games, std::move(programDir), *this, GameSession::SeedFromClock()),
+                               std::filesystem::path programDir, std::filesystem::path dataDir,
+                               table::TableView& view, table::ImageSet& images, SoundPlayer& sounds,
+                               GameRecorder* recorder, QWidget* dialogParent)
+    : QObject(&view), settings_(settings), programDir_(std::move(programDir)), view_(view),
+      images_(images), sounds_(sounds), dialogParent_(dialogParent),
+      session_(settings, games, std::move(dataDir), *this, GameSession::SeedFromClock()),
       play_(session_.State(), *this), random_(GameSession::SeedFromClock()) {
     play_.SetRecorder(recorder);
     view_.installEventFilter(this);

@@ -28,8 +28,8 @@ class PlayController : public QObject, public EventSink {
     Q_OBJECT
 public:
     PlayController(Settings& settings, const GameFile& games, std::filesystem::path programDir,
-                   table::TableView& view, table::ImageSet& images, SoundPlayer& sounds,
-                   GameRecorder* recorder, QWidget* dialogParent);
+                   std::filesystem::path dataDir, table::TableView& view, table::ImageSet& images,
+                   SoundPlayer& sounds, GameRecorder* recorder, QWidget* dialogParent);
     ~PlayController() override;
 
     // Sets the game up (its id is in the settings) and deals it; with a number, that deal.

@@ -3,9 +3,9 @@
 #include "engine/game_loader.h"
 #include "records/data_files.h"
 #include "records/ini_file.h"
-#include "records/paths.h"
 #include "records/preference_keys.h"
 #include "ui/advice_window.h"
+#include "ui/resource_pictures.h"
 #include "ui/sound_player.h"
 #include "ui/splash_window.h"
 #include "ui/window_placement.h"
@@ -28,7 +28,9 @@ bool FewColours() {
 
 ProgramStart::ProgramStart(StartOptions options, MessageSink& messages)
     : options_(std::move(options)), messages_(messages) {
-    startup_.programDir = options_.programDir;
+    startup_.programDir = options_.dirs.programDir;
+    startup_.dataDir = options_.dirs.dataDir;
+    startup_.portable = options_.dirs.portable;
 }
 
 ProgramStart::~ProgramStart() {
@@ -39,7 +41,10 @@ ProgramStart::~ProgramStart() {
 StartResult ProgramStart::Begin() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     startup_.fewColours = FewColours();
-    const bool started = RunStartup(startup_, *this, [this] { ShowSplash(); });
+    const bool started = RunStartup(startup_, *this, [this] {
+        QApplication::setWindowIcon(ApplicationIcon()); // every window and dialog carries it
+        ShowSplash();
+    });
     if (!started) {
         CloseSplash();
         QGuiApplication::restoreOverrideCursor();
@@ -47,7 +52,7 @@ StartResult ProgramStart::Begin() {
     }
     // A game the command line names must exist before the splash sound starts loading.
     if (options_.game && GameName(*startup_.games, *options_.game,
-                                  ProgramPath(startup_.programDir, kCustomGamesFileName))
+                                  DataFilePath(startup_.dataDir, kCustomGamesFileName))
                              .empty()) {
         CloseSplash();
         QGuiApplication::restoreOverrideCursor();
@@ -56,18 +61,19 @@ StartResult ProgramStart::Begin() {
     startSounds_ = std::make_unique<SoundPlayer>(startup_.programDir, startup_.settings);
     startSounds_->Play("Splash", pref::kSoundsSplash);
     if (startup_.fewColours) {
-        IniFile config(ProgramPath(startup_.programDir, startup_.settings.PreferencesFile()));
+        IniFile config(ConfigFilePath(startup_.dataDir));
         if (splash_) splash_->hide(); // the advice must not lie under a window kept on top
         ShowAdvice(nullptr, config, kFewColoursAdvice, kFewColoursAdviceKey, AdvicePage::Color);
         if (splash_) splash_->ShowNow();
     }
 
-    recorder_ = std::make_unique<SettingsGameRecorder>(startup_.settings, startup_.programDir,
-                                                       static_cast<MessageSink&>(*this));
-    window_ = std::make_unique<MainWindow>(MainWindowSetup{startup_.programDir, &startup_.settings,
-                                                           &*startup_.games, &startup_.images,
-                                                           recorder_.get()});
-    recorder_->SetState(&window_->Controller().State());
+    if (startup_.dataProblem.empty())
+        recorder_ = std::make_unique<SettingsGameRecorder>(startup_.settings, startup_.dataDir,
+                                                           static_cast<MessageSink&>(*this));
+    window_ = std::make_unique<MainWindow>(MainWindowSetup{startup_.programDir, startup_.dataDir,
+                                                           &startup_.settings, &*startup_.games,
+                                                           &startup_.images, recorder_.get()});
+    if (recorder_) recorder_->SetState(&window_->Controller().State());
     if (splash_) splash_->repaint();
     ShowPlaced(*window_,
                IniFile(ProgramPath(startup_.programDir, startup_.settings.PreferencesFile())));
@@ -80,7 +86,10 @@ StartResult ProgramStart::Begin() {
 }
 
 void ProgramStart::FirstActivation() {
-    BringDataFilesUpToDate(startup_.programDir, *this);
+    if (startup_.dataProblem.empty())
+        BringDataFilesUpToDate(startup_.dataDir, *this);
+    else
+        Show(MessageKind::Plain, startup_.dataProblem);
     if (options_.game)
         window_->PlayGame(*options_.game, options_.number);
     else

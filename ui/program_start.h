@@ -2,9 +2,12 @@
 // The program from launch to its first table: the start-up checks behind the splash window and
 // its sound, the colour advice, the main window sized to the screen, and on the first activation
 // the data files brought up to date and the open-a-game dialog (or the game asked for on the
-// command line). main() parses its arguments, calls Begin() and runs the event loop.
+// command line). A data directory that cannot hold records is told once, at the first
+// activation, and play goes on without records. main() parses its arguments, calls Begin() and
+// runs the event loop.
 #include "engine/game_number.h"
 #include "engine/game_recording.h"
+#include "records/data_dir.h"
 #include "records/messages.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
@@ -22,7 +25,7 @@ class SoundPlayer;
 class SplashWindow;
 
 struct StartOptions {
-    std::filesystem::path programDir;
+    ProgramDirectories dirs;
     std::optional<int> game;          // deal this game at once instead of asking
     std::optional<GameNumber> number; // with this number
 };

@@ -1,5 +1,6 @@
 #pragma once
 // Named pictures of the resource library SOL.RGF, once it is registered.
+#include <QIcon>
 #include <QPixmap>
 #include <string_view>
 
@@ -7,5 +8,8 @@ namespace tablamor::ui {
 
 // The picture of that name; a null pixmap when the library holds none.
 QPixmap ResourcePicture(std::string_view name);
+
+// The application icon at every size the library holds.
+QIcon ApplicationIcon();
 
 } // namespace tablamor::ui

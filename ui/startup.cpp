@@ -2,6 +2,7 @@
 
 #include "engine/game_loader.h"
 #include "records/atomic_file.h"
+#include "records/data_dir.h"
 #include "records/ini_file.h"
 #include "records/paths.h"
 #include "records/preferences.h"
@@ -57,7 +58,8 @@ void WriteVersionMarker(const std::filesystem::path& programDir) {
 void RemoveOldVersionFiles(const std::filesystem::path& programDir) {
     for (const char* marker : kOldMarkers) Remove(programDir, marker);
     if (std::filesystem::exists(ProgramPath(programDir, "IMAGES\\GAME0000.BMP")))
-        for (int n = 0; n <= kOldPreviewCount; ++n) Remove(programDir, Numbered("IMAGES\\GAME", n, 4, ".BMP"));
+        for (int n = 0; n <= kOldPreviewCount; ++n)
+            Remove(programDir, Numbered("IMAGES\\GAME", n, 4, ".BMP"));
     if (std::filesystem::exists(ProgramPath(programDir, "IMAGES\\WB001.BMP")))
         for (int n = 0; n <= kOldBackgroundCount; ++n)
             for (const char* prefix : {"IMAGES\\WB", "IMAGES\\WM", "IMAGES\\WP"})
@@ -69,7 +71,6 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     std::string dir = s.programDir.string();
     if (!dir.empty() && dir.back() != '/') dir += '/';
     s.settings.SetProgramDir(dir);
-    s.settings.Set(Settings::kPrefsFile, 20, "DATA\\CFG.DAT");
     s.settings.Set(Settings::kStatCounter1, 4, "0000");
     s.settings.Set(Settings::kStatCounter2, 4, "0000");
     s.settings.Set(Settings::kScoringType, 2, "01");
@@ -80,10 +81,9 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
         return false;
     }
     if (resourcesLoaded) resourcesLoaded();
-    std::error_code ec;
-    std::filesystem::create_directories(s.programDir / "DATA", ec); // a failure is not fatal
+    s.dataProblem = PrepareDataDir(s.dataDir); // no records is no reason to stop
 
-    IniFile config(ProgramPath(s.programDir, "DATA\\CFG.DAT"));
+    IniFile config(ConfigFilePath(s.dataDir));
     StartupPreferences prefs = LoadPreferences(config, s.settings, s.fewColours);
     s.autoPlay = prefs.autoPlay;
 
@@ -97,7 +97,7 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     // A remembered game that is no longer there is forgotten.
     const int remembered = s.settings.GameId();
     if (remembered >= 0 &&
-        GameName(*s.games, remembered, ProgramPath(s.programDir, kCustomGamesFileName)).empty()) {
+        GameName(*s.games, remembered, DataFilePath(s.dataDir, kCustomGamesFileName)).empty()) {
         s.settings.SetGameId(-1);
         s.settings.SetGameName("");
     }
@@ -114,8 +114,10 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
         messages.Show(MessageKind::Fatal, *missing);
         return false;
     }
-    WriteVersionMarker(s.programDir);
-    RemoveOldVersionFiles(s.programDir);
+    if (s.portable) {
+        WriteVersionMarker(s.programDir);
+        RemoveOldVersionFiles(s.programDir);
+    }
     return true;
 }
 

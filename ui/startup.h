@@ -31,7 +31,10 @@ private:
 
 // Everything start-up prepares that lives as long as the program.
 struct Startup {
-    std::filesystem::path programDir;
+    std::filesystem::path programDir; // the game files
+    std::filesystem::path dataDir;    // the configuration and record files
+    bool portable = false;            // the data directory lies in the program directory
+    std::string dataProblem;          // why no records can be kept; empty when they can
     Settings settings;
     std::unique_ptr<table::ResourceLibrary> resources;
     std::optional<GameFile> games;
@@ -40,7 +43,9 @@ struct Startup {
     bool fewColours = false; // the display shows 256 colours or fewer (face set 3 by default)
 };
 
-// Runs the start-up checks; false after a fatal message. `resourcesLoaded` runs as soon as the
+// Runs the start-up checks; false after a fatal message. The version marker is written and the
+// files of older versions removed only in a portable program directory (an installed one
+// belongs to the package manager). `resourcesLoaded` runs as soon as the
 // resource library is registered (the splash window takes its pictures from there).
 bool RunStartup(Startup& startup, MessageSink& messages,
                 const std::function<void()>& resourcesLoaded = {});

@@ -44,7 +44,6 @@ protected:
                                       {param::kTableauEmptyFill, kFillBelowFoundationBase}});
         GameDefinition bad = Game(2, {{param::kCardCount, 60}});
         games_ = GameFile::Parse(WriteGameFile({one, bad}));
-        settings_.Set(Settings::kPrefsFile, 20, "DATA\\CFG.DAT");
         settings_.Set(Settings::kScoringType, 2, "01");
         Choose(1);
     }
@@ -63,7 +62,7 @@ protected:
 };
 
 TEST_F(Session, DealWithAGivenNumber) {
-    GameSession session(settings_, games_, dir_, sink_, 1);
+    GameSession session(settings_, games_, dir_ / "DATA", sink_, 1);
     auto number = *GameNumber::Parse("1");
     ASSERT_TRUE(session.StartDeal(number));
 
@@ -86,7 +85,7 @@ TEST_F(Session, DealWithAGivenNumber) {
 }
 
 TEST_F(Session, EachDealStartsFromTheLoadedParameters) {
-    GameSession session(settings_, games_, dir_, sink_, 1);
+    GameSession session(settings_, games_, dir_ / "DATA", sink_, 1);
     ASSERT_TRUE(session.StartDeal(*GameNumber::Parse("1"))); // first card 040, an ace
     EXPECT_EQ(session.State().P(param::kFoundationBase + 1), kAce);
     EXPECT_EQ(session.State().P(param::kTableauEmptyFill), kKing);
@@ -101,9 +100,9 @@ TEST_F(Session, EachDealStartsFromTheLoadedParameters) {
 
 TEST_F(Session, NewNumbersComeFromOneSeededGenerator) {
     RecordingSink other;
-    GameSession a(settings_, games_, dir_, sink_, 99);
+    GameSession a(settings_, games_, dir_ / "DATA", sink_, 99);
     Settings settingsB = settings_;
-    GameSession b(settingsB, games_, dir_, other, 99);
+    GameSession b(settingsB, games_, dir_ / "DATA", other, 99);
     std::mt19937 rng(99);
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(a.StartDeal());
@@ -115,7 +114,7 @@ TEST_F(Session, NewNumbersComeFromOneSeededGenerator) {
 }
 
 TEST_F(Session, RefusedDealLeavesNoHalfDealtTable) {
-    GameSession session(settings_, games_, dir_, sink_, 1);
+    GameSession session(settings_, games_, dir_ / "DATA", sink_, 1);
     ASSERT_TRUE(session.StartDeal(*GameNumber::Parse("1")));
 
     Choose(2);

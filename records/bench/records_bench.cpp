@@ -61,7 +61,7 @@ enum Outcome { kEntersHiScores, kLostOutsideHiScores };
 
 FinishedGame Game(int round, Outcome outcome = kEntersHiScores) {
     FinishedGame g;
-    g.programDir = ProgramDir();
+    g.dataDir = ProgramDir() / "DATA";
     g.gameId = kPlayedGame;
     g.gameName = "Klondike";
     g.gameNumber = "0000000012345";

@@ -22,7 +22,7 @@ const std::string kCid = "000009 000000 000009 000000 000009 000000 000000001800
 
 FinishedGame Game(const std::filesystem::path& dir, std::string player, bool won, int score) {
     FinishedGame g;
-    g.programDir = dir;
+    g.dataDir = dir / "DATA";
     g.gameId = 3;
     g.gameName = "Spider";
     g.gameNumber = "0000000000042";
@@ -142,7 +142,7 @@ TEST(FinishedGame, DamagedHiScoreFile) {
                              "0000000000001   Won  x";
     WriteFile(file, "[0003]\r\n01-01=" + good + "\r\n02-01=00abc1 garbage\r\n03-01=" + good +
                         "\r\n" + std::string(3000, '\xFE'));
-    EXPECT_TRUE(UpgradeHiScoreFile(dir.Path(), NoMessages())); // no version section: upgraded
+    EXPECT_TRUE(UpgradeHiScoreFile(dir / "DATA", NoMessages())); // no version section: upgraded
     FinishedGameRecords done = RecordFinishedGame(Game(dir.Path(), "Ann", true, 80), NoMessages());
     EXPECT_EQ(done.hiScoreRank, 1); // below the first entry, ahead of the unreadable one
     EXPECT_EQ(ReadKey(nullptr, file, "0003", "01-01", ""), good);

@@ -159,9 +159,9 @@ TEST(HiScoreUpgrade, OldFileGainsVersionAndNinetyOneCharacterEntries) {
     WriteFile(dir / "DATA" / "STAT_SCR.DAT", old);
     WriteFile(dir / "DATA" / "CFG.DAT",
               "[Preference]\r\nCards_Animate=S\r\nConfirmQuit=S\r\nShow_Time=S\r\n");
-    EXPECT_TRUE(UpgradeHiScoreFile(dir.Path(), NoMessages()));
+    EXPECT_TRUE(UpgradeHiScoreFile(dir / "DATA", NoMessages()));
     EXPECT_EQ(ReadFile(dir / "DATA" / "STAT_SCR.DAT"), expected);
-    EXPECT_FALSE(UpgradeHiScoreFile(dir.Path(), NoMessages())); // current now: left alone
+    EXPECT_FALSE(UpgradeHiScoreFile(dir / "DATA", NoMessages())); // current now: left alone
     EXPECT_EQ(ReadFile(dir / "DATA" / "STAT_SCR.DAT"), expected);
     IniFile config(dir / "DATA" / "CFG.DAT");
     EXPECT_EQ(config.ReadString("Preference", "Cards_Animate"), "Y");
@@ -171,7 +171,7 @@ TEST(HiScoreUpgrade, OldFileGainsVersionAndNinetyOneCharacterEntries) {
 
 TEST(HiScoreUpgrade, MissingFileIsNotCreated) {
     TestDir dir;
-    EXPECT_FALSE(UpgradeHiScoreFile(dir.Path(), NoMessages()));
+    EXPECT_FALSE(UpgradeHiScoreFile(dir / "DATA", NoMessages()));
     EXPECT_FALSE(std::filesystem::exists(dir / "DATA" / "STAT_SCR.DAT"));
 }
 
@@ -179,12 +179,12 @@ TEST(DataFiles, StartUpCleansCreatesAndUpgrades) {
     TestDir dir;
     WriteFile(dir / "DATA" / (std::string(kTempFilePrefix) + "abc123"), "half a rewrite");
     WriteFile(dir / "DATA" / "STAT_SCR.DAT", "[0001]\r\n01-01=000001\r\n");
-    EXPECT_TRUE(BringDataFilesUpToDate(dir.Path(), NoMessages()));
+    EXPECT_TRUE(BringDataFilesUpToDate(dir / "DATA", NoMessages()));
     EXPECT_EQ(testing::CountTempFiles(dir / "DATA"), 0);
     EXPECT_EQ(ReadFile(dir / "DATA" / "STAT.DAT"), "[Version]\r\nVersion=0300\r\n");
     EXPECT_TRUE(ReadFile(dir / "DATA" / "STAT_SCR.DAT")
                     .starts_with("[Version]\r\nVersion=0300\r\n\r\n[0001]"));
-    EXPECT_FALSE(BringDataFilesUpToDate(dir.Path(), NoMessages()));
+    EXPECT_FALSE(BringDataFilesUpToDate(dir / "DATA", NoMessages()));
 }
 
 } // namespace

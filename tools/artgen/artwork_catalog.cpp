@@ -1,5 +1,8 @@
 #include "tools/artgen/artwork.h"
 
+#include "table/app_icon_names.h"
+#include "table/resource_names.h"
+#include "tools/artgen/app_icon.h"
 #include "tools/artgen/backgrounds.h"
 #include "tools/artgen/card_backs.h"
 #include "tools/artgen/counter_pictures.h"
@@ -8,7 +11,6 @@
 #include "tools/artgen/marks.h"
 #include "tools/artgen/previews.h"
 #include "tools/artgen/ratings.h"
-#include "table/resource_names.h"
 #include "tools/artgen/sounds.h"
 #include "tools/artgen/startup_pictures.h"
 #include "tools/artgen/strips.h"
@@ -89,6 +91,8 @@ void AddWindowPictures(Artwork& art) {
     art.resources.push_back({Q(kSplashPicture), SplashPicture(), "start-up"});
     art.resources.push_back({Q(kAdviceColor), AdviceColorPicture(), "start-up"});
     art.resources.push_back({Q(kAdviceSmallScreen), AdviceSmallScreenPicture(), "start-up"});
+    for (int size : kAppIconSizes)
+        art.resources.push_back({Q(AppIconName(size)), AppIconPicture(size), "start-up"});
 }
 
 } // namespace

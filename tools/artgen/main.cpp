@@ -3,10 +3,14 @@
 //
 //   tablamor-artgen --out DIR [--games GAMES.DAT] [--rcc PATH] [--font-dir DIR]
 //                   [--extra-resources DIR] [--contact-sheet FILE.png]
+//                   [--icons DIR [--icon-name NAME]]
 //
+// --icons writes the application icon into an icon theme tree (DIR/48x48/apps/NAME.png ...,
+// DIR/scalable/apps/NAME.svg); NAME defaults to "tablamor".
 // --games defaults to DIR/GAMES.DAT when that exists (previews are drawn for its games).
 // --extra-resources adds or replaces named pictures with the PNG files of a directory.
 // Exit status: 0 done, 1 a file could not be read or written, 2 wrong arguments.
+#include "tools/artgen/app_icon.h"
 #include "tools/artgen/artwork.h"
 #include "tools/artgen/artwork_writer.h"
 #include "tools/artgen/contact_sheet.h"
@@ -38,7 +42,8 @@ int Fail(const QString& message, int status = 1) {
 
 int Usage() {
     return Fail("usage: tablamor-artgen --out DIR [--games GAMES.DAT] [--rcc PATH] "
-                "[--font-dir DIR] [--extra-resources DIR] [--contact-sheet FILE.png]",
+                "[--font-dir DIR] [--extra-resources DIR] [--contact-sheet FILE.png] "
+                "[--icons DIR [--icon-name NAME]]",
                 2);
 }
 
@@ -60,7 +65,8 @@ int main(int argc, char** argv) {
 
     const std::map<QString, QString> known{
         {"--out", ""},      {"--games", ""},           {"--rcc", ""},
-        {"--font-dir", ""}, {"--extra-resources", ""}, {"--contact-sheet", ""}};
+        {"--font-dir", ""}, {"--extra-resources", ""}, {"--contact-sheet", ""},
+        {"--icons", ""},    {"--icon-name", ""}};
     std::map<QString, QString> options;
     const QStringList args = app.arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -70,11 +76,17 @@ int main(int argc, char** argv) {
     }
     const QString out = options["--out"];
     const QString sheetPath = options["--contact-sheet"];
-    if (out.isEmpty() && sheetPath.isEmpty()) return Usage();
+    const QString iconDir = options["--icons"];
+    if (out.isEmpty() && sheetPath.isEmpty() && iconDir.isEmpty()) return Usage();
+    QString error;
+    if (!iconDir.isEmpty()) {
+        const QString name = options["--icon-name"].isEmpty() ? "tablamor" : options["--icon-name"];
+        if (!WriteAppIcons(iconDir, name, &error)) return Fail(error);
+        if (out.isEmpty() && sheetPath.isEmpty()) return 0;
+    }
 
     QElapsedTimer timer;
     timer.start();
-    QString error;
     QString fontDir = options["--font-dir"];
     if (fontDir.isEmpty()) fontDir = TABLAMOR_DEFAULT_FONT_DIR;
     if (!Fonts::Load(fontDir, &error)) return Fail(error);

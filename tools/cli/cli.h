@@ -26,10 +26,13 @@ struct CliError {
 class Options {
 public:
     // Throws CliError for a word that is not an option or an option without a value.
+    // A flag ("--record") stands alone and is taken with TakeFlag.
     explicit Options(const std::vector<std::string>& words);
 
     std::optional<std::string> Take(const std::string& name);
     std::string Require(const std::string& name);
+    // Whether the flag was given.
+    bool TakeFlag(const std::string& name);
     // An integer option; throws CliError when it is not one.
     std::optional<long long> TakeInt(const std::string& name);
     long long RequireInt(const std::string& name);
@@ -41,7 +44,8 @@ private:
 };
 
 struct Context {
-    std::filesystem::path root; // the program directory
+    std::filesystem::path root;    // the program directory: the game files
+    std::filesystem::path dataDir; // the configuration, the records and the custom games
     Options options;
     std::istream& in;
     std::ostream& out;
@@ -51,12 +55,15 @@ struct Context {
 // The program directory's game file; CliError with the missing-file text when absent.
 GameFile OpenGameFile(const std::filesystem::path& root);
 
-// The parameters of a game (a custom game from DATA/GAM_CUST.DAT too); CliError for an unknown id.
-GameParams LoadGameParams(const std::filesystem::path& root, long long id);
+// The custom games file of the data directory.
+std::filesystem::path CustomGamesFile(const Context& ctx);
+
+// The parameters of a game (a custom game from GAM_CUST.DAT too); CliError for an unknown id.
+GameParams LoadGameParams(const Context& ctx, long long id);
 
 // The games a --game option names: one id, or every game of the list for "all"; CliError for
 // anything else or an unknown id.
-std::vector<GameListEntry> NamedGames(const std::filesystem::path& root, const std::string& which);
+std::vector<GameListEntry> NamedGames(const Context& ctx, const std::string& which);
 
 // The game dealt from the number and in play; CliError with the engine's first message when the
 // definition cannot be dealt.

@@ -2,6 +2,7 @@
 
 #include "engine/deal.h"
 #include "engine/game_loader.h"
+#include "records/data_dir.h"
 #include "records/paths.h"
 #include "records/required_files.h"
 
@@ -22,16 +23,27 @@ public:
     }
     std::string message;
 };
+const char* const kFlags[] = {"--record"};
+
+bool IsFlag(const std::string& word) {
+    for (const char* s : kFlags)
+        if (word == s) return true;
+    return false;
+}
 
 } // namespace
 
 Options::Options(const std::vector<std::string>& words) {
-    for (std::size_t i = 0; i < words.size(); i += 2) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
         if (word.size() < 3 || word.compare(0, 2, "--") != 0)
             throw CliError{"unexpected argument '" + word + "'"};
+        if (IsFlag(word)) {
+            values_[word.substr(2)] = "";
+            continue;
+        }
         if (i + 1 >= words.size()) throw CliError{"option " + word + " needs a value"};
-        values_[word.substr(2)] = words[i + 1];
+        values_[word.substr(2)] = words[++i];
     }
 }
 
@@ -47,6 +59,10 @@ std::string Options::Require(const std::string& name) {
     auto value = Take(name);
     if (!value) throw CliError{"missing option --" + name};
     return *value;
+}
+
+bool Options::TakeFlag(const std::string& name) {
+    return values_.erase(name) > 0;
 }
 
 std::optional<long long> Options::TakeInt(const std::string& name) {
@@ -76,9 +92,13 @@ GameFile OpenGameFile(const std::filesystem::path& root) {
     return std::move(*file);
 }
 
-GameParams LoadGameParams(const std::filesystem::path& root, long long id) {
-    GameFile games = OpenGameFile(root);
-    auto customGames = ProgramPath(root, kCustomGamesFileName);
+std::filesystem::path CustomGamesFile(const Context& ctx) {
+    return DataFilePath(ctx.dataDir, kCustomGamesFileName);
+}
+
+GameParams LoadGameParams(const Context& ctx, long long id) {
+    GameFile games = OpenGameFile(ctx.root);
+    auto customGames = CustomGamesFile(ctx);
     std::optional<GameParams> params;
     if (id >= 0 && id <= kLargestGameId &&
         !GameName(games, static_cast<int>(id), customGames).empty())
@@ -87,8 +107,8 @@ GameParams LoadGameParams(const std::filesystem::path& root, long long id) {
     return *params;
 }
 
-std::vector<GameListEntry> NamedGames(const std::filesystem::path& root, const std::string& which) {
-    const GameFile games = OpenGameFile(root);
+std::vector<GameListEntry> NamedGames(const Context& ctx, const std::string& which) {
+    const GameFile games = OpenGameFile(ctx.root);
     if (which == kEveryGame) return games.List();
     long long id = 0;
     const auto [end, error] = std::from_chars(which.data(), which.data() + which.size(), id);
@@ -96,7 +116,7 @@ std::vector<GameListEntry> NamedGames(const std::filesystem::path& root, const s
         throw CliError{"option --game takes a game id or 'all'"};
     const std::string name =
         id >= 0 && id <= kLargestGameId
-            ? GameName(games, static_cast<int>(id), ProgramPath(root, kCustomGamesFileName))
+            ? GameName(games, static_cast<int>(id), CustomGamesFile(ctx))
             : std::string();
     if (name.empty()) throw CliError{"unknown game id " + which};
     return {GameListEntry{0, static_cast<int>(id), name}};

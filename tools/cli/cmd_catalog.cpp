@@ -22,11 +22,9 @@ int RunParams(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     ctx.options.CheckAllTaken();
     GameFile games = OpenGameFile(ctx.root);
-    if (id < 0 || id > 9999 ||
-        GameName(games, static_cast<int>(id), ProgramPath(ctx.root, kCustomGamesFileName)).empty())
+    if (id < 0 || id > 9999 || GameName(games, static_cast<int>(id), CustomGamesFile(ctx)).empty())
         throw CliError{"unknown game id " + std::to_string(id)};
-    auto params = LoadGameDefinition(games, static_cast<int>(id),
-                                     ProgramPath(ctx.root, kCustomGamesFileName));
+    auto params = LoadGameDefinition(games, static_cast<int>(id), CustomGamesFile(ctx));
     if (!params) throw CliError{"unknown game id " + std::to_string(id)};
     for (int k = 1; k < kParamCount; ++k)
         if ((*params)[k] != 0) ctx.out << "P[" << k << "]=" << (*params)[k] << '\n';

@@ -25,7 +25,7 @@ int RunShow(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     GameNumber number = RequireGameNumber(ctx.options);
     ctx.options.CheckAllTaken();
-    const GameState state = DealtGame(LoadGameParams(ctx.root, id), number);
+    const GameState state = DealtGame(LoadGameParams(ctx, id), number);
     PrintTable(ctx.out, state.table);
     ctx.out << "score " << state.score << '\n';
     return 0;

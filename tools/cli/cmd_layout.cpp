@@ -64,7 +64,7 @@ int RunLayout(Context& ctx) {
     std::optional<layout::CardSizeLetter> size = TakeCardSize(ctx.options);
     ctx.options.CheckAllTaken();
 
-    const GameParams params = LoadGameParams(ctx.root, id);
+    const GameParams params = LoadGameParams(ctx, id);
     layout::PilePositions positions;
     if (size) {
         positions = LayOutOnWindow(params, width, height, *size);

@@ -22,10 +22,10 @@ int RunPerft(Context& ctx) {
     if (depth < 0 || depth > kDeepestDepth)
         throw CliError{"option --depth takes 0 to " + std::to_string(kDeepestDepth)};
 
-    const std::vector<GameListEntry> games = NamedGames(ctx.root, which);
+    const std::vector<GameListEntry> games = NamedGames(ctx, which);
     for (const GameListEntry& game : games) {
         if (games.size() > 1) ctx.out << "game " << game.id << ' ' << game.name << '\n';
-        const GameState state = DealtGame(LoadGameParams(ctx.root, game.id), number);
+        const GameState state = DealtGame(LoadGameParams(ctx, game.id), number);
         const PlacedPiles placed = PlacedOnPlayWindow(state.params);
         const PerftResult result = Perft(state, placed, static_cast<int>(depth));
         for (const PerftBranch& branch : result.branches)

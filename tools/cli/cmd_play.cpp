@@ -1,5 +1,7 @@
 // The play command: deals a game, then plays it from commands on standard input, one a line, as
 // the window would. Drops are judged on the game's layout on a 1024 x 768 window with big cards.
+// A finished game goes into the player's records only with --record: replaying a line of
+// commands is no game the player played.
 #include "cli.h"
 #include "window_layout.h"
 
@@ -8,6 +10,7 @@
 #include "engine/game_play.h"
 #include "engine/game_recording.h"
 #include "engine/move_generator.h"
+#include "records/data_dir.h"
 #include "records/ini_file.h"
 #include "records/paths.h"
 #include "records/preferences.h"
@@ -29,14 +32,14 @@ public:
 };
 
 // The settings a finished game is recorded with: the game, its number, and the player of the
-// program directory's preferences ("Player 1" on a first run, as the program does).
-Settings RecordSettings(const std::filesystem::path& root, int id, const GameNumber& number) {
+// data directory's preferences ("Player 1" on a first run, as the program does).
+Settings RecordSettings(const Context& ctx, int id, const GameNumber& number) {
     Settings settings;
-    IniFile config(ProgramPath(root, "DATA\\CFG.DAT"));
+    IniFile config(ConfigFilePath(ctx.dataDir));
     LoadPreferences(config, settings, false);
-    auto games = GameFile::Open(ProgramPath(root, kGamesFileName));
+    auto games = GameFile::Open(ProgramPath(ctx.root, kGamesFileName));
     settings.SetGameId(id);
-    if (games) settings.SetGameName(GameName(*games, id, ProgramPath(root, kCustomGamesFileName)));
+    if (games) settings.SetGameName(GameName(*games, id, CustomGamesFile(ctx)));
     settings.SetGameNumber(number.Text());
     settings.Set(Settings::kScoringType, 2, "01");
     settings.Set(Settings::kStatCounter1, 4, "0000");
@@ -150,19 +153,27 @@ int RunPlay(Context& ctx) {
     GameNumber number = RequireGameNumber(ctx.options);
     const bool autoplay = TakeSwitch(ctx.options, "autoplay");
     const UndoPolicy policy = TakeUndoPolicy(ctx.options);
+    bool record = ctx.options.TakeFlag("record");
     ctx.options.CheckAllTaken();
 
-    GameState state = NewGameState(LoadGameParams(ctx.root, id));
+    GameState state = NewGameState(LoadGameParams(ctx, id));
     MessageList sink;
     if (!DealGame(state, number, sink))
         throw CliError{sink.messages.empty() ? "the game cannot be dealt" : sink.messages.front()};
     state.active = true;
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
-    Settings settings = RecordSettings(ctx.root, static_cast<int>(id), number);
-    SettingsGameRecorder recorder(settings, ctx.root, sink);
+    if (record) {
+        if (std::string problem = PrepareDataDir(ctx.dataDir); !problem.empty()) {
+            ctx.err << "tablamor-cli: " << problem << '\n';
+            record = false;
+        }
+    }
+    Settings settings;
+    if (record) settings = RecordSettings(ctx, static_cast<int>(id), number);
+    SettingsGameRecorder recorder(settings, ctx.dataDir, sink);
     recorder.SetState(&state);
     Player player(ctx, state, placed, sink);
-    player.Play().SetRecorder(&recorder);
+    if (record) player.Play().SetRecorder(&recorder);
     player.Play().SetUndoPolicy(policy);
     player.Play().SetAutoplay(autoplay);
     player.Play().Begin();

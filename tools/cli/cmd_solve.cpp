@@ -80,7 +80,7 @@ int RunSolve(Context& ctx) {
     const long long nodes = TakeNodes(ctx.options);
     ctx.options.CheckAllTaken();
 
-    const GameState state = DealtGame(LoadGameParams(ctx.root, id), number);
+    const GameState state = DealtGame(LoadGameParams(ctx, id), number);
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
     const SolveResult result = Solve(state, placed, nodes);
     ctx.out << OutcomeWord(result.outcome) << '\n';
@@ -96,7 +96,7 @@ int RunSolveSurvey(Context& ctx) {
     ctx.options.CheckAllTaken();
     if (count < 1) throw CliError{"option --count takes a positive count"};
 
-    const std::vector<GameListEntry> games = NamedGames(ctx.root, which);
+    const std::vector<GameListEntry> games = NamedGames(ctx, which);
     if (format == SurveyFormat::Markdown) {
         ctx.out << "| id | game | won of " << count << " | share | lost | median ms |\n";
         ctx.out << "|---:|---|---:|---:|---:|---:|\n";
@@ -105,7 +105,7 @@ int RunSolveSurvey(Context& ctx) {
         if (format == SurveyFormat::Lines && games.size() > 1)
             ctx.out << "game " << game.id << ' ' << game.name << '\n';
         const SurveyTally tally =
-            SurveyGame(LoadGameParams(ctx.root, game.id), count, nodes, format, ctx.out);
+            SurveyGame(LoadGameParams(ctx, game.id), count, nodes, format, ctx.out);
         if (format == SurveyFormat::Markdown) {
             ctx.out << "| " << game.id << " | " << game.name << " | " << tally.won << " | "
                     << std::fixed << std::setprecision(0)

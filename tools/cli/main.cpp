@@ -1,8 +1,12 @@
 // tablamor-cli: runs the engine without a window. One fact a line on standard output; failures
 // as one line on standard error with exit status 2.
+#ifndef TABLAMOR_VERSION
+#error "TABLAMOR_VERSION comes from the project version in CMake"
+#endif
 #include "cli.h"
 
 #include "engine/game_file.h"
+#include "records/data_dir.h"
 
 #include <filesystem>
 #include <iostream>
@@ -35,12 +39,13 @@ const std::vector<Command>& Commands() {
          "the table right after the deal: '<pile> <content>' for the 53 piles (per card its code "
          "and face flag, 0000 a gap, - empty), then 'score <n>'",
          RunShow},
-        {"play", "--game ID --number N [--autoplay on|off] [--undo-policy 0|1|2]",
+        {"play", "--game ID --number N [--autoplay on|off] [--undo-policy 0|1|2] [--record]",
          "deals, then plays commands from standard input, one a line: drop CARD PILE, send CARD, "
          "stock, flip CARD, press CARD, undo, redo, autoplay, show, moves, quit. Each prints the "
          "'message: <text>' lines it raised, then ok or refused; at the end (or quit: the game "
          "ends as lost) the table as show writes it, 'won 0|1' and 'score <n>'. Drops are judged "
-         "on the layout of a 1024 x 768 window with big cards",
+         "on the layout of a 1024 x 768 window with big cards. Only with --record does a finished "
+         "game (won, or ended by quit) go into the player's statistics, hi-scores and game log",
          RunPlay},
         {"solve", "--game ID --number N [--nodes K]",
          "searches the deal for a win, seeing every card, on the geometry play uses: 'won' and "
@@ -71,18 +76,14 @@ namespace {
 
 using namespace tablamor::cli;
 
-// The directory this program lives in, the default program directory.
-std::filesystem::path OwnDirectory(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) self = std::filesystem::absolute(argv0, ec);
-    return self.parent_path();
-}
-
 void PrintHelp(std::ostream& out) {
-    out << "usage: tablamor-cli COMMAND [--root DIR] [options]\n\n"
-           "--root DIR  the program directory (GAMES.DAT, DATA/ ...); default: this program's "
-           "directory\n\ncommands:\n";
+    out << "usage: tablamor-cli COMMAND [--root DIR] [--data-dir DIR] [options]\n"
+           "       tablamor-cli --help | --version\n\n"
+           "--root DIR      the program directory (GAMES.DAT ...); default: this program's\n"
+           "                directory, or ../share/games/tablamor from it when installed\n"
+           "--data-dir DIR  the data directory (CFG.DAT, the records, GAM_CUST.DAT); default:\n"
+           "                DATA/ in a writable program directory beside the program, else\n"
+           "                $XDG_DATA_HOME/tablamor (~/.local/share/tablamor)\n\ncommands:\n";
     for (const Command& c : Commands())
         out << "  " << c.name << (*c.synopsis ? " " : "") << c.synopsis << "\n      " << c.summary
             << "\n";
@@ -96,6 +97,10 @@ int main(int argc, char** argv) {
         PrintHelp(std::cout);
         return words.empty() ? 2 : 0;
     }
+    if (words[0] == "--version") {
+        std::cout << "tablamor-cli " << TABLAMOR_VERSION << "\n";
+        return 0;
+    }
     const Command* command = nullptr;
     for (const Command& c : Commands())
         if (words[0] == c.name) command = &c;
@@ -105,9 +110,11 @@ int main(int argc, char** argv) {
     }
     try {
         Options options({words.begin() + 1, words.end()});
-        std::filesystem::path root = OwnDirectory(argv[0]);
-        if (auto r = options.Take("root")) root = *r;
-        Context ctx{root, std::move(options), std::cin, std::cout, std::cerr};
+        const tablamor::ProgramDirectories dirs = tablamor::ChooseDirectories(
+            {tablamor::RunningProgramDir(), options.Take("root"), options.Take("data-dir")},
+            tablamor::UserDataHomeFromEnvironment());
+        Context ctx{dirs.programDir, dirs.dataDir, std::move(options),
+                    std::cin,        std::cout,    std::cerr};
         return command->run(ctx);
     } catch (const CliError& e) {
         std::cerr << "tablamor-cli: " << e.message << "\n";

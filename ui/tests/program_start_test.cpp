@@ -5,9 +5,11 @@
 
 #include "records/ini_file.h"
 #include "records/required_files.h"
+#include "table/app_icon_names.h"
 #include "ui/open_game_dialog.h"
 #include "ui/program_start.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -16,6 +18,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace tablamor::ui {
@@ -41,6 +44,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
+    // The records in DATA/ of the program directory, as a portable program keeps them.
+    ProgramDirectories Portable() const { return {dir, dir / "DATA", true}; }
+
     // The built program directory borrowed entry by entry, leaving out `missing` (a top entry
     // or one file of Images).
     void Populate(const std::string& missing = "") {
@@ -58,7 +64,7 @@ TEST_F(ProgramStartTest, FirstStartReachesTheDialogThenADealtKlondike) {
     Populate();
     ASSERT_FALSE(fs::exists(dir / "DATA"));
     CollectedMessages messages;
-    ProgramStart start({dir, std::nullopt, std::nullopt}, messages);
+    ProgramStart start({Portable(), std::nullopt, std::nullopt}, messages);
     std::string offered;
     ModalAnswer answer([&](QWidget* modal) {
         auto* dialog = qobject_cast<OpenGameDialog*>(modal);
@@ -69,6 +75,9 @@ TEST_F(ProgramStartTest, FirstStartReachesTheDialogThenADealtKlondike) {
     });
     ASSERT_EQ(start.Begin(), StartResult::Running);
     EXPECT_FALSE(start.SplashShown()) << "the splash goes once the main window is up";
+    // Every window and dialog takes the application's icon, at every size SOL.RGF holds.
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(),
+              static_cast<qsizetype>(art::kAppIconSizes.size()));
     EXPECT_TRUE(start.Window().isVisible());
     for (int i = 0; i < kWaitSteps && !start.Window().Controller().InPlay(); ++i)
         QTest::qWait(kWaitStepMs);
@@ -131,7 +140,7 @@ TEST_F(ProgramStartTest, AMissingFileEndsTheProgramWithItsMessage) {
         fs::create_directories(dir);
         Populate(row.missing);
         SplashWatch messages;
-        ProgramStart start({dir, kKlondike, std::nullopt}, messages);
+        ProgramStart start({Portable(), kKlondike, std::nullopt}, messages);
         messages.start = &start;
         EXPECT_EQ(start.Begin(), StartResult::Failed);
         EXPECT_FALSE(start.SplashShown());
@@ -142,10 +151,46 @@ TEST_F(ProgramStartTest, AMissingFileEndsTheProgramWithItsMessage) {
     }
 }
 
+TEST_F(ProgramStartTest, AnInstalledProgramKeepsItsRecordsInTheDataDirectory) {
+    Populate();
+    const fs::path data = dir / "home" / "tablamor";
+    CollectedMessages messages;
+    ProgramStart start({{dir, data, false}, kKlondike, GameNumber::Parse("7")}, messages);
+    ASSERT_EQ(start.Begin(), StartResult::Running);
+    for (int i = 0; i < kWaitSteps && !start.Window().Controller().InPlay(); ++i)
+        QTest::qWait(kWaitStepMs);
+    ASSERT_TRUE(start.Window().Controller().InPlay());
+    EXPECT_TRUE(messages.texts.empty());
+    for (const char* file : {"CFG.DAT", "STAT.DAT", "STAT_SCR.DAT"})
+        EXPECT_TRUE(fs::exists(data / file)) << file;
+    EXPECT_EQ(IniFile(data / "CFG.DAT").ReadString("Game_Numbers", "Game001"), "0000000000007");
+    // Nothing is written beside the game files: no DATA, no version marker.
+    EXPECT_FALSE(fs::exists(dir / "DATA"));
+    EXPECT_FALSE(fs::exists(dir / "SOLV0340.DAT"));
+}
+
+TEST_F(ProgramStartTest, ADataDirectoryThatCannotBeMadeIsToldOnceAndPlayGoesOn) {
+    Populate();
+    std::ofstream(dir / "file") << "a regular file where the data directory should be";
+    CollectedMessages messages;
+    ProgramStart start({{dir, dir / "file" / "tablamor", false}, kKlondike, std::nullopt},
+                       messages);
+    ASSERT_EQ(start.Begin(), StartResult::Running);
+    for (int i = 0; i < kWaitSteps && !start.Window().Controller().InPlay(); ++i)
+        QTest::qWait(kWaitStepMs);
+    EXPECT_TRUE(start.Window().Controller().InPlay());
+    start.Window().Controller().EndGame(); // a game ended with nowhere to record it: no message
+    QTest::qWait(kWaitStepMs);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.kinds.front(), MessageKind::Plain);
+    EXPECT_NE(messages.texts.front().find("cannot be created"), std::string::npos)
+        << messages.texts.front();
+}
+
 TEST_F(ProgramStartTest, AGameNotInTheListIsRefusedBeforeAnyWindow) {
     Populate();
     CollectedMessages messages;
-    ProgramStart start({dir, 9999, std::nullopt}, messages);
+    ProgramStart start({Portable(), 9999, std::nullopt}, messages);
     EXPECT_EQ(start.Begin(), StartResult::UnknownGame);
     EXPECT_FALSE(start.SplashShown());
 }

@@ -35,6 +35,8 @@ protected:
         for (const char* entry : {"GAMES.DAT", "Images", "SOL.RGF", "SOUNDS"})
             std::filesystem::create_symlink(runtime / entry, dir / entry);
         startup.programDir = dir;
+        startup.dataDir = dir / "DATA";
+        startup.portable = true;
         ASSERT_TRUE(RunStartup(startup, silent));
     }
     void TearDown() override {
@@ -45,12 +47,12 @@ protected:
     // Opens the window with `gameId` dealt as `number`; animations off unless `animate`.
     void Open(int gameId, const std::string& number, bool animate = false) {
         const char* flag = animate ? "Y" : "N";
-        for (int position : {Settings::kCardsAnimate, Settings::kDealAnimation, Settings::kRedealAnimation,
-                             Settings::kWinningAnimation})
+        for (int position : {Settings::kCardsAnimate, Settings::kDealAnimation,
+                             Settings::kRedealAnimation, Settings::kWinningAnimation})
             startup.settings.Set(position, 1, flag);
         startup.settings.Set(Settings::kSoundsEnabled, 1, "N");
-        window = std::make_unique<MainWindow>(
-            MainWindowSetup{dir, &startup.settings, &*startup.games, &startup.images, recorder});
+        window = std::make_unique<MainWindow>(MainWindowSetup{
+            dir, startup.dataDir, &startup.settings, &*startup.games, &startup.images, recorder});
         window->Controller().SetAutoplay(false); // tests look at one move at a time
         window->resize(1024, 768);
         window->show();
@@ -78,7 +80,8 @@ protected:
     }
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, QPointF(at), TableWidget()->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(at), TableWidget()->mapToGlobal(QPointF(at)), button, held,
+                          Qt::NoModifier);
         QApplication::sendEvent(TableWidget(), &event);
     }
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -22,8 +23,9 @@ protected:
     fs::path root;
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("tablamor-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                "-" + std::to_string(::getpid()));
+               ("tablamor-cli-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(::getpid()));
         fs::remove_all(root);
         fs::create_directories(root);
     }
@@ -103,7 +105,8 @@ TEST_F(CliTest, BadInputEndsWithStatusTwo) {
 TEST_F(CliTest, MissingGameFile) {
     auto r = RunCli({"games", "--root", root.string()});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("Cannot find file:\n" + (root / "GAMES.DAT").string()), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Cannot find file:\n" + (root / "GAMES.DAT").string()), std::string::npos)
+        << r.err;
 }
 
 TEST_F(CliTest, FieldThatIsNotANumber) {
@@ -135,7 +138,8 @@ TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {
     ASSERT_EQ(fromFile.size(), fromSources.size());
     ASSERT_FALSE(fromFile.empty());
     for (const GameDefinition& source : fromSources) {
-        auto it = std::find_if(fromFile.begin(), fromFile.end(), [&](auto& g) { return g.id == source.id; });
+        auto it = std::find_if(fromFile.begin(), fromFile.end(),
+                               [&](auto& g) { return g.id == source.id; });
         ASSERT_NE(it, fromFile.end()) << source.name;
         GameDefinition again = ParseGameSource(FormatGameSource(*it), "decompiled");
         EXPECT_EQ(again.params, source.params) << source.name;
@@ -145,10 +149,13 @@ TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {
     }
     // and the tool itself: decompile, compile again, identical bytes
     std::string gamesc = std::string(TABLAMOR_GAMESC);
-    auto d = testing::RunProgram(gamesc, {"decompile", (fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT").string(), root.string()});
+    auto d = testing::RunProgram(
+        gamesc,
+        {"decompile", (fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT").string(), root.string()});
     ASSERT_EQ(d.status, 0) << d.err;
     std::vector<std::string> args = {"compile", (root / "AGAIN.DAT").string()};
-    for (const auto& entry : fs::directory_iterator(root)) if (entry.path().extension() == ".game") args.push_back(entry.path().string());
+    for (const auto& entry : fs::directory_iterator(root))
+        if (entry.path().extension() == ".game") args.push_back(entry.path().string());
     auto c = testing::RunProgram(gamesc, args);
     ASSERT_EQ(c.status, 0) << c.err;
     std::string a, b;
@@ -163,9 +170,17 @@ TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {
 namespace tablamor {
 namespace {
 
-TEST_F(CliTest, PlayRecordsAQuitGameForThePlayer) {
-    std::filesystem::copy_file(std::filesystem::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT", root / "GAMES.DAT");
-    auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "5"}, "stock\nquit\n");
+TEST_F(CliTest, PlayRecordsAQuitGameOnlyWhenAsked) {
+    fs::copy_file(fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT", root / "GAMES.DAT");
+    // Without --record a replayed line of commands leaves the records alone.
+    auto plain =
+        RunCli({"play", "--root", root.string(), "--game", "1", "--number", "5"}, "quit\n");
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_NE(plain.out.find("won 0"), std::string::npos);
+    EXPECT_FALSE(fs::exists(root / "DATA"));
+
+    auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "5", "--record"},
+                    "stock\nquit\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("won 0"), std::string::npos);
     std::string log, stats, config;
@@ -176,7 +191,8 @@ TEST_F(CliTest, PlayRecordsAQuitGameForThePlayer) {
     ASSERT_TRUE(ReadWholeFile(root / "DATA" / "CFG.DAT", config));
     EXPECT_NE(config.find("UserDefault=Player 1"), std::string::npos) << config;
     // Without quit the game is still in play at the end of the input: nothing more is logged.
-    auto again = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "6"}, "stock\n");
+    auto again = RunCli(
+        {"play", "--root", root.string(), "--game", "1", "--number", "6", "--record"}, "stock\n");
     ASSERT_EQ(again.status, 0);
     std::string after;
     ASSERT_TRUE(ReadWholeFile(root / "DATA" / "STAT_LOG.DAT", after));
@@ -202,6 +218,54 @@ TEST_F(CliTest, CompilerRefusesSpecial11OntoAStartedFoundation) {
               std::string::npos)
         << bad.err;
     EXPECT_FALSE(fs::exists(root / "BAD.DAT"));
+}
+
+TEST_F(CliTest, PlayRecordsInTheDataDirectoryGivenOrSaysWhyItCannot) {
+    fs::copy_file(fs::path(TABLAMOR_RUNTIME_DIR) / "GAMES.DAT", root / "GAMES.DAT");
+    const fs::path data = root / "elsewhere";
+    auto r = RunCli({"play", "--root", root.string(), "--data-dir", data.string(), "--game", "1",
+                     "--number", "5", "--record"},
+                    "quit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string log;
+    ASSERT_TRUE(ReadWholeFile(data / "STAT_LOG.DAT", log));
+    EXPECT_NE(log.find("0000000000005"), std::string::npos) << log;
+    EXPECT_FALSE(fs::exists(root / "DATA"));
+
+    // A data directory that cannot be made: one line says so, and the game is played all the same.
+    ASSERT_TRUE(WriteFileAtomically(root / "file", "not a directory"));
+    auto blocked =
+        RunCli({"play", "--root", root.string(), "--data-dir", (root / "file" / "data").string(),
+                "--game", "1", "--number", "5", "--record"},
+               "quit\n");
+    EXPECT_EQ(blocked.status, 0) << blocked.err;
+    EXPECT_NE(blocked.out.find("won 0"), std::string::npos);
+    EXPECT_EQ(blocked.err.find("tablamor-cli: Your games cannot be recorded"), 0u) << blocked.err;
+    EXPECT_EQ(std::count(blocked.err.begin(), blocked.err.end(), '\n'), 1) << blocked.err;
+}
+
+TEST_F(CliTest, CustomGamesComeFromTheDataDirectory) {
+    GameDefinition g = Game(1, 5, "Base");
+    WriteGames({g});
+    std::string record = "8000Three at a time";
+    record.resize(54, ' ');
+    ASSERT_TRUE(WriteFileAtomically(root / "mine" / "GAM_CUST.DAT",
+                                    "custom games\n" + record + "0001\n003-013\n"));
+    auto found = RunCli({"params", "--root", root.string(), "--data-dir", (root / "mine").string(),
+                         "--game", "8000"});
+    EXPECT_EQ(found.status, 0) << found.err;
+    auto missing = RunCli({"params", "--root", root.string(), "--game", "8000"});
+    EXPECT_EQ(missing.status, 2);
+}
+
+TEST(CliInformation, HelpAndVersion) {
+    auto version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("tablamor-cli ") + TABLAMOR_VERSION + "\n");
+    auto help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"--data-dir DIR", "--record", "XDG_DATA_HOME"})
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
 }
 
 } // namespace
