@@ -117,7 +117,7 @@ bool ApplyCommand(GameState& s, const Command& c, const PlayEnv& env) {
     if (d.card != c.card) return false;
     if (c.kind == CommandKind::Drop) {
         if (d.kind != PressKind::Lift || c.pile < 0 || c.pile >= kPileCount) return false;
-        PressLeft(s, drag, from, c.card, env);
+        if (!PressLeft(s, drag, from, c.card, env)) return false;
         return ReleaseLeft(s, drag, DropRectOver(drag, c.pile, env.geometry), c.pile, env);
     }
     if (!PressDecisionFits(c.kind, d.kind)) return false;

@@ -61,7 +61,7 @@ bool RefillAfterPairing(GameState& s, EventSink& sink) {
     bool moved = false;
     for (int k = 0; k < s.TableauCount() && !s.table.Empty(kStockPile); ++k) {
         if (!IsEmptyTableau(s, k)) continue;
-        MoveCard(s, s.table.Top(kStockPile), TableauPile(k), sink);
+        if (!MoveCard(s, s.table.Top(kStockPile), TableauPile(k), sink)) break;
         sink.Sound(sound::kShuffle, sound_switch::kShuffle);
         moved = true;
     }

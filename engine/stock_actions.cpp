@@ -87,7 +87,7 @@ bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
 
     const PileIndex to = toWaste ? kWastePile : kThirdPile;
     for (int i = 0; i < s.P(param::kStockDealCount) && !s.table.Empty(kStockPile); ++i) {
-        MoveCard(s, s.table.Top(kStockPile), to, sink);
+        if (!MoveCard(s, s.table.Top(kStockPile), to, sink)) break;
         sink.Sound(sound::kStock, sound_switch::kStock);
         changed = true;
     }
@@ -105,7 +105,9 @@ bool DealFromStock(GameState& s, std::string_view name, EventSink& sink) {
         // the one-row tableau keeps a gap below every card it is dealt
         if (s.P(param::kTableauFan) == code::kTableauFanNoDrops)
             s.table.Append(TableauPile(0), kNoCard);
-        MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k), sink);
+        if (!MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k),
+                      sink))
+            break;
         sink.Sound(sound::kShuffle, sound_switch::kShuffle);
         moved = true;
     }

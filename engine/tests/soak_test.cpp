@@ -7,6 +7,7 @@
 
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
+#include "engine/state_fault.h"
 
 #include <algorithm>
 #include <random>
@@ -81,7 +82,7 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
                         << where << ": listed but refused: " << CommandText(c);
                 }
             }
-            const std::string fault = test::CardPlacementFault(s);
+            const std::string fault = StateFault(s);
             ASSERT_EQ(fault, "") << where << " after step " << step;
         }
         if (!s.active) continue; // won: no command acts once the game has ended
