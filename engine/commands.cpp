@@ -85,9 +85,9 @@ std::optional<Command> ParseCommand(std::string_view text) {
     if (!found) return std::nullopt;
     c.kind = found->kind;
     if (c.kind != CommandKind::Stock) {
-        int card = ParseCardCode(NextWord(text));
-        if (card < 1 || card > kMaxCards) return std::nullopt;
-        c.card = static_cast<Card>(card);
+        const std::optional<Card> card = ValidCard(ParseCardCode(NextWord(text)));
+        if (!card) return std::nullopt;
+        c.card = *card;
     }
     if (c.kind == CommandKind::Drop) {
         auto pile = ParsePileName(NextWord(text));

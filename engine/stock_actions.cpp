@@ -2,6 +2,7 @@
 // deal one card from the stock to each of a group of piles.
 #include "engine/action_names.h"
 #include "engine/action_steps.h"
+#include "engine/fan_style.h"
 #include "engine/pairing_rules.h"
 #include "engine/rule_codes.h"
 
@@ -103,7 +104,7 @@ bool DealFromStock(GameState& s, std::string_view name, EventSink& sink) {
         if (!Receives(s, name, k)) continue;
         if (s.table.Empty(kStockPile)) break;
         // the one-row tableau keeps a gap below every card it is dealt
-        if (s.P(param::kTableauFan) == code::kTableauFanNoDrops)
+        if (FanStyleOf(s.params, PileKind::Tableau) == FanStyle::OneSpot)
             s.table.Append(TableauPile(0), kNoCard);
         if (!MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k),
                       sink))
