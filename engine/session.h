@@ -13,6 +13,7 @@
 #include "engine/game_play.h"
 #include "engine/game_state.h"
 #include "records/ini_file.h"
+#include "records/record_names.h"
 #include "records/settings.h"
 
 #include <chrono>
@@ -24,7 +25,6 @@
 
 namespace tablamor {
 
-inline constexpr std::string_view kProductName = "Tablamor";
 inline constexpr std::string_view kGameNumbersSection = "Game_Numbers";
 inline constexpr int kRecentGameNumbers = 20;
 

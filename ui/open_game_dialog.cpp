@@ -295,7 +295,7 @@ void OpenGameDialog::ShowTreeMenu(const QPoint& at) {
     menu.addAction(tr("Statistics...\tF4"));
     menu.addAction(tr("Favorite games...\tCtrl+F"));
     QAction* remove = menu.addAction(tr("Delete"));
-    remove->setEnabled(node && node->number >= 8000);
+    remove->setEnabled(node && node->number >= kFirstCustomGameId);
     menu.exec(tree_->viewport()->mapToGlobal(at));
 }
 

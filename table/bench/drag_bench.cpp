@@ -33,7 +33,6 @@ using namespace tablamor::table;
 
 constexpr int kWindowWidth = 1920;
 constexpr int kWindowHeight = 1080;
-constexpr int kToolbarHeight = 46;
 constexpr int kSteps = 600;
 constexpr int kLargestPile = 30;     // cards in the dragged column
 constexpr int kOtherColumnCards = 4; // cards in every other column
@@ -112,7 +111,7 @@ int main(int argc, char** argv) {
     Table table;
     Deal(table);
     layout::LayoutInput input;
-    input.tableTop = kToolbarHeight;
+    input.tableTop = layout::kLargeToolbarTableTop;
     input.tableBottom = kWindowHeight - 1;
     input.windowWidth = kWindowWidth;
     input.windowHeight = kWindowHeight;

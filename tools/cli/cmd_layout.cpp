@@ -13,7 +13,6 @@
 namespace tablamor::cli {
 namespace {
 
-constexpr int kToolbarHeight = 46;
 constexpr long long kLargestSide = 30000;
 
 int RequireSide(Options& options, const std::string& name) {
@@ -37,7 +36,7 @@ layout::CardSizeLetter TakeCardSize(Options& options) {
 layout::PilePositions LayOutOnWindow(const GameParams& params, int width, int height,
                                      layout::CardSizeLetter size) {
     layout::LayoutInput input;
-    input.tableTop = kToolbarHeight;
+    input.tableTop = layout::kLargeToolbarTableTop;
     input.tableBottom = height - 1;
     input.windowWidth = width;
     input.windowHeight = height;

@@ -8,6 +8,7 @@
 #include "engine/game_play.h"
 #include "engine/game_recording.h"
 #include "engine/move_generator.h"
+#include "records/finished_game.h"
 #include "records/ini_file.h"
 #include "records/paths.h"
 #include "records/preferences.h"
@@ -38,7 +39,7 @@ Settings RecordSettings(const std::filesystem::path& root, int id, const GameNum
     settings.SetGameId(id);
     if (games) settings.SetGameName(GameName(*games, id, ProgramPath(root, kCustomGamesFileName)));
     settings.SetGameNumber(number.Text());
-    settings.Set(Settings::kScoringType, 2, "01");
+    settings.Set(Settings::kScoringType, 2, kDefaultScoringType);
     settings.Set(Settings::kStatCounter1, 4, "0000");
     settings.Set(Settings::kStatCounter2, 4, "0000");
     return settings;

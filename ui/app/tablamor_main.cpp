@@ -4,6 +4,8 @@
 // nanoseconds since the epoch) once the first dealt table is painted, and ends; the start-up
 // measurement compares it with the moment it launched the program.
 #include "engine/game_number.h"
+#include "records/record_names.h"
+#include "table/qt_text.h"
 #include "ui/program_start.h"
 
 #include <QApplication>
@@ -65,7 +67,7 @@ std::optional<Arguments> ParseArguments(const QStringList& words) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Tablamor");
+    QApplication::setApplicationName(tablamor::Q(tablamor::kProductName));
     auto args = ParseArguments(QApplication::arguments());
     if (!args) return 2;
 
