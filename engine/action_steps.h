@@ -11,22 +11,22 @@ namespace tablamor::act {
 
 // Takes the card out of the pile that holds it (the search order of Table::RemoveCard) and puts
 // it face up on top of `to`, telling the sink and the card counter.
-bool MoveCard(GameState& state, Card card, PileIndex to, EventSink& sink);
+[[nodiscard]] bool MoveCard(GameState& state, Card card, PileIndex to, EventSink& sink);
 // The same with the card's place in its pile kept as a gap.
-bool MoveCardLeavingGap(GameState& state, Card card, PileIndex to, EventSink& sink);
+[[nodiscard]] bool MoveCardLeavingGap(GameState& state, Card card, PileIndex to, EventSink& sink);
 
 // The won flag from the table.
 void NoteWon(GameState& state);
 
 // A press on the stock by action name ("Mazzo_Vis", "Mazzo_Waste"): passes, the pressed stock,
 // the redeal, then the deal of up to the game's count of cards.
-bool StockPress(GameState& state, std::string_view name, EventSink& sink);
+[[nodiscard]] bool StockPress(GameState& state, std::string_view name, EventSink& sink);
 // "Add_Tableaus", "Add_Reserves", "Fill_Tableaus", "Add_Tableaus_Last".
-bool DealFromStock(GameState& state, std::string_view name, EventSink& sink);
+[[nodiscard]] bool DealFromStock(GameState& state, std::string_view name, EventSink& sink);
 
 // "Selezionate_Dest", "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo".
-bool DiscardSelection(GameState& state, EventSink& sink);
-bool RefillAfterPairing(GameState& state, EventSink& sink);
-bool CloseGaps(GameState& state, EventSink& sink);
+[[nodiscard]] bool DiscardSelection(GameState& state, EventSink& sink);
+[[nodiscard]] bool RefillAfterPairing(GameState& state, EventSink& sink);
+[[nodiscard]] bool CloseGaps(GameState& state, EventSink& sink);
 
 } // namespace tablamor::act

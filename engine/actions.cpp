@@ -14,11 +14,6 @@ namespace {
 
 constexpr int kCountedActions = 2;
 
-std::optional<Card> ValidCard(int card) {
-    if (card < 1 || card > kMaxCards) return std::nullopt;
-    return static_cast<Card>(card);
-}
-
 // The pile a card-moving action puts its card on; nullopt for keyword actions.
 std::optional<PileIndex> CardActionTarget(std::string_view name) {
     if (name == action::kBuildOnWaste) return kWastePile;
@@ -177,7 +172,7 @@ bool PerformAction(GameState& s, int card, std::string_view name, EventSink& sin
 }
 
 bool TurnCardFaceUp(GameState& s, int card, int n, EventSink& sink) {
-    if (n < 0 || n >= s.TableauCount() || card < 1 || card > kMaxCards) return false;
+    if (n < 0 || n >= s.TableauCount() || !ValidCard(card)) return false;
     const PileIndex pile = TableauPile(n);
     if (s.table.Empty(pile) || s.table.Top(pile) != card || s.table.FaceUp(card)) return false;
     s.table.SetFaceUp(card, true);

@@ -33,7 +33,8 @@
 namespace tablamor {
 
 // True when something moved. Unknown action names move nothing.
-bool PerformAction(GameState& state, int card, std::string_view action, EventSink& sink);
+[[nodiscard]] bool PerformAction(GameState& state, int card, std::string_view action,
+                                 EventSink& sink);
 
 // The action that puts a card on a target pile: "Fila" + n, "Dest" + n ("Dest_Autoplay" + n
 // when automatic), "Appogg" + n, "Stock02" for the waste; nullopt for other piles.
@@ -41,7 +42,7 @@ std::optional<std::string> ActionForTarget(PileIndex target, bool automatic);
 
 // Turns the face-down top card of tableau pile n (0-based) face up. False, changing nothing,
 // when the card is not that pile's face-down top card.
-bool TurnCardFaceUp(GameState& state, int card, int n, EventSink& sink);
+[[nodiscard]] bool TurnCardFaceUp(GameState& state, int card, int n, EventSink& sink);
 
 // Sorts foundation n (0-based) by ascending card code.
 void ReorderFoundation(GameState& state, int n, EventSink& sink);

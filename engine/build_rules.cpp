@@ -112,8 +112,9 @@ bool FollowsPileDirection(const GameState& s, const BuildQuery& q) {
 } // namespace
 
 int LocateCard(const Table& table, int card) {
-    if (card < 1 || card > kMaxCards) return location::kNowhere;
-    PileIndex pile = table.PileOf(static_cast<Card>(card));
+    const std::optional<Card> c = ValidCard(card);
+    if (!c) return location::kNowhere;
+    PileIndex pile = table.PileOf(*c);
     if (pile < 0) return location::kNowhere;
     switch (KindOfPile(pile)) {
     case PileKind::Stock:

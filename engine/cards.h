@@ -2,6 +2,7 @@
 // Card codes. A card is 1..104 (two decks of 52 in the same order), 0 is "no card" or a gap.
 // Within a deck: hearts 1..13, diamonds 14..26, clubs 27..39, spades 40..52, ace to king.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,13 @@ using Card = std::uint8_t;
 inline constexpr Card kNoCard = 0;
 inline constexpr int kDeckSize = 52;
 inline constexpr int kMaxCards = 104;
+
+// The card a number holds: nullopt for a gap (0) or a number outside 1..104. Every int that may
+// hold a card is checked here before it is used as one.
+constexpr std::optional<Card> ValidCard(int code) {
+    if (code < 1 || code > kMaxCards) return std::nullopt;
+    return static_cast<Card>(code);
+}
 
 enum Suit : int { kHearts = 1, kDiamonds = 2, kClubs = 3, kSpades = 4 };
 enum Rank : int { kAce = 1, kJack = 11, kQueen = 12, kKing = 13 };
@@ -26,7 +34,7 @@ constexpr int CardRank(int code) {
 
 // Suit 1..4 (hearts, diamonds, clubs, spades) of either deck; 0 for no card.
 constexpr int CardSuit(int code) {
-    if (code <= 0 || code > kMaxCards) return 0;
+    if (!ValidCard(code)) return 0;
     if (code > kDeckSize) code -= kDeckSize;
     return (code - 1) / 13 + 1;
 }

@@ -85,9 +85,9 @@ std::optional<Command> ParseCommand(std::string_view text) {
     if (!found) return std::nullopt;
     c.kind = found->kind;
     if (c.kind != CommandKind::Stock) {
-        int card = ParseCardCode(NextWord(text));
-        if (card < 1 || card > kMaxCards) return std::nullopt;
-        c.card = static_cast<Card>(card);
+        const std::optional<Card> card = ValidCard(ParseCardCode(NextWord(text)));
+        if (!card) return std::nullopt;
+        c.card = *card;
     }
     if (c.kind == CommandKind::Drop) {
         auto pile = ParsePileName(NextWord(text));
@@ -117,7 +117,7 @@ bool ApplyCommand(GameState& s, const Command& c, const PlayEnv& env) {
     if (d.card != c.card) return false;
     if (c.kind == CommandKind::Drop) {
         if (d.kind != PressKind::Lift || c.pile < 0 || c.pile >= kPileCount) return false;
-        PressLeft(s, drag, from, c.card, env);
+        if (!PressLeft(s, drag, from, c.card, env)) return false;
         return ReleaseLeft(s, drag, DropRectOver(drag, c.pile, env.geometry), c.pile, env);
     }
     if (!PressDecisionFits(c.kind, d.kind)) return false;

@@ -37,10 +37,11 @@ std::optional<Command> ParseCommand(std::string_view text);
 // did something; a command that the window would refuse (beep, message, nothing to do, a card on
 // a pile the table does not place) changes nothing and gives false. Autoplay and the filling of
 // empty piles are not run.
-bool ApplyCommand(GameState& state, const Command& command, const PlayEnv& env);
+[[nodiscard]] bool ApplyCommand(GameState& state, const Command& command, const PlayEnv& env);
 
 // ApplyCommand, then what follows a release: the filling of empty tableau piles and, with
 // `autoplay`, autoplay.
-bool PlayCommand(GameState& state, const Command& command, bool autoplay, const PlayEnv& env);
+[[nodiscard]] bool PlayCommand(GameState& state, const Command& command, bool autoplay,
+                               const PlayEnv& env);
 
 } // namespace tablamor

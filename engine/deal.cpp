@@ -57,10 +57,11 @@ private:
 
     // Takes a chosen card out of the deal array and puts it face up on a pile.
     void Place(PileIndex pile, int card) {
-        if (card < 1 || card > kMaxCards || !deal_.Remove(static_cast<Card>(card)))
+        const std::optional<Card> c = ValidCard(card);
+        if (!c || !deal_.Remove(*c))
             throw deal::Refused{"Cannot deal this game: " + PileName(pile) + " starts with card " +
                                 CardText(card) + ", which is not among the cards left to deal."};
-        s_.table.Append(pile, static_cast<Card>(card), true);
+        s_.table.Append(pile, *c, true);
     }
 
     int Front(PileIndex pile) {

@@ -17,12 +17,12 @@
 namespace tablamor {
 
 // True when the table is dealt. Sets state.number.
-bool DealGame(GameState& state, const GameNumber& number, EventSink& sink);
+[[nodiscard]] bool DealGame(GameState& state, const GameNumber& number, EventSink& sink);
 
 // Offers a card to the foundations during the deal: to every foundation of the game in order
 // (foundation -1) or to the one given (0-based). A foundation that takes it (by its own rule,
 // wrapping, with the first foundation's base as the stop rank) receives it face up from wherever
 // it lay, and the score grows by one card.
-bool TryPutOnFoundation(GameState& state, int card, int foundation, EventSink& sink);
+[[nodiscard]] bool TryPutOnFoundation(GameState& state, int card, int foundation, EventSink& sink);
 
 } // namespace tablamor

@@ -30,7 +30,7 @@ public:
     // Takes the front entry; the array must not be empty.
     Card TakeFront() { return cards_[static_cast<std::size_t>(head_++)]; }
     // Takes out the first entry holding the card; false when none does.
-    bool Remove(Card card);
+    [[nodiscard]] bool Remove(Card card);
 
     // Slot access while the array is being built.
     Card& Slot(int k) { return cards_[static_cast<std::size_t>(k)]; }

@@ -2,6 +2,7 @@
 
 #include "engine/actions.h"
 #include "engine/build_rules.h"
+#include "engine/fan_style.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
 
@@ -61,7 +62,7 @@ bool IsDropCandidate(const GameState& s, PileIndex pile, const PileGeometry& geo
     case PileKind::Foundation:
         return n < s.FoundationCount();
     case PileKind::Tableau:
-        return n < s.TableauCount() && s.P(param::kTableauFan) != kTableauFanNoDrops;
+        return n < s.TableauCount() && FanStyleOf(s.params, pile) != FanStyle::OneSpot;
     case PileKind::Reserve:
         return n < s.ReserveCount();
     case PileKind::Waste:
@@ -72,12 +73,13 @@ bool IsDropCandidate(const GameState& s, PileIndex pile, const PileGeometry& geo
 }
 
 bool DropAllowed(const GameState& s, int card, PileIndex target, EventSink& sink) {
-    if (card < 1 || card > kMaxCards) return false;
-    return DropAllowed(s, card, CardPile(s, static_cast<Card>(card)), target, sink);
+    const std::optional<Card> c = ValidCard(card);
+    if (!c) return false;
+    return DropAllowed(s, card, CardPile(s, *c), target, sink);
 }
 
 bool DropAllowed(const GameState& s, int card, PileIndex from, PileIndex target, EventSink& sink) {
-    if (card < 1 || card > kMaxCards || from < 0 || from == target) return false;
+    if (!ValidCard(card) || from < 0 || from == target) return false;
     if (!OpeningRestrictionAllows(s, card, target)) return false;
     return target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
 }
@@ -137,9 +139,10 @@ bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> 
 
 std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic, bool alsoReserves,
                                         const PileGeometry& geometry, EventSink& sink) {
-    if (card < 1 || card > kMaxCards || !s.table.FaceUp(card)) return std::nullopt;
-    s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
-    const PileIndex from = CardPile(s, static_cast<Card>(card));
+    const std::optional<Card> c = ValidCard(card);
+    if (!c || !s.table.FaceUp(*c)) return std::nullopt;
+    s.move = MoveContext{*c, kNoCard, true};
+    const PileIndex from = CardPile(s, *c);
     auto firstTaking = [&](PileIndex first, int count) -> std::optional<PileIndex> {
         for (int i = 0; i < count; ++i)
             if (geometry.Placed(first + i) && DropAllowed(s, card, from, first + i, sink))

@@ -56,16 +56,17 @@ DropTargets FindDropTargets(const GameState& state, const Rect& drop, const Pile
 // lets cards be built there and the waste's top card is of the card's suit, one rank away, ace
 // and king adjacent). A legal move is carried out at once, named "Dest_Autoplay" + n for an
 // automatic move to a foundation. True when the move was carried out.
-bool TryMoveToPile(GameState& state, int card, const Rect& drop, PileIndex target, bool automatic,
-                   const PileGeometry& geometry, EventSink& sink);
+[[nodiscard]] bool TryMoveToPile(GameState& state, int card, const Rect& drop, PileIndex target,
+                                 bool automatic, const PileGeometry& geometry, EventSink& sink);
 
 // A drop: onto `target` when given, else onto the first of FindDropTargets that takes it, after
 // the opening restriction has removed the targets it forbids.
-bool TryDrop(GameState& state, int card, const Rect& drop, std::optional<PileIndex> target,
-             const PileGeometry& geometry, EventSink& sink);
+[[nodiscard]] bool TryDrop(GameState& state, int card, const Rect& drop,
+                           std::optional<PileIndex> target, const PileGeometry& geometry,
+                           EventSink& sink);
 
 // Sends one face-up card to the pile FindSendTarget chooses. True when it went.
-bool SendToFoundation(GameState& state, int card, bool automatic, bool alsoReserves,
-                      const PileGeometry& geometry, EventSink& sink);
+[[nodiscard]] bool SendToFoundation(GameState& state, int card, bool automatic, bool alsoReserves,
+                                    const PileGeometry& geometry, EventSink& sink);
 
 } // namespace tablamor

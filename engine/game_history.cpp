@@ -1,6 +1,7 @@
 // GamePlay's undo and redo, and the record its operations write their steps to.
 #include "engine/action_names.h"
 #include "engine/game_play.h"
+#include "engine/state_fault.h"
 
 namespace tablamor {
 
@@ -37,7 +38,13 @@ void GamePlay::ClearHistory(bool alsoUndo) {
 // The table and the passes made through the stock come back together, so a redeal taken back can
 // be made again.
 bool GamePlay::UndoRedo(bool undo) {
-    if (!(undo ? CanUndo() : CanRedo())) {
+    const StateCheck check(state_);
+    StepCounters counters{state_.passesUsed};
+    const bool omitSelection = state_.HoldsSelection();
+    const bool stepped =
+        state_.active && (undo ? history_.Undo(state_.table, policy_, omitSelection, &counters)
+                               : history_.Redo(state_.table, policy_, omitSelection, &counters));
+    if (!stepped) {
         sink_.Beep();
         return false;
     }
@@ -45,12 +52,6 @@ bool GamePlay::UndoRedo(bool undo) {
         sink_.Sound(sound::kUndo, sound_switch::kUndo);
     else
         sink_.Sound(sound::kRedo, sound_switch::kRedo);
-    StepCounters counters{state_.passesUsed};
-    const bool omitSelection = state_.HoldsSelection();
-    if (undo)
-        history_.Undo(state_.table, policy_, omitSelection, &counters);
-    else
-        history_.Redo(state_.table, policy_, omitSelection, &counters);
     state_.passesUsed = counters.passesUsed;
     state_.stockPressed = false;
     state_.move = MoveContext{};

@@ -2,6 +2,7 @@
 
 #include "engine/play_flow.h"
 #include "engine/press_rules.h"
+#include "engine/state_fault.h"
 
 #include <algorithm>
 
@@ -30,6 +31,7 @@ PlayEnv GamePlay::Env() {
 }
 
 void GamePlay::Begin() {
+    const StateCheck check(state_);
     history_.Clear(true);
     drag_ = Drag{};
     ignoreNextPress_ = false;
@@ -71,6 +73,7 @@ void GamePlay::EndIfWon() {
 }
 
 bool GamePlay::PressOnTable(MouseButton button, PileIndex pile, Card card) {
+    const StateCheck check(state_);
     if (!StartPress()) return false;
     if (button == MouseButton::Left) {
         const bool happened = PressLeft(state_, drag_, pile, card, Env());
@@ -84,10 +87,12 @@ bool GamePlay::PressOnTable(MouseButton button, PileIndex pile, Card card) {
 }
 
 void GamePlay::LeaveStock() {
+    const StateCheck check(state_);
     tablamor::LeaveStock(state_, sink_);
 }
 
 bool GamePlay::ReleaseOnTable(const std::optional<Rect>& drop) {
+    const StateCheck check(state_);
     if (!state_.active) {
         drag_ = Drag{};
         return false;
@@ -98,6 +103,7 @@ bool GamePlay::ReleaseOnTable(const std::optional<Rect>& drop) {
 }
 
 bool GamePlay::DoubleClickSend(PileIndex pile, Card card) {
+    const StateCheck check(state_);
     if (!StartOperation()) return false;
     if (KindOfPile(pile) == PileKind::Stock) {
         ignoreNextPress_ = false;
@@ -111,6 +117,7 @@ bool GamePlay::DoubleClickSend(PileIndex pile, Card card) {
 }
 
 bool GamePlay::Apply(const Command& command) {
+    const StateCheck check(state_);
     if (!StartOperation()) return false;
     drag_ = Drag{};
     const bool done = ApplyCommand(state_, command, Env());
@@ -127,6 +134,7 @@ bool GamePlay::ToggleAutoplay() {
 }
 
 bool GamePlay::RunAutoplay() {
+    const StateCheck check(state_);
     autoplay_ = true;
     if (!StartOperation()) return false;
     bool any = AutoPlayStep();
@@ -139,6 +147,7 @@ bool GamePlay::RunAutoplay() {
 }
 
 bool GamePlay::AutoPlayStep() {
+    const StateCheck check(state_);
     if (!AutoplayRuns() || !state_.active) return false;
     const bool any = tablamor::AutoPlayStep(state_, Env());
     EndIfWon();
@@ -146,6 +155,7 @@ bool GamePlay::AutoPlayStep() {
 }
 
 bool GamePlay::AutoFillEmptyTableaus() {
+    const StateCheck check(state_);
     if (!state_.active) return false;
     const bool found =
         tablamor::AutoFillEmptyTableaus(state_, Env(), record_.recorded > operationStart_);

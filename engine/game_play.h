@@ -62,14 +62,14 @@ public:
     void LeaveStock();
     // The release; `drop` is where the lifted cards lie (nullopt when the pointer did not move).
     // Then the fill of empty piles and autoplay. True when something moved.
-    bool ReleaseOnTable(const std::optional<Rect>& drop);
+    [[nodiscard]] bool ReleaseOnTable(const std::optional<Rect>& drop);
     // The double-click on a card: sent to a foundation (or a reserve) when it qualifies.
     bool DoubleClickSend(PileIndex pile, Card card);
     const Drag& Dragged() const { return drag_; }
 
     // A command as the window would carry it out, with what follows its release. True when the
     // command did something.
-    bool Apply(const Command& command);
+    [[nodiscard]] bool Apply(const Command& command);
 
     // Undo and redo: refused with a beep when no game is in play, the stack is empty or the
     // policy forbids it.

@@ -30,7 +30,7 @@ std::array<std::string, kPileCount> EncodeSnapshot(const Table& table, bool omit
 
 // Empties the pile, then appends every 4-character item and sets the card's face flag (a gap sets
 // none). Returns false, leaving the pile empty, for an item that is not a card.
-bool RestorePile(Table& table, PileIndex pile, std::string_view encoded);
+[[nodiscard]] bool RestorePile(Table& table, PileIndex pile, std::string_view encoded);
 
 // The counters a step holds besides the table.
 struct StepCounters {
@@ -90,8 +90,10 @@ public:
     // this stack becomes the live table, and its mark moves along. The live counters, when
     // given, travel the same way. False (nothing changed) when refused by the policy or an empty
     // stack.
-    bool Undo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters = nullptr);
-    bool Redo(Table& live, UndoPolicy policy, bool omitSelection, StepCounters* counters = nullptr);
+    [[nodiscard]] bool Undo(Table& live, UndoPolicy policy, bool omitSelection,
+                            StepCounters* counters = nullptr);
+    [[nodiscard]] bool Redo(Table& live, UndoPolicy policy, bool omitSelection,
+                            StepCounters* counters = nullptr);
 
     // Merges the newest undo step into the one before, n times: the older snapshot stays (one undo
     // then takes back both changes, and every pile is as it was before the first), the newer mark

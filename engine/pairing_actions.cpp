@@ -3,6 +3,7 @@
 // the tableau's gaps are closed up.
 #include "engine/action_names.h"
 #include "engine/action_steps.h"
+#include "engine/fan_style.h"
 #include "engine/rule_codes.h"
 
 namespace tablamor::act {
@@ -31,7 +32,7 @@ void ShiftPile(GameState& s, int from, int to, EventSink& sink) {
 
 bool DiscardSelection(GameState& s, EventSink& sink) {
     sink.Sound(sound::kPairing, sound_switch::kPairing);
-    const int fan = s.P(param::kTableauFan);
+    const FanStyle fan = FanStyleOf(s.params, PileKind::Tableau);
     bool moved = false;
     while (!s.table.Empty(kSelectionPile)) {
         const Card c = s.table.EraseAt(kSelectionPile, 0);
@@ -39,9 +40,9 @@ bool DiscardSelection(GameState& s, EventSink& sink) {
         const PileIndex from = CardPile(s, c);
         if (from < 0) continue;
         const bool onTableau = KindOfPile(from) == PileKind::Tableau;
-        if (fan == code::kTableauFanGapsLeft && onTableau) {
+        if (fan == FanStyle::SideBySide && onTableau) {
             moved = MoveCardLeavingGap(s, c, kThirdPile, sink) || moved;
-        } else if (fan == code::kTableauFanNoDrops && from == TableauPile(0)) {
+        } else if (fan == FanStyle::OneSpot && from == TableauPile(0)) {
             // the one-row tableau: the card leaves with the gap dealt below it
             s.table.FindInPile(from, c, FindMode::DeleteWithGap);
             s.table.Append(kThirdPile, c, true);
@@ -53,7 +54,7 @@ bool DiscardSelection(GameState& s, EventSink& sink) {
             moved = MoveCard(s, c, kThirdPile, sink) || moved;
         }
     }
-    if (fan == code::kTableauFanNoDrops) sink.Repaint();
+    if (fan == FanStyle::OneSpot) sink.Repaint();
     return moved;
 }
 
@@ -61,7 +62,7 @@ bool RefillAfterPairing(GameState& s, EventSink& sink) {
     bool moved = false;
     for (int k = 0; k < s.TableauCount() && !s.table.Empty(kStockPile); ++k) {
         if (!IsEmptyTableau(s, k)) continue;
-        MoveCard(s, s.table.Top(kStockPile), TableauPile(k), sink);
+        if (!MoveCard(s, s.table.Top(kStockPile), TableauPile(k), sink)) break;
         sink.Sound(sound::kShuffle, sound_switch::kShuffle);
         moved = true;
     }

@@ -126,12 +126,13 @@ bool CanPlaceOnPile(const GameState& s, int card, std::string_view pileName, Eve
 }
 
 std::optional<Run> RunFrom(const Table& table, int card) {
-    if (card < 1 || card > kMaxCards) return std::nullopt;
-    PileIndex pile = table.PileOf(static_cast<Card>(card));
+    const std::optional<Card> c = ValidCard(card);
+    if (!c) return std::nullopt;
+    PileIndex pile = table.PileOf(*c);
     if (pile < 0) return std::nullopt;
     Run run;
     run.pile = pile;
-    run.first = table.Find(pile, static_cast<Card>(card));
+    run.first = table.Find(pile, *c);
     run.size = table.Size(pile) - run.first;
     run.top = table.Top(pile);
     return run;
@@ -141,8 +142,9 @@ bool IsBuiltRun(const GameState& s, int card, int n, EventSink& sink) {
     const int mode = s.P(param::kTableauRunCheck);
     if (mode != kRunCheckPileRule && mode != kRunCheckSameSuit) return true;
     const PileIndex p = TableauPile(n);
-    const int first = s.table.Find(p, static_cast<Card>(card));
-    if (card < 1 || card > kMaxCards || first < 0) return false;
+    const std::optional<Card> c = ValidCard(card);
+    const int first = c ? s.table.Find(p, *c) : -1;
+    if (first < 0) return false;
     BuildQuery q = TableauQuery(s, n);
     q.dropping = false;
     if (mode == kRunCheckSameSuit) q.rule = kSameSuit;

@@ -24,7 +24,8 @@ struct Drag {
 // completing a selection and stock actions are carried out at once; a lift fills `drag`. True
 // when something happened (a lift, a toggled selection and an armed redeal count; a beep or a
 // message does not).
-bool PressLeft(GameState& state, Drag& drag, PileIndex pile, Card card, const PlayEnv& env);
+[[nodiscard]] bool PressLeft(GameState& state, Drag& drag, PileIndex pile, Card card,
+                             const PlayEnv& env);
 
 // The drop rectangle of what is lifted when it lies over `target`'s top card: one card high for a
 // single card, taller for a run.
@@ -34,14 +35,14 @@ Rect DropRectOver(const Drag& drag, PileIndex target, const PileGeometry& geomet
 // is dropped where `drop` lies (onto `target` alone when given, else onto the best pile the
 // rectangle meets) or, without a drop rectangle (the pointer did not move) or when no pile takes
 // it, goes back where ReturnDraggedCard says. `drag` is cleared. True when something moved.
-bool ReleaseLeft(GameState& state, Drag& drag, const std::optional<Rect>& drop,
-                 std::optional<PileIndex> target, const PlayEnv& env);
+[[nodiscard]] bool ReleaseLeft(GameState& state, Drag& drag, const std::optional<Rect>& drop,
+                               std::optional<PileIndex> target, const PlayEnv& env);
 
 // The pointer left the pressed stock: the armed redeal is called off.
 void LeaveStock(GameState& state, EventSink& sink);
 
 // The double-click: a card that qualifies (QualifiesForSend) goes to the first foundation that
 // takes it, else to the first reserve. True when it went.
-bool DoubleClickSend(GameState& state, PileIndex pile, Card card, const PlayEnv& env);
+[[nodiscard]] bool DoubleClickSend(GameState& state, PileIndex pile, Card card, const PlayEnv& env);
 
 } // namespace tablamor

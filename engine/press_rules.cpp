@@ -2,6 +2,7 @@
 
 #include "engine/action_names.h"
 #include "engine/build_rules.h"
+#include "engine/fan_style.h"
 #include "engine/pairing_rules.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
@@ -17,12 +18,13 @@ constexpr int kNeighbourRankRule = 2;  // the golf test: one rank up, any suit
 constexpr int kLastTimeStockHolds = 8; // the eight-card last deal goes to the tableau
 
 // Tableau fan styles whose every card the hit test can reach; the others show a top card only.
-bool FannedTableau(int fan) {
-    return fan == kFanVertical || fan == kFanHorizontal || fan == kTableauFanGapsLeft ||
-           fan == kFanHorizontalEven;
+bool FannedTableau(FanStyle fan) {
+    return fan == FanStyle::Vertical || fan == FanStyle::Horizontal ||
+           fan == FanStyle::SideBySide || fan == FanStyle::HorizontalEven;
 }
-bool FannedReserve(int fan) {
-    return fan == kFanVertical || fan == kFanHorizontal || fan == kFanFixedVertical;
+bool FannedReserve(FanStyle fan) {
+    return fan == FanStyle::Vertical || fan == FanStyle::Horizontal ||
+           fan == FanStyle::FixedVertical;
 }
 
 PressDecision Decision(PressKind kind, Card card = kNoCard) {
@@ -224,12 +226,12 @@ bool PressReaches(const GameState& s, PileIndex pile, int k) {
     const bool top = k == s.table.Size(pile) - 1;
     switch (KindOfPile(pile)) {
     case PileKind::Tableau: {
-        const int fan = s.P(param::kTableauFan);
-        if (fan == kTableauFanNoDrops) return false;
+        const FanStyle fan = FanStyleOf(s.params, pile);
+        if (fan == FanStyle::OneSpot) return false;
         return top || FannedTableau(fan);
     }
     case PileKind::Reserve:
-        return top || FannedReserve(s.P(param::kReserveFan));
+        return top || FannedReserve(FanStyleOf(s.params, pile));
     default:
         return top;
     }
@@ -282,8 +284,8 @@ bool MayPeek(const GameState& s, PileIndex pile, Card card) {
     case PileKind::Tableau:
         return true;
     case PileKind::Reserve: {
-        const int fan = s.P(param::kReserveFan);
-        return fan == kFanVertical || fan == kFanHorizontal;
+        const FanStyle fan = FanStyleOf(s.params, pile);
+        return fan == FanStyle::Vertical || fan == FanStyle::Horizontal;
     }
     default:
         return false;

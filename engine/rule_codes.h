@@ -90,7 +90,6 @@ inline constexpr int kRunCheckSameSuit = 10;
 inline constexpr int kOpeningRestrictionOn = 1;
 inline constexpr int kWasteTakesBuilds = 2;
 inline constexpr int kWasteNeverTarget = 4;
-inline constexpr int kTableauFanNoDrops = 8; // the tableau fan style whose piles take no drops
 inline constexpr int kOn = 1;                // a yes/no parameter that is set
 
 // Fill sources of empty tableau piles (parameter TableauFillSource).
@@ -110,13 +109,6 @@ inline constexpr int kAddLastEightToTableau = 3;
 inline constexpr int kReserveLiftWhole = -11; // any reserve card lifts with the cards on it
 inline constexpr int kFoundationLiftAlways = 1;
 inline constexpr int kFoundationLiftAboveOne = 2; // only from a foundation of two or more cards
-
-// Fan styles (tableau, foundations, reserves) as the pointer reads them.
-inline constexpr int kFanVertical = 1;
-inline constexpr int kFanHorizontal = 2;
-inline constexpr int kFanFixedVertical = 5;   // reserves
-inline constexpr int kFanHorizontalEven = 6;  // tableau
-inline constexpr int kTableauFanGapsLeft = 4; // side by side: a discarded card leaves a gap
 
 // The stock press that counts every release as a pass (ReleaseCountsPass).
 inline constexpr int kEveryReleaseAPass = 1;

@@ -21,7 +21,7 @@ ToggleResult PreviewToggle(const GameState& state, Card card, bool pairing);
 
 // Carries the press out. True unless refused (then the sink beeps). The pyramid family's
 // selection of two cards to 13 or 14, and the pairing games' selection by their rule.
-bool ToggleSumSelection(GameState& state, Card card, const PlayEnv& env);
-bool TogglePairingSelection(GameState& state, Card card, const PlayEnv& env);
+[[nodiscard]] bool ToggleSumSelection(GameState& state, Card card, const PlayEnv& env);
+[[nodiscard]] bool TogglePairingSelection(GameState& state, Card card, const PlayEnv& env);
 
 } // namespace tablamor

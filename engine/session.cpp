@@ -4,6 +4,7 @@
 #include "engine/game_loader.h"
 #include "records/custom_games.h"
 #include "records/data_dir.h"
+#include "records/finished_game.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,7 +12,6 @@
 namespace tablamor {
 namespace {
 
-constexpr std::string_view kRunningScoreType = "01";
 constexpr std::string_view kCleanMark = "0";
 constexpr int kMarkWidth = 1;
 
@@ -89,7 +89,7 @@ bool GameSession::StartDeal(const GameNumber& number) {
 bool GameSession::Deal(const GameNumber& number) {
     GameState next = state_;
     ResetForDeal(next);
-    next.scoring = settings_.ScoringType() == kRunningScoreType;
+    next.scoring = settings_.ScoringType() == kDefaultScoringType;
     if (!DealGame(next, number, sink_)) return false;
     next.active = true;
     next.won = false;

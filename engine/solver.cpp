@@ -85,7 +85,7 @@ public:
             const Queued next = queue_.top();
             queue_.pop();
             searched_[static_cast<std::size_t>(next.parent)].position.Into(state);
-            PlayCommand(state, next.command, false, env_);
+            if (!PlayCommand(state, next.command, false, env_)) continue;
             if (Expand(state, next.parent, next.command)) return Finish(result, SolveOutcome::Won);
         }
         return Finish(result, SolveOutcome::Lost);

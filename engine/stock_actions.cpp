@@ -2,6 +2,7 @@
 // deal one card from the stock to each of a group of piles.
 #include "engine/action_names.h"
 #include "engine/action_steps.h"
+#include "engine/fan_style.h"
 #include "engine/pairing_rules.h"
 #include "engine/rule_codes.h"
 
@@ -87,7 +88,7 @@ bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
 
     const PileIndex to = toWaste ? kWastePile : kThirdPile;
     for (int i = 0; i < s.P(param::kStockDealCount) && !s.table.Empty(kStockPile); ++i) {
-        MoveCard(s, s.table.Top(kStockPile), to, sink);
+        if (!MoveCard(s, s.table.Top(kStockPile), to, sink)) break;
         sink.Sound(sound::kStock, sound_switch::kStock);
         changed = true;
     }
@@ -103,9 +104,11 @@ bool DealFromStock(GameState& s, std::string_view name, EventSink& sink) {
         if (!Receives(s, name, k)) continue;
         if (s.table.Empty(kStockPile)) break;
         // the one-row tableau keeps a gap below every card it is dealt
-        if (s.P(param::kTableauFan) == code::kTableauFanNoDrops)
+        if (FanStyleOf(s.params, PileKind::Tableau) == FanStyle::OneSpot)
             s.table.Append(TableauPile(0), kNoCard);
-        MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k), sink);
+        if (!MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k),
+                      sink))
+            break;
         sink.Sound(sound::kShuffle, sound_switch::kShuffle);
         moved = true;
     }

@@ -17,13 +17,13 @@ void Table::ClearPiles() {
 }
 
 bool Table::FaceUp(int card) const {
-    if (card < 1 || card > kMaxCards) return false;
+    if (!ValidCard(card)) return false;
     int bit = card - 1;
     return (faceUp_[bit / 64] >> (bit % 64)) & 1U;
 }
 
 void Table::SetFaceUp(int card, bool up) {
-    if (card < 1 || card > kMaxCards) return;
+    if (!ValidCard(card)) return;
     int bit = card - 1;
     std::uint64_t mask = std::uint64_t{1} << (bit % 64);
     if (up)
@@ -224,7 +224,7 @@ std::size_t Table::Unpack(std::span<const std::uint8_t> in) {
         saved[i / 8] |= std::uint64_t{cards[used + i]} << (8 * (i % 8));
     for (std::size_t i = 0; i < used; ++i) {
         Card c = slots_[i];
-        if (c < 1 || c > kMaxCards) continue;
+        if (!ValidCard(c)) continue;
         int bit = c - 1;
         SetFaceUp(c, (saved[static_cast<std::size_t>(bit / 64)] >> (bit % 64)) & 1U);
     }

@@ -1,6 +1,7 @@
 #include "records/custom_games.h"
 
 #include "records/atomic_file.h"
+#include "records/text_lines.h"
 
 #include <charconv>
 #include <string_view>
@@ -21,20 +22,6 @@ bool ParseField(std::string_view text, int& value) {
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t width) {
     if (line.size() < first) return {};
     return line.substr(first - 1, width);
-}
-
-std::vector<std::string_view> SplitLines(std::string_view content) {
-    std::vector<std::string_view> lines;
-    std::size_t begin = 0;
-    while (begin < content.size()) {
-        std::size_t end = content.find('\n', begin);
-        if (end == std::string_view::npos) end = content.size();
-        std::string_view line = content.substr(begin, end - begin);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        begin = end + 1;
-    }
-    return lines;
 }
 
 } // namespace

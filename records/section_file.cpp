@@ -3,6 +3,7 @@
 #include "records/atomic_file.h"
 #include "records/block_scan.h"
 #include "records/fixed_fields.h"
+#include "records/text_lines.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -100,21 +101,6 @@ std::string EntryLines(const RecordEntries& entries) {
     std::string text;
     for (const RecordEntry& e : entries) text += EntryLine(e.key, e.value);
     return text;
-}
-
-// The lines of a text without their line ends; a last line without one counts.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(begin, end - begin);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        begin = end + 1;
-    }
-    return lines;
 }
 
 // Writes the new bytes and, when the caller keeps a handle, hands back one on the new file.

@@ -77,7 +77,7 @@ Frame DealAnimation::Intro() {
     // Drawn straight onto the table picture; the whole of it is shown at the end of the intro.
     Surface target = canvas_.TableTarget();
     const PilePainter painter = canvas_.Painter();
-    if ((*canvas_.Scene().params)[param::kTableauFan] != layout::fan::kSideBySide) {
+    if (FanStyleOf(*canvas_.Scene().params, PileKind::Tableau) != FanStyle::SideBySide) {
         for (int i = 0; i < kMaxTableaus; ++i) painter.DrawEmptyMark(target, TableauPile(i), all);
         for (int r = 0; r < kMaxReserves; ++r) painter.DrawEmptyMark(target, ReservePile(r), all);
     }

@@ -160,7 +160,7 @@ void ImageSet::CutSuit(const QImage& file, int suit) {
 
 const QImage& ImageSet::Face(int code) const {
     static const QImage kNone;
-    if (code <= 0 || code > kMaxCards) return kNone;
+    if (!ValidCard(code)) return kNone;
     if (code > kDeckSize) code -= kDeckSize;
     const auto index = static_cast<std::size_t>(code - 1);
     if (drawFaces_ && faces_[index].isNull()) DrawFace(code - 1);

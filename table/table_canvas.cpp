@@ -92,13 +92,13 @@ void TableCanvas::RedrawAfterLeave(PileIndex pile, std::span<const Card> before)
     const PilePainter was(oldScene, images_, prefs_);
     const int first = static_cast<int>(kept);
     const int last = static_cast<int>(before.size()) - 1;
-    const int style = layout::FanStyleOf(*scene_.params, pile);
+    const FanStyle style = FanStyleOf(*scene_.params, pile);
     const bool reserve = KindOfPile(pile) == PileKind::Reserve;
     QRect area;
-    if (style == layout::fan::kVertical || (style == layout::fan::kFixedVertical && reserve)) {
+    if (style == FanStyle::Vertical || (style == FanStyle::FixedVertical && reserve)) {
         // From the top of the first removed card down to the end of the run and one step more.
         const int step =
-            style == layout::fan::kVertical ? scene_.steps.verticalUp : scene_.steps.verticalFixed;
+            style == FanStyle::Vertical ? scene_.steps.verticalUp : scene_.steps.verticalFixed;
         const int x = scene_.positions.X(pile);
         const int top = was.CardRect(pile, first).top();
         const int bottom = was.CardRect(pile, last).bottom() + step;

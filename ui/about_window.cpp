@@ -1,5 +1,7 @@
 #include "ui/about_window.h"
 
+#include "records/record_names.h"
+#include "table/qt_text.h"
 #include "ui/web_address.h"
 
 #include <QDesktopServices>
@@ -37,7 +39,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 QString AboutWindow::ProgramName() {
-    return QStringLiteral("Tablamor");
+    return Q(kProductName);
 }
 
 QString AboutWindow::Version() {

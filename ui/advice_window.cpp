@@ -1,6 +1,7 @@
 #include "ui/advice_window.h"
 
 #include "records/advice.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 #include "ui/resource_pictures.h"
 
@@ -20,10 +21,6 @@ constexpr int kClientWidth = 418, kClientHeight = 161;
 constexpr int kMessageLeft = 80, kMessageTop = 12, kMessageWidth = 326, kMessageHeight = 77;
 constexpr int kPictureLeft = 8, kPictureTop = 12;
 constexpr int kBottomRowTop = 118, kButtonWidth = 80, kButtonHeight = 27;
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 } // namespace
 

@@ -3,13 +3,14 @@
 // program directory under help/: the contents, one page per dialog, and one rules page per game
 // (named after the game: its four-digit id, a dash, its name, ".html"). Rules topics are the game
 // id plus kRulesTopicBase; the dialogs' topics are listed in one table in help_topics.cpp.
+#include "records/custom_games.h" // custom games have no rules page
+
 #include <filesystem>
 #include <optional>
 
 namespace tablamor::ui::help {
 
 inline constexpr int kRulesTopicBase = 3000;
-inline constexpr int kFirstCustomGameId = 8000; // custom games have no rules page
 inline constexpr int kOpenGameTopic = 1002;
 inline constexpr int kOptionsTopic = 1004;
 inline constexpr int kCustomizeTopic = 1019;

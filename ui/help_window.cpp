@@ -29,7 +29,7 @@ bool HelpWindow::ShowContents() {
 }
 
 bool HelpWindow::ShowRules(int gameId) {
-    if (gameId >= help::kFirstCustomGameId) return false;
+    if (gameId >= kFirstCustomGameId) return false;
     return Open(help::RulesPage(helpDir_, gameId), tr("There is no rules page for this game."));
 }
 

@@ -15,8 +15,4 @@ struct MenuItem {
 
 const std::vector<MenuItem>& MainMenuItems();
 
-// The product name put in place of "[Program]" in captions and messages.
-inline constexpr std::string_view kProductName = "Tablamor";
-inline constexpr std::string_view kProgramPlaceholder = "[Program]";
-
 } // namespace tablamor::ui

@@ -1,12 +1,16 @@
 #include "ui/main_window.h"
 
 #include "engine/game_loader.h"
+#include "records/advice.h"
+#include "records/custom_games.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
 #include "records/players.h"
 #include "records/preference_keys.h"
+#include "records/record_names.h"
 #include "records/ui/options_dialog.h"
 #include "table/card_counter_window.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 #include "ui/about_window.h"
 #include "ui/customize_dialog.h"
@@ -51,14 +55,8 @@ constexpr int kLargeButtonWidth = 44, kLargeButtonHeight = 42;
 constexpr int kSmallButtonWidth = 23, kSmallButtonHeight = 22;
 constexpr int kLargePanelHeight = 24, kSmallPanelHeight = 20;
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString WithProduct(std::string_view caption) {
-    QString text = Q(caption);
-    text.replace(Q(kProgramPlaceholder), Q(kProductName));
-    return text;
+    return Q(ExpandProgramName(caption));
 }
 
 struct ToolbarEntry {
@@ -240,7 +238,7 @@ void MainWindow::BuildMenus() {
     });
     Connect("mnuRules", [this] {
         int id = settings_.GameId();
-        if (id >= 0 && id < 8000) emit RulesRequested(id);
+        if (id >= 0 && id < kFirstCustomGameId) emit RulesRequested(id);
     });
     Connect("mnuGameStatistics", [this] {
         const int id = settings_.GameId();

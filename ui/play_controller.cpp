@@ -1,7 +1,9 @@
 #include "ui/play_controller.h"
 
 #include "records/preference_keys.h"
+#include "records/record_names.h"
 #include "table/deal_animation.h"
+#include "table/qt_text.h"
 #include "table/slide_animation.h"
 #include "table/untidy_shifts.h"
 #include "table/winning_animation.h"
@@ -423,7 +425,7 @@ void PlayController::Beep() {
 
 void PlayController::Message(std::string_view text) {
     QMessageBox::information(dialogParent_,
-                             QString::fromUtf8(kProductName.data(), kProductName.size()),
+                             Q(kProductName),
                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 

@@ -3,10 +3,13 @@
 #include "engine/game_loader.h"
 #include "records/atomic_file.h"
 #include "records/data_dir.h"
+#include "records/finished_game.h"
 #include "records/ini_file.h"
 #include "records/paths.h"
 #include "records/preferences.h"
+#include "records/record_names.h"
 #include "records/required_files.h"
+#include "table/qt_text.h"
 
 #include <QMessageBox>
 
@@ -40,11 +43,11 @@ layout::CardSizeLetter SizeLetter(const std::string& text) {
 } // namespace
 
 void MessageBoxes::Show(MessageKind kind, std::string_view text) {
-    QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString message = Q(text);
     if (kind == MessageKind::Fatal)
         QMessageBox::critical(parent_, QObject::tr("Error"), message);
     else
-        QMessageBox::information(parent_, "Tablamor", message);
+        QMessageBox::information(parent_, Q(kProductName), message);
 }
 
 void WriteVersionMarker(const std::filesystem::path& programDir) {
@@ -73,7 +76,7 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     s.settings.SetProgramDir(dir);
     s.settings.Set(Settings::kStatCounter1, 4, "0000");
     s.settings.Set(Settings::kStatCounter2, 4, "0000");
-    s.settings.Set(Settings::kScoringType, 2, "01");
+    s.settings.Set(Settings::kScoringType, 2, kDefaultScoringType);
 
     s.resources = std::make_unique<table::ResourceLibrary>(s.programDir);
     if (!s.resources->Loaded()) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 namespace tablamor {
 namespace {
@@ -25,7 +26,8 @@ GameParams FortyThieves() {
 
 GameState Dealt(const GameParams& params, std::uint64_t number) {
     GameState s = NewGameState(params);
-    DealGame(s, *GameNumber::Parse(std::to_string(number)), NullEventSink());
+    if (!DealGame(s, *GameNumber::Parse(std::to_string(number)), NullEventSink()))
+        throw std::runtime_error("Forty Thieves did not deal number " + std::to_string(number));
     s.active = true;
     return s;
 }
@@ -78,8 +80,11 @@ void BM_UndoThenRedoOn1000Steps(benchmark::State& state) {
     PlayedHistory played = PlayThousandSteps();
     StepCounters counters{played.state.passesUsed};
     for (auto _ : state) {
-        played.history.Undo(played.state.table, UndoPolicy::Unlimited, false, &counters);
-        played.history.Redo(played.state.table, UndoPolicy::Unlimited, false, &counters);
+        if (!played.history.Undo(played.state.table, UndoPolicy::Unlimited, false, &counters) ||
+            !played.history.Redo(played.state.table, UndoPolicy::Unlimited, false, &counters)) {
+            state.SkipWithError("the history refused a step");
+            break;
+        }
         benchmark::DoNotOptimize(played.state.table);
     }
     const SnapshotStack& undo = played.history.UndoStack();

@@ -4,6 +4,7 @@
 
 #include "engine/action_names.h"
 #include "engine/actions.h"
+#include "engine/fan_style.h"
 #include "engine/game_play.h"
 #include "engine/rule_codes.h"
 
@@ -207,16 +208,16 @@ TEST(DealFromStock, WhichPilesEachActionDealsTo) {
         {"Add_Tableaus", 0, "", "003", ""}, // only pile 2 is flagged
         {"Add_Reserves", 0, "", "", "003"},
         {"Add_Tableaus_Last", 0, "003", "002", ""},
-        {"Add_Tableaus_Last", code::kTableauFanNoDrops, "000003000002", "", ""},
+        {"Add_Tableaus_Last", FanCode(FanStyle::OneSpot), "000003000002", "", ""},
     };
     for (const Row& row : rows) {
-        GameState s = StockGame(1, 1, row.tableauFan == code::kTableauFanNoDrops ? 1 : 2);
+        GameState s = StockGame(1, 1, row.tableauFan == FanCode(FanStyle::OneSpot) ? 1 : 2);
         s.params[param::kTableauFan] = static_cast<std::int16_t>(row.tableauFan);
         s.params[param::kReserveCount] = 1;
         s.params[param::kTableauTakesAdd + 1] = code::kAddDeals;
         s.params[param::kReserveTakesAdd] = code::kAddDeals;
         Put(s, kStockPile, {H(2), H(3)}, false);
-        if (row.tableauFan == code::kTableauFanNoDrops) { // one pile: deal twice
+        if (row.tableauFan == FanCode(FanStyle::OneSpot)) { // one pile: deal twice
             ASSERT_TRUE(PerformAction(s, kNoCard, row.action, NullEventSink()));
         }
         ASSERT_TRUE(PerformAction(s, kNoCard, row.action, NullEventSink())) << row.action;
@@ -231,7 +232,7 @@ TEST(PairingActions, DiscardLeavesGapsOnlyInTheSideBySideTableau) {
         int fan;
         const char* tableau1;
     };
-    const Row rows[] = {{0, "005"}, {code::kTableauFanGapsLeft, "000005"}};
+    const Row rows[] = {{0, "005"}, {FanCode(FanStyle::SideBySide), "000005"}};
     for (const Row& row : rows) {
         GameState s = StockGame(1, 1, 2);
         s.params[param::kPairingSum] = 13;

@@ -1,6 +1,7 @@
 // Drops on hand-made pile positions: which piles a drop rectangle meets, in which order they are
 // tried, carrying the move out, and the send to the foundations.
 #include "engine/drop.h"
+#include "engine/fan_style.h"
 #include "engine/rule_codes.h"
 #include "rules_fixture.h"
 
@@ -114,7 +115,7 @@ TEST(FindDropTargets, AtMostFourAndExclusions) {
     EXPECT_EQ(t.piles[0], ReservePile(0));
     EXPECT_EQ(t.piles[1], TableauPile(3));
 
-    s.params[param::kTableauFan] = kTableauFanNoDrops;
+    s.params[param::kTableauFan] = FanCode(FanStyle::OneSpot);
     t = FindDropTargets(s, CardAt(0, 0), g);
     ASSERT_EQ(t.count, 2) << "tableau piles left out";
     EXPECT_EQ(t.piles[1], kWastePile);

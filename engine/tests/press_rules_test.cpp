@@ -3,6 +3,7 @@
 // double-click and the release.
 #include "rules_fixture.h"
 
+#include "engine/fan_style.h"
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
 #include "engine/press_rules.h"
@@ -273,7 +274,7 @@ TEST(LeftPress, GolfAndPeaks) {
 GameState Pyramid() {
     GameState s = TableauGame(3);
     s.params[param::kSpecialCode] = 4;
-    s.params[param::kTableauFan] = code::kTableauFanGapsLeft;
+    s.params[param::kTableauFan] = FanCode(FanStyle::SideBySide);
     Put(s, TableauPile(0), {H(6)});
     Put(s, TableauPile(1), {H(7), S(12)});
     Put(s, TableauPile(2), {H(9), C(4), C(13)});
@@ -406,7 +407,8 @@ TEST(Pointer, OtherButtonsShowACardOrBeep) {
     const Row rows[] = {
         {"face-up tableau card", MouseButton::Right, TableauPile(0), H(7), 0, true},
         {"face-down tableau card", MouseButton::Right, TableauPile(0), C(9), 0, false},
-        {"fanned reserve", MouseButton::Right, ReservePile(0), S(3), code::kFanVertical, true},
+        {"fanned reserve", MouseButton::Right, ReservePile(0), S(3), FanCode(FanStyle::Vertical),
+         true},
         {"squared reserve", MouseButton::Right, ReservePile(0), S(3), 3, false},
         {"middle button", MouseButton::Middle, TableauPile(0), H(7), 0, false},
     };

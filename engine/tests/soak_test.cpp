@@ -8,6 +8,7 @@
 
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
+#include "engine/state_fault.h"
 
 #include <algorithm>
 #include <optional>
@@ -133,7 +134,7 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
                     seen.Moved(before, play, s);
                 }
             }
-            const std::string fault = test::CardPlacementFault(s);
+            const std::string fault = StateFault(s);
             ASSERT_EQ(fault, "") << where << " after step " << step;
         }
         if (!s.active) continue; // won: no command acts once the game has ended

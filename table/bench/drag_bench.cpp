@@ -37,7 +37,6 @@ using namespace tablamor::table;
 
 constexpr int kBaseWidth = 1920;
 constexpr int kBaseHeight = 1080;
-constexpr int kToolbarHeight = 46;
 int windowWidth = kBaseWidth;
 int windowHeight = kBaseHeight;
 constexpr int kSteps = 600;
@@ -127,13 +126,12 @@ int main(int argc, char** argv) {
     Table table;
     Deal(table);
     layout::LayoutInput input;
-    input.tableTop = kToolbarHeight;
     input.tableBottom = windowHeight - 1;
     input.windowWidth = windowWidth;
     input.windowHeight = windowHeight;
     input.screenWidth = windowWidth;
     input.screenHeight = windowHeight;
-    input.tableTop = kToolbarHeight * scale;
+    input.tableTop = layout::kLargeToolbarTableTop * scale;
     TableScene scene;
     scene.table = &table;
     scene.params = &params;

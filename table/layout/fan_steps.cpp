@@ -34,20 +34,20 @@ const SizeSteps& StepsOf(CardSizeLetter size) {
 
 FanSteps ChooseFanSteps(CardSizeLetter size, const GameParams& params) {
     const SizeSteps& s = StepsOf(size);
-    const int tableau = params[param::kTableauFan];
-    const int reserve = params[param::kReserveFan];
+    const FanStyle tableau = FanStyleOf(params, PileKind::Tableau);
+    const FanStyle reserve = FanStyleOf(params, PileKind::Reserve);
     FanSteps steps;
     steps.verticalFixed = kFixedVerticalStep;
     steps.sideGap = kSideBySideGap;
-    if (tableau == fan::kVertical) {
+    if (tableau == FanStyle::Vertical) {
         steps.verticalUp = s.verticalUp;
         steps.verticalDown = s.verticalDown;
     }
-    if (tableau == fan::kHorizontal || reserve == fan::kHorizontal) {
+    if (tableau == FanStyle::Horizontal || reserve == FanStyle::Horizontal) {
         steps.horizontalUp = s.horizontalUp;
         steps.horizontalDown = s.horizontalDown;
     }
-    if (tableau == fan::kHorizontalEven) steps.horizontalEven = s.horizontalEven;
+    if (tableau == FanStyle::HorizontalEven) steps.horizontalEven = s.horizontalEven;
     return steps;
 }
 

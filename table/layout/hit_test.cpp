@@ -20,8 +20,8 @@ std::optional<Hit> CardUnder(const TableGeometry& g, PileIndex pile, int x, int 
         Rect r = g.CardRect(pile, k);
         if (r.Contains(x, y)) {
             // A pile gathered on one spot is taken by its top card.
-            int style = FanStyleOf(g.Context().params, pile);
-            if (style == fan::kWholePile || style == fan::kOneSpot)
+            const FanStyle style = FanStyleOf(g.Context().params, pile);
+            if (style == FanStyle::WholePile || style == FanStyle::OneSpot)
                 return Hit{table.Top(pile), pile, g.TopCardRect(pile)};
             return Hit{table.At(pile, k), pile, r};
         }
@@ -52,7 +52,7 @@ std::optional<Hit> HitTest(const TableGeometry& g, int x, int y) {
     }
 
     const int columns = Count(p, param::kTableauCount, kMaxTableaus);
-    const bool backwards = p[param::kTableauFan] == fan::kSideBySide;
+    const bool backwards = FanStyleOf(p, PileKind::Tableau) == FanStyle::SideBySide;
     for (int i = 0; i < columns; ++i) {
         PileIndex pile = TableauPile(backwards ? columns - 1 - i : i);
         if (!g.Placed(pile)) continue;

@@ -8,6 +8,9 @@ namespace tablamor::layout {
 inline constexpr int kScrollBarWidth = 13;   // the main window's vertical scroll bar
 inline constexpr int kNoToolbarTableTop = 5; // table top when no toolbar is shown
 inline constexpr int kShadowAllowance = 9;   // room a card's shadow takes when shadows are on
+// Table top below the large flat toolbar, as the main window lays itself out; the tools that
+// stand in for the window take it.
+inline constexpr int kLargeToolbarTableTop = 46;
 
 struct LayoutInput {
     int tableTop = kNoToolbarTableTop; // bottom edge of the visible toolbar

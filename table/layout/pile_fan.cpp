@@ -21,19 +21,6 @@ int StockThickness(int cards) {
     return std::min(RoundRatio(cards, kCardsPerThicknessStep) + 1, kMaxStockThickness);
 }
 
-int FanStyleOf(const GameParams& params, PileIndex pile) {
-    switch (KindOfPile(pile)) {
-    case PileKind::Tableau:
-        return params[param::kTableauFan];
-    case PileKind::Foundation:
-        return params[param::kFoundationFan];
-    case PileKind::Reserve:
-        return params[param::kReserveFan];
-    default:
-        return 0;
-    }
-}
-
 int UntidyShift(const UntidyShifts& shifts, int column, int k) {
     if (column < 0 || k < 0) return 0;
     int t = column < kUntidyTables ? column : column % kUntidyWrapColumns;
@@ -57,32 +44,32 @@ Point CardPlace(const FanContext& c, PileIndex pile, int k) {
     k = std::clamp(k, 0, c.table.Size(pile));
     const PileKind kind = KindOfPile(pile);
     const FanSteps& s = c.steps;
-    const int style = FanStyleOf(c.params, pile);
+    const FanStyle style = FanStyleOf(c.params, pile);
     // A card's step depends on the face of the card it lies on.
     auto faceUpBelow = [&](int j) { return c.table.FaceUp(c.table.At(pile, j)); };
     switch (style) {
-    case fan::kVertical:
+    case FanStyle::Vertical:
         for (int j = 0; j < k; ++j) p.y += faceUpBelow(j) ? s.verticalUp : s.verticalDown;
         break;
-    case fan::kHorizontal:
+    case FanStyle::Horizontal:
         for (int j = 0; j < k; ++j) p.x += faceUpBelow(j) ? s.horizontalUp : s.horizontalDown;
         break;
-    case fan::kSideBySide:
+    case FanStyle::SideBySide:
         p.x += k * (c.card.width + s.sideGap);
         break;
-    case fan::kFixedVertical:
+    case FanStyle::FixedVertical:
         if (kind == PileKind::Reserve) p.y += k * s.verticalFixed;
         break;
-    case fan::kHorizontalEven:
+    case FanStyle::HorizontalEven:
         if (kind == PileKind::Tableau) p.x += k * s.horizontalEven;
         break;
-    case fan::kSecondCardLower:
+    case FanStyle::SecondCardLower:
         if (k > 0) p.y += s.verticalUp;
         break;
     default:
         break; // every card on one spot
     }
-    if (c.untidy && kind == PileKind::Tableau && style == fan::kVertical)
+    if (c.untidy && kind == PileKind::Tableau && style == FanStyle::Vertical)
         p.x += UntidyShift(*c.untidy, NumberInGroup(pile), k);
     return p;
 }

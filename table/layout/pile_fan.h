@@ -26,9 +26,6 @@ struct Point {
 // How far the stock or waste has risen with `cards` cards on it.
 int StockThickness(int cards);
 
-// The fan style a pile's cards follow (0 for the stock group).
-int FanStyleOf(const GameParams& params, PileIndex pile);
-
 // The untidy tableau's sideways shifts: seven tables of thirteen entries, drawn at every deal.
 inline constexpr int kUntidyTables = 7;
 inline constexpr int kUntidyEntries = 13;

@@ -3,6 +3,7 @@
 #include "table/image_names.h"
 #include "table/image_set.h"
 #include "table/layout/card_size.h"
+#include "table/qt_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,10 +20,6 @@ constexpr int kEdgeDepth = 16;
 constexpr int kEdgeOverhang = 13;
 const QRgb kUnusedCell = qRgb(255, 0, 255);
 const QRgb kBlue = qRgb(0, 0, 255);
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QImage FaceFile(layout::CardSize card, int suit) {
     QImage file(card.width * kFaceGridColumns, card.height * kFaceRows, QImage::Format_RGB32);

@@ -11,6 +11,8 @@
 #include "tools/artgen/marks.h"
 #include "tools/artgen/previews.h"
 #include "tools/artgen/ratings.h"
+#include "table/qt_text.h"
+#include "table/resource_names.h"
 #include "tools/artgen/sounds.h"
 #include "tools/artgen/startup_pictures.h"
 #include "tools/artgen/strips.h"
@@ -19,13 +21,6 @@
 
 namespace tablamor::art {
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void AddImageFiles(Artwork& art) {
     for (const CardSize& size : kCardSizes) {

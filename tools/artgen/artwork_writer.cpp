@@ -1,5 +1,6 @@
 #include "tools/artgen/artwork_writer.h"
 
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 
 #include <QDir>
@@ -16,10 +17,6 @@ namespace {
 // rcc stamps every entry with its file's date unless told a date; any fixed value will do.
 constexpr const char* kFixedResourceDate = "946684800"; // 2000-01-01
 constexpr int kRccTimeoutMs = 120000;
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);

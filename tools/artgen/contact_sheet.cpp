@@ -2,6 +2,7 @@
 
 #include "tools/artgen/fonts.h"
 #include "tools/artgen/palette.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 
 #include <QPainter>
@@ -19,10 +20,6 @@ constexpr int kLabelCap = 7;
 constexpr int kHeadingCap = 12;
 const QColor kPaper(236, 236, 232);
 const QColor kButtonFace(212, 208, 200);
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The picture with every pixel of `key` made transparent (for the colour-keyed strips).
 QImage KeyedOut(const QImage& image, QRgb key) {

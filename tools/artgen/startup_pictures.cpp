@@ -4,6 +4,8 @@
 #include "tools/artgen/fonts.h"
 #include "tools/artgen/icon_kit.h"
 #include "tools/artgen/palette.h"
+#include "records/record_names.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 
 #include <QConicalGradient>
@@ -57,7 +59,7 @@ QImage SplashBanner() {
     p.setPen(QPen(palette::kCourtGold, 1.0));
     p.drawLine(QPointF(0, kSplashBannerHeight - 2.5),
                QPointF(kSplashBannerWidth, kSplashBannerHeight - 2.5));
-    QPainterPath title = TextInBox(FontFace::SerifBold, QStringLiteral("Tablamor"),
+    QPainterPath title = TextInBox(FontFace::SerifBold, Q(kProductName),
                                    QRectF(14, 11, 200, 24), Qt::AlignLeft);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 120));

@@ -15,7 +15,6 @@
 namespace tablamor::cli {
 namespace {
 
-constexpr int kToolbarHeight = 46;
 constexpr long long kLargestSide = 30000;
 
 int RequireSide(Options& options, const std::string& name) {
@@ -40,7 +39,7 @@ std::optional<layout::CardSizeLetter> TakeCardSize(Options& options) {
 
 layout::LayoutInput WindowInput(int width, int height, layout::CardSizeLetter size) {
     layout::LayoutInput input;
-    input.tableTop = kToolbarHeight;
+    input.tableTop = layout::kLargeToolbarTableTop;
     input.tableBottom = height - 1;
     input.windowWidth = width;
     input.windowHeight = height;

@@ -11,6 +11,7 @@
 #include "engine/game_recording.h"
 #include "engine/move_generator.h"
 #include "records/data_dir.h"
+#include "records/finished_game.h"
 #include "records/ini_file.h"
 #include "records/paths.h"
 #include "records/preferences.h"
@@ -41,7 +42,7 @@ Settings RecordSettings(const Context& ctx, int id, const GameNumber& number) {
     settings.SetGameId(id);
     if (games) settings.SetGameName(GameName(*games, id, CustomGamesFile(ctx)));
     settings.SetGameNumber(number.Text());
-    settings.Set(Settings::kScoringType, 2, "01");
+    settings.Set(Settings::kScoringType, 2, kDefaultScoringType);
     settings.Set(Settings::kStatCounter1, 4, "0000");
     settings.Set(Settings::kStatCounter2, 4, "0000");
     return settings;

@@ -5,6 +5,8 @@
 // measurement and the package test use it.
 #include "engine/game_number.h"
 #include "records/data_dir.h"
+#include "records/record_names.h"
+#include "table/qt_text.h"
 #include "ui/program_start.h"
 
 #include <QApplication>
@@ -110,7 +112,7 @@ std::optional<Arguments> ParseArguments(const QStringList& words) {
 int main(int argc, char** argv) {
     if (auto status = AnswerInformation(argc, argv)) return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Tablamor");
+    QApplication::setApplicationName(tablamor::Q(tablamor::kProductName));
     QApplication::setApplicationVersion(TABLAMOR_VERSION);
     QGuiApplication::setDesktopFileName(TABLAMOR_APP_ID);
     auto args = ParseArguments(QApplication::arguments());

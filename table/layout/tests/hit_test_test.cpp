@@ -12,11 +12,11 @@ struct Scene {
     Table table;
     GameParams params;
     FanSteps steps;
-    Scene(int tableauFan) {
+    Scene(FanStyle tableauFan) {
         params[param::kTableauCount] = 2;
         params[param::kReserveCount] = 1;
         params[param::kFoundationCount] = 1;
-        params[param::kTableauFan] = static_cast<std::int16_t>(tableauFan);
+        params[param::kTableauFan] = FanCode(tableauFan);
         steps = ChooseFanSteps(CardSizeLetter::Big, params);
         positions.Set(kStockPile, 10, 10);
         positions.Set(TableauPile(0), 10, 120);
@@ -30,7 +30,7 @@ struct Scene {
 };
 
 TEST(HitTest, PilesAndCards) {
-    Scene s(fan::kVertical);
+    Scene s(FanStyle::Vertical);
     s.table.Append(TableauPile(0), 5, false);
     s.table.Append(TableauPile(0), 6, true);
     s.table.Append(TableauPile(0), 7, true);
@@ -63,7 +63,7 @@ TEST(HitTest, PilesAndCards) {
 }
 
 TEST(HitTest, WholePileTakenByItsTopCard) {
-    Scene s(fan::kWholePile);
+    Scene s(FanStyle::WholePile);
     s.table.Append(TableauPile(0), 5, true);
     s.table.Append(TableauPile(0), 6, true);
     auto hit = HitTest(s.Geometry(), 20, 130);
@@ -100,7 +100,7 @@ TEST(HitTest, HorizontalFansReachEveryCard) {
 }
 
 TEST(HitTest, UnplacedPilesAreNeverHit) {
-    Scene s(fan::kVertical);
+    Scene s(FanStyle::Vertical);
     s.positions = PilePositions{};
     s.table.Append(kStockPile, 3, false);
     EXPECT_FALSE(HitTest(s.Geometry(), 20, 20));

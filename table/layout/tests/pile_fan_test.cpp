@@ -82,12 +82,12 @@ TEST(PileFan, TopCardOfEveryStyle) {
 // A style-7 pile: the second card drops a step, the third lies on it.
 TEST(PileFan, SecondCardLowerKeepsLaterCardsOnIt) {
     ThreeCards t(TableauPile(0));
-    t.params[param::kTableauFan] = fan::kSecondCardLower;
-    t.params[param::kReserveFan] = fan::kSecondCardLower;
+    t.params[param::kTableauFan] = FanCode(FanStyle::SecondCardLower);
+    t.params[param::kReserveFan] = FanCode(FanStyle::SecondCardLower);
     TableGeometry g = t.Geometry();
     // The step is only on when the tableau fans vertically.
     EXPECT_EQ(g.CardRect(TableauPile(0), 2).y, kPileY);
-    t.params[param::kTableauFan] = fan::kVertical;
+    t.params[param::kTableauFan] = FanCode(FanStyle::Vertical);
     ThreeCards r(ReservePile(0));
     r.params = t.params;
     TableGeometry rg = r.Geometry();
@@ -125,7 +125,7 @@ TEST(PileFan, EmptyPileAndScrolling) {
     positions.SetScrollOffset(30);
     Table table;
     GameParams params;
-    params[param::kTableauFan] = fan::kVertical;
+    params[param::kTableauFan] = FanCode(FanStyle::Vertical);
     TableGeometry g(positions, table, params, ChooseFanSteps(CardSizeLetter::Big, params),
                     CardSizeOf(CardSizeLetter::Big));
     EXPECT_TRUE(g.Placed(TableauPile(2)));
@@ -158,7 +158,7 @@ TEST(PileFan, UntidyTableauShiftsVerticalColumns) {
         Table table;
         for (int c = 1; c <= row.card + 1; ++c) table.Append(pile, static_cast<Card>(c), true);
         GameParams params;
-        params[param::kTableauFan] = fan::kVertical;
+        params[param::kTableauFan] = FanCode(FanStyle::Vertical);
         TableGeometry g(positions, table, params, ChooseFanSteps(CardSizeLetter::Big, params),
                         CardSizeOf(CardSizeLetter::Big));
         EXPECT_EQ(g.CardRect(pile, row.card).x, kPileX);

@@ -51,7 +51,7 @@ GameDefinition LoadSource(const std::filesystem::path& path) {
 // The rows of the pyramid lie half over one another.
 bool TableauRowsOverlapByDesign(const GameParams& p) {
     return p[param::kTableauLayout] == tableau_arrangement::kSlanted &&
-           p[param::kTableauFan] == fan::kSideBySide;
+           FanStyleOf(p, PileKind::Tableau) == FanStyle::SideBySide;
 }
 
 // The area a pile's dealt cards cover (its bottom card's place when it is empty).

@@ -2,6 +2,7 @@
 // What the artwork tests share: a Qt application on the offscreen platform with the fonts
 // loaded (set up once for the whole test program), and the paths of the built program directory.
 #include "tools/artgen/fonts.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 
 #include <QDir>
@@ -35,8 +36,6 @@ inline QString RuntimePath(const QString& relative) {
     return QDir(TABLAMOR_RUNTIME_DIR).filePath(relative);
 }
 
-inline QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using tablamor::Q;
 
 } // namespace tablamor::art::testing
