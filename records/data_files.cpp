@@ -13,11 +13,21 @@ bool BringDataFilesUpToDate(const std::filesystem::path& programDir, MessageSink
     const std::filesystem::path dataDir = ProgramPath(programDir, kDataDirName);
     std::error_code ec;
     std::filesystem::create_directories(dataDir, ec);
-    DataDirLock lock(dataDir); // no other copy is half-way through a rewrite
-    RemoveStrayTempFiles(dataDir);
-    CreateRecordFile(ProgramPath(programDir, kStatisticsFileName), sink);
-    CreateRecordFile(ProgramPath(programDir, kHiScoreFileName), sink);
-    return UpgradeHiScoreFile(programDir, sink);
+    bool upgraded = false;
+    CollectedMessages held; // told once the lock is released
+    {
+        DataDirLock lock(dataDir); // no other copy is half-way through a rewrite
+        if (lock.Busy()) {
+            sink.Show(MessageKind::Plain, DataDirBusyText(dataDir));
+            return false;
+        }
+        if (lock.Held()) RemoveStrayTempFiles(dataDir);
+        CreateRecordFile(ProgramPath(programDir, kStatisticsFileName), held);
+        CreateRecordFile(ProgramPath(programDir, kHiScoreFileName), held);
+        upgraded = UpgradeHiScoreFile(programDir, held);
+    }
+    held.ShowTo(sink);
+    return upgraded;
 }
 
 } // namespace tablamor

@@ -59,8 +59,14 @@ struct HiScoreOffer {
     int cardCount = 0; // of the game, or of the base game of a custom game
 };
 
-// Offers a finished game to its hi-score table; the 0-based rank it entered at, or -1. The
-// table is written when the result entered or placeholders were made.
-int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer, MessageSink& sink);
+struct HiScoreOutcome {
+    int rank = -1;     // the 0-based rank the result entered at, or -1
+    bool saved = true; // false when the file could not be read or written (the sink was told)
+};
+
+// Offers a finished game to its hi-score table. The table is written when the result entered or
+// placeholders were made; nothing is written after a failed read.
+HiScoreOutcome OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer,
+                            MessageSink& sink);
 
 } // namespace tablamor

@@ -61,7 +61,7 @@ constexpr std::array kKeys = {
     PreferenceKey{kLanguage, ValueKind::Number, "20000", Settings::kLanguage, 6},
     PreferenceKey{kSpeedMoveCard, ValueKind::Number, "10", Settings::kSpeedMoveCard, 2},
     PreferenceKey{kStatusBar, ValueKind::Text, kNo, Settings::kStatusBar, kFlagWidth},
-    PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer, 30},
+    PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer, kPlayerNameWidth},
     PreferenceKey{kUndoEnabled, ValueKind::Text, "0", Settings::kUndoEnabled, kFlagWidth},
     PreferenceKey{kWinningAnimation, ValueKind::Text, kYes, Settings::kWinningAnimation,
                   kFlagWidth},
@@ -129,18 +129,21 @@ std::string UserKey(int number) {
 
 // Adds the player to the list of "Users" unless it is there: in the first free slot.
 void AddToUsers(IniFile& config, std::string_view player) {
+    const int failuresBefore = config.ReadFailures();
     int freeSlot = 0;
     for (int n = 1; n <= kMaxUsers; ++n) {
         std::string name = config.ReadString(kUsersSection, UserKey(n));
         if (name == player) return;
         if (name.empty() && freeSlot == 0) freeSlot = n;
     }
-    if (freeSlot != 0) config.WriteString(kUsersSection, UserKey(freeSlot), player);
+    if (freeSlot != 0 && config.ReadFailures() == failuresBefore)
+        config.WriteString(kUsersSection, UserKey(freeSlot), player);
 }
 
 } // namespace
 
 StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool fewColours) {
+    const int failuresBefore = config.ReadFailures();
     StartupPreferences startup;
     startup.fewColoursNotice = fewColours;
     for (const PreferenceKey& k : kKeys) {
@@ -156,7 +159,7 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
         if (k.key == kCardSize &&
             (value.size() != 1 || kCardSizes.find(value) == std::string::npos))
             value = k.fallback;
-        settings.Set(k.position, k.width, value);
+        settings.Set(k.position, k.width, FitText(value, k.width)); // never half a character
 
         if (k.key == kCardSize && value == kMediumCardSize)
             settings.Set(Settings::kBackCard, FindKey(kBackCard)->width, kMediumCardBack);
@@ -179,11 +182,18 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
 
     if (settings.Player().empty()) {
         settings.SetPlayer(kFirstPlayer);
-        config.WriteString(kPreferenceSection, kUserDefault, kFirstPlayer);
-        AddToUsers(config, kFirstPlayer);
+        // Only a name known to be missing is written: one that could not be read may be there.
+        if (config.ReadFailures() == failuresBefore) {
+            config.WriteString(kPreferenceSection, kUserDefault, kFirstPlayer);
+            AddToUsers(config, kFirstPlayer);
+        }
     }
     startup.autoPlay = ReadPreference(config, kAutoPlay) == kYes;
     return startup;
+}
+
+std::string FitPlayerName(std::string_view name) {
+    return std::string(TrimTrailingBlanks(FitText(name, kPlayerNameWidth)));
 }
 
 std::string ReadPreference(const IniFile& config, std::string_view key) {

@@ -83,7 +83,7 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     std::error_code ec;
     std::filesystem::create_directories(s.programDir / "DATA", ec); // a failure is not fatal
 
-    IniFile config(ProgramPath(s.programDir, "DATA\\CFG.DAT"));
+    IniFile config(ProgramPath(s.programDir, "DATA\\CFG.DAT"), messages);
     StartupPreferences prefs = LoadPreferences(config, s.settings, s.fewColours);
     s.autoPlay = prefs.autoPlay;
 

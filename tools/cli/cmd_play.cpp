@@ -30,9 +30,10 @@ public:
 
 // The settings a finished game is recorded with: the game, its number, and the player of the
 // program directory's preferences ("Player 1" on a first run, as the program does).
-Settings RecordSettings(const std::filesystem::path& root, int id, const GameNumber& number) {
+Settings RecordSettings(const std::filesystem::path& root, int id, const GameNumber& number,
+                        MessageSink& sink) {
     Settings settings;
-    IniFile config(ProgramPath(root, "DATA\\CFG.DAT"));
+    IniFile config(ProgramPath(root, "DATA\\CFG.DAT"), sink);
     LoadPreferences(config, settings, false);
     auto games = GameFile::Open(ProgramPath(root, kGamesFileName));
     settings.SetGameId(id);
@@ -158,7 +159,7 @@ int RunPlay(Context& ctx) {
         throw CliError{sink.messages.empty() ? "the game cannot be dealt" : sink.messages.front()};
     state.active = true;
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
-    Settings settings = RecordSettings(ctx.root, static_cast<int>(id), number);
+    Settings settings = RecordSettings(ctx.root, static_cast<int>(id), number, sink);
     SettingsGameRecorder recorder(settings, ctx.root, sink);
     recorder.SetState(&state);
     Player player(ctx, state, placed, sink);
@@ -175,6 +176,7 @@ int RunPlay(Context& ctx) {
         if (!player.Line(words)) break;
     }
     player.Finish();
+    if (recorder.UnsavedGames() > 0) throw CliError{"the records of the game could not be saved"};
     return 0;
 }
 
