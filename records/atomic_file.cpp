@@ -18,6 +18,14 @@ constexpr int kTempNameAttempts = 100;
 constexpr mode_t kNewFileMode = 0644;
 constexpr mode_t kPermissionBits = 07777;
 
+WriteResult Failed(WriteFailure failure, int error, std::filesystem::path temp = {}) {
+    WriteResult result;
+    result.failure = failure;
+    result.error = error;
+    result.tempPath = std::move(temp);
+    return result;
+}
+
 void SyncDirectory(const std::filesystem::path& dir) {
     int fd = Files().Open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd >= 0) {
@@ -68,12 +76,12 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string
         if (Files().Stat(target.c_str(), st) == 0)
             permissions = st.st_mode & kPermissionBits;
         else if (errno != ENOENT)
-            return {WriteFailure::Inspect, errno, {}};
+            return Failed(WriteFailure::Inspect, errno);
     }
 
     std::filesystem::path temp;
     int fd = CreateTempFile(dir, temp);
-    if (fd < 0) return {WriteFailure::CreateTemp, errno, {}};
+    if (fd < 0) return Failed(WriteFailure::CreateTemp, errno);
     bool written = WriteAll(fd, content) && Files().FChmod(fd, permissions) == 0 &&
                    Files().FSync(fd) == 0;
     int savedErrno = errno;
@@ -85,17 +93,19 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string
     }
     if (!written) {
         Files().Unlink(temp.c_str());
-        return {WriteFailure::CreateTemp, savedErrno, {}};
+        return Failed(WriteFailure::CreateTemp, savedErrno);
     }
     int moved = mode == WriteMode::Replace ? Files().Rename(temp.c_str(), target.c_str())
                                            : Files().RenameNoReplace(temp.c_str(), target.c_str());
     if (moved != 0) {
         savedErrno = errno;
         Files().Unlink(temp.c_str());
-        return {WriteFailure::Rename, savedErrno, temp};
+        return Failed(WriteFailure::Rename, savedErrno, temp);
     }
     SyncDirectory(dir);
-    return {WriteFailure::None, 0, {}, status};
+    WriteResult done;
+    done.written = status;
+    return done;
 }
 
 void ReportWriteFailure(const std::filesystem::path& file, const WriteResult& result,

@@ -171,7 +171,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 bool Commit(RecordHandle* handle, const std::filesystem::path& file, std::string_view content,
             MessageSink& sink, WriteMode mode) {
     if (!SaveRecordFile(file, content, sink, mode)) return false;
-    if (handle && handle->IsOpen()) *handle = RecordHandle::Open(file, handle->ForWriting());
+    if (handle && handle->IsOpen()) {
+        // The new file is saved; a handle that cannot follow it is closed, and said so.
+        *handle = RecordHandle::Open(file, handle->ForWriting());
+        if (!handle->IsOpen()) sink.Show(MessageKind::Plain, CannotOpenText(file, handle->Error()));
+    }
     return true;
 }
 
@@ -180,8 +184,8 @@ template <typename NewContent>
 bool RewriteSection(RecordHandle* handle, const std::filesystem::path& file,
                     std::string_view section, MessageSink& sink, NewContent newContent) {
     Source source(handle, file, sink);
-    if (!source.Readable()) return false;
-    std::optional<SplitFile> parts = Split(source, section);
+    std::optional<SplitFile> parts;
+    if (source.Readable()) parts = Split(source, section);
     if (source.Outcome(parts.has_value()) != Lookup::Found) return false;
     source.Close();
     std::string bytes = std::move(parts->head);

@@ -20,24 +20,25 @@ public:
 
     // The calls on the watched file seen so far.
     int Calls() const { return calls_; }
-    bool Injected() const { return injected_; }
+    // The call that was made to fail ("open", "stat", "fstat", "pread at 8192"); empty if none.
+    const std::string& Injected() const { return injected_; }
 
     int Open(const char* path, int flags, mode_t mode) override {
-        if (Watched(path) && Fail(EMFILE)) return -1;
+        if (Watched(path) && Fail(EMFILE, "open")) return -1;
         int fd = FileSystem::Open(path, flags, mode);
         if (fd >= 0 && Watched(path)) watched_.insert(fd);
         return fd;
     }
     int Stat(const char* path, struct stat& st) override {
-        if (Watched(path) && Fail(EIO)) return -1;
+        if (Watched(path) && Fail(EIO, "stat")) return -1;
         return FileSystem::Stat(path, st);
     }
     int FStat(int fd, struct stat& st) override {
-        if (watched_.contains(fd) && Fail(EIO)) return -1;
+        if (watched_.contains(fd) && Fail(EIO, "fstat")) return -1;
         return FileSystem::FStat(fd, st);
     }
     ssize_t PRead(int fd, void* buffer, std::size_t count, off_t offset) override {
-        if (watched_.contains(fd) && Fail(EIO)) return -1;
+        if (watched_.contains(fd) && Fail(EIO, "pread at " + std::to_string(offset))) return -1;
         return FileSystem::PRead(fd, buffer, count, offset);
     }
     int Close(int fd) override {
@@ -49,9 +50,9 @@ private:
     bool Watched(const char* path) const {
         return std::filesystem::path(path).lexically_normal().string() == target_;
     }
-    bool Fail(int error) {
+    bool Fail(int error, std::string call) {
         if (calls_++ != failAt_) return false;
-        injected_ = true;
+        injected_ = call;
         errno = error;
         return true;
     }
@@ -59,7 +60,7 @@ private:
     std::string target_;
     int failAt_;
     int calls_ = 0;
-    bool injected_ = false;
+    std::string injected_;
     std::set<int> watched_;
 };
 
