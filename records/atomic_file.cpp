@@ -82,8 +82,8 @@ WriteResult WriteFileAtomically(const std::filesystem::path& target, std::string
     std::filesystem::path temp;
     int fd = CreateTempFile(dir, temp);
     if (fd < 0) return Failed(WriteFailure::CreateTemp, errno);
-    bool written = WriteAll(fd, content) && Files().FChmod(fd, permissions) == 0 &&
-                   Files().FSync(fd) == 0;
+    bool written =
+        WriteAll(fd, content) && Files().FChmod(fd, permissions) == 0 && Files().FSync(fd) == 0;
     int savedErrno = errno;
     std::optional<struct stat> status{std::in_place};
     if (!written || Files().FStat(fd, *status) != 0) status.reset();

@@ -23,8 +23,8 @@ enum class WriteFailure {
 
 struct WriteResult {
     WriteFailure failure = WriteFailure::None;
-    int error = 0;                  // the system's error number, for messages
-    std::filesystem::path tempPath; // the temporary file, for the rename message
+    int error = 0;                      // the system's error number, for messages
+    std::filesystem::path tempPath;     // the temporary file, for the rename message
     std::optional<struct stat> written; // the new file's status, when it could be asked
     explicit operator bool() const { return failure == WriteFailure::None; }
 };

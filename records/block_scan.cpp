@@ -12,13 +12,11 @@ void BlockReader::Fail(std::string reason) {
     if (error_.empty()) error_ = std::move(reason);
 }
 
-std::optional<std::size_t> BlockReader::Fill(std::uint64_t offset, char* buffer,
-                                             std::size_t size) {
+std::optional<std::size_t> BlockReader::Fill(std::uint64_t offset, char* buffer, std::size_t size) {
     if (Failed()) return std::nullopt;
     std::size_t got = 0;
     while (got < size) {
-        ssize_t n =
-            Files().PRead(fd_, buffer + got, size - got, static_cast<off_t>(offset + got));
+        ssize_t n = Files().PRead(fd_, buffer + got, size - got, static_cast<off_t>(offset + got));
         if (n < 0) {
             if (errno == EINTR) continue;
             Fail(ErrorText(errno));

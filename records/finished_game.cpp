@@ -39,8 +39,8 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
         done.logWritten = AppendGameLog(ProgramPath(game.programDir, kGameLogFileName), line, held);
 
         done.statisticsWritten =
-            RecordGameResult(ProgramPath(game.programDir, kStatisticsFileName), game.gameId,
-                             player, game.won, game.score, done.counters, held);
+            RecordGameResult(ProgramPath(game.programDir, kStatisticsFileName), game.gameId, player,
+                             game.won, game.score, done.counters, held);
 
         HiScoreOffer offer;
         offer.gameId = game.gameId;

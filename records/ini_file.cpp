@@ -262,8 +262,9 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
             held.Show(MessageKind::Plain, DataDirBusyText(dir));
         } else if (Refresh(held)) {
             std::shared_ptr<Parsed> next = WithKey(*parsed_, section, key, value);
-            WriteResult result = WriteFileAtomically(
-                path_, next->Content(), parsed_->missing ? WriteMode::CreateNew : WriteMode::Replace);
+            WriteResult result =
+                WriteFileAtomically(path_, next->Content(),
+                                    parsed_->missing ? WriteMode::CreateNew : WriteMode::Replace);
             ReportWriteFailure(path_, result, held);
             if (result) {
                 next->missing = false;

@@ -255,9 +255,8 @@ SectionLookup FindSection(RecordHandle* handle, const std::filesystem::path& fil
     return {source.Outcome(at.has_value()), at.value_or(0)};
 }
 
-KeyLookup ReadKey(RecordHandle* handle, const std::filesystem::path& file,
-                  std::string_view section, std::string_view key, std::string_view fallback,
-                  MessageSink& sink) {
+KeyLookup ReadKey(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
+                  std::string_view key, std::string_view fallback, MessageSink& sink) {
     Source source(handle, file, sink);
     std::optional<std::string> value;
     std::string content;

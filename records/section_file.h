@@ -69,8 +69,8 @@ struct KeyLookup {
 };
 
 // The value of `key` in the section.
-KeyLookup ReadKey(RecordHandle* handle, const std::filesystem::path& file,
-                  std::string_view section, std::string_view key, std::string_view fallback,
+KeyLookup ReadKey(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
+                  std::string_view key, std::string_view fallback,
                   MessageSink& sink = NoMessages());
 
 struct KeyValues {

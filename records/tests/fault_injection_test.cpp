@@ -47,20 +47,20 @@ DataSet UsedInstallation() {
         scores += "\r\n" + SectionHeader(GameSectionName(game)) + "\r\n";
         std::vector<std::string> table = PlaceholderTable(52, kWhen);
         for (int rank = 1; rank <= kHiScoreRanks; ++rank)
-            scores += HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] +
-                      "\r\n";
+            scores +=
+                HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] + "\r\n";
     }
     std::string log;
     for (int i = 0; i < kLogLines; ++i)
-        log += GameLogLine({kWhen, 100 + i, i % kGames, "Klondike", "Player 2", i % 3 == 0, "01",
-                            i, "0000000000042"}) +
+        log += GameLogLine({kWhen, 100 + i, i % kGames, "Klondike", "Player 2", i % 3 == 0, "01", i,
+                            "0000000000042"}) +
                "\r\n";
     std::string config = "[Preference]\r\nUserDefault=Player 3\r\nCard=2\r\nCards_Animate=Y\r\n"
                          "\r\n[Users]\r\n";
     for (int p = 1; p <= kPlayers; ++p)
         config += "User00" + std::to_string(p) + "=Player " + std::to_string(p) + "\r\n";
-    return {{"STAT.DAT", stat}, {"STAT_SCR.DAT", scores}, {"STAT_LOG.DAT", log},
-            {"CFG.DAT", config}};
+    return {
+        {"STAT.DAT", stat}, {"STAT_SCR.DAT", scores}, {"STAT_LOG.DAT", log}, {"CFG.DAT", config}};
 }
 
 // An installation of an older version, met at start-up: no statistics yet, hi-scores without
@@ -180,8 +180,8 @@ TEST(FaultInjection, EveryFailedStatOpenAndReadLeavesOldOrNewFilesAndIsTold) {
                                                : std::optional<std::string>(at->second);
                     };
                     const bool oldOrNew = state(now) == state(before) || state(now) == state(after);
-                    const bool shrunk = state(before) && state(now) &&
-                                        state(now)->size() < state(before)->size();
+                    const bool shrunk =
+                        state(before) && state(now) && state(now)->size() < state(before)->size();
                     EXPECT_TRUE(oldOrNew && !shrunk) << where << ": " << file << " damaged";
                     allIntact = allIntact && oldOrNew && !shrunk;
                 }

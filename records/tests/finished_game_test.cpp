@@ -55,8 +55,7 @@ TEST(FinishedGame, WritesLogStatisticsAndHiScores) {
     EXPECT_EQ(Stat(dir, "Ann"),
               "000001 000000 000001 000000 000001 000000 000000000350 000000000000");
     EXPECT_TRUE(ReadKey(nullptr, dir / "DATA" / "STAT_SCR.DAT", "0003", "02-01", "")
-                    .value
-                    .starts_with("000104 000520 ")); // the first placeholder, now second
+                    .value.starts_with("000104 000520 ")); // the first placeholder, now second
 
     done = RecordFinishedGame(Game(dir.Path(), "Ann", false, -104), messages);
     EXPECT_EQ(done.hiScoreRank, -1);

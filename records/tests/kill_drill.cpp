@@ -36,8 +36,8 @@ bool Seed(const std::filesystem::path& data) {
         scores += "\r\n" + SectionHeader(GameSectionName(game)) + "\r\n";
         std::vector<std::string> table = PlaceholderTable(52, kWhen);
         for (int rank = 1; rank <= kHiScoreRanks; ++rank)
-            scores += HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] +
-                      "\r\n";
+            scores +=
+                HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] + "\r\n";
     }
     return WriteFileAtomically(data / "STAT.DAT", stat) &&
            WriteFileAtomically(data / "STAT_SCR.DAT", scores) &&

@@ -174,8 +174,8 @@ TEST(SafeRewrite, UnwritablePlacesGiveTheirMessages) {
     ASSERT_EQ(messages.texts.size(), 1u);
     const std::string prefix = "Error renaming file: " + (dir.Path() / kTempFilePrefix).string();
     EXPECT_TRUE(messages.texts[0].starts_with(prefix)) << messages.texts[0];
-    EXPECT_TRUE(messages.texts[0].ends_with("\nwith: " + (dir / "Target").string() +
-                                            "\nIs a directory"))
+    EXPECT_TRUE(
+        messages.texts[0].ends_with("\nwith: " + (dir / "Target").string() + "\nIs a directory"))
         << messages.texts[0];
     EXPECT_EQ(CountTempFiles(dir.Path()), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Target" / "inside"));

@@ -202,7 +202,8 @@ TEST(SectionFile, UnopenableFileIsReported) {
     EXPECT_EQ(read.result, Lookup::Failed);
     EXPECT_EQ(read.value, "d");
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "Cannot open file " + (dir / "F").string() + ": not a regular file");
+    EXPECT_EQ(messages.texts[0],
+              "Cannot open file " + (dir / "F").string() + ": not a regular file");
 }
 
 } // namespace

@@ -105,7 +105,8 @@ TEST(Statistics, UnopenableFileChangesNothing) {
     CollectedMessages messages;
     RunCounters counters;
     EXPECT_FALSE(RecordGameResult(file, 1, "Ann", true, 5, counters, messages));
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Open error: " + file.string() + ": Is a directory"});
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"Open error: " + file.string() + ": Is a directory"});
     EXPECT_EQ(counters.wins, 0);
 }
 
