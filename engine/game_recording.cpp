@@ -32,6 +32,7 @@ void SettingsGameRecorder::RecordFinishedGame(const GameResult& result) {
     game.counters = ReadRunCounters(settings_);
     FinishedGameRecords written = tablamor::RecordFinishedGame(game, messages_);
     StoreRunCounters(settings_, written.counters);
+    if (!written.AllSaved()) ++unsavedGames_;
 }
 
 } // namespace tablamor

@@ -22,11 +22,15 @@ public:
 
     void RecordFinishedGame(const GameResult& result) override;
 
+    // Games whose records could not all be saved (the messages said which and why).
+    int UnsavedGames() const { return unsavedGames_; }
+
 private:
     Settings& settings_;
     std::filesystem::path dataDir_;
     MessageSink& messages_;
     const GameState* state_ = nullptr;
+    int unsavedGames_ = 0;
 };
 
 } // namespace tablamor

@@ -29,6 +29,7 @@ std::string TitleText(std::string_view gameName, std::string_view gameNumber) {
 }
 
 bool RememberGameNumber(IniFile& config, std::string_view number) {
+    const int failuresBefore = config.ReadFailures();
     std::vector<std::string> recent;
     for (int k = 1; k <= kRecentGameNumbers; ++k)
         recent.push_back(config.ReadString(kGameNumbersSection, RecentKey(k)));
@@ -36,6 +37,7 @@ bool RememberGameNumber(IniFile& config, std::string_view number) {
     auto kept = std::remove(recent.begin(), recent.end(), std::string(number));
     std::fill(kept, recent.end(), std::string());
     recent.insert(recent.begin(), std::string(number));
+    if (config.ReadFailures() != failuresBefore) return false; // the list is not known
     // each write rewrites the whole file safely, so only the keys that change are written
     for (int k = 1; k <= kRecentGameNumbers; ++k) {
         const std::string& value = recent[static_cast<std::size_t>(k - 1)];

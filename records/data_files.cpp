@@ -12,11 +12,21 @@ namespace tablamor {
 bool BringDataFilesUpToDate(const std::filesystem::path& dataDir, MessageSink& sink) {
     std::error_code ec;
     std::filesystem::create_directories(dataDir, ec);
-    DataDirLock lock(dataDir); // no other copy is half-way through a rewrite
-    RemoveStrayTempFiles(dataDir);
-    CreateRecordFile(DataFilePath(dataDir, kStatisticsFileName), sink);
-    CreateRecordFile(DataFilePath(dataDir, kHiScoreFileName), sink);
-    return UpgradeHiScoreFile(dataDir, sink);
+    bool upgraded = false;
+    CollectedMessages held; // told once the lock is released
+    {
+        DataDirLock lock(dataDir); // no other copy is half-way through a rewrite
+        if (lock.Busy()) {
+            sink.Show(MessageKind::Plain, DataDirBusyText(dataDir));
+            return false;
+        }
+        if (lock.Held()) RemoveStrayTempFiles(dataDir);
+        CreateRecordFile(DataFilePath(dataDir, kStatisticsFileName), held);
+        CreateRecordFile(DataFilePath(dataDir, kHiScoreFileName), held);
+        upgraded = UpgradeHiScoreFile(dataDir, held);
+    }
+    held.ShowTo(sink);
+    return upgraded;
 }
 
 } // namespace tablamor

@@ -1,5 +1,6 @@
 #include "records/finished_game.h"
 
+#include "records/atomic_file.h"
 #include "records/data_dir.h"
 #include "records/data_lock.h"
 #include "records/fixed_fields.h"
@@ -23,27 +24,39 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
 
     std::error_code ec;
     std::filesystem::create_directories(game.dataDir, ec);
-    DataDirLock lock(game.dataDir);
+    CollectedMessages held; // told once the lock is released
+    {
+        DataDirLock lock(game.dataDir);
+        if (lock.Busy()) {
+            sink.Show(MessageKind::Plain, DataDirBusyText(game.dataDir));
+            return done;
+        }
+        if (lock.Held()) RemoveStrayTempFiles(game.dataDir);
 
-    GameLogEntry line{game.end, game.seconds,     game.gameId, game.gameName,  player,
-                      game.won, game.scoringType, game.score,  game.gameNumber};
-    done.logWritten = AppendGameLog(DataFilePath(game.dataDir, kGameLogFileName), line, sink);
+        GameLogEntry line{game.end, game.seconds,     game.gameId, game.gameName,  player,
+                          game.won, game.scoringType, game.score,  game.gameNumber};
+        done.logWritten = AppendGameLog(DataFilePath(game.dataDir, kGameLogFileName), line, held);
 
-    done.statisticsWritten =
-        RecordGameResult(DataFilePath(game.dataDir, kStatisticsFileName), game.gameId, player,
-                         game.won, game.score, done.counters, sink);
+        done.statisticsWritten =
+            RecordGameResult(DataFilePath(game.dataDir, kStatisticsFileName), game.gameId, player,
+                             game.won, game.score, done.counters, held);
 
-    HiScoreOffer offer;
-    offer.gameId = game.gameId;
-    offer.player = player;
-    offer.scoringType = game.scoringType;
-    offer.end = game.end;
-    offer.seconds = game.seconds;
-    offer.score = game.score;
-    offer.gameNumber = game.gameNumber;
-    offer.won = game.won;
-    offer.cardCount = game.cardCount;
-    done.hiScoreRank = OfferHiScore(DataFilePath(game.dataDir, kHiScoreFileName), offer, sink);
+        HiScoreOffer offer;
+        offer.gameId = game.gameId;
+        offer.player = player;
+        offer.scoringType = game.scoringType;
+        offer.end = game.end;
+        offer.seconds = game.seconds;
+        offer.score = game.score;
+        offer.gameNumber = game.gameNumber;
+        offer.won = game.won;
+        offer.cardCount = game.cardCount;
+        HiScoreOutcome hiScore =
+            OfferHiScore(DataFilePath(game.dataDir, kHiScoreFileName), offer, held);
+        done.hiScoreRank = hiScore.rank;
+        done.hiScoresSaved = hiScore.saved;
+    }
+    held.ShowTo(sink);
     return done;
 }
 

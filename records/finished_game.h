@@ -2,7 +2,9 @@
 // The one entry point from the end of a game to the records: the game log line, then the
 // statistics, then the hi-scores, in that order, in the data directory. The
 // engine passes plain values, the card count of the game included, so the records need nothing
-// of it. A failure in one record is told to the sink and does not stop the next.
+// of it. The work runs under the data directory's lock, which first clears away temporary files
+// that killed writers left. A failure in one record is told to the sink and does not stop the
+// next; the sink hears every message after the lock is released.
 #include "records/messages.h"
 #include "records/settings.h"
 #include "records/statistics.h"
@@ -34,8 +36,12 @@ struct FinishedGame {
 struct FinishedGameRecords {
     bool logWritten = false;
     bool statisticsWritten = false;
-    int hiScoreRank = -1; // 0-based rank the result entered at, or -1
-    RunCounters counters; // after this game
+    bool hiScoresSaved = false; // read, and written where the result entered
+    int hiScoreRank = -1;       // 0-based rank the result entered at, or -1
+    RunCounters counters;       // after this game
+
+    // Every record of the game is saved.
+    bool AllSaved() const { return logWritten && statisticsWritten && hiScoresSaved; }
 };
 
 // Writes nothing for a game id outside 0..9999 (no game was in play).

@@ -1,8 +1,11 @@
 #include "records/game_log.h"
 
 #include "records/atomic_file.h"
+#include "records/block_scan.h"
+#include "records/file_system.h"
 #include "records/fixed_fields.h"
 #include "records/section_file.h"
+#include "records/text_encoding.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -50,18 +53,6 @@ std::string Printable(std::string_view text) {
     for (char& c : s)
         if (c == '\r' || c == '\n') c = ' ';
     return s;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 } // namespace
@@ -121,27 +112,52 @@ bool AppendGameLog(const std::filesystem::path& file, const GameLogEntry& entry,
                    MessageSink& sink) {
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Made when missing, never replaced; the log may grow past the size of the other records.
+    int fd = Files().Open(file.c_str(),
+                          O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        sink.Show(MessageKind::Plain, CannotOpenText(file, ErrorText(errno)));
+        return false;
+    }
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (fd >= 0) ::close(fd);
-        sink.Show(MessageKind::Plain, "Cannot open file " + file.string());
+    std::string reason;
+    if (Files().FStat(fd, st) != 0)
+        reason = ErrorText(errno);
+    else if (!S_ISREG(st.st_mode))
+        reason = "not a regular file";
+    if (!reason.empty()) {
+        Files().Close(fd);
+        sink.Show(MessageKind::Plain, CannotOpenText(file, reason));
+        return false;
+    }
+    // The first bytes tell the encoding, the last one whether a killed append left a torn line.
+    BlockReader reader(fd);
+    std::string start, last;
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    if (size > 0) {
+        reader.ReadSome(0, kByteOrderMarkProbe, start);
+        reader.Read(size - 1, size, last);
+    }
+    if (std::string problem = reader.Failed() ? reader.Error() : UnreadableEncoding(start);
+        !problem.empty()) {
+        Files().Close(fd);
+        sink.Show(MessageKind::Plain, CannotReadText(file, problem));
         return false;
     }
     std::string bytes;
-    char last = '\n';
-    if (st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1 && last != '\n')
-        bytes += kRecordLineEnd; // end the line a killed append left torn
+    if (!last.empty() && last.back() != '\n') bytes += kRecordLineEnd; // end the torn line
     bytes += GameLogLine(entry);
     bytes += kRecordLineEnd;
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool written = WriteAll(fd, bytes) && Files().FSync(fd) == 0;
     if (!written) {
+        const int error = errno;
         // Take back what part of the line went out (a full disk), so the log stays whole; if
         // even that fails, the next append ends the torn line.
-        [[maybe_unused]] bool restored = ::ftruncate(fd, st.st_size) == 0;
-        sink.Show(MessageKind::Plain, "Cannot write file " + file.string());
+        [[maybe_unused]] bool restored = Files().FTruncate(fd, st.st_size) == 0;
+        sink.Show(MessageKind::Plain,
+                  "Cannot write file " + file.string() + ": " + ErrorText(error));
     }
-    ::close(fd);
+    Files().Close(fd);
     return written;
 }
 

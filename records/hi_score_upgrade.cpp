@@ -2,11 +2,15 @@
 
 #include "records/atomic_file.h"
 #include "records/data_dir.h"
+#include "records/file_system.h"
 #include "records/fixed_fields.h"
 #include "records/ini_file.h"
 #include "records/preferences.h"
 #include "records/record_names.h"
 #include "records/section_file.h"
+#include "records/text_encoding.h"
+
+#include <cerrno>
 
 namespace tablamor {
 namespace {
@@ -19,6 +23,7 @@ constexpr std::string_view kEntryEnd = " x";
 } // namespace
 
 std::string UpgradedHiScoreContent(std::string_view old) {
+    old.remove_prefix(ByteOrderMarkLength(old));
     const std::string header = SectionHeader(kVersionSection);
     const std::string versionLine = std::string(kVersionKey) + "=";
     std::string text = header + std::string(kRecordLineEnd) + versionLine +
@@ -44,20 +49,19 @@ std::string UpgradedHiScoreContent(std::string_view old) {
 bool UpgradeHiScoreFile(const std::filesystem::path& dataDir, MessageSink& sink) {
     bool rewritten = false;
     const std::filesystem::path file = DataFilePath(dataDir, kHiScoreFileName);
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-        std::string version = ReadKeys(file, kVersionSection, {std::string(kVersionKey)},
-                                       {std::string(kOldVersion)}, sink)
-                                  .values.front();
-        if (version < kRecordVersion) {
-            std::string old;
-            if (ReadWholeFile(file, old))
-                rewritten = SaveRecordFile(file, UpgradedHiScoreContent(old), sink);
-            else
-                sink.Show(MessageKind::Plain, "Cannot open file " + file.string());
-        }
+    struct stat st {};
+    if (Files().Stat(file.c_str(), st) != 0) {
+        if (errno != ENOENT) sink.Show(MessageKind::Plain, CannotOpenText(file, ErrorText(errno)));
+    } else if (KeyValues version = ReadKeys(file, kVersionSection, {std::string(kVersionKey)},
+                                            {std::string(kOldVersion)}, sink);
+               !version.failed && version.values.front() < kRecordVersion) {
+        std::string old;
+        if (FileRead read = ReadWholeFile(file, old))
+            rewritten = SaveRecordFile(file, UpgradedHiScoreContent(old), sink);
+        else
+            sink.Show(MessageKind::Plain, CannotReadText(file, read.error));
     }
-    IniFile config(ConfigFilePath(dataDir));
+    IniFile config(ConfigFilePath(dataDir), sink);
     UpgradeOldPreferences(config);
     return rewritten;
 }

@@ -146,23 +146,29 @@ std::vector<std::string> ReadHiScoreTable(const std::filesystem::path& file, int
     return table;
 }
 
-int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer, MessageSink& sink) {
-    CreateRecordFile(file, sink);
+HiScoreOutcome OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer,
+                            MessageSink& sink) {
+    const HiScoreOutcome failed{-1, false};
+    if (CreateRecordFile(file, sink) == Creation::Failed) return failed;
     const std::string section = GameSectionName(offer.gameId);
     const std::vector<std::string> keys = HiScoreKeys(offer.scoringType);
-    std::vector<std::string> table = ReadHiScoreTable(file, offer.gameId, offer.scoringType, sink);
+    KeyValues stored = ReadKeys(file, section, keys, std::vector<std::string>(keys.size()), sink);
+    if (stored.failed) return failed;
+    std::vector<std::string> table = std::move(stored.values);
+    for (std::string& entry : table) entry = std::string(TrimBlanks(entry));
 
-    bool cleared = ReadKey(nullptr, file, kClearSection, kClearedKey, "N", sink) == "Y";
-    bool seeded = SeedPlaceholders(table, offer.cardCount, offer.end, cleared);
+    KeyLookup cleared = ReadKey(nullptr, file, kClearSection, kClearedKey, "N", sink);
+    if (cleared.result == Lookup::Failed) return failed;
+    bool seeded = SeedPlaceholders(table, offer.cardCount, offer.end, cleared.value == "Y");
     int rank = PlaceEntry(table, HiScoreEntry(offer.score, offer.seconds, offer.end, offer.player,
                                               offer.gameNumber, offer.won));
-    if (rank < 0 && !seeded) return -1;
+    if (rank < 0 && !seeded) return {-1, true};
 
     RecordEntries entries;
     for (std::size_t i = 0; i < keys.size(); ++i)
         entries.push_back({keys[i], Normalised(table[i])});
-    if (!WriteKeys(nullptr, file, section, entries, sink)) return -1;
-    return rank;
+    if (!WriteKeys(nullptr, file, section, entries, sink)) return failed;
+    return {rank, true};
 }
 
 } // namespace tablamor

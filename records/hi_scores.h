@@ -78,8 +78,14 @@ std::optional<HiScoreLine> ParseHiScoreEntry(std::string_view entry);
 std::vector<std::string> ReadHiScoreTable(const std::filesystem::path& file, int gameId,
                                           std::string_view scoringType, MessageSink& sink);
 
-// Offers a finished game to its hi-score table; the 0-based rank it entered at, or -1. The
-// table is written when the result entered or placeholders were made.
-int OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer, MessageSink& sink);
+struct HiScoreOutcome {
+    int rank = -1;     // the 0-based rank the result entered at, or -1
+    bool saved = true; // false when the file could not be read or written (the sink was told)
+};
+
+// Offers a finished game to its hi-score table. The table is written when the result entered or
+// placeholders were made; nothing is written after a failed read.
+HiScoreOutcome OfferHiScore(const std::filesystem::path& file, const HiScoreOffer& offer,
+                            MessageSink& sink);
 
 } // namespace tablamor

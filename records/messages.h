@@ -3,6 +3,7 @@
 // text goes to a MessageSink that the caller provides (the GUI shows a message box, the
 // command-line tool prints a line, tests collect the texts). A fatal message is one after which
 // the caller ends the program.
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,11 +34,18 @@ public:
         kinds.push_back(kind);
         texts.emplace_back(text);
     }
+    // Passes every message on, in order.
+    void ShowTo(MessageSink& sink) const;
     std::vector<MessageKind> kinds;
     std::vector<std::string> texts;
 };
 
 // A process-wide silent sink, the default where a sink is optional.
 MessageSink& NoMessages();
+
+// "Cannot open file " + the file + ": " + the reason (the system's words).
+std::string CannotOpenText(const std::filesystem::path& file, std::string_view reason);
+// "Cannot read file " + the file + ": " + the reason.
+std::string CannotReadText(const std::filesystem::path& file, std::string_view reason);
 
 } // namespace tablamor

@@ -16,6 +16,8 @@ inline constexpr std::string_view kGameNumbersSection = "Game_Numbers";
 inline constexpr std::string_view kUserKeyPrefix = "User";
 inline constexpr int kUserKeyDigits = 3;
 inline constexpr int kMaxUsers = 20;
+// A player name is at most this many bytes (its field in the settings record).
+inline constexpr int kPlayerNameWidth = 30;
 
 // "Preference".
 inline constexpr std::string_view kShowToolTips = "Show_ToolTips";

@@ -63,7 +63,7 @@ constexpr std::array kKeys = {
     PreferenceKey{kLanguage, ValueKind::Number, "20000", Settings::kLanguage, 6},
     PreferenceKey{kSpeedMoveCard, ValueKind::Number, "10", Settings::kSpeedMoveCard, 2},
     PreferenceKey{kStatusBar, ValueKind::Text, kNo, Settings::kStatusBar, kFlagWidth},
-    PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer, 30},
+    PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer, kPlayerNameWidth},
     PreferenceKey{kUndoEnabled, ValueKind::Text, "0", Settings::kUndoEnabled, kFlagWidth},
     PreferenceKey{kWinningAnimation, ValueKind::Text, kYes, Settings::kWinningAnimation,
                   kFlagWidth},
@@ -128,6 +128,7 @@ std::string Read(const IniFile& config, const PreferenceKey& k, std::string_view
 } // namespace
 
 StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool fewColours) {
+    const int failuresBefore = config.ReadFailures();
     StartupPreferences startup;
     startup.fewColoursNotice = fewColours;
     for (const PreferenceKey& k : kKeys) {
@@ -143,7 +144,7 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
         if (k.key == kCardSize &&
             (value.size() != 1 || kCardSizes.find(value) == std::string::npos))
             value = k.fallback;
-        settings.Set(k.position, k.width, value);
+        settings.Set(k.position, k.width, FitText(value, k.width)); // never half a character
 
         if (k.key == kCardSize && value == kMediumCardSize)
             settings.Set(Settings::kBackCard, FindKey(kBackCard)->width, kMediumCardBack);
@@ -166,11 +167,18 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
 
     if (settings.Player().empty()) {
         settings.SetPlayer(kFirstPlayer);
-        config.WriteString(kPreferenceSection, kUserDefault, kFirstPlayer);
-        AddPlayer(config, kFirstPlayer);
+        // Only a name known to be missing is written: one that could not be read may be there.
+        if (config.ReadFailures() == failuresBefore) {
+            config.WriteString(kPreferenceSection, kUserDefault, kFirstPlayer);
+            AddPlayer(config, kFirstPlayer);
+        }
     }
     startup.autoPlay = ReadPreference(config, kAutoPlay) == kYes;
     return startup;
+}
+
+std::string FitPlayerName(std::string_view name) {
+    return std::string(TrimTrailingBlanks(FitText(name, kPlayerNameWidth)));
 }
 
 std::string ReadPreference(const IniFile& config, std::string_view key) {

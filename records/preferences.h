@@ -26,6 +26,10 @@ struct StartupPreferences {
 // `fewColours`: the display offers 256 colours or fewer (the default face set is then 3).
 StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool fewColours);
 
+// A player name as the settings record holds it: at most kPlayerNameWidth bytes, cut before a
+// character rather than inside it.
+std::string FitPlayerName(std::string_view name);
+
 // A key of section "Preference" with its default; for the keys read when they are needed.
 std::string ReadPreference(const IniFile& config, std::string_view key);
 

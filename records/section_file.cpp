@@ -1,8 +1,9 @@
 #include "records/section_file.h"
 
-#include "records/atomic_file.h"
 #include "records/block_scan.h"
+#include "records/file_system.h"
 #include "records/fixed_fields.h"
+#include "records/text_encoding.h"
 #include "records/text_lines.h"
 
 #include <algorithm>
@@ -10,6 +11,11 @@
 
 namespace tablamor {
 namespace {
+
+constexpr char kKeyEscape = '%';
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+constexpr unsigned kNibbleBits = 4;
+constexpr unsigned kNibbleMask = 0xF;
 
 // Where a section lies in its file.
 struct SectionBounds {
@@ -26,60 +32,104 @@ struct SplitFile {
     std::string rest;
 };
 
-// The descriptor to read from: the caller's open handle, or `own` opened now.
-struct Readable {
-    int fd = -1;          // -1 when the file cannot be read
-    bool missing = false; // the file does not exist (which is no failure)
+// A record file open for reading: the caller's handle, or one opened for the call.
+class Source {
+public:
+    // A file that exists but does not open, or is not text the readers understand, is told to
+    // the sink.
+    Source(RecordHandle* handle, const std::filesystem::path& file, MessageSink& sink)
+        : file_(file), sink_(sink) {
+        if (!handle || !handle->IsOpen()) {
+            own_ = RecordHandle::Open(file, false);
+            handle = &own_;
+        }
+        if (!handle->IsOpen()) {
+            missing_ = handle->Missing();
+            if (!missing_) sink_.Show(MessageKind::Plain, CannotOpenText(file_, handle->Error()));
+            return;
+        }
+        reader_.emplace(handle->Descriptor());
+        std::string start;
+        reader_->ReadSome(0, kByteOrderMarkProbe, start);
+        if (std::string reason = UnreadableEncoding(start); !reason.empty()) {
+            sink_.Show(MessageKind::Plain, CannotReadText(file_, reason));
+            reader_.reset();
+            return;
+        }
+        textStart_ = ByteOrderMarkLength(start);
+    }
+
+    // The file is open and nothing failed so far.
+    bool Readable() const { return reader_ && !reader_->Failed(); }
+    // The file does not exist.
+    bool Missing() const { return missing_; }
+    BlockReader& Reader() { return *reader_; }
+    // Where the text begins: after a byte-order mark.
+    std::uint64_t TextStart() const { return textStart_; }
+    // Closes a file opened for the call, before the file is replaced.
+    void Close() { own_ = RecordHandle(); }
+
+    // What the reads came to: Failed (and the sink told) when one of them failed.
+    Lookup Outcome(bool found) {
+        if (!reader_ && !missing_) return Lookup::Failed;
+        if (reader_ && reader_->Failed()) {
+            if (!told_) sink_.Show(MessageKind::Plain, CannotReadText(file_, reader_->Error()));
+            told_ = true;
+            return Lookup::Failed;
+        }
+        return found ? Lookup::Found : Lookup::Absent;
+    }
+
+private:
+    const std::filesystem::path& file_;
+    MessageSink& sink_;
+    RecordHandle own_;
+    std::optional<BlockReader> reader_;
+    bool missing_ = false;
+    bool told_ = false;
+    std::uint64_t textStart_ = 0;
 };
 
-// A file that exists but does not open is reported.
-Readable OpenForReading(RecordHandle* handle, const std::filesystem::path& file, RecordHandle& own,
-                        MessageSink& sink) {
-    if (handle && handle->IsOpen()) return {handle->Descriptor(), false};
-    own = RecordHandle::Open(file, false);
-    if (own.IsOpen()) return {own.Descriptor(), false};
-    if (errno == ENOENT || errno == ENOTDIR) return {-1, true};
-    sink.Show(MessageKind::Plain, "Cannot open file " + file.string());
-    return {};
-}
-
-std::optional<std::uint64_t> FindHeader(int fd, std::string_view header) {
+std::optional<std::uint64_t> FindHeader(Source& source, std::string_view header) {
+    BlockReader& reader = source.Reader();
     std::string start;
-    if (!ReadRange(fd, 0, header.size(), start)) return std::nullopt;
-    if (start == header) return 0;
+    reader.ReadSome(source.TextStart(), header.size(), start);
+    if (start == header) return source.TextStart();
     std::string atLineStart(1, '\n');
     atLineStart += header;
-    std::optional<std::uint64_t> hit = FindInFile(fd, atLineStart, 0);
+    std::optional<std::uint64_t> hit = reader.Find(atLineStart, source.TextStart());
     if (!hit) return std::nullopt;
     return *hit + 1;
 }
 
-std::optional<SectionBounds> LocateSection(int fd, std::string_view name) {
+std::optional<SectionBounds> LocateSection(Source& source, std::string_view name) {
+    BlockReader& reader = source.Reader();
     std::string header = SectionHeader(name);
-    std::optional<std::uint64_t> at = FindHeader(fd, header);
-    std::optional<std::uint64_t> size = FileSize(fd);
+    std::optional<std::uint64_t> at = FindHeader(source, header);
+    std::optional<std::uint64_t> size = reader.Size();
     if (!at || !size) return std::nullopt;
     SectionBounds b;
     b.header = *at;
     b.size = *size;
-    std::optional<std::uint64_t> eol = FindInFile(fd, "\n", b.header + header.size());
+    std::optional<std::uint64_t> eol = reader.Find("\n", b.header + header.size());
     b.contentStart = eol ? *eol + 1 : b.size;
     b.restStart = b.size;
     if (b.contentStart < b.size) {
         // From the header's own line end, so that a header right after it is seen.
-        if (std::optional<std::uint64_t> next = FindInFile(fd, "\n[", b.contentStart - 1))
+        if (std::optional<std::uint64_t> next = reader.Find("\n[", b.contentStart - 1))
             b.restStart = *next + 1;
     }
     return b;
 }
 
-std::optional<SplitFile> Split(int fd, std::string_view name) {
-    std::optional<SectionBounds> b = LocateSection(fd, name);
+std::optional<SplitFile> Split(Source& source, std::string_view name) {
+    std::optional<SectionBounds> b = LocateSection(source, name);
     if (!b) return std::nullopt;
+    BlockReader& reader = source.Reader();
     SplitFile parts;
-    if (!ReadRange(fd, 0, b->contentStart, parts.head) ||
-        !ReadRange(fd, b->contentStart, b->restStart, parts.content) ||
-        !ReadRange(fd, b->restStart, b->size, parts.rest))
+    if (!reader.Read(0, b->contentStart, parts.head) ||
+        !reader.Read(b->contentStart, b->restStart, parts.content) ||
+        !reader.Read(b->restStart, b->size, parts.rest))
         return std::nullopt;
     if (parts.head.empty() || parts.head.back() != '\n') parts.head += kRecordLineEnd;
     return parts;
@@ -105,9 +155,13 @@ std::string EntryLines(const RecordEntries& entries) {
 
 // Writes the new bytes and, when the caller keeps a handle, hands back one on the new file.
 bool Commit(RecordHandle* handle, const std::filesystem::path& file, std::string_view content,
-            MessageSink& sink) {
-    if (!SaveRecordFile(file, content, sink)) return false;
-    if (handle && handle->IsOpen()) *handle = RecordHandle::Open(file, handle->ForWriting());
+            MessageSink& sink, WriteMode mode) {
+    if (!SaveRecordFile(file, content, sink, mode)) return false;
+    if (handle && handle->IsOpen()) {
+        // The new file is saved; a handle that cannot follow it is closed, and said so.
+        *handle = RecordHandle::Open(file, handle->ForWriting());
+        if (!handle->IsOpen()) sink.Show(MessageKind::Plain, CannotOpenText(file, handle->Error()));
+    }
     return true;
 }
 
@@ -115,23 +169,22 @@ bool Commit(RecordHandle* handle, const std::filesystem::path& file, std::string
 template <typename NewContent>
 bool RewriteSection(RecordHandle* handle, const std::filesystem::path& file,
                     std::string_view section, MessageSink& sink, NewContent newContent) {
-    RecordHandle own;
-    int fd = OpenForReading(handle, file, own, sink).fd;
-    if (fd < 0) return false;
-    std::optional<SplitFile> parts = Split(fd, section);
-    if (!parts) return false;
-    own = RecordHandle();
+    Source source(handle, file, sink);
+    std::optional<SplitFile> parts;
+    if (source.Readable()) parts = Split(source, section);
+    if (source.Outcome(parts.has_value()) != Lookup::Found) return false;
+    source.Close();
     std::string bytes = std::move(parts->head);
     bytes += newContent(parts->content);
     bytes += parts->rest;
-    return Commit(handle, file, bytes, sink);
+    return Commit(handle, file, bytes, sink, WriteMode::Replace);
 }
 
-// Calls visit(line) for each line of the file, stopping when visit returns false.
-template <typename Visit> void ForEachLine(int fd, Visit visit) {
+// Calls visit(line) for each line of the text, stopping when visit returns false.
+template <typename Visit> void ForEachLine(Source& source, Visit visit) {
     std::string pending;
     std::size_t lineStart = 0;
-    std::uint64_t offset = 0;
+    std::uint64_t offset = source.TextStart();
     bool ended = false;
     for (;;) {
         std::size_t eol = pending.find('\n', lineStart);
@@ -148,12 +201,16 @@ template <typename Visit> void ForEachLine(int fd, Visit visit) {
         }
         pending.erase(0, lineStart);
         lineStart = 0;
-        std::size_t before = pending.size();
-        if (!ReadRange(fd, offset, offset + kBlockSize, pending)) return;
-        std::size_t got = pending.size() - before;
+        std::size_t got = source.Reader().ReadSome(offset, kBlockSize, pending);
+        if (source.Reader().Failed()) return;
         offset += got;
         ended = got < kBlockSize;
     }
+}
+
+std::string Escaped(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return {kKeyEscape, kHexDigits[byte >> kNibbleBits], kHexDigits[byte & kNibbleMask]};
 }
 
 } // namespace
@@ -165,41 +222,50 @@ std::string SectionHeader(std::string_view name) {
 }
 
 std::string RecordKey(std::string_view key) {
-    std::string safe = OneLine(key);
-    std::replace(safe.begin(), safe.end(), '=', '-');
-    if (!safe.empty() && safe.front() == '[') safe.front() = '(';
-    return safe;
-}
-
-std::optional<std::uint64_t> FindSection(RecordHandle* handle, const std::filesystem::path& file,
-                                         std::string_view header, MessageSink& sink) {
-    RecordHandle own;
-    int fd = OpenForReading(handle, file, own, sink).fd;
-    if (fd < 0) return std::nullopt;
-    return FindHeader(fd, header);
-}
-
-std::string ReadKey(RecordHandle* handle, const std::filesystem::path& file,
-                    std::string_view section, std::string_view key, std::string_view fallback,
-                    MessageSink& sink) {
-    RecordHandle own;
-    int fd = OpenForReading(handle, file, own, sink).fd;
-    if (fd < 0) return std::string(fallback);
-    std::optional<SectionBounds> b = LocateSection(fd, section);
-    std::string content;
-    if (!b || !ReadRange(fd, b->contentStart, b->restStart, content)) return std::string(fallback);
-    std::string needle = RecordKey(key) + "=";
-    std::size_t line = 0;
-    if (!std::string_view(content).starts_with(needle)) {
-        line = content.find("\n" + needle);
-        if (line == std::string::npos) return std::string(fallback);
-        ++line;
+    std::string stored;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        const char c = key[i];
+        if (c == kKeyEscape || c == '=' || c == '\r' || c == '\n' || (i == 0 && c == '['))
+            stored += Escaped(c);
+        else
+            stored += c;
     }
-    std::size_t valueStart = line + needle.size();
-    std::size_t end = content.find('\n', valueStart);
-    if (end == std::string::npos) end = content.size();
-    return std::string(
-        TrimTrailingBlanks(std::string_view(content).substr(valueStart, end - valueStart)));
+    return stored;
+}
+
+SectionLookup FindSection(RecordHandle* handle, const std::filesystem::path& file,
+                          std::string_view header, MessageSink& sink) {
+    Source source(handle, file, sink);
+    std::optional<std::uint64_t> at;
+    if (source.Readable()) at = FindHeader(source, header);
+    return {source.Outcome(at.has_value()), at.value_or(0)};
+}
+
+KeyLookup ReadKey(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
+                  std::string_view key, std::string_view fallback, MessageSink& sink) {
+    Source source(handle, file, sink);
+    std::optional<std::string> value;
+    std::string content;
+    std::optional<SectionBounds> b;
+    if (source.Readable()) b = LocateSection(source, section);
+    if (b && source.Reader().Read(b->contentStart, b->restStart, content)) {
+        std::string needle = RecordKey(key) + "=";
+        std::size_t line = 0;
+        if (!std::string_view(content).starts_with(needle)) {
+            line = content.find("\n" + needle);
+            if (line != std::string::npos) ++line;
+        }
+        if (line != std::string::npos) {
+            std::size_t valueStart = line + needle.size();
+            std::size_t end = content.find('\n', valueStart);
+            if (end == std::string::npos) end = content.size();
+            value = std::string(
+                TrimTrailingBlanks(std::string_view(content).substr(valueStart, end - valueStart)));
+        }
+    }
+    Lookup result = source.Outcome(value.has_value());
+    if (result != Lookup::Found) value = std::string(fallback);
+    return {result, std::move(*value)};
 }
 
 KeyValues ReadKeys(const std::filesystem::path& file, std::string_view section,
@@ -210,28 +276,35 @@ KeyValues ReadKeys(const std::filesystem::path& file, std::string_view section,
     result.values.resize(keys.size());
     std::vector<std::string> needles;
     for (const std::string& key : keys) needles.push_back(RecordKey(key) + "=");
-    std::vector<bool> found(keys.size(), false);
+    std::vector<std::string> found(keys.size());
+    std::vector<bool> isFound(keys.size(), false);
     std::size_t foundCount = 0;
-    RecordHandle own;
-    int fd = OpenForReading(nullptr, file, own, sink).fd;
-    if (fd < 0) return result;
-    const std::string header = SectionHeader(section);
-    bool inside = false;
-    ForEachLine(fd, [&](std::string_view line) {
-        if (!inside) {
-            inside = line.starts_with(header);
-            return true;
-        }
-        if (line.starts_with("[")) return false;
-        for (std::size_t i = 0; i < needles.size(); ++i) {
-            if (found[i] || !line.starts_with(needles[i])) continue;
-            result.values[i] = std::string(line.substr(needles[i].size()));
-            found[i] = true;
-            ++foundCount;
-            break;
-        }
-        return foundCount < needles.size();
-    });
+    Source source(nullptr, file, sink);
+    if (source.Readable()) {
+        const std::string header = SectionHeader(section);
+        bool inside = false;
+        ForEachLine(source, [&](std::string_view line) {
+            if (!inside) {
+                inside = line.starts_with(header);
+                return true;
+            }
+            if (line.starts_with("[")) return false;
+            for (std::size_t i = 0; i < needles.size(); ++i) {
+                if (isFound[i] || !line.starts_with(needles[i])) continue;
+                found[i] = std::string(line.substr(needles[i].size()));
+                isFound[i] = true;
+                ++foundCount;
+                break;
+            }
+            return foundCount < needles.size();
+        });
+    }
+    if (source.Outcome(false) == Lookup::Failed) {
+        result.failed = true;
+        return result;
+    }
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (isFound[i]) result.values[i] = std::move(found[i]);
     result.allFound = foundCount == needles.size();
     return result;
 }
@@ -245,8 +318,14 @@ bool ReplaceSection(RecordHandle* handle, const std::filesystem::path& file,
 
 bool OverwriteSection(const std::filesystem::path& file, std::string_view section,
                       const RecordEntries& entries, MessageSink& sink) {
-    if (!FindSection(nullptr, file, SectionHeader(section), sink))
+    switch (FindSection(nullptr, file, SectionHeader(section), sink).result) {
+    case Lookup::Failed:
+        return false;
+    case Lookup::Absent:
         return AppendSection(nullptr, file, section, entries, sink);
+    case Lookup::Found:
+        break;
+    }
     return RewriteSection(nullptr, file, section, sink, [&](std::string_view content) {
         return SectionContentOverwritten(content, entries);
     });
@@ -255,20 +334,19 @@ bool OverwriteSection(const std::filesystem::path& file, std::string_view sectio
 bool AppendSection(RecordHandle* handle, const std::filesystem::path& file,
                    std::string_view section, const RecordEntries& entries, MessageSink& sink) {
     std::string bytes;
-    RecordHandle own;
-    Readable source = OpenForReading(handle, file, own, sink);
-    if (source.fd >= 0) {
-        std::optional<std::uint64_t> size = FileSize(source.fd);
-        if (!size || !ReadRange(source.fd, 0, *size, bytes)) return false;
-    } else if (!source.missing) {
-        return false;
+    Source source(handle, file, sink);
+    if (source.Readable()) {
+        std::optional<std::uint64_t> size = source.Reader().Size();
+        if (size) source.Reader().Read(0, *size, bytes);
     }
-    own = RecordHandle();
+    if (source.Outcome(false) == Lookup::Failed) return false;
+    const bool existed = !source.Missing();
+    source.Close();
     bytes += kRecordLineEnd;
     bytes += SectionHeader(section);
     bytes += kRecordLineEnd;
     bytes += EntryLines(entries);
-    return Commit(handle, file, bytes, sink);
+    return Commit(handle, file, bytes, sink, existed ? WriteMode::Replace : WriteMode::CreateNew);
 }
 
 bool WriteKey(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
@@ -278,37 +356,42 @@ bool WriteKey(RecordHandle* handle, const std::filesystem::path& file, std::stri
 
 bool WriteKeys(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
                const RecordEntries& entries, MessageSink& sink) {
-    if (!FindSection(handle, file, SectionHeader(section), sink))
+    switch (FindSection(handle, file, SectionHeader(section), sink).result) {
+    case Lookup::Failed:
+        return false;
+    case Lookup::Absent:
         return AppendSection(handle, file, section, entries, sink);
+    case Lookup::Found:
+        break;
+    }
     return RewriteSection(handle, file, section, sink, [&](std::string_view content) {
         return SectionContentWithKeys(content, entries);
     });
 }
 
-bool CreateRecordFile(const std::filesystem::path& file, MessageSink& sink) {
-    std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(file, ec))) return false;
+Creation CreateRecordFile(const std::filesystem::path& file, MessageSink& sink) {
+    struct stat st {};
+    if (Files().Stat(file.c_str(), st) == 0) return Creation::Existed;
+    if (errno != ENOENT) {
+        sink.Show(MessageKind::Plain, CannotOpenText(file, ErrorText(errno)));
+        return Creation::Failed;
+    }
     std::string content = SectionHeader(kVersionSection) + std::string(kRecordLineEnd) +
                           std::string(kVersionKey) + "=" + std::string(kRecordVersion) +
                           std::string(kRecordLineEnd);
-    return SaveRecordFile(file, content, sink);
+    WriteResult result = WriteFileAtomically(file, content, WriteMode::CreateNew);
+    if (result) return Creation::Created;
+    // Another writer made it in the meantime: it is there, which is all that was wanted.
+    if (result.failure == WriteFailure::Rename && result.error == EEXIST) return Creation::Existed;
+    ReportWriteFailure(file, result, sink);
+    return Creation::Failed;
 }
 
-bool SaveRecordFile(const std::filesystem::path& file, std::string_view content,
-                    MessageSink& sink) {
-    WriteResult result = WriteFileAtomically(file, content);
-    switch (result.failure) {
-    case WriteFailure::None:
-        return true;
-    case WriteFailure::CreateTemp:
-        sink.Show(MessageKind::Plain, "Error creating temp file.");
-        break;
-    case WriteFailure::Rename:
-        sink.Show(MessageKind::Plain,
-                  "Error renaming file: " + result.tempPath.string() + "\nwith: " + file.string());
-        break;
-    }
-    return false;
+bool SaveRecordFile(const std::filesystem::path& file, std::string_view content, MessageSink& sink,
+                    WriteMode mode) {
+    WriteResult result = WriteFileAtomically(file, content, mode);
+    ReportWriteFailure(file, result, sink);
+    return static_cast<bool>(result);
 }
 
 std::string SectionContentWithKeys(std::string_view content, const RecordEntries& entries) {

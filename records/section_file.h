@@ -8,13 +8,17 @@
 // it (so "Ann" never reads the line of "Anna"), LF-only line ends are accepted, and bytes that
 // are not text are carried along untouched. Every change rewrites the whole file through
 // WriteFileAtomically, so a crash leaves the old file or the new one; bytes outside the section
-// being changed are copied exactly. A key or value that could break the layout (a line break, a
-// "=" in a key, a key beginning with "[") is written and looked up in its RecordKey form.
+// being changed are copied exactly. Keys are written and looked up in their RecordKey form, so
+// that no key can break the layout and no two keys share a line. A UTF-8 byte-order mark at the
+// start is skipped by the readers and kept; UTF-16 files are refused.
 //
 // Routines taking a RecordHandle* use the handle when it is open and otherwise open the file for
-// the one call; a rewrite hands back a handle on the new file. Failures go to the sink:
-// "Error creating temp file.", "Error renaming file: ...", and "Cannot open file " + name for a
-// file that exists but cannot be opened. A missing file reads as empty, silently.
+// the one call; a rewrite hands back a handle on the new file. A missing file reads as empty,
+// silently; a file that exists but cannot be opened or read is never taken for an empty one:
+// the sink hears "Cannot open file " or "Cannot read file " + name + ": " + the system's reason,
+// the reader answers Lookup::Failed, and nothing is written. Write failures give "Error creating
+// temp file." or "Error renaming file: ...", each followed by the file and the reason.
+#include "records/atomic_file.h"
 #include "records/messages.h"
 #include "records/record_handle.h"
 
@@ -41,22 +45,38 @@ using RecordEntries = std::vector<RecordEntry>;
 // "[" + name + "]".
 std::string SectionHeader(std::string_view name);
 
-// The form in which a key is stored: line breaks become blanks, "=" becomes "-", and a leading
-// "[" becomes "(".
+// The form in which a key is stored: "%", "=", CR, LF and a leading "[" are written as "%" and
+// two hexadecimal digits ("a=b" is stored as "a%3Db"). Every other key is stored as it is, and
+// two different keys never share a stored form.
 std::string RecordKey(std::string_view key);
 
-// The byte offset of the line "[name]" (given as `header`), scanning 8192-byte blocks.
-std::optional<std::uint64_t> FindSection(RecordHandle* handle, const std::filesystem::path& file,
-                                         std::string_view header, MessageSink& sink = NoMessages());
+// What a look-up found: the thing, its absence (a missing file included), or a file that could
+// not be opened or read, which the sink was told about.
+enum class Lookup { Found, Absent, Failed };
 
-// The value of `key` in the section, trailing blanks removed; `fallback` when either is missing.
-std::string ReadKey(RecordHandle* handle, const std::filesystem::path& file,
-                    std::string_view section, std::string_view key, std::string_view fallback,
-                    MessageSink& sink = NoMessages());
+struct SectionLookup {
+    Lookup result = Lookup::Absent;
+    std::uint64_t offset = 0; // of the header's "[", when found
+};
+
+// The line "[name]" (given as `header`), scanning 8192-byte blocks.
+SectionLookup FindSection(RecordHandle* handle, const std::filesystem::path& file,
+                          std::string_view header, MessageSink& sink = NoMessages());
+
+struct KeyLookup {
+    Lookup result = Lookup::Absent;
+    std::string value; // trailing blanks removed; the fallback unless found
+};
+
+// The value of `key` in the section.
+KeyLookup ReadKey(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
+                  std::string_view key, std::string_view fallback,
+                  MessageSink& sink = NoMessages());
 
 struct KeyValues {
     std::vector<std::string> values; // one per key; the default where the key was missing
     bool allFound = false;
+    bool failed = false; // the file could not be read: the values are only the defaults
 };
 
 // Several keys of one section, read line by line, stopping when all are found. The first line
@@ -88,11 +108,15 @@ bool WriteKey(RecordHandle* handle, const std::filesystem::path& file, std::stri
 bool WriteKeys(RecordHandle* handle, const std::filesystem::path& file, std::string_view section,
                const RecordEntries& entries, MessageSink& sink);
 
-// Creates the file with the two version lines when it is missing; true when it did.
-bool CreateRecordFile(const std::filesystem::path& file, MessageSink& sink);
+enum class Creation { Created, Existed, Failed };
 
-// Replaces the file by `content` safely, telling the sink when it cannot.
-bool SaveRecordFile(const std::filesystem::path& file, std::string_view content, MessageSink& sink);
+// Creates the file with the two version lines when, and only when, it does not exist. A file
+// whose existence cannot be asked is not made afresh: that is a failure, told to the sink.
+Creation CreateRecordFile(const std::filesystem::path& file, MessageSink& sink);
+
+// Writes the file by `content` safely, telling the sink when it cannot.
+bool SaveRecordFile(const std::filesystem::path& file, std::string_view content, MessageSink& sink,
+                    WriteMode mode = WriteMode::Replace);
 
 // The section content after WriteKeys: blank lines dropped, the first line of each key
 // replaced (or a line added at the end), one blank line at the end.

@@ -81,15 +81,16 @@ void AddGameResult(GameStatistics& stats, bool won, int score) {
 
 bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string_view player,
                       bool won, int score, RunCounters& counters, MessageSink& sink) {
-    CreateRecordFile(file, sink);
+    if (CreateRecordFile(file, sink) == Creation::Failed) return false;
     RecordHandle handle = RecordHandle::Open(file, true);
     if (!handle.IsOpen()) {
-        sink.Show(MessageKind::Plain, "Open error: " + file.string());
+        sink.Show(MessageKind::Plain, "Open error: " + file.string() + ": " + handle.Error());
         return false;
     }
     const std::string section = GameSectionName(gameId);
-    GameStatistics stats =
-        ParseStatistics(ReadKey(&handle, file, section, player, FormatStatistics({}), sink));
+    KeyLookup record = ReadKey(&handle, file, section, player, FormatStatistics({}), sink);
+    if (record.result == Lookup::Failed) return false;
+    GameStatistics stats = ParseStatistics(record.value);
     AddGameResult(stats, won, score);
     (won ? counters.wins : counters.losses) = Bump(won ? counters.wins : counters.losses);
     return WriteKey(&handle, file, section, player, FormatStatistics(stats), sink);

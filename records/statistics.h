@@ -47,7 +47,8 @@ void AddGameResult(GameStatistics& stats, bool won, int score);
 
 // Counts a finished game for the player in the statistics file and in the run counters. The
 // file is created when missing; when it cannot be opened the sink hears "Open error: " + its
-// path and nothing changes. False when the record was not written.
+// path + the reason, and nothing changes; nor when it cannot be read. False when the record was
+// not written.
 bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string_view player,
                       bool won, int score, RunCounters& counters, MessageSink& sink);
 

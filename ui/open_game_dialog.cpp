@@ -3,6 +3,7 @@
 #include "records/favorites.h"
 #include "records/players.h"
 #include "records/preference_keys.h"
+#include "records/preferences.h"
 #include "ui/resource_pictures.h"
 
 #include <QBitmap>
@@ -382,7 +383,7 @@ void OpenGameDialog::accept() {
                              showPreview_->isChecked() ? "Y" : "N");
     chosenId_ = node->number;
     chosenName_ = node->text;
-    chosenPlayer_ = players_->currentText().toStdString();
+    chosenPlayer_ = FitPlayerName(players_->currentText().toStdString());
     if (chosenPlayer_.empty()) chosenPlayer_ = settings_.Player();
     gameChanged_ = settings_.GameId() != node->number;
     playerChanged_ = chosenPlayer_ != settings_.Player();

@@ -61,7 +61,7 @@ StartResult ProgramStart::Begin() {
     startSounds_ = std::make_unique<SoundPlayer>(startup_.programDir, startup_.settings);
     startSounds_->Play("Splash", pref::kSoundsSplash);
     if (startup_.fewColours) {
-        IniFile config(ConfigFilePath(startup_.dataDir));
+        IniFile config(ConfigFilePath(startup_.dataDir), *this);
         if (splash_) splash_->hide(); // the advice must not lie under a window kept on top
         ShowAdvice(nullptr, config, kFewColoursAdvice, kFewColoursAdviceKey, AdvicePage::Color);
         if (splash_) splash_->ShowNow();

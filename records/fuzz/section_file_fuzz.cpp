@@ -8,6 +8,7 @@
 #include "records/hi_scores.h"
 #include "records/section_file.h"
 #include "records/statistics.h"
+#include "records/text_encoding.h"
 
 #include <string_view>
 
@@ -28,13 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (std::string_view section : {"Version", "0001", "0003", "Clear scores"}) {
         const std::string header = SectionHeader(section);
-        if (std::optional<std::uint64_t> at = FindSection(nullptr, file, header)) {
-            Check(bytes.substr(*at, header.size()) == header);
-            Check(*at == 0 || bytes[*at - 1] == '\n');
+        if (SectionLookup at = FindSection(nullptr, file, header); at.result == Lookup::Found) {
+            Check(bytes.substr(at.offset, header.size()) == header);
+            Check(at.offset == 0 || bytes[at.offset - 1] == '\n' ||
+                  at.offset == ByteOrderMarkLength(bytes));
         }
         RecordHandle handle = RecordHandle::Open(file, false);
         for (std::string_view key : {"Ann", "01-01", "Version", "Cleared", ""}) {
-            std::string value = ReadKey(&handle, file, section, key, "?");
+            std::string value = ReadKey(&handle, file, section, key, "?").value;
             ParseStatistics(value);
             RankOfEntry(value);
         }

@@ -36,7 +36,7 @@ FinishedGame Game(const std::filesystem::path& dir, std::string player, bool won
 }
 
 std::string Stat(const TestDir& dir, const char* player) {
-    return ReadKey(nullptr, dir / "DATA" / "STAT.DAT", "0003", player, "missing");
+    return ReadKey(nullptr, dir / "DATA" / "STAT.DAT", "0003", player, "missing").value;
 }
 
 TEST(FinishedGame, WritesLogStatisticsAndHiScores) {
@@ -55,7 +55,7 @@ TEST(FinishedGame, WritesLogStatisticsAndHiScores) {
     EXPECT_EQ(Stat(dir, "Ann"),
               "000001 000000 000001 000000 000001 000000 000000000350 000000000000");
     EXPECT_TRUE(ReadKey(nullptr, dir / "DATA" / "STAT_SCR.DAT", "0003", "02-01", "")
-                    .starts_with("000104 000520 ")); // the first placeholder, now second
+                    .value.starts_with("000104 000520 ")); // the first placeholder, now second
 
     done = RecordFinishedGame(Game(dir.Path(), "Ann", false, -104), messages);
     EXPECT_EQ(done.hiScoreRank, -1);
@@ -145,12 +145,12 @@ TEST(FinishedGame, DamagedHiScoreFile) {
     EXPECT_TRUE(UpgradeHiScoreFile(dir / "DATA", NoMessages())); // no version section: upgraded
     FinishedGameRecords done = RecordFinishedGame(Game(dir.Path(), "Ann", true, 80), NoMessages());
     EXPECT_EQ(done.hiScoreRank, 1); // below the first entry, ahead of the unreadable one
-    EXPECT_EQ(ReadKey(nullptr, file, "0003", "01-01", ""), good);
-    EXPECT_TRUE(ReadKey(nullptr, file, "0003", "02-01", "").starts_with("000080 000300 "));
-    EXPECT_TRUE(ReadKey(nullptr, file, "0003", "03-01", "").starts_with("00abc1 garbage"));
-    EXPECT_EQ(ReadKey(nullptr, file, "0003", "04-01", ""), good);
+    EXPECT_EQ(ReadKey(nullptr, file, "0003", "01-01", "").value, good);
+    EXPECT_TRUE(ReadKey(nullptr, file, "0003", "02-01", "").value.starts_with("000080 000300 "));
+    EXPECT_TRUE(ReadKey(nullptr, file, "0003", "03-01", "").value.starts_with("00abc1 garbage"));
+    EXPECT_EQ(ReadKey(nullptr, file, "0003", "04-01", "").value, good);
     EXPECT_NE(ReadFile(file).find(std::string(3000, '\xFE') + "\r\n"), std::string::npos);
-    EXPECT_EQ(ReadKey(nullptr, file, "Version", "Version", ""), "0300");
+    EXPECT_EQ(ReadKey(nullptr, file, "Version", "Version", "").value, "0300");
 }
 
 TEST(RequiredFiles, MissingFileTextsAreFatal) {

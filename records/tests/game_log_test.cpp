@@ -72,7 +72,8 @@ TEST(GameLog, UnwritableLogIsReported) {
     CollectedMessages messages;
     EXPECT_FALSE(AppendGameLog(dir / "STAT_LOG.DAT", Entry(1, true), messages));
     EXPECT_EQ(messages.texts,
-              std::vector<std::string>{"Cannot open file " + (dir / "STAT_LOG.DAT").string()});
+              std::vector<std::string>{"Cannot open file " + (dir / "STAT_LOG.DAT").string() +
+                                       ": Is a directory"});
     EXPECT_TRUE(ReadGameLog(dir / "missing").empty());
 }
 

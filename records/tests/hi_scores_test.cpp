@@ -109,7 +109,7 @@ TEST(HiScores, RankingRules) {
 TEST(HiScores, FirstGameSeedsPlaceholdersAndTakesItsRank) {
     TestDir dir;
     const std::filesystem::path file = dir / "DATA" / "STAT_SCR.DAT";
-    EXPECT_EQ(OfferHiScore(file, Offer(41, 205), NoMessages()), 2);
+    EXPECT_EQ(OfferHiScore(file, Offer(41, 205), NoMessages()).rank, 2);
     std::vector<std::string> table = Table(file, 1);
     EXPECT_EQ(RankOfEntry(table[1]).score, 45);
     EXPECT_TRUE(table[2].starts_with("000041 000205 20240315 14:05:09 Ann "));
@@ -125,10 +125,10 @@ TEST(HiScores, FirstGameSeedsPlaceholdersAndTakesItsRank) {
 TEST(HiScores, LostNegativeScoreStaysOutButSeedsTheTable) {
     TestDir dir;
     const std::filesystem::path file = dir / "STAT_SCR.DAT";
-    EXPECT_EQ(OfferHiScore(file, Offer(-52, 30, false), NoMessages()), -1);
+    EXPECT_EQ(OfferHiScore(file, Offer(-52, 30, false), NoMessages()).rank, -1);
     EXPECT_EQ(RankOfEntry(Table(file, 1)[0]).score, 52); // placeholders were written
     const std::string before = ReadFile(file);
-    EXPECT_EQ(OfferHiScore(file, Offer(-52, 30, false), NoMessages()), -1);
+    EXPECT_EQ(OfferHiScore(file, Offer(-52, 30, false), NoMessages()).rank, -1);
     EXPECT_EQ(ReadFile(file), before); // nothing entered, nothing written
 }
 
@@ -136,8 +136,8 @@ TEST(HiScores, ClearedTableGetsNoPlaceholders) {
     TestDir dir;
     const std::filesystem::path file = dir / "STAT_SCR.DAT";
     WriteFile(file, "[Version]\r\nVersion=0300\r\n\r\n[Clear scores]\r\nCleared=Y\r\n");
-    EXPECT_EQ(OfferHiScore(file, Offer(-52, 30, false), NoMessages()), 0);
-    EXPECT_EQ(OfferHiScore(file, Offer(-60, 30, false), NoMessages()), 1);
+    EXPECT_EQ(OfferHiScore(file, Offer(-52, 30, false), NoMessages()).rank, 0);
+    EXPECT_EQ(OfferHiScore(file, Offer(-60, 30, false), NoMessages()).rank, 1);
     std::vector<std::string> table = Table(file, 1);
     EXPECT_TRUE(table[0].starts_with("-00052"));
     EXPECT_TRUE(table[1].starts_with("-00060"));

@@ -112,7 +112,8 @@ TEST(SafeRewrite, FullDiskKeepsOldFile) {
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 2;
         CollectedMessages messages;
         bool written = ReplaceSection(nullptr, file, "Payload", Payload(1), messages);
-        bool told = messages.texts == std::vector<std::string>{"Error creating temp file."};
+        bool told = messages.texts == std::vector<std::string>{"Error creating temp file.\n" +
+                                                               file.string() + ": File too large"};
         return !written && told ? 0 : 1;
     });
     EXPECT_EQ(status, 0);
@@ -148,7 +149,8 @@ TEST(SafeRewrite, ReadOnlyDirectoryKeepsOldFile) {
     CollectedMessages messages;
     EXPECT_FALSE(WriteKey(nullptr, file, "Payload", "Round", "9", messages));
     std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Error creating temp file."});
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"Error creating temp file.\n" +
+                                                       file.string() + ": Permission denied"});
     EXPECT_EQ(ReadFile(file), before);
 }
 
@@ -157,10 +159,12 @@ TEST(SafeRewrite, UnwritablePlacesGiveTheirMessages) {
     TestDir dir;
     WriteFile(dir / "DATA", "a regular file where the directory should be");
     CollectedMessages messages;
-    EXPECT_FALSE(CreateRecordFile(dir / "DATA" / "STAT.DAT", messages));
+    // Not "missing": a file that cannot exist is not made afresh either.
+    EXPECT_EQ(CreateRecordFile(dir / "DATA" / "STAT.DAT", messages), Creation::Failed);
     EXPECT_FALSE(AppendSection(nullptr, dir / "DATA" / "STAT.DAT", "0001", {{"A", "1"}}, messages));
-    EXPECT_EQ(messages.texts,
-              (std::vector<std::string>{"Error creating temp file.", "Error creating temp file."}));
+    const std::string cannotOpen =
+        "Cannot open file " + (dir / "DATA" / "STAT.DAT").string() + ": Not a directory";
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{cannotOpen, cannotOpen}));
     EXPECT_EQ(ReadFile(dir / "DATA"), "a regular file where the directory should be");
 
     // A non-empty directory in the target's place cannot be replaced by a file.
@@ -170,7 +174,8 @@ TEST(SafeRewrite, UnwritablePlacesGiveTheirMessages) {
     ASSERT_EQ(messages.texts.size(), 1u);
     const std::string prefix = "Error renaming file: " + (dir.Path() / kTempFilePrefix).string();
     EXPECT_TRUE(messages.texts[0].starts_with(prefix)) << messages.texts[0];
-    EXPECT_TRUE(messages.texts[0].ends_with("\nwith: " + (dir / "Target").string()))
+    EXPECT_TRUE(
+        messages.texts[0].ends_with("\nwith: " + (dir / "Target").string() + "\nIs a directory"))
         << messages.texts[0];
     EXPECT_EQ(CountTempFiles(dir.Path()), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Target" / "inside"));

@@ -27,21 +27,21 @@ TEST(SectionFile, HeaderAcrossBlockBoundaryIsFound) {
         ASSERT_EQ(filler.size(), at);
         WriteFile(dir / "STAT.DAT",
                   filler + header + "\r\nAnn=1\r\n" + std::string(kBlockSize, 'y'));
-        std::optional<std::uint64_t> found = FindSection(nullptr, dir / "STAT.DAT", header);
-        ASSERT_TRUE(found) << "shift " << shift;
-        EXPECT_EQ(*found, at) << "shift " << shift;
-        EXPECT_EQ(ReadKey(nullptr, dir / "STAT.DAT", "0042", "Ann", "none"), "1") << shift;
+        SectionLookup found = FindSection(nullptr, dir / "STAT.DAT", header);
+        ASSERT_EQ(found.result, Lookup::Found) << "shift " << shift;
+        EXPECT_EQ(found.offset, at) << "shift " << shift;
+        EXPECT_EQ(ReadKey(nullptr, dir / "STAT.DAT", "0042", "Ann", "none").value, "1") << shift;
     }
 }
 
 TEST(SectionFile, HeaderCountsOnlyAtLineStart) {
     TestDir dir;
     WriteFile(dir / "F", "[Version]\r\nx[0002]=1\r\n[0001]\r\nA=[0002]\r\n[0002]\r\nA=2\r\n");
-    EXPECT_EQ(*FindSection(nullptr, dir / "F", "[0002]"), 40u);
-    EXPECT_EQ(*FindSection(nullptr, dir / "F", "[Version]"), 0u);
-    EXPECT_EQ(ReadKey(nullptr, dir / "F", "0002", "A", ""), "2");
-    EXPECT_FALSE(FindSection(nullptr, dir / "F", "[0003]"));
-    EXPECT_FALSE(FindSection(nullptr, dir / "missing", "[0003]"));
+    EXPECT_EQ(FindSection(nullptr, dir / "F", "[0002]").offset, 40u);
+    EXPECT_EQ(FindSection(nullptr, dir / "F", "[Version]").result, Lookup::Found);
+    EXPECT_EQ(ReadKey(nullptr, dir / "F", "0002", "A", "").value, "2");
+    EXPECT_EQ(FindSection(nullptr, dir / "F", "[0003]").result, Lookup::Absent);
+    EXPECT_EQ(FindSection(nullptr, dir / "missing", "[0003]").result, Lookup::Absent);
 }
 
 TEST(SectionFile, ReadKeyCases) {
@@ -65,7 +65,7 @@ TEST(SectionFile, ReadKeyCases) {
         {"Version", "Version", "0300"},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(ReadKey(nullptr, dir / "F", r.section, r.key, "default"), r.expected)
+        EXPECT_EQ(ReadKey(nullptr, dir / "F", r.section, r.key, "default").value, r.expected)
             << r.section << "/" << r.key;
 }
 
@@ -146,7 +146,7 @@ TEST(SectionFile, OverwriteAppendAndWriteKey) {
               std::string(kVersionLines) + "[0001]\r\nA=999\r\nB=888\r\nkept\r\n[0002]\r\nC=3\r\n");
     // A longer value does not run into the next section.
     ASSERT_TRUE(OverwriteSection(f, "0002", {{"C", "33"}, {"D", "4"}}, NoMessages()));
-    EXPECT_EQ(ReadKey(nullptr, f, "0002", "D", ""), "4");
+    EXPECT_EQ(ReadKey(nullptr, f, "0002", "D", "").value, "4");
     ASSERT_TRUE(OverwriteSection(f, "0003", {{"E", "5"}}, NoMessages()));
     EXPECT_TRUE(ReadFile(f).ends_with("\r\n[0003]\r\nE=5\r\n"));
 
@@ -162,23 +162,23 @@ TEST(SectionFile, OverwriteAppendAndWriteKey) {
 TEST(SectionFile, KeysThatWouldBreakTheLayout) {
     TestDir dir;
     const std::filesystem::path f = dir / "F";
-    ASSERT_TRUE(CreateRecordFile(f, NoMessages()));
+    ASSERT_EQ(CreateRecordFile(f, NoMessages()), Creation::Created);
     for (const char* key : {"[0002]", "a=b", "two\r\nlines", "a"}) {
         ASSERT_TRUE(WriteKey(nullptr, f, "0001", key, std::string("v-") + key, NoMessages()));
     }
-    EXPECT_EQ(ReadKey(nullptr, f, "0001", "a", ""), "v-a");
-    EXPECT_EQ(ReadKey(nullptr, f, "0001", "[0002]", ""), "v-[0002]");
-    EXPECT_EQ(ReadKey(nullptr, f, "0001", "two\r\nlines", ""), "v-two  lines");
-    EXPECT_FALSE(FindSection(nullptr, f, "[0002]"));
+    EXPECT_EQ(ReadKey(nullptr, f, "0001", "a", "").value, "v-a");
+    EXPECT_EQ(ReadKey(nullptr, f, "0001", "[0002]", "").value, "v-[0002]");
+    EXPECT_EQ(ReadKey(nullptr, f, "0001", "two\r\nlines", "").value, "v-two  lines");
+    EXPECT_EQ(FindSection(nullptr, f, "[0002]").result, Lookup::Absent);
 }
 
 TEST(SectionFile, CreateRecordFileOnlyWhenMissing) {
     TestDir dir;
     const std::filesystem::path f = dir / "DATA" / "STAT.DAT";
-    EXPECT_TRUE(CreateRecordFile(f, NoMessages()));
+    EXPECT_EQ(CreateRecordFile(f, NoMessages()), Creation::Created);
     EXPECT_EQ(ReadFile(f), kVersionLines);
     WriteFile(f, "other");
-    EXPECT_FALSE(CreateRecordFile(f, NoMessages()));
+    EXPECT_EQ(CreateRecordFile(f, NoMessages()), Creation::Existed);
     EXPECT_EQ(ReadFile(f), "other");
 }
 
@@ -190,17 +190,20 @@ TEST(SectionFile, HandleFollowsTheRewrite) {
     ASSERT_TRUE(handle.IsOpen());
     ASSERT_TRUE(WriteKey(&handle, f, "0001", "A", "2", NoMessages()));
     ASSERT_TRUE(WriteKey(&handle, f, "0001", "B", "3", NoMessages()));
-    EXPECT_EQ(ReadKey(&handle, f, "0001", "A", ""), "2");
-    EXPECT_EQ(ReadKey(&handle, f, "0001", "B", ""), "3");
+    EXPECT_EQ(ReadKey(&handle, f, "0001", "A", "").value, "2");
+    EXPECT_EQ(ReadKey(&handle, f, "0001", "B", "").value, "3");
 }
 
 TEST(SectionFile, UnopenableFileIsReported) {
     TestDir dir;
     std::filesystem::create_directories(dir / "F"); // a directory where the file should be
     CollectedMessages messages;
-    EXPECT_EQ(ReadKey(nullptr, dir / "F", "0001", "A", "d", messages), "d");
+    KeyLookup read = ReadKey(nullptr, dir / "F", "0001", "A", "d", messages);
+    EXPECT_EQ(read.result, Lookup::Failed);
+    EXPECT_EQ(read.value, "d");
     ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "Cannot open file " + (dir / "F").string());
+    EXPECT_EQ(messages.texts[0],
+              "Cannot open file " + (dir / "F").string() + ": not a regular file");
 }
 
 } // namespace

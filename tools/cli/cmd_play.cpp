@@ -34,9 +34,9 @@ public:
 
 // The settings a finished game is recorded with: the game, its number, and the player of the
 // data directory's preferences ("Player 1" on a first run, as the program does).
-Settings RecordSettings(const Context& ctx, int id, const GameNumber& number) {
+Settings RecordSettings(const Context& ctx, int id, const GameNumber& number, MessageSink& sink) {
     Settings settings;
-    IniFile config(ConfigFilePath(ctx.dataDir));
+    IniFile config(ConfigFilePath(ctx.dataDir), sink);
     LoadPreferences(config, settings, false);
     auto games = GameFile::Open(ProgramPath(ctx.root, kGamesFileName));
     settings.SetGameId(id);
@@ -170,7 +170,7 @@ int RunPlay(Context& ctx) {
         }
     }
     Settings settings;
-    if (record) settings = RecordSettings(ctx, static_cast<int>(id), number);
+    if (record) settings = RecordSettings(ctx, static_cast<int>(id), number, sink);
     SettingsGameRecorder recorder(settings, ctx.dataDir, sink);
     recorder.SetState(&state);
     Player player(ctx, state, placed, sink);
@@ -187,6 +187,7 @@ int RunPlay(Context& ctx) {
         if (!player.Line(words)) break;
     }
     player.Finish();
+    if (recorder.UnsavedGames() > 0) throw CliError{"the records of the game could not be saved"};
     return 0;
 }
 

@@ -154,6 +154,22 @@ TEST(PlayCommand, MessagesAreReported) {
     EXPECT_EQ(replies[1], "refused");
 }
 
+TEST(PlayCommand, RecordsThatCannotBeSavedEndWithStatusTwo) {
+    fs::path root = fs::temp_directory_path() / ("tablamor-unsaved-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "DATA" / "STAT.DAT"); // a directory where the file should be
+    fs::copy_file(fs::path(kRuntime) / "GAMES.DAT", root / "GAMES.DAT");
+    auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "1"}, "quit\n");
+    const bool logged = fs::exists(root / "DATA" / "STAT_LOG.DAT");
+    fs::remove_all(root);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("message: Open error: " + (root / "DATA" / "STAT.DAT").string()),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.err, "tablamor-cli: the records of the game could not be saved\n");
+    EXPECT_TRUE(logged); // the records that could be saved were
+}
+
 TEST(PlayCommand, BadOptionsEndWithStatusTwo) {
     const std::vector<std::string> rows[] = {
         {"play", "--root", kRuntime, "--game", "1", "--number", "1", "--autoplay", "yes"},
