@@ -100,6 +100,13 @@ TEST(ClassicRules, TheMoveGeneratorOffersWhatTheRulesAllow) {
         for (int k = 1; k <= filled; ++k) piles.push_back({Cell(k), {Second(D(k))}});
         return piles;
     };
+    // Betsy Ross: the start cards of the foundations built by twos, threes and fours
+    auto withStarts = [](Layout piles) {
+        piles.push_back({Dest(6), {D(4)}});
+        piles.push_back({Dest(7), {C(6)}});
+        piles.push_back({Dest(8), {S(8)}});
+        return piles;
+    };
     const std::vector<Row> rows = {
         {"FreeCell: 12 with 2 cells and 2 columns free, (2+1) x 4", kFreeCell,
          withCells(twoColumnsFree, 2), "drop " + Card3(H(12)) + " Fila1", true},
@@ -200,15 +207,10 @@ TEST(ClassicRules, TheMoveGeneratorOffersWhatTheRulesAllow) {
          {{Fila(1), {S(1)}}, {Fila(2), {S(5)}}},
          "send " + Card3(S(5)),
          true},
-        {"Betsy Ross: a finished working foundation takes nothing",
-         kBetsyRoss,
-         {{Dest(5), Up(H, 2, 13)}, {kWastePile, {S(1)}}},
-         "send " + Card3(S(1)),
-         false},
-        {"Betsy Ross: its twelfth card, the king",
-         kBetsyRoss,
-         {{Dest(5), Up(H, 2, 12)}, {kWastePile, {S(13)}}},
-         "send " + Card3(S(13)),
+        {"Betsy Ross: a finished working foundation takes nothing", kBetsyRoss,
+         withStarts({{Dest(5), Up(H, 2, 13)}, {kWastePile, {S(1)}}}), "send " + Card3(S(1)), false},
+        {"Betsy Ross: its twelfth card, the king", kBetsyRoss,
+         withStarts({{Dest(5), Up(H, 2, 12)}, {kWastePile, {S(13)}}}), "send " + Card3(S(13)),
          true},
         {"Number Ten: no redeal", kNumberTen, {{kWastePile, {H(5), H(6)}}}, "stock", false},
     };
