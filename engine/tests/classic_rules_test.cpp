@@ -17,8 +17,8 @@ namespace {
 
 using namespace test;
 
-constexpr int kFreeCell = 2, kEightOff = 11, kSpider = 13, kScorpion = 15, kCanfield = 16,
-              kDuchess = 18, kNumberTen = 21, kAcesUp = 45, kCalculation = 46, kBetsyRoss = 47;
+constexpr int kFreeCell = 2, kEightOff = 11, kScorpion = 15, kCanfield = 16, kDuchess = 18,
+              kNumberTen = 21, kAcesUp = 45, kCalculation = 46, kBetsyRoss = 47;
 
 using Layout = std::vector<std::pair<PileIndex, std::vector<int>>>;
 
@@ -137,28 +137,28 @@ TEST(ClassicRules, TheMoveGeneratorOffersWhatTheRulesAllow) {
          {{Fila(1), {H(8)}}, {Fila(2), {D(8), S(7), H(6)}}},
          "drop " + Card3(S(7)) + " Fila1",
          false},
-        {"Spider: a whole suit goes up from its king",
-         kSpider,
+        {"Scorpion: a whole suit goes up from its king",
+         kScorpion,
          {{Fila(1), Down(S, 13, 1)}},
          "drop " + Card3(S(13)) + " Dest1",
          true},
-        {"Spider: a whole suit goes up from its ace",
-         kSpider,
+        {"Scorpion: a whole suit goes up from its ace",
+         kScorpion,
          {{Fila(1), Down(S, 13, 1)}},
          "send " + Card3(S(1)),
          true},
-        {"Spider: not a suit short of its king",
-         kSpider,
+        {"Scorpion: not a suit short of its king",
+         kScorpion,
          {{Fila(1), Down(S, 12, 1)}},
          "send " + Card3(S(1)),
          false},
-        {"Spider: not a run of mixed suits",
-         kSpider,
+        {"Scorpion: not a run of mixed suits",
+         kScorpion,
          {{Fila(1), Down(S, 13, 2)}, {Fila(1), {H(1)}}},
          "send " + Card3(H(1)),
          false},
-        {"Spider: not onto a foundation already holding a suit",
-         kSpider,
+        {"Scorpion: not onto a foundation already holding a suit",
+         kScorpion,
          {{Fila(1), Down(S, 13, 1)}, {Dest(1), Down(H, 13, 1)}},
          "drop " + Card3(S(13)) + " Dest1",
          false},
@@ -235,7 +235,7 @@ TEST(ClassicRules, FreeCellLongestRunWithFourCellsAndTwoColumns) {
 }
 
 TEST(ClassicRules, AWholeSuitGoesUpAsOneMove) {
-    GameState s = Laid(kSpider, {{Fila(1), {H(5)}}, {Fila(1), Down(S, 13, 1)}});
+    GameState s = Laid(kScorpion, {{Fila(1), {H(5)}}, {Fila(1), Down(S, 13, 1)}});
     const PlacedPiles geometry = PlacedPiles::EveryPileOf(s);
     const PlayEnv env{geometry, NullEventSink(), NoStepRecord()};
     ASSERT_TRUE(ApplyCommand(s, *ParseCommand("send " + Card3(S(1))), env));
