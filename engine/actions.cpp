@@ -33,18 +33,8 @@ void Notify(EventSink& sink, Card card, PileKind from, PileKind to) {
     sink.CardArrived(card, to);
 }
 
-bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSink& sink) {
-    if (!act::MoveCard(s, card, f, sink)) return false;
-    if (automatic)
-        sink.Sound(sound::kAutoplay, sound_switch::kAutoplay);
-    else
-        sink.Sound(sound::kFoundation, sound_switch::kFoundation);
-    if (s.P(param::kFoundationResort) == code::kOn) ReorderFoundation(s, NumberInGroup(f), sink);
-    return true;
-}
-
 // The card and every card above it on its tableau or reserve pile, in the same order.
-bool RunToTableau(GameState& s, Card card, PileIndex to, EventSink& sink) {
+bool RunToPile(GameState& s, Card card, PileIndex to, EventSink& sink) {
     const PileIndex from = CardPile(s, card);
     const PileKind kind = KindOfPile(from);
     if (from < 0 || from == to) return false;
@@ -58,9 +48,22 @@ bool RunToTableau(GameState& s, Card card, PileIndex to, EventSink& sink) {
     for (int k = 0; k < size; ++k) {
         Card c = cards[static_cast<std::size_t>(k)];
         s.table.Append(to, c, true);
-        Notify(sink, c, kind, PileKind::Tableau);
+        Notify(sink, c, kind, KindOfPile(to));
     }
     sink.CardsMoved(from, to, size);
+    return true;
+}
+
+// One card, or a whole suit from a tableau pile.
+bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSink& sink) {
+    const bool moved =
+        s.move.singleCard ? act::MoveCard(s, card, f, sink) : RunToPile(s, card, f, sink);
+    if (!moved) return false;
+    if (automatic)
+        sink.Sound(sound::kAutoplay, sound_switch::kAutoplay);
+    else
+        sink.Sound(sound::kFoundation, sound_switch::kFoundation);
+    if (s.P(param::kFoundationResort) == code::kOn) ReorderFoundation(s, NumberInGroup(f), sink);
     return true;
 }
 
@@ -72,8 +75,8 @@ bool MoveByTarget(GameState& s, int card, std::string_view name, PileIndex targe
     case PileKind::Foundation:
         return ToFoundation(s, *c, target, name.starts_with(action::kAutoplayPrefix), sink);
     case PileKind::Tableau: {
-        bool moved = s.move.singleCard ? act::MoveCard(s, *c, target, sink)
-                                       : RunToTableau(s, *c, target, sink);
+        bool moved =
+            s.move.singleCard ? act::MoveCard(s, *c, target, sink) : RunToPile(s, *c, target, sink);
         if (moved) sink.Sound(sound::kTableau, sound_switch::kTableau);
         return moved;
     }

@@ -44,12 +44,18 @@ bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
         return from == location::kStock || from == location::kWaste || from == location::kNowhere;
     }
     case kBaseSharedRank:
+    case kBaseSharedRankFirstFromReserve: {
         // the first foundation started fixes the rank for all
+        bool started = false;
         for (int n = 0; n < s.FoundationCount(); ++n) {
             PileIndex f = FoundationPile(n);
-            if (!s.table.Empty(f) && CardRank(s.table.At(f, 0)) != m) return false;
+            if (s.table.Empty(f)) continue;
+            if (CardRank(s.table.At(f, 0)) != m) return false;
+            started = true;
         }
-        return true;
+        return started || q.base == kBaseSharedRank ||
+               IsReserveLocation(LocateCard(s.table, q.card));
+    }
     default:
         return q.stop == kBaseAnyCard || m == q.base;
     }
@@ -154,6 +160,7 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
     switch (q.rule) {
     case kClosed:
     case kClosedToo:
+    case kCompleteSuit: // whole suits only, judged as a run by the foundation test
         return false;
     case kEmptyOnceStockIsOut:
         if (q.dropping) return empty && s.table.Empty(kStockPile);

@@ -137,27 +137,34 @@ bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> 
     return false;
 }
 
-std::optional<PileIndex> FindSendTarget(GameState& s, int card, bool automatic, bool alsoReserves,
-                                        const PileGeometry& geometry, EventSink& sink) {
+std::optional<SendTarget> FindSendTarget(GameState& s, int card, bool automatic, bool alsoReserves,
+                                         const PileGeometry& geometry, EventSink& sink) {
     const std::optional<Card> c = ValidCard(card);
     if (!c || !s.table.FaceUp(*c)) return std::nullopt;
-    s.move = MoveContext{*c, kNoCard, true};
     const PileIndex from = CardPile(s, *c);
-    auto firstTaking = [&](PileIndex first, int count) -> std::optional<PileIndex> {
+    auto firstTaking = [&](int moving, PileIndex first, int count) -> std::optional<SendTarget> {
         for (int i = 0; i < count; ++i)
-            if (geometry.Placed(first + i) && DropAllowed(s, card, from, first + i, sink))
-                return first + i;
+            if (geometry.Placed(first + i) && DropAllowed(s, moving, from, first + i, sink))
+                return SendTarget{static_cast<Card>(moving), first + i};
         return std::nullopt;
     };
+    // the ace that ends a whole suit sends the suit, where a foundation takes whole suits
+    if (const Card king = CompleteSuitUnder(s, card); king != kNoCard) {
+        s.move = MoveContext{king, static_cast<Card>(card), false};
+        if (auto target = firstTaking(king, FoundationPile(0), s.FoundationCount())) return target;
+    }
+    s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
     bool choiceOfFirstCard = s.FoundationCount() > 0;
-    for (int n = 0; n < s.FoundationCount(); ++n)
+    for (int n = 0; n < s.FoundationCount(); ++n) {
+        const int base = s.P(param::kFoundationBase + n);
         choiceOfFirstCard = choiceOfFirstCard &&
-                            s.P(param::kFoundationBase + n) == kBaseSharedRank &&
+                            (base == kBaseSharedRank || base == kBaseSharedRankFirstFromReserve) &&
                             s.table.Empty(FoundationPile(n));
-    std::optional<PileIndex> target;
+    }
+    std::optional<SendTarget> target;
     if (!(automatic && choiceOfFirstCard))
-        target = firstTaking(FoundationPile(0), s.FoundationCount());
-    if (!target && alsoReserves) target = firstTaking(ReservePile(0), s.ReserveCount());
+        target = firstTaking(card, FoundationPile(0), s.FoundationCount());
+    if (!target && alsoReserves) target = firstTaking(card, ReservePile(0), s.ReserveCount());
     return target;
 }
 
@@ -166,8 +173,8 @@ bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
     auto target = FindSendTarget(s, card, automatic, alsoReserves, geometry, sink);
     bool sent = false;
     if (target) {
-        auto action = ActionForTarget(*target, automatic);
-        sent = action && PerformAction(s, card, *action, sink);
+        auto action = ActionForTarget(target->pile, automatic);
+        sent = action && PerformAction(s, target->card, *action, sink);
     }
     s.move.dragged = kNoCard;
     s.move.runTop = kNoCard;

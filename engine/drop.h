@@ -38,13 +38,21 @@ bool DropAllowed(const GameState& state, int card, PileIndex target, EventSink& 
 bool DropAllowed(const GameState& state, int card, PileIndex from, PileIndex target,
                  EventSink& sink);
 
-// The pile a send would put the card on: the first foundation (in order, those on the table)
-// that takes it, then, with `alsoReserves`, the first reserve. An automatic send skips the
-// foundations while all of them are empty and share base code 92, whose first card is the
-// player's choice. Sets the move context to a single-card move of the card.
-std::optional<PileIndex> FindSendTarget(GameState& state, int card, bool automatic,
-                                        bool alsoReserves, const PileGeometry& geometry,
-                                        EventSink& sink);
+// What a send moves: the card (for a whole suit, its king with the suit on it) and the pile that
+// takes it.
+struct SendTarget {
+    Card card = kNoCard;
+    PileIndex pile = -1;
+};
+
+// Where a send would put the card: the first foundation (in order, those on the table) that takes
+// it, then, with `alsoReserves`, the first reserve. An automatic send skips the foundations while
+// all of them are empty and share base code 92 or 88, whose first card is the player's choice.
+// The ace that ends a whole suit on a tableau pile sends the whole suit when a foundation takes
+// it. Sets the move context to the move found (a single-card move of the card when none is).
+std::optional<SendTarget> FindSendTarget(GameState& state, int card, bool automatic,
+                                         bool alsoReserves, const PileGeometry& geometry,
+                                         EventSink& sink);
 
 // The piles whose top-card rectangles meet the drop rectangle, by overlap area, largest first;
 // equal areas favour reserves, then foundations, tableau piles and the waste, then the higher pile
@@ -65,7 +73,8 @@ DropTargets FindDropTargets(const GameState& state, const Rect& drop, const Pile
                            std::optional<PileIndex> target, const PileGeometry& geometry,
                            EventSink& sink);
 
-// Sends one face-up card to the pile FindSendTarget chooses. True when it went.
+// Sends one face-up card (or the whole suit it ends) where FindSendTarget says. True when it
+// went.
 [[nodiscard]] bool SendToFoundation(GameState& state, int card, bool automatic, bool alsoReserves,
                                     const PileGeometry& geometry, EventSink& sink);
 

@@ -14,15 +14,17 @@ constexpr int kEmptyTop = -1;
 constexpr int kKingsReserveLimit = 3;   // reserve rule 8: the first reserve holds fewer
 constexpr int kAnyCardReserveLimit = 5; // reserve rule 13: the first reserve holds fewer
 constexpr int kFoundationRunLimit = 52; // rule 20 foundations hold at most one deck
+constexpr int kMaxDoublings = 7;        // 2^7 already exceeds every card of the game
+constexpr int kSuitSize = 13;           // a whole suit, king to ace
 
 int TopOrEmpty(const Table& table, PileIndex pile) {
     return table.Empty(pile) ? kEmptyTop : table.Top(pile);
 }
 
-// Rule 22: an ace always; another card when some tableau pile shows a higher card of its suit,
-// or an ace of its suit, on top.
+// Rule 22: an ace always (never in a game whose aces stay); another card when some tableau pile
+// shows a higher card of its suit, or an ace of its suit, on top.
 bool AceOrBelowTableauTop(const GameState& s, int card) {
-    if (CardRank(card) == kAce) return true;
+    if (CardRank(card) == kAce) return s.P(param::kSpecialCode) != kSpecialAcesStay;
     for (int n = 0; n < s.TableauCount(); ++n) {
         PileIndex p = TableauPile(n);
         if (s.table.Empty(p)) continue;
@@ -49,9 +51,10 @@ BuildQuery TableauQuery(const GameState& s, int n) {
 }
 
 bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) {
-    if (!s.move.singleCard) return false;
     const PileIndex f = FoundationPile(n);
     const int rule = s.P(param::kFoundationRule + n);
+    if (rule == kCompleteSuit) return s.table.Empty(f) && IsCompleteSuit(s, card);
+    if (!s.move.singleCard) return false;
     const int count = s.table.Size(f);
     if (rule == kQueenOnlyToEmpty) return CardRank(card) == kQueen && count == 0;
     if (rule == kAceOrBelowTableauTop) return AceOrBelowTableauTop(s, card);
@@ -80,7 +83,11 @@ bool CanPlaceOnTableau(const GameState& s, int n, int card, EventSink& sink) {
     q.top = TopOrEmpty(s.table, p);
     q.card = card;
     if (!CheckBuild(s, q, sink)) return false;
-    if (s.P(param::kRunSize) == kRunFreeCellsAndSpaces && !s.move.singleCard && s.table.Empty(p)) {
+    // the runs these codes allow are shorter when the target is an empty pile
+    const int runSize = s.P(param::kRunSize);
+    const bool shorterToSpace =
+        runSize == kRunFreeCellsAndSpaces || runSize == kRunClassicSupermove;
+    if (shorterToSpace && !s.move.singleCard && s.table.Empty(p)) {
         auto run = RunFrom(s.table, card);
         if (run && run->size > LargestRunAllowed(s, card, true)) return false;
     }
@@ -156,11 +163,33 @@ bool IsBuiltRun(const GameState& s, int card, int n, EventSink& sink) {
     return true;
 }
 
+bool IsCompleteSuit(const GameState& s, int king) {
+    auto run = RunFrom(s.table, king);
+    if (!run || KindOfPile(run->pile) != PileKind::Tableau || run->size != kSuitSize) return false;
+    for (int k = 0; k < run->size; ++k) {
+        const Card c = s.table.At(run->pile, run->first + k);
+        if (!s.table.FaceUp(c) || CardSuit(c) != CardSuit(king) || CardRank(c) != kKing - k)
+            return false;
+    }
+    return true;
+}
+
+Card CompleteSuitUnder(const GameState& s, int top) {
+    auto run = RunFrom(s.table, top);
+    if (!run || run->size != 1 || run->first + 1 < kSuitSize) return kNoCard;
+    const Card king = s.table.At(run->pile, run->first + 1 - kSuitSize);
+    return IsCompleteSuit(s, king) ? king : kNoCard;
+}
+
 int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
     const int code = s.P(param::kRunSize);
     if (code >= 0) return std::max(code, 1);
     if (code == kRunAny) return kMaxCards;
     if (code == kRunKingLed) return CardRank(runBottom) == kKing ? kMaxCards : 1;
+    if (code == kRunTopCardOrWholePile) {
+        auto run = RunFrom(s.table, runBottom);
+        return run && run->first == 0 ? kMaxCards : 1;
+    }
     int freeCells = 0, spaces = 0;
     for (int k = 0; k < s.ReserveCount(); ++k) freeCells += s.table.Empty(ReservePile(k));
     for (int n = 0; n < s.TableauCount(); ++n) spaces += s.table.Empty(TableauPile(n));
@@ -170,6 +199,13 @@ int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
         return toEmptyTableau ? freeCells + spaces : freeCells + spaces + 1;
     case kRunFreeCellsOrSpaces:
         return spaces == 0 ? freeCells + 1 : freeCells + spaces;
+    case kRunClassicSupermove: {
+        // each space doubles the run; the target space, when there is one, does not
+        const int doublings = toEmptyTableau ? std::max(spaces - 1, 0) : spaces;
+        return std::min((freeCells + 1) << std::min(doublings, kMaxDoublings), kMaxCards);
+    }
+    case kRunFreeCellsOnly:
+        return freeCells + 1;
     default:
         return std::max(spaces, 1);
     }

@@ -39,8 +39,14 @@ std::optional<Run> RunFrom(const Table& table, int card);
 // accepts every run.
 bool IsBuiltRun(const GameState& state, int card, int n, EventSink& sink);
 
+// The run from `king` to the top of its tableau pile is a whole suit, face up, king to ace.
+bool IsCompleteSuit(const GameState& state, int king);
+// The king of the whole suit that `top`, the top card of a tableau pile, ends; kNoCard if none.
+Card CompleteSuitUnder(const GameState& state, int top);
+
 // The largest run that may move at once now; `toEmptyTableau` when the run is being dropped on
-// an empty tableau pile rather than picked up. `runBottom` decides the king-led code.
+// an empty tableau pile rather than picked up. `runBottom` decides the king-led code and the
+// whole-pile code.
 int LargestRunAllowed(const GameState& state, int runBottom, bool toEmptyTableau);
 
 // The run from the card up is no longer than allowed. Also notes the run's top card as the move

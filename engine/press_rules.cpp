@@ -140,15 +140,20 @@ bool AnyEmptyTableau(const GameState& s) {
     return false;
 }
 
-// The stock press, in this order: the pyramid's stock card, dealing to the waste, dealing to the
-// tableau, dealing to the reserves, dealing to the third pile.
+// The stock press, in this order: the pyramid's stock card, dealing to the waste (refused while a
+// waste that holds one card holds it), dealing to the tableau, dealing to the reserves, dealing to
+// the third pile.
 PressDecision StockPress(const GameState& s) {
     const int special = s.P(param::kSpecialCode);
     if (special == pairing::kPyramidThirteen && !s.table.Empty(kStockPile) &&
         !s.table.Empty(kSelectionPile))
         return Toggle(s, s.table.Top(kStockPile), false);
-    if (s.P(param::kWastePlaced) == kOn || s.P(param::kReleaseCountsPass) > 0)
+    if (s.P(param::kWastePlaced) == kOn || s.P(param::kReleaseCountsPass) > 0) {
+        // a waste that holds one card is played before the next card is dealt
+        if (s.P(param::kWasteBuild) == kWasteHoldsOne && !s.table.Empty(kWastePile))
+            return Decision(PressKind::Beep);
         return Stock(action::kDealToWaste);
+    }
     const int tableaus = s.TableauCount(), reserves = s.ReserveCount();
     auto tableauFlag = [&](int flag) {
         return s.P(param::kTableauTakesAdd) == flag ||

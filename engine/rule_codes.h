@@ -41,6 +41,8 @@ inline constexpr int kSuitFollowsPileDirection = 30;
 inline constexpr int kSuitDownNothingOnAce = 31;
 inline constexpr int kSuitUpNothingOnKing = 32;
 inline constexpr int kNotFromTableauOnShortPile = 33;
+// Foundations: only a whole suit, king to ace, lifted from a tableau pile onto an empty foundation.
+inline constexpr int kCompleteSuit = 34;
 
 // Reserve rules.
 inline constexpr int kReserveClosed = 4;
@@ -58,6 +60,8 @@ inline constexpr int kBaseBalancedKingsBySuit = 84;
 inline constexpr int kBaseBalancedAcesBySuit = 85;
 inline constexpr int kBaseAnySingleCard = 86;
 inline constexpr int kBaseFromStockOrWaste = 87;
+// As 92, but the first foundation started takes its card from a reserve.
+inline constexpr int kBaseSharedRankFirstFromReserve = 88;
 inline constexpr int kFillBelowFoundationBase = 91; // tableau: replaced by the deal
 inline constexpr int kBaseSharedRank = 92;
 
@@ -76,11 +80,18 @@ inline constexpr int kStartCardCodeOffset = 100; // 100 and above: card code - 1
 // A value above this in the third pile's start card stands for the code value - 100.
 inline constexpr int kThirdPileCodeOffset = 100;
 
-// Run size codes (how many cards may move at once).
+// Run size codes (how many cards may move at once). An unnamed negative code allows as many
+// cards as there are empty tableau piles, at least one; 0 and above that many cards.
 inline constexpr int kRunAny = -1;
 inline constexpr int kRunFreeCellsAndSpaces = -5;
 inline constexpr int kRunFreeCellsOrSpaces = -6;
 inline constexpr int kRunKingLed = -12;
+// (free cells + 1) x 2^(empty tableau piles) onto a card, half that onto an empty pile.
+inline constexpr int kRunClassicSupermove = -7;
+// The top card alone, or the whole pile when every card of it is lifted.
+inline constexpr int kRunTopCardOrWholePile = -8;
+// Free cells + 1; empty tableau piles do not count.
+inline constexpr int kRunFreeCellsOnly = -9;
 
 // Run check modes for runs lifted from a tableau pile.
 inline constexpr int kRunCheckPileRule = 1;
@@ -89,6 +100,7 @@ inline constexpr int kRunCheckSameSuit = 10;
 // Flags and modes of single parameters.
 inline constexpr int kOpeningRestrictionOn = 1;
 inline constexpr int kWasteTakesBuilds = 2;
+inline constexpr int kWasteHoldsOne = 3; // the stock is not dealt while the waste holds a card
 inline constexpr int kWasteNeverTarget = 4;
 inline constexpr int kOn = 1;                // a yes/no parameter that is set
 
@@ -122,5 +134,7 @@ inline constexpr int kSpecialAcesFromReserveAndWaste = 11;
 inline constexpr int kSpecialComparedDrop = 19;
 inline constexpr int kSpecialHeartsCourtApart = 22;
 inline constexpr int kSpecialMarkTableauMoves = 23;
+// Aces are never discarded; the game is won when nothing but aces is left.
+inline constexpr int kSpecialAcesStay = 27;
 
 } // namespace tablamor::code

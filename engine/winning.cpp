@@ -1,5 +1,7 @@
 #include "engine/winning.h"
 
+#include "engine/rule_codes.h"
+
 #include <algorithm>
 
 namespace tablamor {
@@ -8,11 +10,19 @@ namespace {
 constexpr int kPointsPerCard = 5;
 constexpr int kFirstColumnLimit = 4;
 
-int Count(const GameParams& p, int param, int max) { return std::clamp<int>(p[param], 0, max); }
+int Count(const GameParams& p, int param, int max) {
+    return std::clamp<int>(p[param], 0, max);
+}
 
 bool OnlyGaps(const Table& t, PileIndex pile) {
     for (Card c : t.Pile(pile))
         if (c != kNoCard) return false;
+    return true;
+}
+
+bool OnlyAces(const Table& t, PileIndex pile) {
+    for (Card c : t.Pile(pile))
+        if (CardRank(c) != kAce) return false;
     return true;
 }
 
@@ -29,12 +39,22 @@ bool IsGameWon(const Table& t, const GameParams& p) {
     case special::kFirstColumnOfFour:
     case special::kFirstColumnOfFourToo:
         return t.Empty(kStockPile) && t.Size(TableauPile(0)) <= kFirstColumnLimit;
-    default: break;
+    default:
+        break;
     }
     if (!t.Empty(kStockPile) || !t.Empty(kWastePile)) return false;
-    const bool gapsAllowed = p[param::kSpecialCode] == special::kGapsOnly;
+    auto cleared = [&](PileIndex pile) {
+        switch (p[param::kSpecialCode]) {
+        case special::kGapsOnly:
+            return OnlyGaps(t, pile);
+        case code::kSpecialAcesStay:
+            return OnlyAces(t, pile);
+        default:
+            return t.Empty(pile);
+        }
+    };
     for (int n = 0; n < tableaus; ++n)
-        if (gapsAllowed ? !OnlyGaps(t, TableauPile(n)) : !t.Empty(TableauPile(n))) return false;
+        if (!cleared(TableauPile(n))) return false;
     for (int n = 0; n < reserves; ++n)
         if (!t.Empty(ReservePile(n))) return false;
     return true;
@@ -42,7 +62,8 @@ bool IsGameWon(const Table& t, const GameParams& p) {
 
 int ComputeScore(const Table& t, const GameParams& p) {
     int cards = p[param::kDealScore] + t.Size(kThirdPile);
-    for (int n = 0; n < Count(p, param::kFoundationCount, kMaxFoundations); ++n) cards += t.Size(FoundationPile(n));
+    for (int n = 0; n < Count(p, param::kFoundationCount, kMaxFoundations); ++n)
+        cards += t.Size(FoundationPile(n));
     return kPointsPerCard * cards - p[param::kCardCount];
 }
 

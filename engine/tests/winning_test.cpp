@@ -1,5 +1,7 @@
 #include "engine/winning.h"
 
+#include "engine/rule_codes.h"
+
 #include <gtest/gtest.h>
 
 namespace tablamor {
@@ -35,6 +37,10 @@ TEST(Winning, WonTestsBySpecialCode) {
         {"first column of four", special::kFirstColumnOfFour, "Fila1=001002003004;Fila2=005", true},
         {"first column of five", special::kFirstColumnOfFourToo, "Fila1=001002003004005", false},
         {"stock not out", special::kFirstColumnOfFour, "Mazzo=009", false},
+        {"aces alone left", code::kSpecialAcesStay, "Fila1=040;Fila2=001027;Fila3=014", true},
+        {"a two beside the aces", code::kSpecialAcesStay, "Fila1=040041;Fila2=001", false},
+        {"aces left, stock not out", code::kSpecialAcesStay, "Mazzo=002;Fila1=001", false},
+        {"aces only for its code", 0, "Fila1=040", false},
     };
     for (const Row& row : rows) {
         Table t;
