@@ -11,6 +11,7 @@
 #include "engine/solver_key.h"
 
 #include <algorithm>
+#include <chrono>
 #include <queue>
 #include <unordered_set>
 
@@ -67,7 +68,7 @@ struct Queued {
 
 class Search {
 public:
-    Search(const GameState& start, const PileGeometry& geometry, long long budget)
+    Search(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget)
         : start_(start), geometry_(geometry), budget_(budget), symmetry_(SymmetryOf(start)),
           guide_(start) {}
 
@@ -81,7 +82,7 @@ public:
         if (Expand(start_, kNoParent, Command{})) return Finish(result, SolveOutcome::Won);
         GameState state = start_;
         while (!queue_.empty()) {
-            if (nodes_ >= budget_) return Finish(result, SolveOutcome::Unknown);
+            if (OutOfBudget()) return Finish(result, SolveOutcome::Unknown);
             const Queued next = queue_.top();
             queue_.pop();
             searched_[static_cast<std::size_t>(next.parent)].position.Into(state);
@@ -95,7 +96,9 @@ private:
     const GameState& start_;
     const PileGeometry& geometry_;
     const PlayEnv env_{geometry_, NullEventSink(), NoStepRecord()};
-    long long budget_;
+    SolveBudget budget_;
+    std::chrono::steady_clock::time_point deadline_ =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(budget_.timeMs);
     long long nodes_ = 0;
     long long order_ = 0;
     PileSymmetry symmetry_;
@@ -106,6 +109,15 @@ private:
     std::vector<Command> commands_;
     std::vector<GameState> children_;
     std::vector<Command> line_;
+
+    // The clock is read once in this many positions.
+    static constexpr long long kClockInterval = 256;
+
+    bool OutOfBudget() const {
+        if (nodes_ >= budget_.nodes) return true;
+        return budget_.timeMs > 0 && nodes_ % kClockInterval == 0 &&
+               std::chrono::steady_clock::now() >= deadline_;
+    }
 
     SolveResult& Finish(SolveResult& result, SolveOutcome outcome) {
         result.outcome = outcome;
@@ -169,8 +181,8 @@ std::uint64_t PositionKey(const GameState& s) {
     return PositionKey(s, SymmetryOf(s));
 }
 
-SolveResult Solve(const GameState& start, const PileGeometry& geometry, long long nodeBudget) {
-    Search search(start, geometry, nodeBudget);
+SolveResult Solve(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget) {
+    Search search(start, geometry, budget);
     return search.Run();
 }
 

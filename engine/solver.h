@@ -9,6 +9,7 @@
 #include "engine/commands.h"
 #include "engine/geometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -29,9 +30,22 @@ struct SolveResult {
     long long nodes = 0;       // positions searched
 };
 
-// Searches from `start` (a dealt, active game) on the given geometry, trying at most `nodeBudget`
-// positions. A game that is not in play is Lost at once.
-SolveResult Solve(const GameState& start, const PileGeometry& geometry, long long nodeBudget);
+// How far a search may go: positions searched, wall-clock milliseconds (0: no limit), and bytes
+// of memory its tables may hold (0: no limit). Past the memory limit the least promising
+// positions waiting are let go, so the search can then no longer prove a deal lost.
+struct SolveBudget {
+    long long nodes = kDefaultSolverNodes;
+    long long timeMs = 0;
+    std::size_t memoryBytes = 0;
+};
+
+// Searches from `start` (a dealt, active game) on the given geometry within the budget. A game
+// that is not in play is Lost at once.
+SolveResult Solve(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget);
+inline SolveResult Solve(const GameState& start, const PileGeometry& geometry,
+                         long long nodeBudget) {
+    return Solve(start, geometry, SolveBudget{nodeBudget});
+}
 
 // The transposition key of a position: the table and every counter the rules read.
 std::uint64_t PositionKey(const GameState& state);
