@@ -17,6 +17,8 @@ namespace tablamor {
 
 // Positions searched when the caller names no budget.
 inline constexpr long long kDefaultSolverNodes = 1'000'000;
+// Bytes the search's tables may hold when the caller names no budget.
+inline constexpr std::size_t kDefaultSolverMemory = std::size_t{150} << 20;
 
 enum class SolveOutcome {
     Won,     // a winning line was found
@@ -31,12 +33,13 @@ struct SolveResult {
 };
 
 // How far a search may go: positions searched, wall-clock milliseconds (0: no limit), and bytes
-// of memory its tables may hold (0: no limit). Past the memory limit the least promising
+// of memory its tables may hold (0: no limit; the window's searches stay well under 100 MB with
+// a limit of 64 MB). Past the memory limit the least promising
 // positions waiting are let go, so the search can then no longer prove a deal lost.
 struct SolveBudget {
     long long nodes = kDefaultSolverNodes;
     long long timeMs = 0;
-    std::size_t memoryBytes = 0;
+    std::size_t memoryBytes = kDefaultSolverMemory;
 };
 
 // Searches from `start` (a dealt, active game) on the given geometry within the budget. A game

@@ -16,12 +16,6 @@ void Table::ClearPiles() {
     start_.fill(0);
 }
 
-bool Table::FaceUp(int card) const {
-    if (card < 1 || card > kMaxCards) return false;
-    int bit = card - 1;
-    return (faceUp_[bit / 64] >> (bit % 64)) & 1U;
-}
-
 void Table::SetFaceUp(int card, bool up) {
     if (card < 1 || card > kMaxCards) return;
     int bit = card - 1;
