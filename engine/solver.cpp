@@ -1,11 +1,11 @@
-// Best-first search: the most promising position not yet searched is searched next (the newest
-// among equals, so a plateau is walked depth first). Every position reached is queued once, by
-// its key, as the move that leads to it from a searched position; a position is rebuilt from
-// its parent when its turn comes. A searched position is kept as its move from its parent, and
-// every few moves down a line as a packed snapshot of the table; it is rebuilt from the nearest
-// snapshot above it by replaying the moves between. Nothing reached is dropped but positions
-// the rules show can never be won, or, past the memory budget, the least promising of those
-// waiting; so an empty queue with nothing let go means no win exists.
+// Best-first searches, one per style of scoring, taking turns. In each, the most promising position
+// not yet searched is searched next (the newest among equals, so a plateau is walked depth first).
+// Every position reached is queued once, by its key, as the move that leads to it from a searched
+// position; a position is rebuilt from its parent when its turn comes. A searched position is kept
+// as its move from its parent, and every few moves down a line as a packed snapshot of the table;
+// it is rebuilt from the nearest snapshot above it by replaying the moves between. Nothing reached
+// is dropped but positions the rules show can never be won, or, past the memory budget, the least
+// promising of those waiting; so an empty queue with nothing let go means no win exists.
 #include "engine/solver.h"
 
 #include "engine/move_generator.h"
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 namespace tablamor {
 namespace {
@@ -23,8 +24,8 @@ constexpr int kNoParent = -1;
 constexpr std::uint32_t kNoSnapshot = UINT32_MAX;
 // A searched position this many moves below its nearest snapshot gets one of its own.
 constexpr int kSnapshotInterval = 4;
-// The clock is read once in this many positions.
-constexpr long long kClockInterval = 256;
+// The searches take turns this many positions at a time (the clock is read between turns).
+constexpr long long kSliceNodes = 256;
 // The seen table doubles in place: room is kept for the old and the new table at once.
 constexpr std::size_t kSeenGrowthFactor = 3;
 
@@ -92,41 +93,44 @@ struct Queued {
     }
 };
 
+// One best-first search, run a slice at a time.
 class Search {
 public:
-    Search(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget)
-        : start_(start), geometry_(geometry), budget_(budget), symmetry_(SymmetryOf(start)),
-          guide_(start), current_(start) {}
+    enum class Status { Going, Won, Lost, Stuck };
 
-    SolveResult Run() {
-        SolveResult result;
-        if (!start_.active) {
-            result.outcome = SolveOutcome::Lost;
-            return result;
+    Search(const GameState& start, const PileGeometry& geometry, int style, std::size_t memoryBytes)
+        : start_(start), geometry_(geometry), memoryBytes_(memoryBytes),
+          symmetry_(SymmetryOf(start)), guide_(start, style), current_(start), state_(start) {}
+
+    // Searches at most `quota` more positions; Stuck when the memory budget is spent.
+    Status Step(long long quota) {
+        if (nodes_ == 0) {
+            seen_.Insert(PositionKey(start_, symmetry_));
+            quota -= 1;
+            if (Expand(start_, kNoParent, Command{})) return Status::Won;
         }
-        seen_.Insert(PositionKey(start_, symmetry_));
-        if (Expand(start_, kNoParent, Command{})) return Finish(result, SolveOutcome::Won);
-        GameState state = start_;
-        while (!queue_.empty()) {
-            if (OutOfBudget()) return Finish(result, SolveOutcome::Unknown);
+        for (; quota > 0; --quota) {
+            if (queue_.empty()) return letGo_ ? Status::Stuck : Status::Lost;
+            if (memoryBytes_ > 0 && HeldBytes() >= memoryBytes_) return Status::Stuck;
             std::pop_heap(queue_.begin(), queue_.end());
             const Queued next = queue_.back();
             queue_.pop_back();
-            Rebuild(next.parent, state);
+            Rebuild(next.parent, state_);
             const Command command = next.command.Unpacked();
-            PlayCommand(state, command, false, env_);
-            if (Expand(state, next.parent, command)) return Finish(result, SolveOutcome::Won);
+            PlayCommand(state_, command, false, env_);
+            if (Expand(state_, next.parent, command)) return Status::Won;
         }
-        return Finish(result, letGo_ ? SolveOutcome::Unknown : SolveOutcome::Lost);
+        return queue_.empty() && !letGo_ ? Status::Lost : Status::Going;
     }
+
+    long long Nodes() const { return nodes_; }
+    std::vector<Command> TakeLine() { return std::move(line_); }
 
 private:
     const GameState& start_;
     const PileGeometry& geometry_;
     const PlayEnv env_{geometry_, NullEventSink(), NoStepRecord()};
-    SolveBudget budget_;
-    std::chrono::steady_clock::time_point deadline_ =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(budget_.timeMs);
+    std::size_t memoryBytes_;
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
     bool letGo_ = false; // positions waiting were let go to stay within the memory budget
@@ -138,19 +142,13 @@ private:
     std::vector<std::uint8_t> tables_; // the packed tables of the snapshots
     std::vector<Queued> queue_;        // a heap, the most promising first
     GameState current_;                // the position searched last
+    GameState state_;                  // the position being searched
     int currentIndex_ = kNoParent;
     std::vector<Command> commands_;
     std::vector<GameState> children_;
     std::vector<Command> moves_;  // the moves to children_
     std::vector<Command> replay_; // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
-
-    bool OutOfBudget() const {
-        if (nodes_ >= budget_.nodes) return true;
-        if (budget_.memoryBytes > 0 && HeldBytes() >= budget_.memoryBytes) return true;
-        return budget_.timeMs > 0 && nodes_ % kClockInterval == 0 &&
-               std::chrono::steady_clock::now() >= deadline_;
-    }
 
     // The memory of everything but the queue.
     std::size_t HeldBytes() const {
@@ -163,24 +161,15 @@ private:
     void MakeRoomInQueue() {
         constexpr std::size_t kGrowthFootprint = 3;
         constexpr std::size_t kFewest = 2;
-        if (budget_.memoryBytes == 0 || queue_.size() < queue_.capacity() ||
-            queue_.size() < kFewest)
+        if (memoryBytes_ == 0 || queue_.size() < queue_.capacity() || queue_.size() < kFewest)
             return;
-        if (HeldBytes() + kGrowthFootprint * queue_.capacity() * sizeof(Queued) <=
-            budget_.memoryBytes)
+        if (HeldBytes() + kGrowthFootprint * queue_.capacity() * sizeof(Queued) <= memoryBytes_)
             return;
         std::sort_heap(queue_.begin(), queue_.end());
         queue_.erase(queue_.begin(),
                      queue_.begin() + static_cast<std::ptrdiff_t>(queue_.size() / 2));
         std::make_heap(queue_.begin(), queue_.end());
         letGo_ = true;
-    }
-
-    SolveResult& Finish(SolveResult& result, SolveOutcome outcome) {
-        result.outcome = outcome;
-        result.nodes = nodes_;
-        if (outcome == SolveOutcome::Won) result.line = std::move(line_);
-        return result;
     }
 
     // The searched position `index` into `state`: the last one searched is at hand; others are
@@ -280,8 +269,47 @@ std::uint64_t PositionKey(const GameState& s) {
 }
 
 SolveResult Solve(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget) {
-    Search search(start, geometry, budget);
-    return search.Run();
+    SolveResult result;
+    if (!start.active) {
+        result.outcome = SolveOutcome::Lost;
+        return result;
+    }
+    // The styles take turns a slice of positions at a time, each within its share of memory;
+    // the first to win gives the line, and any that searches its whole space proves the deal
+    // lost. One that runs out of memory drops out.
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
+    std::vector<std::unique_ptr<Search>> searches;
+    for (int style = 0; style < kSearchStyles; ++style)
+        searches.push_back(
+            std::make_unique<Search>(start, geometry, style, budget.memoryBytes / kSearchStyles));
+    std::vector<bool> going(searches.size(), true);
+    const auto nodes = [&searches] {
+        long long total = 0;
+        for (const auto& s : searches) total += s->Nodes();
+        return total;
+    };
+    for (bool any = true; any;) {
+        any = false;
+        for (std::size_t i = 0; i < searches.size(); ++i) {
+            if (!going[i]) continue;
+            const long long quota = std::min(kSliceNodes, budget.nodes - nodes());
+            if (quota <= 0) break;
+            if (budget.timeMs > 0 && std::chrono::steady_clock::now() >= deadline) break;
+            const Search::Status status = searches[i]->Step(quota);
+            if (status == Search::Status::Won || status == Search::Status::Lost) {
+                result.outcome =
+                    status == Search::Status::Won ? SolveOutcome::Won : SolveOutcome::Lost;
+                result.line = searches[i]->TakeLine();
+                result.nodes = nodes();
+                return result;
+            }
+            going[i] = status == Search::Status::Going;
+            any = any || going[i];
+        }
+    }
+    result.nodes = nodes();
+    return result;
 }
 
 } // namespace tablamor

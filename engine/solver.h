@@ -1,11 +1,11 @@
 #pragma once
 // The solver: decides whether a dealt game can be won, seeing every card (face-down cards and
-// the stock included, the usual convention for such a verdict). It searches depth first over the
-// commands of the move generator, applying each to a copy of the state exactly as a command of
-// `tablamor-cli play` is applied without autoplay (the command, then the filling of empty tableau
-// piles), so a winning line replays move for move. Positions already searched are remembered by
-// a key of the table and the per-deal counters and never searched twice; the search stops after
-// a budget of positions.
+// the stock included, the usual convention for such a verdict). It searches best first over the
+// commands of the move generator, several ways of scoring side by side, applying each to a copy of
+// the state exactly as a command of `tablamor-cli play` is applied without autoplay (the command,
+// then the filling of empty tableau piles), so a winning line replays move for move. Positions
+// already searched are remembered by a key of the table and the per-deal counters and never
+// searched twice; the search stops after a budget of positions, of time or of memory.
 #include "engine/commands.h"
 #include "engine/geometry.h"
 

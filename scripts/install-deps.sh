@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
+  libfreecell-solver-dev freecell-solver-bin
 )
 
 missing=()

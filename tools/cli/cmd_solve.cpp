@@ -51,10 +51,14 @@ GameState DealtState(const GameParams& params, const GameNumber& number) {
     return state;
 }
 
-long long TakeNodes(Options& options) {
-    const long long nodes = options.TakeInt("nodes").value_or(kDefaultSolverNodes);
-    if (nodes < 1) throw CliError{"option --nodes takes a positive count"};
-    return nodes;
+// The budget from --nodes and --time-ms (no time limit when not given).
+SolveBudget TakeBudget(Options& options) {
+    SolveBudget budget;
+    budget.nodes = options.TakeInt("nodes").value_or(kDefaultSolverNodes);
+    if (budget.nodes < 1) throw CliError{"option --nodes takes a positive count"};
+    budget.timeMs = options.TakeInt("time-ms").value_or(0);
+    if (budget.timeMs < 0) throw CliError{"option --time-ms takes a count of milliseconds"};
+    return budget;
 }
 
 constexpr std::string_view kEveryGame = "all";
@@ -83,7 +87,7 @@ struct SurveyTally {
 };
 
 // Solves numbers 1 to `count` of one game; in the lines format writes a line per number.
-SurveyTally SurveyGame(const GameParams& params, long long count, long long nodes,
+SurveyTally SurveyGame(const GameParams& params, long long count, const SolveBudget& budget,
                        SurveyFormat format, std::ostream& out) {
     const PlacedPiles placed = PlacedOnPlayWindow(params);
     std::vector<double> millis;
@@ -91,7 +95,7 @@ SurveyTally SurveyGame(const GameParams& params, long long count, long long node
     for (long long n = 1; n <= count; ++n) {
         const GameState state = DealtState(params, *GameNumber::Parse(std::to_string(n)));
         const auto start = std::chrono::steady_clock::now();
-        const SolveResult result = Solve(state, placed, nodes);
+        const SolveResult result = Solve(state, placed, budget);
         const std::chrono::duration<double, std::milli> spent =
             std::chrono::steady_clock::now() - start;
         millis.push_back(spent.count());
@@ -110,12 +114,12 @@ SurveyTally SurveyGame(const GameParams& params, long long count, long long node
 int RunSolve(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     GameNumber number = RequireGameNumber(ctx.options);
-    const long long nodes = TakeNodes(ctx.options);
+    const SolveBudget budget = TakeBudget(ctx.options);
     ctx.options.CheckAllTaken();
 
     const GameState state = DealtState(LoadGameParams(ctx.root, id), number);
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
-    const SolveResult result = Solve(state, placed, nodes);
+    const SolveResult result = Solve(state, placed, budget);
     ctx.out << OutcomeWord(result.outcome) << '\n';
     for (const tablamor::Command& c : result.line) ctx.out << CommandText(c) << '\n';
     return 0;
@@ -124,7 +128,7 @@ int RunSolve(Context& ctx) {
 int RunSolveSurvey(Context& ctx) {
     const std::string which = ctx.options.Require("game");
     const long long count = ctx.options.RequireInt("count");
-    const long long nodes = TakeNodes(ctx.options);
+    const SolveBudget budget = TakeBudget(ctx.options);
     const SurveyFormat format = TakeFormat(ctx.options);
     ctx.options.CheckAllTaken();
     if (count < 1) throw CliError{"option --count takes a positive count"};
@@ -148,7 +152,7 @@ int RunSolveSurvey(Context& ctx) {
         if (format == SurveyFormat::Lines && games.size() > 1)
             ctx.out << "game " << game.id << ' ' << game.name << '\n';
         const SurveyTally tally =
-            SurveyGame(LoadGameParams(ctx.root, game.id), count, nodes, format, ctx.out);
+            SurveyGame(LoadGameParams(ctx.root, game.id), count, budget, format, ctx.out);
         if (format == SurveyFormat::Markdown) {
             ctx.out << "| " << game.id << " | " << game.name << " | " << tally.won << " | "
                     << std::fixed << std::setprecision(0)
