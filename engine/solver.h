@@ -33,9 +33,9 @@ struct SolveResult {
 };
 
 // How far a search may go: positions searched, wall-clock milliseconds (0: no limit), and bytes
-// of memory its tables may hold (0: no limit; the window's searches stay well under 100 MB with
-// a limit of 64 MB). Past the memory limit the least promising
-// positions waiting are let go, so the search can then no longer prove a deal lost.
+// of memory its tables may hold (0: no limit). Past the memory limit the least promising
+// positions waiting are let go, so the search can then no longer prove a deal lost; a caller
+// that must stay small (the window's hints) passes a smaller limit.
 struct SolveBudget {
     long long nodes = kDefaultSolverNodes;
     long long timeMs = 0;

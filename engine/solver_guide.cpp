@@ -13,8 +13,9 @@ namespace {
 constexpr int kPointsPerCard = 5; // points of the running score to a card
 
 // The weights of each search style, per card or pile. A card dealt to the waste and not played
-// yet counts against: the stock is spent, the card mostly out of reach. The second style makes
-// room first: empty piles and free reserves over order on the tableau.
+// yet counts against: the stock is spent, the card mostly out of reach. The first style weighs
+// progress on the foundations above all; the second also cards out of sequence on the tableau;
+// the third makes room (empty piles, free reserves) ahead of progress.
 constexpr ScoreWeights kStyles[kSearchStyles] = {
     {.progress = 200,
      .faceDown = 100,

@@ -215,8 +215,9 @@ int RunSideBySide(const BenchOptions& options) {
 int RunSurvey(const BenchOptions& options) {
     std::printf("Numbers 1-%lld per game, within %lld positions and %lld ms each; CPU ms\n\n",
                 options.count, options.budget.nodes, options.budget.timeMs);
-    std::printf("| id | game | won | lost | undecided | decided | median ms | max ms |\n");
-    std::printf("|---:|---|---:|---:|---:|---:|---:|---:|\n");
+    std::printf("| id | game | won | lost | undecided | decided | median ms | max ms | "
+                "max positions |\n");
+    std::printf("|---:|---|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const GameDefinition& game : GameSources()) {
         if (options.game && game.id != *options.game) continue;
         Tally t;
@@ -227,6 +228,7 @@ int RunSurvey(const BenchOptions& options) {
             const double start = CpuMillis();
             const SolveResult result = Solve(*state, geometry, options.budget);
             t.millis.push_back(CpuMillis() - start);
+            t.positions.push_back(static_cast<double>(result.nodes));
             t.solved += result.outcome == SolveOutcome::Won ? 1 : 0;
             t.proven += result.outcome == SolveOutcome::Lost ? 1 : 0;
         }
@@ -235,10 +237,11 @@ int RunSurvey(const BenchOptions& options) {
         constexpr double kPercent = 100.0;
         const double undecided = dealt - static_cast<double>(t.solved + t.proven);
         const Summary ms = Summarize(t.millis);
-        std::printf("| %d | %s | %.0f%% | %.0f%% | %.0f%% | %.0f%% | %.1f | %.1f |\n", game.id,
-                    game.name.c_str(), kPercent * static_cast<double>(t.solved) / dealt,
+        std::printf("| %d | %s | %.0f%% | %.0f%% | %.0f%% | %.0f%% | %.1f | %.1f | %.0f |\n",
+                    game.id, game.name.c_str(), kPercent * static_cast<double>(t.solved) / dealt,
                     kPercent * static_cast<double>(t.proven) / dealt, kPercent * undecided / dealt,
-                    kPercent * (dealt - undecided) / dealt, ms.median, ms.max);
+                    kPercent * (dealt - undecided) / dealt, ms.median, ms.max,
+                    Summarize(t.positions).max);
         std::fflush(stdout);
     }
     return 0;
