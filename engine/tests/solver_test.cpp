@@ -122,9 +122,6 @@ TEST(Solver, KeySeesTheCounters) {
     EXPECT_EQ(PositionKey(GameState(s)), PositionKey(s));
 }
 
-} // namespace
-} // namespace tablamor
-
 TEST(Solver, SeenPositionsHoldEveryKeyOnce) {
     SeenPositions seen;
     constexpr std::uint64_t kKeys = 20'000; // past several doublings of the table
@@ -157,3 +154,6 @@ TEST(Solver, BudgetsOfTimeAndMemoryStopTheSearch) {
         EXPECT_LE(result.nodes, row.budget.nodes) << row.what;
     }
 }
+
+} // namespace
+} // namespace tablamor
