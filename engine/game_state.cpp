@@ -11,21 +11,7 @@ namespace {
 
 constexpr int kPointsPerCard = 5;
 
-int Clamp(int value, int most) {
-    return std::clamp(value, 0, most);
-}
-
 } // namespace
-
-int GameState::FoundationCount() const {
-    return Clamp(params[param::kFoundationCount], kMaxFoundations);
-}
-int GameState::TableauCount() const {
-    return Clamp(params[param::kTableauCount], kMaxTableaus);
-}
-int GameState::ReserveCount() const {
-    return Clamp(params[param::kReserveCount], kMaxReserves);
-}
 
 bool GameState::HoldsSelection() const {
     const int special = params[param::kSpecialCode];

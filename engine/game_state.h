@@ -7,6 +7,7 @@
 #include "engine/params.h"
 #include "engine/table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -46,9 +47,16 @@ struct GameState {
     bool won = false;
 
     int P(int index) const { return params[index]; }
-    int FoundationCount() const;
-    int TableauCount() const;
-    int ReserveCount() const;
+    // Inline: the rules read them for every pile they judge.
+    int FoundationCount() const {
+        return std::clamp<int>(params[param::kFoundationCount], 0, kMaxFoundations);
+    }
+    int TableauCount() const {
+        return std::clamp<int>(params[param::kTableauCount], 0, kMaxTableaus);
+    }
+    int ReserveCount() const {
+        return std::clamp<int>(params[param::kReserveCount], 0, kMaxReserves);
+    }
     int CardCount() const { return params[param::kCardCount]; }
     // A pairing game (the pairing parameter is set) or one of the pyramid family: the first
     // foundation then holds the cards the player has selected, while they still lie on their

@@ -17,25 +17,6 @@ std::optional<int> SmallNumber(std::string_view digits) {
 
 } // namespace
 
-PileKind KindOfPile(PileIndex pile) {
-    if (pile == kStockPile) return PileKind::Stock;
-    if (pile == kWastePile) return PileKind::Waste;
-    if (pile == kThirdPile) return PileKind::ThirdPile;
-    if (pile >= kFirstFoundation && pile < kFirstTableau) return PileKind::Foundation;
-    if (pile >= kFirstTableau && pile < kFirstReserve) return PileKind::Tableau;
-    if (pile >= kFirstReserve && pile < kPileCount) return PileKind::Reserve;
-    return PileKind::None;
-}
-
-int NumberInGroup(PileIndex pile) {
-    switch (KindOfPile(pile)) {
-    case PileKind::Foundation: return pile - kFirstFoundation;
-    case PileKind::Tableau: return pile - kFirstTableau;
-    case PileKind::Reserve: return pile - kFirstReserve;
-    default: return pile;
-    }
-}
-
 std::string PileName(PileIndex pile) {
     switch (KindOfPile(pile)) {
     case PileKind::Stock: return "Mazzo";

@@ -12,16 +12,22 @@ namespace tablamor {
 using PileIndex = int;
 
 inline constexpr int kPileCount = 53;
-inline constexpr PileIndex kStockPile = 0;     // "Mazzo"
-inline constexpr PileIndex kWastePile = 1;     // "Mazzo_Vis"
-inline constexpr PileIndex kThirdPile = 2;     // third stock-group pile, no name of its own
+inline constexpr PileIndex kStockPile = 0; // "Mazzo"
+inline constexpr PileIndex kWastePile = 1; // "Mazzo_Vis"
+inline constexpr PileIndex kThirdPile = 2; // third stock-group pile, no name of its own
 inline constexpr PileIndex kFirstFoundation = 3;
 inline constexpr PileIndex kFirstTableau = 19;
 inline constexpr PileIndex kFirstReserve = 45;
 
-constexpr PileIndex FoundationPile(int n) { return kFirstFoundation + n; } // n 0-based
-constexpr PileIndex TableauPile(int n) { return kFirstTableau + n; }
-constexpr PileIndex ReservePile(int n) { return kFirstReserve + n; }
+constexpr PileIndex FoundationPile(int n) {
+    return kFirstFoundation + n;
+} // n 0-based
+constexpr PileIndex TableauPile(int n) {
+    return kFirstTableau + n;
+}
+constexpr PileIndex ReservePile(int n) {
+    return kFirstReserve + n;
+}
 
 // The kind of pile a card was found in; the numbers are the codes the rules report.
 enum class PileKind : std::uint8_t {
@@ -34,11 +40,31 @@ enum class PileKind : std::uint8_t {
     None = 255,
 };
 
-PileKind KindOfPile(PileIndex pile);
+// Inline: the rules ask it of every pile they judge.
+constexpr PileKind KindOfPile(PileIndex pile) {
+    if (pile == kStockPile) return PileKind::Stock;
+    if (pile == kWastePile) return PileKind::Waste;
+    if (pile == kThirdPile) return PileKind::ThirdPile;
+    if (pile >= kFirstFoundation && pile < kFirstTableau) return PileKind::Foundation;
+    if (pile >= kFirstTableau && pile < kFirstReserve) return PileKind::Tableau;
+    if (pile >= kFirstReserve && pile < kPileCount) return PileKind::Reserve;
+    return PileKind::None;
+}
 
 // 0-based number of the pile within its group (foundation 0..15, tableau 0..25, reserve 0..7;
 // 0..2 in the stock group).
-int NumberInGroup(PileIndex pile);
+constexpr int NumberInGroup(PileIndex pile) {
+    switch (KindOfPile(pile)) {
+    case PileKind::Foundation:
+        return pile - kFirstFoundation;
+    case PileKind::Tableau:
+        return pile - kFirstTableau;
+    case PileKind::Reserve:
+        return pile - kFirstReserve;
+    default:
+        return pile;
+    }
+}
 
 // "Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Dest1".."Dest16", "Fila1".."Fila26", "Appogg1".."Appogg8".
 std::string PileName(PileIndex pile);

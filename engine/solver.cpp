@@ -1,28 +1,49 @@
-// Best-first search: the most promising position not yet searched is searched next (the newest
-// among equals, so a plateau is walked depth first). Every position reached is queued once, by
-// its key, as the move that leads to it from a searched position; a position is rebuilt from
-// its parent when its turn comes, so memory holds the searched positions in a compact form and a
-// few words per queued move. Nothing reached is dropped but positions the rules show can never be
-// won, so an empty queue means no win exists.
+// Best-first searches, one per style of scoring, taking turns. In each, the most promising position
+// not yet searched is searched next (the newest among equals, so a plateau is walked depth first).
+// Every position reached is queued once, by its key, as the move that leads to it from a searched
+// position; a position is rebuilt from its parent when its turn comes. A searched position is kept
+// as its move from its parent, and every few moves down a line as a packed snapshot of the table;
+// it is rebuilt from the nearest snapshot above it by replaying the moves between. Nothing reached
+// is dropped but positions the rules show can never be won, or, past the memory budget, the least
+// promising of those waiting; so an empty queue with nothing let go means no win exists.
 #include "engine/solver.h"
 
 #include "engine/move_generator.h"
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
+#include "engine/solver_seen.h"
 
 #include <algorithm>
-#include <queue>
-#include <unordered_set>
+#include <chrono>
+#include <memory>
 
 namespace tablamor {
 namespace {
 
 constexpr int kNoParent = -1;
+constexpr std::uint32_t kNoSnapshot = UINT32_MAX;
+// A searched position this many moves below its nearest snapshot gets one of its own.
+constexpr int kSnapshotInterval = 4;
+// The searches take turns this many positions at a time (the clock is read between turns).
+constexpr long long kSliceNodes = 256;
+// The seen table doubles in place: room is kept for the old and the new table at once.
+constexpr std::size_t kSeenGrowthFactor = 3;
 
-// What a move changes in a state: the table and the counters. The parameters, the number and the
-// saved deal codes stay as the deal left them.
-struct Position {
-    Table table;
+// A command in four bytes.
+struct PackedCommand {
+    std::uint8_t kind = 0;
+    Card card = kNoCard;
+    std::int16_t pile = -1;
+
+    static PackedCommand Of(const Command& c) {
+        return {static_cast<std::uint8_t>(c.kind), c.card, static_cast<std::int16_t>(c.pile)};
+    }
+    Command Unpacked() const { return {static_cast<CommandKind>(kind), card, pile}; }
+};
+
+// What a move changes in a state besides the table: the counters. The parameters, the number
+// and the saved deal codes stay as the deal left them.
+struct Counters {
     MoveContext move;
     int score = 0;
     int passesUsed = 0;
@@ -30,12 +51,11 @@ struct Position {
     bool stockPressed = false;
     bool active = false;
 
-    explicit Position(const GameState& s)
-        : table(s.table), move(s.move), score(s.score), passesUsed(s.passesUsed),
-          actionsDone(s.actionsDone), stockPressed(s.stockPressed), active(s.active) {}
+    explicit Counters(const GameState& s)
+        : move(s.move), score(s.score), passesUsed(s.passesUsed), actionsDone(s.actionsDone),
+          stockPressed(s.stockPressed), active(s.active) {}
 
     void Into(GameState& s) const {
-        s.table = table;
         s.move = move;
         s.score = score;
         s.passesUsed = passesUsed;
@@ -46,72 +66,144 @@ struct Position {
     }
 };
 
-// A searched position and the move that reached it.
+// A searched position: the move that reached it and, every few moves, a snapshot.
 struct Searched {
-    Position position;
     int parent = kNoParent;
-    Command command;
+    std::uint32_t snapshot = kNoSnapshot; // index into the snapshots
+    PackedCommand command;
+    int sinceSnapshot = 0; // moves from the nearest snapshot up the line
 };
 
-// A position reached but not yet searched: the move from a searched parent.
+// A snapshot: the counters, and where the packed table starts in the byte store.
+struct Snapshot {
+    Counters counters;
+    std::size_t tableOffset = 0;
+};
+
+// A position reached but not yet searched: the move from a searched parent. Later moves come
+// first among equal scores.
 struct Queued {
     int score = 0;
-    long long order = 0; // later moves first among equal scores
+    std::uint32_t order = 0;
     int parent = kNoParent;
-    Command command;
+    PackedCommand command;
 
     bool operator<(const Queued& other) const {
         return score != other.score ? score < other.score : order < other.order;
     }
 };
 
+// One best-first search, run a slice at a time.
 class Search {
 public:
-    Search(const GameState& start, const PileGeometry& geometry, long long budget)
-        : start_(start), geometry_(geometry), budget_(budget), symmetry_(SymmetryOf(start)),
-          guide_(start) {}
+    enum class Status { Going, Won, Lost, Stuck };
 
-    SolveResult Run() {
-        SolveResult result;
-        if (!start_.active) {
-            result.outcome = SolveOutcome::Lost;
-            return result;
+    Search(const GameState& start, const PileGeometry& geometry, int style, std::size_t memoryBytes)
+        : start_(start), geometry_(geometry), memoryBytes_(memoryBytes),
+          symmetry_(SymmetryOf(start)), guide_(start, style), current_(start), state_(start) {}
+
+    // Searches at most `quota` more positions; Stuck when the memory budget is spent.
+    Status Step(long long quota) {
+        if (nodes_ == 0) {
+            seen_.Insert(PositionKey(start_, symmetry_));
+            quota -= 1;
+            if (Expand(start_, kNoParent, Command{})) return Status::Won;
         }
-        seen_.insert(PositionKey(start_, symmetry_));
-        if (Expand(start_, kNoParent, Command{})) return Finish(result, SolveOutcome::Won);
-        GameState state = start_;
-        while (!queue_.empty()) {
-            if (nodes_ >= budget_) return Finish(result, SolveOutcome::Unknown);
-            const Queued next = queue_.top();
-            queue_.pop();
-            searched_[static_cast<std::size_t>(next.parent)].position.Into(state);
-            if (!PlayCommand(state, next.command, false, env_)) continue;
-            if (Expand(state, next.parent, next.command)) return Finish(result, SolveOutcome::Won);
+        for (; quota > 0; --quota) {
+            if (queue_.empty()) return letGo_ ? Status::Stuck : Status::Lost;
+            if (memoryBytes_ > 0 && HeldBytes() >= memoryBytes_) return Status::Stuck;
+            std::pop_heap(queue_.begin(), queue_.end());
+            const Queued next = queue_.back();
+            queue_.pop_back();
+            Rebuild(next.parent, state_);
+            const Command command = next.command.Unpacked();
+            if (!PlayCommand(state_, command, false, env_)) continue;
+            if (Expand(state_, next.parent, command)) return Status::Won;
         }
-        return Finish(result, SolveOutcome::Lost);
+        return queue_.empty() && !letGo_ ? Status::Lost : Status::Going;
     }
+
+    long long Nodes() const { return nodes_; }
+    std::vector<Command> TakeLine() { return std::move(line_); }
 
 private:
     const GameState& start_;
     const PileGeometry& geometry_;
     const PlayEnv env_{geometry_, NullEventSink(), NoStepRecord()};
-    long long budget_;
+    std::size_t memoryBytes_;
     long long nodes_ = 0;
-    long long order_ = 0;
+    std::uint32_t order_ = 0;
+    bool letGo_ = false; // positions waiting were let go to stay within the memory budget
     PileSymmetry symmetry_;
     SolverGuide guide_;
-    std::unordered_set<std::uint64_t> seen_;
+    SeenPositions seen_;
     std::vector<Searched> searched_;
-    std::priority_queue<Queued> queue_;
+    std::vector<Snapshot> snapshots_;
+    std::vector<std::uint8_t> tables_; // the packed tables of the snapshots
+    std::vector<Queued> queue_;        // a heap, the most promising first
+    GameState current_;                // the position searched last
+    GameState state_;                  // the position being searched
+    int currentIndex_ = kNoParent;
     std::vector<Command> commands_;
     std::vector<GameState> children_;
+    std::vector<Command> moves_;  // the moves to children_
+    std::vector<Command> replay_; // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
-    SolveResult& Finish(SolveResult& result, SolveOutcome outcome) {
-        result.outcome = outcome;
-        result.nodes = nodes_;
-        if (outcome == SolveOutcome::Won) result.line = std::move(line_);
-        return result;
+    // The memory of everything but the queue.
+    std::size_t HeldBytes() const {
+        return seen_.Bytes() * kSeenGrowthFactor + searched_.capacity() * sizeof(Searched) +
+               snapshots_.capacity() * sizeof(Snapshot) + tables_.capacity();
+    }
+
+    // When the queue is full and growing it would pass the memory budget (while it moves, the
+    // old and the new array are both held), the less promising half of it is let go instead.
+    void MakeRoomInQueue() {
+        constexpr std::size_t kGrowthFootprint = 3;
+        constexpr std::size_t kFewest = 2;
+        if (memoryBytes_ == 0 || queue_.size() < queue_.capacity() || queue_.size() < kFewest)
+            return;
+        if (HeldBytes() + kGrowthFootprint * queue_.capacity() * sizeof(Queued) <= memoryBytes_)
+            return;
+        std::sort_heap(queue_.begin(), queue_.end());
+        queue_.erase(queue_.begin(),
+                     queue_.begin() + static_cast<std::ptrdiff_t>(queue_.size() / 2));
+        std::make_heap(queue_.begin(), queue_.end());
+        letGo_ = true;
+    }
+
+    // The searched position `index` into `state`: the last one searched is at hand; others are
+    // replayed from the nearest snapshot.
+    void Rebuild(int index, GameState& state) {
+        if (index == currentIndex_) {
+            state = current_;
+            return;
+        }
+        replay_.clear();
+        int i = index;
+        for (; searched_[static_cast<std::size_t>(i)].snapshot == kNoSnapshot;
+             i = searched_[static_cast<std::size_t>(i)].parent)
+            replay_.push_back(searched_[static_cast<std::size_t>(i)].command.Unpacked());
+        const Snapshot& snapshot = snapshots_[searched_[static_cast<std::size_t>(i)].snapshot];
+        state.table.Unpack(std::span(tables_).subspan(snapshot.tableOffset));
+        snapshot.counters.Into(state);
+        for (auto m = replay_.rbegin(); m != replay_.rend(); ++m)
+            PlayCommand(state, *m, false, env_);
+    }
+
+    // Records a searched position, with a snapshot when it lies far enough below the last.
+    int Record(const GameState& state, int parent, const Command& reachedBy) {
+        Searched s{parent, kNoSnapshot, PackedCommand::Of(reachedBy), 0};
+        if (parent != kNoParent)
+            s.sinceSnapshot = searched_[static_cast<std::size_t>(parent)].sinceSnapshot + 1;
+        if (parent == kNoParent || s.sinceSnapshot >= kSnapshotInterval) {
+            s.snapshot = static_cast<std::uint32_t>(snapshots_.size());
+            s.sinceSnapshot = 0;
+            snapshots_.push_back(Snapshot{Counters(state), tables_.size()});
+            state.table.Pack(tables_);
+        }
+        searched_.push_back(s);
+        return static_cast<int>(searched_.size()) - 1;
     }
 
     // The commands from the deal to the searched position `index`, then `last`.
@@ -121,8 +213,14 @@ private:
         for (int i = index;
              i != kNoParent && searched_[static_cast<std::size_t>(i)].parent != kNoParent;
              i = searched_[static_cast<std::size_t>(i)].parent)
-            line_.push_back(searched_[static_cast<std::size_t>(i)].command);
+            line_.push_back(searched_[static_cast<std::size_t>(i)].command.Unpacked());
         std::reverse(line_.begin(), line_.end());
+    }
+
+    void Push(int score, std::uint32_t order, int parent, const Command& c) {
+        MakeRoomInQueue();
+        queue_.push_back(Queued{score, order, parent, PackedCommand::Of(c)});
+        std::push_heap(queue_.begin(), queue_.end());
     }
 
     // Searches one position: queues its children not reached before, or only a safe move to the
@@ -130,11 +228,12 @@ private:
     // child is won; the line is then traced.
     bool Expand(const GameState& state, int parent, const Command& reachedBy) {
         ++nodes_;
-        const int index = static_cast<int>(searched_.size());
-        searched_.push_back(Searched{Position(state), parent, reachedBy});
+        const int index = Record(state, parent, reachedBy);
+        current_ = state;
+        currentIndex_ = index;
         GenerateCommands(state, geometry_, commands_);
         children_.clear();
-        std::vector<Command> moves;
+        moves_.clear();
         for (const Command& c : commands_) {
             GameState child = state;
             if (!PlayCommand(child, c, false, env_)) continue;
@@ -144,20 +243,20 @@ private:
             }
             if (guide_.IsDead(child)) continue;
             if (guide_.IsSafeFoundationMove(state, child)) {
-                if (seen_.insert(PositionKey(child, symmetry_)).second)
-                    queue_.push(Queued{guide_.Score(child), ++order_, index, c});
+                if (seen_.Insert(PositionKey(child, symmetry_)))
+                    Push(guide_.Score(child), ++order_, index, c);
                 return false;
             }
             children_.push_back(std::move(child));
-            moves.push_back(c);
+            moves_.push_back(c);
         }
         // Only now are the children marked reached: a safe move found late drops the others.
         // Among equal scores the generator's order holds: foundations and tableau before the stock.
-        order_ += static_cast<long long>(children_.size());
+        order_ += static_cast<std::uint32_t>(children_.size());
         for (std::size_t i = 0; i < children_.size(); ++i) {
-            if (!seen_.insert(PositionKey(children_[i], symmetry_)).second) continue;
-            queue_.push(Queued{guide_.Score(children_[i]), order_ - static_cast<long long>(i),
-                               index, moves[i]});
+            if (!seen_.Insert(PositionKey(children_[i], symmetry_))) continue;
+            Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
+                 moves_[i]);
         }
         return false;
     }
@@ -169,9 +268,48 @@ std::uint64_t PositionKey(const GameState& s) {
     return PositionKey(s, SymmetryOf(s));
 }
 
-SolveResult Solve(const GameState& start, const PileGeometry& geometry, long long nodeBudget) {
-    Search search(start, geometry, nodeBudget);
-    return search.Run();
+SolveResult Solve(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget) {
+    SolveResult result;
+    if (!start.active) {
+        result.outcome = SolveOutcome::Lost;
+        return result;
+    }
+    // The styles take turns a slice of positions at a time, each within its share of memory;
+    // the first to win gives the line, and any that searches its whole space proves the deal
+    // lost. One that runs out of memory drops out.
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
+    std::vector<std::unique_ptr<Search>> searches;
+    for (int style = 0; style < kSearchStyles; ++style)
+        searches.push_back(
+            std::make_unique<Search>(start, geometry, style, budget.memoryBytes / kSearchStyles));
+    std::vector<bool> going(searches.size(), true);
+    const auto nodes = [&searches] {
+        long long total = 0;
+        for (const auto& s : searches) total += s->Nodes();
+        return total;
+    };
+    for (bool any = true; any;) {
+        any = false;
+        for (std::size_t i = 0; i < searches.size(); ++i) {
+            if (!going[i]) continue;
+            const long long quota = std::min(kSliceNodes, budget.nodes - nodes());
+            if (quota <= 0) break;
+            if (budget.timeMs > 0 && std::chrono::steady_clock::now() >= deadline) break;
+            const Search::Status status = searches[i]->Step(quota);
+            if (status == Search::Status::Won || status == Search::Status::Lost) {
+                result.outcome =
+                    status == Search::Status::Won ? SolveOutcome::Won : SolveOutcome::Lost;
+                result.line = searches[i]->TakeLine();
+                result.nodes = nodes();
+                return result;
+            }
+            going[i] = status == Search::Status::Going;
+            any = any || going[i];
+        }
+    }
+    result.nodes = nodes();
+    return result;
 }
 
 } // namespace tablamor

@@ -10,15 +10,35 @@
 namespace tablamor {
 namespace {
 
-// Score weights, per card or pile.
-constexpr int kProgressWeight = 200; // per point of the running score, five to a card
-constexpr int kFaceDownWeight = 100;
-// A card dealt to the waste and not played yet: the stock is spent, the card mostly out of reach.
-constexpr int kWasteWeight = 100;
-constexpr int kEmptyWeight = 40;
-constexpr int kBuriedWeight = 10;
-constexpr int kBrokenWeight = 5;
-constexpr int kParkedWeight = 15;
+constexpr int kPointsPerCard = 5; // points of the running score to a card
+
+// The weights of each search style, per card or pile. A card dealt to the waste and not played
+// yet counts against: the stock is spent, the card mostly out of reach. The first style weighs
+// progress on the foundations above all; the second also cards out of sequence on the tableau;
+// the third makes room (empty piles, free reserves) ahead of progress.
+constexpr ScoreWeights kStyles[kSearchStyles] = {
+    {.progress = 200,
+     .faceDown = 100,
+     .waste = 100,
+     .empty = 40,
+     .buried = 10,
+     .broken = 5,
+     .parked = 15},
+    {.progress = 200,
+     .faceDown = 100,
+     .waste = 100,
+     .empty = 40,
+     .buried = 10,
+     .broken = 40,
+     .parked = 15},
+    {.progress = 60,
+     .faceDown = 100,
+     .waste = 100,
+     .empty = 80,
+     .buried = 10,
+     .broken = 10,
+     .parked = 30},
+};
 
 // A cache of the cards the foundations take is dropped when it grows past this many entries.
 constexpr std::size_t kWantedCacheLimit = 1 << 16;
@@ -38,9 +58,12 @@ bool AnySet(const GameState& s, int count, int range) {
 
 } // namespace
 
-SolverGuide::SolverGuide(const GameState& s) {
+SolverGuide::SolverGuide(const GameState& s, int style)
+    : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)) {
+    // Cards taken back from the foundations do not matter: no card left could be built on the
+    // one sent.
     safeMovesAllowed_ =
-        s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() && s.P(param::kFoundationLift) == 0 &&
+        s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
         s.P(param::kFoundationResort) == 0 && s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
         s.P(param::kOpeningRestriction) == 0 && s.P(param::kAutoFillAfterFirst) == 0;
     waveringWaste_ = s.P(param::kStockDealCount) > 1;
@@ -128,9 +151,20 @@ int SolverGuide::Score(const GameState& s) {
     for (int n = 0; n < s.TableauCount(); ++n) empty += s.table.Empty(TableauPile(n)) ? 1 : 0;
     int parked = 0;
     for (int n = 0; n < s.ReserveCount(); ++n) parked += s.table.Size(ReservePile(n));
-    return ComputeScore(s.table, s.params) * kProgressWeight - faceDown * kFaceDownWeight +
-           empty * kEmptyWeight - buried * kBuriedWeight - BrokenPairs(s) * kBrokenWeight -
-           parked * kParkedWeight - s.table.Size(kWastePile) * kWasteWeight;
+    const ScoreWeights& w = weights_;
+    return Progress(s) - faceDown * w.faceDown + empty * w.empty - buried * w.buried -
+           BrokenPairs(s) * w.broken - parked * w.parked - s.table.Size(kWastePile) * w.waste;
+}
+
+// The running score; in golf, the cards left on the tableau and in the stock, so that burning
+// the stock is no progress.
+int SolverGuide::Progress(const GameState& s) const {
+    if (!golf_) return ComputeScore(s.table, s.params) * weights_.progress;
+    // A card cleared from the tableau is progress; a stock card spent costs half as much.
+    const int perCard = weights_.progress * kPointsPerCard;
+    int onTableau = 0;
+    for (int n = 0; n < s.TableauCount(); ++n) onTableau += s.table.Size(TableauPile(n));
+    return -onTableau * perCard + s.table.Size(kStockPile) * perCard / 2;
 }
 
 bool SolverGuide::IsDead(const GameState& s) const {

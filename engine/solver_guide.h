@@ -5,7 +5,7 @@
 // A card going to a foundation is safe when no card still off the foundations could ever be
 // built on it on any tableau pile: whatever a win from the position before does with that card,
 // it can do without it, so every win from before is also a win after. Games where the move could
-// change anything else (cards taken back from the foundations, piles filled or dealt to in order,
+// change anything else (piles filled or dealt to in order,
 // a waste dealt in threes, builds on the waste, special and pairing games) get no safe moves.
 #include "engine/game_state.h"
 
@@ -16,9 +16,24 @@
 
 namespace tablamor {
 
+// How much each feature of a position counts in its score.
+struct ScoreWeights {
+    int progress = 0; // per point of the running score
+    int faceDown = 0; // per face-down card on the table
+    int waste = 0;    // per card dealt to the waste and not played
+    int empty = 0;    // per empty tableau pile
+    int buried = 0;   // per card lying on a card the foundations take now
+    int broken = 0;   // per card not on a card it is built on
+    int parked = 0;   // per card in a reserve
+};
+
+// Searches run side by side with different weights, each finding what the others miss.
+inline constexpr int kSearchStyles = 3;
+
 class SolverGuide {
 public:
-    explicit SolverGuide(const GameState& start);
+    // `style` picks the weights, 0 to kSearchStyles - 1.
+    explicit SolverGuide(const GameState& start, int style = 0);
 
     bool IsSafeFoundationMove(const GameState& before, const GameState& after);
 
@@ -28,15 +43,15 @@ public:
     // highest card of that suit still down can never follow them.
     bool IsDead(const GameState& position) const;
 
-    // Higher is more promising: cards on the foundations above all, then face-down cards still
-    // to turn on the table and cards dealt to the waste but not played, empty tableau piles,
-    // cards lying on cards the foundations take now, cards not on a card they are built on,
-    // cards parked in reserves.
+    // Higher is more promising: cards on the foundations above all (in golf, cards off the
+    // tableau, then cards still in the stock), then the features of ScoreWeights.
     int Score(const GameState& position);
 
 private:
     using CardSet = std::bitset<kMaxCards + 1>;
 
+    ScoreWeights weights_;
+    bool golf_ = false;
     bool safeMovesAllowed_ = false;
     bool waveringWaste_ = false;        // a waste card sent early changes what later passes show
     bool fillingInOrder_ = false;       // emptied piles are filled or dealt to by place
@@ -47,6 +62,7 @@ private:
 
     const CardSet& Wanted(const GameState& position);
     int BrokenPairs(const GameState& position) const;
+    int Progress(const GameState& position) const;
 };
 
 } // namespace tablamor

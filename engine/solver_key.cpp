@@ -27,12 +27,6 @@ std::uint64_t DiscardKey(const Table& table, PileIndex pile) {
     return MixKey(0x2545f4914f6cdd1dULL, (static_cast<std::uint64_t>(size) << 16) | top);
 }
 
-bool IsGolfGame(const GameState& s) {
-    const int special = s.P(param::kSpecialCode);
-    return special == code::kSpecialGolf || special == code::kSpecialPeaks ||
-           special == code::kSpecialGolfAroundTheCorner;
-}
-
 // Every pile of the group [first, first + count) has the same value of each per-pile range.
 bool SameAcross(const GameState& s, int count, std::initializer_list<int> ranges) {
     for (const int range : ranges)
@@ -60,6 +54,12 @@ std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int
 }
 
 } // namespace
+
+bool IsGolfGame(const GameState& s) {
+    const int special = s.P(param::kSpecialCode);
+    return special == code::kSpecialGolf || special == code::kSpecialPeaks ||
+           special == code::kSpecialGolfAroundTheCorner;
+}
 
 PileSymmetry SymmetryOf(const GameState& s) {
     PileSymmetry symmetry;
@@ -98,10 +98,13 @@ std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
     h = MixKey(h, PileKey(s.table, kWastePile));
     h = MixKey(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
                                              : PileKey(s.table, kThirdPile));
-    h = GroupKey(h, s.table, kFirstFoundation, kMaxFoundations, symmetry.foundations,
+    // Only the game's own piles: the others stay empty. The selection lies on the first
+    // foundation whatever the count.
+    const int foundations = std::max(s.FoundationCount(), s.HoldsSelection() ? 1 : 0);
+    h = GroupKey(h, s.table, kFirstFoundation, foundations, symmetry.foundations,
                  symmetry.foundationsDiscard);
-    h = GroupKey(h, s.table, kFirstTableau, kMaxTableaus, symmetry.tableaus);
-    h = GroupKey(h, s.table, kFirstReserve, kMaxReserves, symmetry.reserves);
+    h = GroupKey(h, s.table, kFirstTableau, s.TableauCount(), symmetry.tableaus);
+    h = GroupKey(h, s.table, kFirstReserve, s.ReserveCount(), symmetry.reserves);
     // With unlimited passes the count is never read; keying on it would make every pass a new
     // position and the search endless.
     if (s.P(param::kStockPasses) != kUnlimitedStockPasses)

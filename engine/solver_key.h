@@ -25,6 +25,9 @@ inline std::uint64_t MixKey(std::uint64_t h, std::uint64_t v) {
     return h ^ (v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
 }
 
+// One of the golf games: cards go onto the third pile, from the tableau or the stock.
+bool IsGolfGame(const GameState& state);
+
 // Read from the parameters of a dealt game (the deal may rewrite foundation bases).
 PileSymmetry SymmetryOf(const GameState& state);
 

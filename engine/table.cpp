@@ -16,12 +16,6 @@ void Table::ClearPiles() {
     start_.fill(0);
 }
 
-bool Table::FaceUp(int card) const {
-    if (!ValidCard(card)) return false;
-    int bit = card - 1;
-    return (faceUp_[bit / 64] >> (bit % 64)) & 1U;
-}
-
 void Table::SetFaceUp(int card, bool up) {
     if (!ValidCard(card)) return;
     int bit = card - 1;

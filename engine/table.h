@@ -19,10 +19,10 @@ namespace tablamor {
 
 // How FindInPile treats the card it finds.
 enum class FindMode {
-    Test = 0,           // only report
-    Delete = 1,         // take the card out
-    Blank = 2,          // replace it by a gap
-    DeleteWithGap = 3,  // take it out, and the gap just below it if there is one
+    Test = 0,          // only report
+    Delete = 1,        // take the card out
+    Blank = 2,         // replace it by a gap
+    DeleteWithGap = 3, // take it out, and the gap just below it if there is one
 };
 
 class Table {
@@ -46,7 +46,11 @@ public:
     Card At(PileIndex pile, int k) const { return slots_[start_[pile] + k]; }
     int TotalSlots() const { return start_[kPileCount]; }
 
-    bool FaceUp(int card) const;
+    bool FaceUp(int card) const {
+        if (!ValidCard(card)) return false;
+        const int bit = card - 1;
+        return (faceUp_[static_cast<std::size_t>(bit / 64)] >> (bit % 64)) & 1U;
+    }
     void SetFaceUp(int card, bool up);
 
     // Appends a card (or a gap) to the top of a pile; returns false (and changes nothing) when

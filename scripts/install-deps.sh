@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream lintian
+  libfreecell-solver-dev freecell-solver-bin
 )
 
 missing=()

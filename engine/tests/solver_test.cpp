@@ -6,6 +6,7 @@
 #include "engine/game_play.h"
 #include "engine/placed_piles.h"
 #include "engine/solver.h"
+#include "engine/solver_seen.h"
 
 namespace tablamor {
 namespace {
@@ -119,6 +120,39 @@ TEST(Solver, KeySeesTheCounters) {
         EXPECT_NE(PositionKey(changed), PositionKey(s)) << row.what;
     }
     EXPECT_EQ(PositionKey(GameState(s)), PositionKey(s));
+}
+
+TEST(Solver, SeenPositionsHoldEveryKeyOnce) {
+    SeenPositions seen;
+    constexpr std::uint64_t kKeys = 20'000; // past several doublings of the table
+    for (std::uint64_t k = 0; k < kKeys; ++k) EXPECT_TRUE(seen.Insert(k * kKeys)) << k;
+    for (std::uint64_t k = 0; k < kKeys; ++k) EXPECT_FALSE(seen.Insert(k * kKeys)) << k;
+    EXPECT_EQ(seen.Size(), kKeys);
+}
+
+// A search stopped by its time or its memory says unknown, never lost; within the node budget
+// the styles together search no more than it allows.
+TEST(Solver, BudgetsOfTimeAndMemoryStopTheSearch) {
+    const auto games = test::ShippedGameDefinitions();
+    const GameDefinition* freeCell = FindGame(games, 2);
+    ASSERT_NE(freeCell, nullptr);
+    const GameState dealt = test::DealtGame(freeCell->params, "1");
+    const PlacedPiles geometry = PlacedPiles::EveryPileOf(dealt);
+    struct Row {
+        const char* what;
+        SolveBudget budget;
+    };
+    constexpr long long kManyNodes = 10'000'000;
+    const Row rows[] = {
+        {"a millisecond", {kManyNodes, 1, kDefaultSolverMemory}},
+        {"four kilobytes", {kManyNodes, 0, std::size_t{4} << 10}},
+        {"few positions", {kTinyBudget + 1, 0, kDefaultSolverMemory}},
+    };
+    for (const Row& row : rows) {
+        const SolveResult result = Solve(dealt, geometry, row.budget);
+        EXPECT_EQ(result.outcome, SolveOutcome::Unknown) << row.what;
+        EXPECT_LE(result.nodes, row.budget.nodes) << row.what;
+    }
 }
 
 } // namespace

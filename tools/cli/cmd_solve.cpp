@@ -27,10 +27,14 @@ const char* OutcomeWord(SolveOutcome outcome) {
     return "unknown";
 }
 
-long long TakeNodes(Options& options) {
-    const long long nodes = options.TakeInt("nodes").value_or(kDefaultSolverNodes);
-    if (nodes < 1) throw CliError{"option --nodes takes a positive count"};
-    return nodes;
+// The budget from --nodes and --time-ms (no time limit when not given).
+SolveBudget TakeBudget(Options& options) {
+    SolveBudget budget;
+    budget.nodes = options.TakeInt("nodes").value_or(kDefaultSolverNodes);
+    if (budget.nodes < 1) throw CliError{"option --nodes takes a positive count"};
+    budget.timeMs = options.TakeInt("time-ms").value_or(0);
+    if (budget.timeMs < 0) throw CliError{"option --time-ms takes a count of milliseconds"};
+    return budget;
 }
 
 // Lines: a line per number, then the totals, per game. Markdown: a table row per game.
@@ -50,7 +54,7 @@ struct SurveyTally {
 };
 
 // Solves numbers 1 to `count` of one game; in the lines format writes a line per number.
-SurveyTally SurveyGame(const GameParams& params, long long count, long long nodes,
+SurveyTally SurveyGame(const GameParams& params, long long count, const SolveBudget& budget,
                        SurveyFormat format, std::ostream& out) {
     const PlacedPiles placed = PlacedOnPlayWindow(params);
     std::vector<double> millis;
@@ -58,7 +62,7 @@ SurveyTally SurveyGame(const GameParams& params, long long count, long long node
     for (long long n = 1; n <= count; ++n) {
         const GameState state = DealtGame(params, *GameNumber::Parse(std::to_string(n)));
         const auto start = std::chrono::steady_clock::now();
-        const SolveResult result = Solve(state, placed, nodes);
+        const SolveResult result = Solve(state, placed, budget);
         const std::chrono::duration<double, std::milli> spent =
             std::chrono::steady_clock::now() - start;
         millis.push_back(spent.count());
@@ -77,12 +81,12 @@ SurveyTally SurveyGame(const GameParams& params, long long count, long long node
 int RunSolve(Context& ctx) {
     long long id = ctx.options.RequireInt("game");
     GameNumber number = RequireGameNumber(ctx.options);
-    const long long nodes = TakeNodes(ctx.options);
+    const SolveBudget budget = TakeBudget(ctx.options);
     ctx.options.CheckAllTaken();
 
     const GameState state = DealtGame(LoadGameParams(ctx, id), number);
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
-    const SolveResult result = Solve(state, placed, nodes);
+    const SolveResult result = Solve(state, placed, budget);
     ctx.out << OutcomeWord(result.outcome) << '\n';
     for (const tablamor::Command& c : result.line) ctx.out << CommandText(c) << '\n';
     return 0;
@@ -91,7 +95,7 @@ int RunSolve(Context& ctx) {
 int RunSolveSurvey(Context& ctx) {
     const std::string which = ctx.options.Require("game");
     const long long count = ctx.options.RequireInt("count");
-    const long long nodes = TakeNodes(ctx.options);
+    const SolveBudget budget = TakeBudget(ctx.options);
     const SurveyFormat format = TakeFormat(ctx.options);
     ctx.options.CheckAllTaken();
     if (count < 1) throw CliError{"option --count takes a positive count"};
@@ -105,7 +109,7 @@ int RunSolveSurvey(Context& ctx) {
         if (format == SurveyFormat::Lines && games.size() > 1)
             ctx.out << "game " << game.id << ' ' << game.name << '\n';
         const SurveyTally tally =
-            SurveyGame(LoadGameParams(ctx, game.id), count, nodes, format, ctx.out);
+            SurveyGame(LoadGameParams(ctx, game.id), count, budget, format, ctx.out);
         if (format == SurveyFormat::Markdown) {
             ctx.out << "| " << game.id << " | " << game.name << " | " << tally.won << " | "
                     << std::fixed << std::setprecision(0)
