@@ -9,4 +9,7 @@ cmake --build build/test
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build/test --output-on-failure -j "$(nproc)"
+status=0
+ctest --test-dir build/test --output-on-failure -j "$(nproc)" || status=$?
+./scripts/check-format.sh || status=1
+exit "$status"

@@ -39,10 +39,18 @@ constexpr int CardSuit(int code) {
     return (code - 1) / 13 + 1;
 }
 
-constexpr bool IsRed(int code) { return (code >= 1 && code <= 26) || (code >= 53 && code <= 78); }
-constexpr bool IsCourtCard(int code) { return CardRank(code) >= kJack; }
-constexpr int RankBelow(int rank) { return rank == 1 ? 13 : rank - 1; }
-constexpr int RankAbove(int rank) { return rank == 13 ? 1 : rank + 1; }
+constexpr bool IsRed(int code) {
+    return (code >= 1 && code <= 26) || (code >= 53 && code <= 78);
+}
+constexpr bool IsCourtCard(int code) {
+    return CardRank(code) >= kJack;
+}
+constexpr int RankBelow(int rank) {
+    return rank == 1 ? 13 : rank - 1;
+}
+constexpr int RankAbove(int rank) {
+    return rank == 13 ? 1 : rank + 1;
+}
 
 // "001".."104"; "000" for no card.
 std::string CardCodeText(int code);

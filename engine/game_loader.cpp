@@ -34,13 +34,21 @@ void ApplyCustomOverrides(GameParams& p, std::string_view overrides) {
     if (overrides.size() < 7) return;
     int fill = 0;
     switch (overrides[6]) {
-    case '1': fill = kFillBelowBase; break;
-    case '2': fill = kFillAnyCard; break;
-    case '3': fill = kFillRankZero; break;
-    default: return;
+    case '1':
+        fill = kFillBelowBase;
+        break;
+    case '2':
+        fill = kFillAnyCard;
+        break;
+    case '3':
+        fill = kFillRankZero;
+        break;
+    default:
+        return;
     }
     int tableaus = std::min<int>(p[param::kTableauCount], kMaxTableaus);
-    for (int n = 0; n < tableaus; ++n) p[param::kTableauEmptyFill + n] = static_cast<std::int16_t>(fill);
+    for (int n = 0; n < tableaus; ++n)
+        p[param::kTableauEmptyFill + n] = static_cast<std::int16_t>(fill);
 }
 
 std::optional<GameParams> LoadGameDefinition(const GameFile& games, int id,

@@ -9,7 +9,8 @@ namespace {
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -68,7 +69,8 @@ GameDefinition ParseGameSource(std::string_view text, std::string_view origin) {
         int offset = 0;
         std::string_view base = key;
         if (std::size_t bracket = key.find('['); bracket != std::string_view::npos) {
-            if (key.back() != ']' || !ParseInt(key.substr(bracket + 1, key.size() - bracket - 2), offset))
+            if (key.back() != ']' ||
+                !ParseInt(key.substr(bracket + 1, key.size() - bracket - 2), offset))
                 fail("bad index in '" + std::string(key) + "'");
             base = key.substr(0, bracket);
         }
@@ -78,14 +80,16 @@ GameDefinition ParseGameSource(std::string_view text, std::string_view origin) {
         std::istringstream words{std::string(value)};
         for (std::string word; words >> word;) {
             int v = 0;
-            if (!ParseInt(word, v) || v < -32768 || v > 32767) fail("'" + word + "' is not a number");
+            if (!ParseInt(word, v) || v < -32768 || v > 32767)
+                fail("'" + word + "' is not a number");
             values.push_back(v);
         }
         if (values.empty()) fail("no value for '" + std::string(key) + "'");
         if (offset < 0 || offset + static_cast<int>(values.size()) > pn->count)
             fail("too many values for '" + std::string(base) + "'");
         for (std::size_t i = 0; i < values.size(); ++i)
-            game.params[pn->first + offset + static_cast<int>(i)] = static_cast<std::int16_t>(values[i]);
+            game.params[pn->first + offset + static_cast<int>(i)] =
+                static_cast<std::int16_t>(values[i]);
     }
     if (!haveId || !haveName || !haveType) {
         lineNumber = 0;

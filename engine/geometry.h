@@ -16,7 +16,9 @@ struct Rect {
 
     int Right() const { return x + width; }   // one past the last column
     int Bottom() const { return y + height; } // one past the last row
-    bool Contains(int px, int py) const { return px >= x && px < Right() && py >= y && py < Bottom(); }
+    bool Contains(int px, int py) const {
+        return px >= x && px < Right() && py >= y && py < Bottom();
+    }
     // Area shared with another rectangle, 0 when they do not overlap.
     int OverlapArea(const Rect& o) const {
         int w = std::min(Right(), o.Right()) - std::max(x, o.x);

@@ -9,9 +9,9 @@
 namespace tablamor {
 
 enum class SelectionCheck {
-    Refused,     // the newest card breaks the game's rule: beep and take it out again
-    Incomplete,  // keep selecting
-    Complete,    // discard the selection
+    Refused,    // the newest card breaks the game's rule: beep and take it out again
+    Incomplete, // keep selecting
+    Complete,   // discard the selection
 };
 
 // The pairing rule of special game code `code` with target `targetSum` (the pairing parameter).

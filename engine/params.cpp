@@ -84,7 +84,9 @@ constexpr ParamName kNames[] = {
 };
 } // namespace
 
-std::span<const ParamName> ParamNames() { return kNames; }
+std::span<const ParamName> ParamNames() {
+    return kNames;
+}
 
 const ParamName* ParamNameOf(int index) {
     for (const ParamName& n : kNames)

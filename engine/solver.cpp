@@ -187,8 +187,9 @@ private:
         const Snapshot& snapshot = snapshots_[searched_[static_cast<std::size_t>(i)].snapshot];
         state.table.Unpack(std::span(tables_).subspan(snapshot.tableOffset));
         snapshot.counters.Into(state);
+        // Every command of the line played when the position was first reached.
         for (auto m = replay_.rbegin(); m != replay_.rend(); ++m)
-            PlayCommand(state, *m, false, env_);
+            (void)PlayCommand(state, *m, false, env_);
     }
 
     // Records a searched position, with a snapshot when it lies far enough below the last.

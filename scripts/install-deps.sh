@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6svg6
   fonts-dejavu-core
   xvfb xauth
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   dpkg-dev file desktop-file-utils appstream lintian
   libfreecell-solver-dev freecell-solver-bin
 )

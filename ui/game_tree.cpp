@@ -28,18 +28,17 @@ struct Rating {
     const char* picture;
 };
 
-constexpr std::array<Rating, 3> kDifficulty = {{
-    {"Easy", "PROG_DIFF_EASY"}, {"Medium", "PROG_DIFF_MEDIUM"}, {"Hard", "PROG_DIFF_HARD"}}};
+constexpr std::array<Rating, 3> kDifficulty = {
+    {{"Easy", "PROG_DIFF_EASY"}, {"Medium", "PROG_DIFF_MEDIUM"}, {"Hard", "PROG_DIFF_HARD"}}};
 constexpr std::array<Rating, 5> kChance = {{{"Very high", "PROG_CHAN_VERYHIGH"},
                                             {"High", "PROG_CHAN_HIGH"},
                                             {"Medium", "PROG_CHAN_MEDIUM"},
                                             {"Low", "PROG_CHAN_LOW"},
                                             {"Very low", "PROG_CHAN_VERYLOW"}}};
-constexpr std::array<Rating, 3> kTime = {{
-    {"Long", "PROG_TIME_LONG"}, {"Medium", "PROG_TIME_MEDIUM"}, {"Quick", "PROG_TIME_QUICK"}}};
+constexpr std::array<Rating, 3> kTime = {
+    {{"Long", "PROG_TIME_LONG"}, {"Medium", "PROG_TIME_MEDIUM"}, {"Quick", "PROG_TIME_QUICK"}}};
 
-template <std::size_t N>
-Rating RatingOf(const std::array<Rating, N>& table, int value) {
+template <std::size_t N> Rating RatingOf(const std::array<Rating, N>& table, int value) {
     if (value < 0 || static_cast<std::size_t>(value) >= N) return {"", ""};
     return table[static_cast<std::size_t>(value)];
 }
@@ -48,10 +47,10 @@ Rating RatingOf(const std::array<Rating, N>& table, int value) {
 
 const std::vector<GameFamily>& GameFamilies() {
     static const std::vector<GameFamily> families = {
-        {"Baker's dozen type", 12, 25}, {"Canfield type", 2, 11},  {"Fan type", 11, 12},
-        {"Forty Thieves type", 3, 13},  {"FreeCell type", 4, 14},  {"Klondike type", 5, 15},
-        {"Pairing games", 6, 16},       {"Row type", 13, 34},      {"Simple games", 7, 17},
-        {"Spider type", 8, 18},         {"1 deck games", 9, 19},   {"2 decks games", 10, 20},
+        {"Baker's dozen type", 12, 25}, {"Canfield type", 2, 11}, {"Fan type", 11, 12},
+        {"Forty Thieves type", 3, 13},  {"FreeCell type", 4, 14}, {"Klondike type", 5, 15},
+        {"Pairing games", 6, 16},       {"Row type", 13, 34},     {"Simple games", 7, 17},
+        {"Spider type", 8, 18},         {"1 deck games", 9, 19},  {"2 decks games", 10, 20},
     };
     return families;
 }
@@ -75,7 +74,8 @@ std::vector<GameTreeNode> BuildGameTree(const std::vector<GameListEntry>& list) 
 }
 
 int InitialTreeNode(const std::vector<GameTreeNode>& nodes, int storedPosition) {
-    if (storedPosition >= 0 && storedPosition < static_cast<int>(nodes.size())) return storedPosition;
+    if (storedPosition >= 0 && storedPosition < static_cast<int>(nodes.size()))
+        return storedPosition;
     for (int i = static_cast<int>(nodes.size()) - 1; i >= 0; --i)
         if (nodes[static_cast<std::size_t>(i)].number == 1) return i;
     return nodes.size() > 1 ? 1 : 0;
@@ -83,27 +83,64 @@ int InitialTreeNode(const std::vector<GameTreeNode>& nodes, int storedPosition) 
 
 const std::vector<const char*>& TreePictureNames() {
     static const std::vector<const char*> names = {
-        "TREE1", "TREE2", "N_TREE3", "N_TREE4", "N_TREE5", "F_TREE1", "F_TREE2", "S_TREE1", "S_TREE2",
-        "D_TREE1", "D_TREE2", "TREE5_CANFIELD_TYPE", "TREE5_FAN_TYPE", "TREE5_FORTYTHIEVES_TYPE",
-        "TREE5_FREECELL_TYPE", "TREE5_KLONDIKE_TYPE", "TREE5_PAIRING_TYPE", "TREE5_SIMPLEGAMES_TYPE",
-        "TREE5_SPIDER_TYPE", "TREE5_1DECK_TYPE", "TREE5_2DECK_TYPE", "C_TREE1", "C_TREE2",
-        "TREE5_CUSTOMIZED_GAMES", "TREE5_FAVORITES_GAMES", "TREE5_BAKERSDOZEN_TYPE", "T_TREE1",
-        "T_TREE2", "I_TREE1", "I_TREE2", "K_TREE1", "K_TREE2", "W_TREE1", "W_TREE2", "TREE5_ROW_TYPE",
+        "TREE1",
+        "TREE2",
+        "N_TREE3",
+        "N_TREE4",
+        "N_TREE5",
+        "F_TREE1",
+        "F_TREE2",
+        "S_TREE1",
+        "S_TREE2",
+        "D_TREE1",
+        "D_TREE2",
+        "TREE5_CANFIELD_TYPE",
+        "TREE5_FAN_TYPE",
+        "TREE5_FORTYTHIEVES_TYPE",
+        "TREE5_FREECELL_TYPE",
+        "TREE5_KLONDIKE_TYPE",
+        "TREE5_PAIRING_TYPE",
+        "TREE5_SIMPLEGAMES_TYPE",
+        "TREE5_SPIDER_TYPE",
+        "TREE5_1DECK_TYPE",
+        "TREE5_2DECK_TYPE",
+        "C_TREE1",
+        "C_TREE2",
+        "TREE5_CUSTOMIZED_GAMES",
+        "TREE5_FAVORITES_GAMES",
+        "TREE5_BAKERSDOZEN_TYPE",
+        "T_TREE1",
+        "T_TREE2",
+        "I_TREE1",
+        "I_TREE2",
+        "K_TREE1",
+        "K_TREE2",
+        "W_TREE1",
+        "W_TREE2",
+        "TREE5_ROW_TYPE",
     };
     return names;
 }
 
 const std::vector<int>& GamePanelParams() {
-    static const std::vector<int> params = {param::kPlayingTime,     param::kDifficulty,
-                                            param::kWinChanceClass,  param::kWinChanceAbout,
-                                            param::kWinChanceOutOf,  param::kCardCount,
-                                            param::kStockPasses};
+    static const std::vector<int> params = {
+        param::kPlayingTime,    param::kDifficulty, param::kWinChanceClass, param::kWinChanceAbout,
+        param::kWinChanceOutOf, param::kCardCount,  param::kStockPasses};
     return params;
 }
 
 GamePanel DescribeGame(const std::vector<int>& v) {
     // Positions in GamePanelParams().
-    enum { kTimeAt, kDifficultyAt, kChanceAt, kAboutAt, kOutOfAt, kCardsAt, kPassesAt, kValueCount };
+    enum {
+        kTimeAt,
+        kDifficultyAt,
+        kChanceAt,
+        kAboutAt,
+        kOutOfAt,
+        kCardsAt,
+        kPassesAt,
+        kValueCount
+    };
     GamePanel panel;
     if (v.size() < kValueCount) return panel;
     panel.decks = std::to_string(v[kCardsAt] / kDeckSize);
@@ -115,7 +152,8 @@ GamePanel DescribeGame(const std::vector<int>& v) {
     panel.chance = chance.text;
     panel.chancePicture = chance.picture;
     if (v[kOutOfAt] != 0)
-        panel.chance += " (about " + std::to_string(v[kAboutAt]) + " in " + std::to_string(v[kOutOfAt]) + ")";
+        panel.chance +=
+            " (about " + std::to_string(v[kAboutAt]) + " in " + std::to_string(v[kOutOfAt]) + ")";
     panel.time = time.text;
     panel.timePicture = time.picture;
     const int passes = v[kPassesAt];

@@ -23,14 +23,14 @@ const GameFamily* FamilyOfType(int type);
 // Nodes of the tree in order: position 0 is the root folder "All games (alphabetically)"
 // (number -1), then one node per shown game, sorted by name, type and id without regard to case.
 struct GameTreeNode {
-    int number = -1;   // the game id; below 0 a folder
+    int number = -1; // the game id; below 0 a folder
     std::string text;
     int picture = 0;
     bool IsFolder() const { return number < 0; }
 };
 
 inline constexpr const char* kRootFolderText = "All games (alphabetically)";
-inline constexpr int kRootPicture = 0;       // "TREE1"
+inline constexpr int kRootPicture = 0;         // "TREE1"
 inline constexpr int kRootSelectedPicture = 1; // "TREE2"
 
 std::vector<GameTreeNode> BuildGameTree(const std::vector<GameListEntry>& list);

@@ -36,9 +36,9 @@ QString ShownDate(const std::string& date) {
 
 } // namespace
 
-HiScoresWindow::HiScoresWindow(std::filesystem::path programDir, std::vector<StatisticsGame> games,
+HiScoresWindow::HiScoresWindow(std::filesystem::path dataDir, std::vector<StatisticsGame> games,
                                int initialGameId, QWidget* parent)
-    : QDialog(parent), programDir_(std::move(programDir)) {
+    : QDialog(parent), dataDir_(std::move(dataDir)) {
     setWindowTitle(tr("Hi-Scores"));
     setObjectName("TfrmHiScores");
     gameChoice_ = new QComboBox(this);
@@ -75,7 +75,7 @@ void HiScoresWindow::Refill() {
     if (gameChoice_->currentIndex() < 0) return;
     MessageBoxes messages(this);
     for (const HiScoreLine& line :
-         ReadHiScores(programDir_, gameChoice_->currentData().toInt(), messages)) {
+         ReadHiScores(dataDir_, gameChoice_->currentData().toInt(), messages)) {
         const int r = table_->rowCount();
         table_->insertRow(r);
         const QStringList cells = {

@@ -14,14 +14,14 @@ namespace tablamor::ui {
 class HiScoresWindow : public QDialog {
     Q_OBJECT
 public:
-    HiScoresWindow(std::filesystem::path programDir, std::vector<StatisticsGame> games,
+    HiScoresWindow(std::filesystem::path dataDir, std::vector<StatisticsGame> games,
                    int initialGameId, QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return table_; }
     QComboBox* GameChoice() const { return gameChoice_; }
 
 private:
-    std::filesystem::path programDir_;
+    std::filesystem::path dataDir_;
     QComboBox* gameChoice_ = nullptr;
     QTableWidget* table_ = nullptr;
 

@@ -560,7 +560,7 @@ std::vector<StatisticsGame> MainWindow::RecordGames() const {
 
 void MainWindow::ShowStatistics(std::optional<int> gameId, std::optional<std::string> player) {
     QWidget* owner = QApplication::activeModalWidget();
-    StatisticsWindow window(setup_.programDir, RecordGames(), PlayerNames(preferences_),
+    StatisticsWindow window(setup_.dataDir, RecordGames(), PlayerNames(preferences_),
                             StatisticsFilter{gameId, std::move(player)}, owner ? owner : this);
     window.exec();
 }
@@ -583,7 +583,7 @@ void MainWindow::ShowTipAtStart() {
 }
 
 void MainWindow::ShowHiScores() {
-    HiScoresWindow window(setup_.programDir, RecordGames(), settings_.GameId(), this);
+    HiScoresWindow window(setup_.dataDir, RecordGames(), settings_.GameId(), this);
     window.exec();
 }
 
@@ -666,7 +666,7 @@ void MainWindow::ShowWinSummary() {
     summary.seconds = controller_->Play().ElapsedSeconds();
     summary.score = controller_->Score();
     summary.moves = static_cast<int>(controller_->Play().GetHistory().UndoStack().Size());
-    summary.record = PlayerRecord(setup_.programDir, settings_.GameId(), settings_.Player());
+    summary.record = PlayerRecord(setup_.dataDir, settings_.GameId(), settings_.Player());
     WinSummaryDialog dialog(summary, this);
     dialog.exec();
     switch (dialog.Choice()) {

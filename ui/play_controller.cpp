@@ -206,7 +206,7 @@ void PlayController::Release(QPoint) {
         return;
     }
     if (!dragging_) {
-        if (InPlay()) play_.ReleaseOnTable(std::nullopt);
+        if (InPlay()) (void)play_.ReleaseOnTable(std::nullopt); // nothing was lifted
         AfterOperation();
         return;
     }
@@ -262,7 +262,7 @@ bool PlayController::eventFilter(QObject* watched, QEvent* event) {
         // motion in play shows what it moves once the current slide ends.
         if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
             !dragging_ && InPlay()) {
-            play_.ReleaseOnTable(std::nullopt);
+            (void)play_.ReleaseOnTable(std::nullopt); // nothing was lifted
             EmitStatus();
         }
         return QObject::eventFilter(watched, event);
@@ -424,8 +424,7 @@ void PlayController::Beep() {
 }
 
 void PlayController::Message(std::string_view text) {
-    QMessageBox::information(dialogParent_,
-                             Q(kProductName),
+    QMessageBox::information(dialogParent_, Q(kProductName),
                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/program_start.h"
 
 #include "engine/game_loader.h"
+#include "records/data_dir.h"
 #include "records/data_files.h"
 #include "records/ini_file.h"
 #include "records/preference_keys.h"
@@ -75,8 +76,7 @@ StartResult ProgramStart::Begin() {
                                                            &startup_.images, recorder_.get()});
     if (recorder_) recorder_->SetState(&window_->Controller().State());
     if (splash_) splash_->repaint();
-    ShowPlaced(*window_,
-               IniFile(ProgramPath(startup_.programDir, startup_.settings.PreferencesFile())));
+    ShowPlaced(*window_, IniFile(ConfigFilePath(startup_.dataDir), *this));
     window_->View().installEventFilter(this);
     CloseSplash();
     window_->repaint();

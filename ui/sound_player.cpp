@@ -24,7 +24,8 @@ bool EndsWithWave(std::string_view name) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(std::filesystem::path programDir, const Settings& settings, QObject* parent)
+SoundPlayer::SoundPlayer(std::filesystem::path programDir, const Settings& settings,
+                         QObject* parent)
     : QObject(parent), programDir_(std::move(programDir)), settings_(settings) {}
 
 SoundPlayer::~SoundPlayer() = default;
@@ -40,7 +41,8 @@ QSoundEffect* SoundPlayer::Effect(std::string_view name) {
     std::string key(name);
     auto it = effects_.find(key);
     if (it != effects_.end()) return it->second;
-    std::string file = std::string(kSoundsDir) + key + (EndsWithWave(name) ? "" : std::string(kWaveSuffix));
+    std::string file =
+        std::string(kSoundsDir) + key + (EndsWithWave(name) ? "" : std::string(kWaveSuffix));
     std::filesystem::path path = ProgramPath(programDir_, file);
     QSoundEffect* effect = nullptr;
     if (std::filesystem::exists(path)) {

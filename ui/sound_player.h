@@ -18,7 +18,8 @@ namespace tablamor::ui {
 
 class SoundPlayer : public QObject {
 public:
-    SoundPlayer(std::filesystem::path programDir, const Settings& settings, QObject* parent = nullptr);
+    SoundPlayer(std::filesystem::path programDir, const Settings& settings,
+                QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     // `switchKey`: the preference key of the sound's switch ("Sounds_Stock"); empty for the

@@ -1,8 +1,8 @@
 #include "ui/statistics_rows.h"
 
+#include "records/data_dir.h"
 #include "records/finished_game.h"
 #include "records/game_log.h"
-#include "records/paths.h"
 #include "records/record_names.h"
 
 #include <map>
@@ -45,15 +45,15 @@ int StatisticsRow::SharePercent() const {
     return played > 0 ? static_cast<int>(stats.won * kPerCent / played) : 0;
 }
 
-std::vector<StatisticsRow> CollectStatistics(const std::filesystem::path& programDir,
+std::vector<StatisticsRow> CollectStatistics(const std::filesystem::path& dataDir,
                                              const std::vector<StatisticsGame>& games,
                                              const std::vector<std::string>& players,
                                              const StatisticsFilter& filter, MessageSink& sink) {
     std::vector<std::string> shown;
     for (const std::string& player : players)
         if (!filter.player || *filter.player == player) shown.push_back(player);
-    const std::filesystem::path statistics = ProgramPath(programDir, kStatisticsFileName);
-    const auto log = TallyLog(ProgramPath(programDir, kGameLogFileName));
+    const std::filesystem::path statistics = DataFilePath(dataDir, kStatisticsFileName);
+    const auto log = TallyLog(DataFilePath(dataDir, kGameLogFileName));
     std::vector<StatisticsRow> rows;
     for (const StatisticsGame& game : games) {
         if (filter.gameId && *filter.gameId != game.id) continue;
@@ -71,28 +71,28 @@ std::vector<StatisticsRow> CollectStatistics(const std::filesystem::path& progra
     return rows;
 }
 
-void ResetStatisticsRows(const std::filesystem::path& programDir,
+void ResetStatisticsRows(const std::filesystem::path& dataDir,
                          const std::vector<StatisticsRow>& rows, MessageSink& sink) {
     std::map<int, std::vector<std::string>> playersByGame;
     for (const StatisticsRow& row : rows) playersByGame[row.gameId].push_back(row.player);
-    const std::filesystem::path file = ProgramPath(programDir, kStatisticsFileName);
+    const std::filesystem::path file = DataFilePath(dataDir, kStatisticsFileName);
     for (const auto& [game, players] : playersByGame)
         ResetPlayersStatistics(file, game, players, sink);
 }
 
-std::optional<GameStatistics> PlayerRecord(const std::filesystem::path& programDir, int gameId,
+std::optional<GameStatistics> PlayerRecord(const std::filesystem::path& dataDir, int gameId,
                                            const std::string& player) {
     SilentMessages quiet;
-    const auto found = ReadPlayersStatistics(ProgramPath(programDir, kStatisticsFileName), gameId,
-                                             {player}, quiet);
+    const auto found =
+        ReadPlayersStatistics(DataFilePath(dataDir, kStatisticsFileName), gameId, {player}, quiet);
     if (found.empty()) return std::nullopt;
     return found.front().second;
 }
 
-std::vector<HiScoreLine> ReadHiScores(const std::filesystem::path& programDir, int gameId,
+std::vector<HiScoreLine> ReadHiScores(const std::filesystem::path& dataDir, int gameId,
                                       MessageSink& sink) {
     std::vector<HiScoreLine> lines;
-    for (const std::string& entry : ReadHiScoreTable(ProgramPath(programDir, kHiScoreFileName),
+    for (const std::string& entry : ReadHiScoreTable(DataFilePath(dataDir, kHiScoreFileName),
                                                      gameId, kDefaultScoringType, sink))
         if (auto line = ParseHiScoreEntry(entry)) lines.push_back(std::move(*line));
     return lines;

@@ -39,21 +39,21 @@ struct StatisticsFilter {
 
 // The rows for the games and players that pass the filter, in the games' order, then the
 // players' order.
-std::vector<StatisticsRow> CollectStatistics(const std::filesystem::path& programDir,
+std::vector<StatisticsRow> CollectStatistics(const std::filesystem::path& dataDir,
                                              const std::vector<StatisticsGame>& games,
                                              const std::vector<std::string>& players,
                                              const StatisticsFilter& filter, MessageSink& sink);
 
 // Sets the records of the rows back to zero (the game log keeps its lines).
-void ResetStatisticsRows(const std::filesystem::path& programDir,
+void ResetStatisticsRows(const std::filesystem::path& dataDir,
                          const std::vector<StatisticsRow>& rows, MessageSink& sink);
 
 // The player's record of a game, if any.
-std::optional<GameStatistics> PlayerRecord(const std::filesystem::path& programDir, int gameId,
+std::optional<GameStatistics> PlayerRecord(const std::filesystem::path& dataDir, int gameId,
                                            const std::string& player);
 
 // The hi-score entries of a game that are not blank, best first.
-std::vector<HiScoreLine> ReadHiScores(const std::filesystem::path& programDir, int gameId,
+std::vector<HiScoreLine> ReadHiScores(const std::filesystem::path& dataDir, int gameId,
                                       MessageSink& sink);
 
 // "m:ss" (or "h:mm:ss" from an hour), "-" for none.

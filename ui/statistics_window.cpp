@@ -32,11 +32,10 @@ QLabel* Buddy(QLabel* label, QWidget* field) {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(std::filesystem::path programDir,
-                                   std::vector<StatisticsGame> games,
+StatisticsWindow::StatisticsWindow(std::filesystem::path dataDir, std::vector<StatisticsGame> games,
                                    std::vector<std::string> players,
                                    const StatisticsFilter& initial, QWidget* parent)
-    : QDialog(parent), programDir_(std::move(programDir)), games_(std::move(games)),
+    : QDialog(parent), dataDir_(std::move(dataDir)), games_(std::move(games)),
       players_(std::move(players)) {
     setWindowTitle(tr("Statistics"));
     setObjectName("TfrmStatistics");
@@ -102,7 +101,7 @@ StatisticsFilter StatisticsWindow::Filter() const {
 
 void StatisticsWindow::Refill() {
     MessageBoxes messages(this);
-    rows_ = CollectStatistics(programDir_, games_, players_, Filter(), messages);
+    rows_ = CollectStatistics(dataDir_, games_, players_, Filter(), messages);
     table_->setRowCount(static_cast<int>(rows_.size()));
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
         const StatisticsRow& row = rows_[static_cast<std::size_t>(r)];
@@ -142,7 +141,7 @@ void StatisticsWindow::AskAndReset() {
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
     MessageBoxes messages(this);
-    ResetStatisticsRows(programDir_, rows_, messages);
+    ResetStatisticsRows(dataDir_, rows_, messages);
     Refill();
 }
 

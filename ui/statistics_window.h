@@ -16,7 +16,7 @@ namespace tablamor::ui {
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
-    StatisticsWindow(std::filesystem::path programDir, std::vector<StatisticsGame> games,
+    StatisticsWindow(std::filesystem::path dataDir, std::vector<StatisticsGame> games,
                      std::vector<std::string> players, const StatisticsFilter& initial,
                      QWidget* parent = nullptr);
 
@@ -28,7 +28,7 @@ public:
     void Refill();
 
 private:
-    std::filesystem::path programDir_;
+    std::filesystem::path dataDir_;
     std::vector<StatisticsGame> games_;
     std::vector<std::string> players_;
     std::vector<StatisticsRow> rows_;

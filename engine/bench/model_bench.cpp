@@ -14,7 +14,8 @@ std::string FourHundredGames() {
         g.id = id;
         g.type = 5;
         g.name = "Game " + std::to_string(id);
-        for (int k = 1; k < kParamCount; ++k) g.params[k] = static_cast<std::int16_t>((k * 7 + id) % 200 - 50);
+        for (int k = 1; k < kParamCount; ++k)
+            g.params[k] = static_cast<std::int16_t>((k * 7 + id) % 200 - 50);
         games.push_back(g);
     }
     return WriteGameFile(games);

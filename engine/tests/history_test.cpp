@@ -10,7 +10,8 @@ namespace {
 Table Dealt(unsigned seed) {
     std::mt19937 rng(seed);
     Table t;
-    for (Card c = 1; c <= kMaxCards; ++c) t.Append(static_cast<PileIndex>(rng() % kPileCount), c, rng() % 2);
+    for (Card c = 1; c <= kMaxCards; ++c)
+        t.Append(static_cast<PileIndex>(rng() % kPileCount), c, rng() % 2);
     return t;
 }
 
@@ -37,7 +38,8 @@ TEST(Snapshot, EncodeAndRestore) {
     EXPECT_EQ(EncodeSnapshot(t, true)[FoundationPile(0)], "");
 
     Table u;
-    for (PileIndex p = 0; p < kPileCount; ++p) ASSERT_TRUE(RestorePile(u, p, lines[static_cast<std::size_t>(p)]));
+    for (PileIndex p = 0; p < kPileCount; ++p)
+        ASSERT_TRUE(RestorePile(u, p, lines[static_cast<std::size_t>(p)]));
     EXPECT_EQ(u.PileString(kStockPile), "040002");
     EXPECT_FALSE(u.FaceUp(2));
     EXPECT_FALSE(RestorePile(u, kWastePile, "0012"));

@@ -16,12 +16,14 @@ TEST(Architecture, EngineAndRecordsIncludeNoQt) {
             auto ext = entry.path().extension();
             if (ext != ".h" && ext != ".cpp") continue;
             // the options dialog is the one window that lives with the records
-            if (entry.path().filename().string().find("options_dialog") != std::string::npos) continue;
+            if (entry.path().filename().string().find("options_dialog") != std::string::npos)
+                continue;
             ++files;
             std::ifstream in(entry.path());
             std::string line;
             for (int n = 1; std::getline(in, line); ++n)
-                EXPECT_FALSE(std::regex_search(line, qtInclude)) << entry.path() << ":" << n << ": " << line;
+                EXPECT_FALSE(std::regex_search(line, qtInclude))
+                    << entry.path() << ":" << n << ": " << line;
         }
     }
     EXPECT_GT(files, 10);

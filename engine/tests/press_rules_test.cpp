@@ -75,23 +75,19 @@ TEST(LeftPress, TableauCards) {
 // style whose piles take no drops has a test of its own).
 TEST(LeftPress, CoveredCardsByTableauFanStyle) {
     struct Row {
-        int fan;
+        FanStyle fan;
         bool reachable;
     } const rows[] = {
-        {0, false},
-        {code::kFanVertical, true},
-        {code::kFanHorizontal, true},
-        {3, false}, // the whole pile is taken by its top card
-        {code::kTableauFanGapsLeft, true},
-        {5, false},
-        {code::kFanHorizontalEven, true},
-        {7, false},
+        {FanStyle::None, false},          {FanStyle::Vertical, true},
+        {FanStyle::Horizontal, true},     {FanStyle::WholePile, false},
+        {FanStyle::SideBySide, true},     {FanStyle::FixedVertical, false},
+        {FanStyle::HorizontalEven, true}, {FanStyle::SecondCardLower, false},
     };
     const Command runOnto{CommandKind::Drop, static_cast<Card>(S(7)), TableauPile(1)};
     for (const Row& row : rows) {
-        SCOPED_TRACE("fan style " + std::to_string(row.fan));
+        SCOPED_TRACE("fan style " + std::to_string(FanCode(row.fan)));
         GameState s = TableauGame();
-        s.params[param::kTableauFan] = static_cast<std::int16_t>(row.fan);
+        s.params[param::kTableauFan] = FanCode(row.fan);
         Put(s, TableauPile(0), {H(8), S(7), H(6)});
         Put(s, TableauPile(1), {D(8)});
         EXPECT_EQ(PressReaches(s, TableauPile(0), 1), row.reachable);

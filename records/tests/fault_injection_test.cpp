@@ -91,7 +91,7 @@ DataSet Installed(const TestDir& dir) {
 
 FinishedGame Game(const std::filesystem::path& dir, int id, std::string player) {
     FinishedGame g;
-    g.programDir = dir;
+    g.dataDir = dir / "DATA";
     g.gameId = id;
     g.gameName = "Klondike";
     g.gameNumber = "0000000000042";
@@ -121,7 +121,7 @@ const Save kSaves[] = {
      }},
     {"start-up upgrade", OlderInstallation,
      [](const std::filesystem::path& dir, MessageSink& sink) {
-         BringDataFilesUpToDate(dir, sink);
+         BringDataFilesUpToDate(dir / "DATA", sink);
      }},
     {"start-up read of the preferences", UsedInstallation,
      [](const std::filesystem::path& dir, MessageSink& sink) {

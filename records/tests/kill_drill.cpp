@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     if (what == "seed") return Seed(dir / "DATA") ? 0 : 1;
     const int round = std::stoi(what);
     FinishedGame game;
-    game.programDir = dir;
+    game.dataDir = dir / "DATA";
     game.gameId = round % 60 + 1;
     game.gameName = "Klondike";
     game.gameNumber = std::to_string(round);

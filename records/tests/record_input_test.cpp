@@ -44,8 +44,8 @@ TEST(RecordInput, KeysOfDifferentNamesNeverCollide) {
     ASSERT_EQ(CreateRecordFile(file, NoMessages()), Creation::Created);
     for (const Row& r : rows) {
         EXPECT_EQ(RecordKey(r.name), r.stored) << r.name;
-        ASSERT_TRUE(WriteKey(nullptr, file, "0001", r.name, std::string("v ") + r.name,
-                             NoMessages()));
+        ASSERT_TRUE(
+            WriteKey(nullptr, file, "0001", r.name, std::string("v ") + r.name, NoMessages()));
     }
     for (const Row& r : rows) {
         KeyLookup read = ReadKey(nullptr, file, "0001", r.name, "");
@@ -61,7 +61,7 @@ TEST(RecordInput, NamesAreCutBeforeACharacter) {
     const std::string e = "\xC3\xA9"; // é, two bytes
     std::string fifteen;
     for (int i = 0; i < 15; ++i) fifteen += e;
-    EXPECT_EQ(FitPlayerName(fifteen), fifteen);             // 30 bytes fit
+    EXPECT_EQ(FitPlayerName(fifteen), fifteen);                           // 30 bytes fit
     EXPECT_EQ(FitPlayerName("a" + fifteen), "a" + fifteen.substr(0, 28)); // not 29 bytes
     EXPECT_EQ(FitPlayerName("Ann"), "Ann");
 }

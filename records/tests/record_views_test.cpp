@@ -47,7 +47,7 @@ TEST(RecordViews, HiScoreTableAsEntries) {
     SilentMessages quiet;
     const Timestamp when{2026, 3, 4, 5, 6, 7};
     HiScoreOffer offer{7, "Ann", "01", when, 95, 100, "0000000001234", true, 52};
-    ASSERT_EQ(OfferHiScore(file, offer, quiet), 0);
+    ASSERT_EQ(OfferHiScore(file, offer, quiet).rank, 0);
     const auto table = ReadHiScoreTable(file, 7, "01", quiet);
     ASSERT_EQ(table.size(), static_cast<std::size_t>(kHiScoreRanks));
     const auto best = ParseHiScoreEntry(table[0]);

@@ -8,9 +8,9 @@ import tempfile
 import unittest
 
 SCRIPT = pathlib.Path(__file__).resolve().parent.parent / "survey-games.py"
-spec = importlib.util.spec_from_file_location("survey_games", SCRIPT)
-survey_games = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(survey_games)
+found = importlib.util.spec_from_file_location("survey_games", SCRIPT)
+survey_games = importlib.util.module_from_spec(found)
+found.loader.exec_module(survey_games)
 
 # What `tablamor-cli solve-survey` prints for 12 deals: 7 won, 5 undecided, none lost.
 SEVEN_WON_FIVE_UNDECIDED = "".join(

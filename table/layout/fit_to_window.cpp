@@ -2,6 +2,7 @@
 
 #include "engine/deal.h"
 #include "engine/events.h"
+#include "engine/fan_style.h"
 #include "engine/game_number.h"
 #include "engine/game_state.h"
 #include "table/layout/arrangements.h"
@@ -22,7 +23,7 @@ enum class Bottom { Counts, Scrolls };
 
 bool TableauRowsOverlapByDesign(const GameParams& p) {
     return p[param::kTableauLayout] == tableau_arrangement::kSlanted &&
-           p[param::kTableauFan] == fan::kSideBySide;
+           FanStyleOf(p, PileKind::Tableau) == FanStyle::SideBySide;
 }
 
 // The area a pile covers with its dealt cards, and a downward-fanned column's room to grow.
@@ -37,7 +38,8 @@ Rect Reach(const TableGeometry& g, const Table& table, const GameParams& p, Pile
         right = std::max(right, c.Right());
         bottom = std::max(bottom, c.Bottom());
     }
-    if (KindOfPile(pile) == PileKind::Tableau && p[param::kTableauFan] == fan::kVertical) {
+    if (KindOfPile(pile) == PileKind::Tableau &&
+        FanStyleOf(p, PileKind::Tableau) == FanStyle::Vertical) {
         const Rect next = g.CardRect(pile, size);
         bottom = std::max(bottom, next.Bottom() + (kRoomToGrow - 1) * g.Context().steps.verticalUp);
     }
@@ -68,7 +70,7 @@ bool Fits(const GameState& dealt, const LayoutInput& in, const SizedLayout& size
 GameState Dealt(const GameParams& params) {
     GameState state = NewGameState(params);
     // A definition the deal refuses is measured on its empty piles.
-    DealGame(state, *GameNumber::Parse(kMeasuredDeal), NullEventSink());
+    (void)DealGame(state, *GameNumber::Parse(kMeasuredDeal), NullEventSink());
     return state;
 }
 

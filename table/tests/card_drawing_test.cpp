@@ -1,5 +1,6 @@
 // Cards drawn at run time: every picture has the size asked for, the pictures of a size are kept,
 // and a covered card of a fitted fanned column shows both the rank and the suit of its index.
+#include "engine/fan_style.h"
 #include "table/card_drawing.h"
 #include "table/image_set.h"
 #include "table/layout/scaled_layout.h"
@@ -47,7 +48,7 @@ TEST(CardDrawing, PicturesHaveTheCardSize) {
 TEST(CardDrawing, CoveredCardShowsRankAndSuit) {
     ASSERT_TRUE(FontsReady());
     GameParams params{};
-    params[param::kTableauFan] = layout::fan::kVertical;
+    params[param::kTableauFan] = FanCode(FanStyle::Vertical);
     for (int width : {50, 80, 104, 154, 230}) {
         const layout::CardSize card = layout::CardOfWidth(width);
         const int shown = layout::ScaledFanSteps(params, width).verticalUp;

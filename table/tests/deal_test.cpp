@@ -39,7 +39,8 @@ TEST_F(DealTest, RunsToTheFullPaintRowByRow) {
     const Frame intro = deal.Step();
     EXPECT_EQ(intro.waitMs, kDealSettleMs);
     // The dealing pile shows a back; the columns their empty marks.
-    EXPECT_EQ(t.TableAt(Centre(t.Card(TableauPile(3), 0))), MarkColour(mark::kKing)); // spaces take kings
+    EXPECT_EQ(t.TableAt(Centre(t.Card(TableauPile(3), 0))),
+              MarkColour(mark::kKing)); // spaces take kings
     const Frame face = deal.Step();
     EXPECT_EQ(face.sound, "Shuffle");
     EXPECT_EQ(face.waitMs, 2);

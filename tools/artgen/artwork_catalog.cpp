@@ -1,6 +1,7 @@
 #include "tools/artgen/artwork.h"
 
 #include "table/app_icon_names.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 #include "tools/artgen/app_icon.h"
 #include "tools/artgen/backgrounds.h"
@@ -11,8 +12,6 @@
 #include "tools/artgen/marks.h"
 #include "tools/artgen/previews.h"
 #include "tools/artgen/ratings.h"
-#include "table/qt_text.h"
-#include "table/resource_names.h"
 #include "tools/artgen/sounds.h"
 #include "tools/artgen/startup_pictures.h"
 #include "tools/artgen/strips.h"

@@ -1,7 +1,7 @@
 #include "tools/artgen/ratings.h"
 
-#include "tools/artgen/icon_kit.h"
 #include "table/resource_names.h"
+#include "tools/artgen/icon_kit.h"
 #include "tools/artgen/tile_paint.h"
 
 #include <QPainter>

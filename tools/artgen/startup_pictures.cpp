@@ -1,12 +1,12 @@
 #include "tools/artgen/startup_pictures.h"
 
+#include "records/record_names.h"
+#include "table/qt_text.h"
+#include "table/resource_names.h"
 #include "tools/artgen/face_painter.h"
 #include "tools/artgen/fonts.h"
 #include "tools/artgen/icon_kit.h"
 #include "tools/artgen/palette.h"
-#include "records/record_names.h"
-#include "table/qt_text.h"
-#include "table/resource_names.h"
 
 #include <QConicalGradient>
 #include <QLinearGradient>
@@ -59,8 +59,8 @@ QImage SplashBanner() {
     p.setPen(QPen(palette::kCourtGold, 1.0));
     p.drawLine(QPointF(0, kSplashBannerHeight - 2.5),
                QPointF(kSplashBannerWidth, kSplashBannerHeight - 2.5));
-    QPainterPath title = TextInBox(FontFace::SerifBold, Q(kProductName),
-                                   QRectF(14, 11, 200, 24), Qt::AlignLeft);
+    QPainterPath title =
+        TextInBox(FontFace::SerifBold, Q(kProductName), QRectF(14, 11, 200, 24), Qt::AlignLeft);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 120));
     p.drawPath(title.translated(1.5, 1.5));

@@ -114,10 +114,9 @@ std::vector<GameListEntry> NamedGames(const Context& ctx, const std::string& whi
     const auto [end, error] = std::from_chars(which.data(), which.data() + which.size(), id);
     if (error != std::errc{} || end != which.data() + which.size())
         throw CliError{"option --game takes a game id or 'all'"};
-    const std::string name =
-        id >= 0 && id <= kLargestGameId
-            ? GameName(games, static_cast<int>(id), CustomGamesFile(ctx))
-            : std::string();
+    const std::string name = id >= 0 && id <= kLargestGameId
+                                 ? GameName(games, static_cast<int>(id), CustomGamesFile(ctx))
+                                 : std::string();
     if (name.empty()) throw CliError{"unknown game id " + which};
     return {GameListEntry{0, static_cast<int>(id), name}};
 }

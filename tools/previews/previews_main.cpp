@@ -8,8 +8,8 @@
 #include "table/image_files.h"
 #include "table/image_set.h"
 #include "table/layout/table_layout.h"
-#include "table/table_canvas.h"
 #include "table/resource_names.h"
+#include "table/table_canvas.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -52,7 +52,8 @@ QImage DrawPreview(const GameParams& loaded, const table::ImageSet& images) {
     scene.positions = layout::ComputeTableLayout(state.params, input);
 
     table::TableCanvas canvas(images);
-    canvas.SetPictureSize(QSize(kTableWidth, kTableHeight) + QSize(table::kPictureMargin, table::kPictureMargin));
+    canvas.SetPictureSize(QSize(kTableWidth, kTableHeight) +
+                          QSize(table::kPictureMargin, table::kPictureMargin));
     canvas.SetWindowSize(QSize(kTableWidth, kTableHeight));
     canvas.SetPreferences(prefs);
     canvas.SetScene(scene);
@@ -71,8 +72,10 @@ int main(int argc, char** argv) {
     QString root, out;
     for (int i = 1; i + 1 < argc; i += 2) {
         QString option = argv[i];
-        if (option == "--root") root = argv[i + 1];
-        else if (option == "--out") out = argv[i + 1];
+        if (option == "--root")
+            root = argv[i + 1];
+        else if (option == "--out")
+            out = argv[i + 1];
     }
     if (root.isEmpty() || out.isEmpty()) {
         std::cerr << "usage: tablamor-previews --root PROGRAM_DIR --out DIR\n";
@@ -97,7 +100,8 @@ int main(int argc, char** argv) {
         auto params = LoadGameDefinition(*games, entry.id, {});
         QImage preview = params ? DrawPreview(*params, images) : QImage();
         if (preview.isNull()) {
-            std::cerr << "tablamor-previews: game " << entry.id << " cannot be dealt; its preview stays\n";
+            std::cerr << "tablamor-previews: game " << entry.id
+                      << " cannot be dealt; its preview stays\n";
             continue;
         }
         char name[32];

@@ -39,13 +39,13 @@ protected:
               ("tablamor-records-" + std::to_string(::getpid()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir / "DATA");
+        std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     void Finish(int gameId, const char* player, bool won, int score, int seconds) {
         FinishedGame g;
-        g.programDir = dir;
+        g.dataDir = dir;
         g.gameId = gameId;
         g.gameName = gameId == 1 ? "Klondike" : "FreeCell";
         g.gameNumber = "0000000000042";
@@ -126,7 +126,7 @@ TEST_F(RecordWindows, HiScoresWindowListsTheTableOfTheChosenGame) {
 }
 
 TEST_F(RecordWindows, PlayersAreAddedRenamedAndChosen) {
-    IniFile config(dir / "DATA" / "CFG.DAT");
+    IniFile config(dir / "CFG.DAT");
     ASSERT_EQ(AddPlayer(config, "Ann"), PlayerChange::Done);
     PlayersDialog dialog(config, "Ann");
     std::vector<QString> answers = {"Bob", "  ", "Anna"};
@@ -152,7 +152,7 @@ TEST_F(RecordWindows, PlayersAreAddedRenamedAndChosen) {
 }
 
 TEST_F(RecordWindows, FavoritesAreTickedAndKept) {
-    IniFile config(dir / "DATA" / "CFG.DAT");
+    IniFile config(dir / "CFG.DAT");
     ASSERT_TRUE(WriteFavorites(config, {2}));
     FavoritesDialog dialog(games, config);
     ASSERT_EQ(dialog.List()->count(), 2);
@@ -169,7 +169,7 @@ TEST_F(RecordWindows, TipsComeInTurnAndTheTickIsKept) {
     const std::filesystem::path runtime = TABLAMOR_RUNTIME_DIR;
     const QStringList tips = ReadTips(runtime / "help");
     ASSERT_GT(tips.size(), 3);
-    IniFile config(dir / "DATA" / "CFG.DAT");
+    IniFile config(dir / "CFG.DAT");
     EXPECT_TRUE(TipDialog::ShownAtStart(config));
     TipDialog dialog(runtime, config);
     EXPECT_EQ(dialog.Tip()->text(), tips[0]);

@@ -45,7 +45,8 @@ TEST_F(Winning, AnimationThenTheWindowIsTold) {
 
     QSignalSpy finished(&Play(), &PlayController::GameFinished);
     for (std::size_t i = 0; i < solved.line.size(); ++i)
-        ASSERT_TRUE(Play().ApplyCommand(solved.line[i])) << i << " of " << solved.line.size() << ": " << CommandText(solved.line[i]);
+        ASSERT_TRUE(Play().ApplyCommand(solved.line[i]))
+            << i << " of " << solved.line.size() << ": " << CommandText(solved.line[i]);
     EXPECT_TRUE(Play().Play().LastGameWon());
     EXPECT_FALSE(State().active);
     ASSERT_TRUE(Play().Animating()) << "the winning animation";

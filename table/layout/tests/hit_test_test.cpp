@@ -74,19 +74,19 @@ TEST(HitTest, WholePileTakenByItsTopCard) {
 // Horizontal fans: each covered card is hit on the strip it shows, the top card on all of it.
 TEST(HitTest, HorizontalFansReachEveryCard) {
     struct Row {
-        int fan;
+        FanStyle fan;
         int x;
         Card card;
     } const rows[] = {
-        {fan::kHorizontalEven, 10, 5},      // the bottom card's strip
-        {fan::kHorizontalEven, 10 + 7, 6},  // one step of 7 further
-        {fan::kHorizontalEven, 10 + 14, 7}, // the top card from its left edge
-        {fan::kHorizontalEven, 10 + 84, 7},
-        {fan::kHorizontal, 10 + 4, 6}, // past the face-down step of 4
-        {fan::kHorizontal, 10 + 16, 7},
+        {FanStyle::HorizontalEven, 10, 5},      // the bottom card's strip
+        {FanStyle::HorizontalEven, 10 + 7, 6},  // one step of 7 further
+        {FanStyle::HorizontalEven, 10 + 14, 7}, // the top card from its left edge
+        {FanStyle::HorizontalEven, 10 + 84, 7},
+        {FanStyle::Horizontal, 10 + 4, 6}, // past the face-down step of 4
+        {FanStyle::Horizontal, 10 + 16, 7},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE("fan " + std::to_string(row.fan) + " x " + std::to_string(row.x));
+        SCOPED_TRACE("fan " + std::to_string(FanCode(row.fan)) + " x " + std::to_string(row.x));
         Scene s(row.fan);
         s.positions.Set(TableauPile(1), 300, 300); // out of the fanned pile's way
         s.table.Append(TableauPile(0), 5, false);

@@ -22,7 +22,8 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
                      const std::string& input) {
     char dir[] = "/tmp/tablamor-run-XXXXXX";
     if (!::mkdtemp(dir)) return {};
-    std::string in = std::string(dir) + "/in", out = std::string(dir) + "/out", err = std::string(dir) + "/err";
+    std::string in = std::string(dir) + "/in", out = std::string(dir) + "/out",
+                err = std::string(dir) + "/err";
     std::ofstream(in, std::ios::binary) << input;
 
     CliResult result;
@@ -40,7 +41,8 @@ CliResult RunProgram(const std::string& program, const std::vector<std::string>&
         ::_exit(127);
     }
     int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.status = WEXITSTATUS(status);
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        result.status = WEXITSTATUS(status);
     result.out = ReadAll(out);
     result.err = ReadAll(err);
     std::remove(in.c_str());
