@@ -2,7 +2,6 @@
 // Loading a game's parameters: a standard game's column of the game file, or a custom game
 // (id 8000 and above) as its base game's column with the custom overrides applied.
 #include "engine/game_file.h"
-#include "records/record_names.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,10 +1,10 @@
 #include "table/card_drawing.h"
 
-#include "tools/artgen/card_backs.h"
-#include "tools/artgen/face_painter.h"
-#include "tools/artgen/fonts.h"
-#include "tools/artgen/marks.h"
-#include "tools/artgen/strips.h"
+#include "table/card_art/card_backs.h"
+#include "table/card_art/face_painter.h"
+#include "table/card_art/fonts.h"
+#include "table/card_art/marks.h"
+#include "table/card_art/strips.h"
 
 namespace tablamor::table {
 namespace {

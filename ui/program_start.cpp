@@ -62,7 +62,7 @@ StartResult ProgramStart::Begin() {
     startSounds_ = std::make_unique<SoundPlayer>(startup_.programDir, startup_.settings);
     startSounds_->Play("Splash", pref::kSoundsSplash);
     if (startup_.fewColours) {
-        IniFile config(ConfigFilePath(startup_.dataDir), *this);
+        IniFile config(ConfigFilePath(startup_.dataDir), startup_.ConfigMessages(*this));
         if (splash_) splash_->hide(); // the advice must not lie under a window kept on top
         ShowAdvice(nullptr, config, kFewColoursAdvice, kFewColoursAdviceKey, AdvicePage::Color);
         if (splash_) splash_->ShowNow();
@@ -76,7 +76,7 @@ StartResult ProgramStart::Begin() {
                                                            &startup_.images, recorder_.get()});
     if (recorder_) recorder_->SetState(&window_->Controller().State());
     if (splash_) splash_->repaint();
-    ShowPlaced(*window_, IniFile(ConfigFilePath(startup_.dataDir), *this));
+    ShowPlaced(*window_, IniFile(ConfigFilePath(startup_.dataDir), startup_.ConfigMessages(*this)));
     window_->View().installEventFilter(this);
     CloseSplash();
     window_->repaint();

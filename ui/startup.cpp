@@ -86,7 +86,7 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     if (resourcesLoaded) resourcesLoaded();
     s.dataProblem = PrepareDataDir(s.dataDir); // no records is no reason to stop
 
-    IniFile config(ConfigFilePath(s.dataDir), messages);
+    IniFile config(ConfigFilePath(s.dataDir), s.ConfigMessages(messages));
     StartupPreferences prefs = LoadPreferences(config, s.settings, s.fewColours);
     s.autoPlay = prefs.autoPlay;
 

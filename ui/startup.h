@@ -41,6 +41,12 @@ struct Startup {
     table::ImageSet images;
     bool autoPlay = true;
     bool fewColours = false; // the display shows 256 colours or fewer (face set 3 by default)
+
+    // Where a failed read of the configuration file is told: nowhere once the player has been
+    // told that the data directory cannot be used, so that the one problem is told once.
+    MessageSink& ConfigMessages(MessageSink& messages) const {
+        return dataProblem.empty() ? messages : NoMessages();
+    }
 };
 
 // Runs the start-up checks; false after a fatal message. The version marker is written and the

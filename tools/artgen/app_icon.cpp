@@ -1,9 +1,9 @@
 #include "tools/artgen/app_icon.h"
 
 #include "table/app_icon_names.h"
+#include "table/card_art/palette.h"
+#include "table/card_art/suit_shapes.h"
 #include "tools/artgen/icon_kit.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/suit_shapes.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "tools/artgen/backgrounds.h"
 
-#include "tools/artgen/palette.h"
+#include "table/card_art/palette.h"
 
 namespace tablamor::art {
 

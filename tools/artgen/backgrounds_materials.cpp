@@ -1,6 +1,6 @@
 // Backgrounds of hard materials: brushed gold, a brick wall and a parquet floor.
+#include "table/card_art/det_random.h"
 #include "tools/artgen/backgrounds.h"
-#include "tools/artgen/det_random.h"
 #include "tools/artgen/tile_noise.h"
 #include "tools/artgen/tile_paint.h"
 

@@ -1,6 +1,6 @@
 // The meadow background: mottled grass, blades and small flowers.
+#include "table/card_art/det_random.h"
 #include "tools/artgen/backgrounds.h"
-#include "tools/artgen/det_random.h"
 #include "tools/artgen/tile_noise.h"
 #include "tools/artgen/tile_paint.h"
 

@@ -1,9 +1,9 @@
 #include "tools/artgen/contact_sheet.h"
 
+#include "table/card_art/fonts.h"
+#include "table/card_art/palette.h"
 #include "table/qt_text.h"
 #include "table/resource_names.h"
-#include "tools/artgen/fonts.h"
-#include "tools/artgen/palette.h"
 
 #include <QPainter>
 

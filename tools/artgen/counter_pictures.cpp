@@ -1,9 +1,9 @@
 #include "tools/artgen/counter_pictures.h"
 
+#include "table/card_art/palette.h"
+#include "table/card_art/pixel_glyphs.h"
 #include "table/resource_names.h"
 #include "tools/artgen/icon_kit.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/pixel_glyphs.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "tools/artgen/cursors.h"
 
-#include "tools/artgen/palette.h"
+#include "table/card_art/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #pragma once
 // Small drawing pieces shared by the dialog and toolbar icons: miniature cards, folders,
 // stars and suit symbols, drawn in the painter's current coordinates.
-#include "tools/artgen/suit_shapes.h"
+#include "table/card_art/suit_shapes.h"
 
 #include <QColor>
 #include <QImage>

@@ -10,11 +10,11 @@
 // --games defaults to DIR/GAMES.DAT when that exists (previews are drawn for its games).
 // --extra-resources adds or replaces named pictures with the PNG files of a directory.
 // Exit status: 0 done, 1 a file could not be read or written, 2 wrong arguments.
+#include "table/card_art/fonts.h"
 #include "tools/artgen/app_icon.h"
 #include "tools/artgen/artwork.h"
 #include "tools/artgen/artwork_writer.h"
 #include "tools/artgen/contact_sheet.h"
-#include "tools/artgen/fonts.h"
 #include "tools/artgen/game_list.h"
 
 #include <QDir>

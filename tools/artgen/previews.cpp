@@ -1,9 +1,9 @@
 #include "tools/artgen/previews.h"
 
+#include "table/card_art/det_random.h"
+#include "table/card_art/palette.h"
 #include "table/resource_names.h"
-#include "tools/artgen/det_random.h"
 #include "tools/artgen/icon_kit.h"
-#include "tools/artgen/palette.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
 #include "tools/artgen/startup_pictures.h"
 
 #include "records/record_names.h"
+#include "table/card_art/face_painter.h"
+#include "table/card_art/fonts.h"
+#include "table/card_art/palette.h"
 #include "table/qt_text.h"
 #include "table/resource_names.h"
-#include "tools/artgen/face_painter.h"
-#include "tools/artgen/fonts.h"
 #include "tools/artgen/icon_kit.h"
-#include "tools/artgen/palette.h"
 
 #include <QConicalGradient>
 #include <QLinearGradient>

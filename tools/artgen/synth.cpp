@@ -1,6 +1,6 @@
 #include "tools/artgen/synth.h"
 
-#include "tools/artgen/det_random.h"
+#include "table/card_art/det_random.h"
 
 #include <algorithm>
 #include <cmath>

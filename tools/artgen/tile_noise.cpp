@@ -1,6 +1,6 @@
 #include "tools/artgen/tile_noise.h"
 
-#include "tools/artgen/det_random.h"
+#include "table/card_art/det_random.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "tools/artgen/toolbar_icons.h"
 
-#include "tools/artgen/fonts.h"
+#include "table/card_art/fonts.h"
+#include "table/card_art/palette.h"
 #include "tools/artgen/icon_kit.h"
-#include "tools/artgen/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 #include "tools/artgen/tree_icons.h"
 
+#include "table/card_art/palette.h"
 #include "table/resource_names.h"
 #include "tools/artgen/icon_kit.h"
-#include "tools/artgen/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

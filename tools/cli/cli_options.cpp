@@ -4,6 +4,7 @@
 #include "engine/game_loader.h"
 #include "records/data_dir.h"
 #include "records/paths.h"
+#include "records/record_names.h"
 #include "records/required_files.h"
 
 #include <charconv>

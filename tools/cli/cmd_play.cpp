@@ -15,6 +15,7 @@
 #include "records/ini_file.h"
 #include "records/paths.h"
 #include "records/preferences.h"
+#include "records/record_names.h"
 
 #include <istream>
 #include <ostream>

@@ -5,6 +5,7 @@
 #include "engine/deal.h"
 #include "engine/game_loader.h"
 #include "records/paths.h"
+#include "records/record_names.h"
 #include "table/image_files.h"
 #include "table/image_set.h"
 #include "table/layout/table_layout.h"

@@ -24,7 +24,7 @@ using testing::WindowFixture;
 
 constexpr int kKlondike = 1;
 constexpr int kCanfield = 16;
-constexpr const char* kWinnableCanfield = "7";
+constexpr const char* kWinnableCanfield = "3";
 constexpr long long kSolveBudget = 20000;
 
 class KeptResults final : public GameRecorder {

@@ -17,7 +17,7 @@ namespace {
 using testing::WindowFixture;
 
 constexpr int kCanfield = 16;
-constexpr const char* kWinnableNumber = "7";
+constexpr const char* kWinnableNumber = "3";
 constexpr long long kSolveBudget = 20000;
 
 void Save(QWidget& widget, const char* name) {

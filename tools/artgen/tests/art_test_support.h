@@ -1,9 +1,9 @@
 #pragma once
 // What the artwork tests share: a Qt application on the offscreen platform with the fonts
 // loaded (set up once for the whole test program), and the paths of the built program directory.
+#include "table/card_art/fonts.h"
 #include "table/qt_text.h"
 #include "table/resource_names.h"
-#include "tools/artgen/fonts.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,14 +1,14 @@
 // The drawing itself: suit symbols told apart by shape alone, the traditional pip layouts, pips
 // that stay clear of each other and of the indices, card corners left for the table painter,
 // and background tiles that repeat without a seam.
+#include "table/card_art/card_backs.h"
+#include "table/card_art/card_frame.h"
+#include "table/card_art/face_layout.h"
+#include "table/card_art/face_painter.h"
+#include "table/card_art/palette.h"
+#include "table/card_art/pip_layout.h"
+#include "table/card_art/suit_shapes.h"
 #include "tools/artgen/backgrounds.h"
-#include "tools/artgen/card_backs.h"
-#include "tools/artgen/card_frame.h"
-#include "tools/artgen/face_layout.h"
-#include "tools/artgen/face_painter.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/pip_layout.h"
-#include "tools/artgen/suit_shapes.h"
 #include "tools/artgen/tests/art_test_support.h"
 
 #include <QPainter>

@@ -120,7 +120,8 @@ TEST_F(CliTest, FieldThatIsNotANumber) {
     ASSERT_TRUE(WriteFileAtomically(root / "GAMES.DAT", content));
     auto r = RunCli({"params", "--root", root.string(), "--game", "1"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("Game 1, parameter 13"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Game 1 (Klondike) cannot be set up: parameter 13"), std::string::npos)
+        << r.err;
 }
 
 TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {

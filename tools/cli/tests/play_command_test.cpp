@@ -159,7 +159,8 @@ TEST(PlayCommand, RecordsThatCannotBeSavedEndWithStatusTwo) {
     fs::remove_all(root);
     fs::create_directories(root / "DATA" / "STAT.DAT"); // a directory where the file should be
     fs::copy_file(fs::path(kRuntime) / "GAMES.DAT", root / "GAMES.DAT");
-    auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "1"}, "quit\n");
+    auto r = RunCli({"play", "--root", root.string(), "--game", "1", "--number", "1", "--record"},
+                    "quit\n");
     const bool logged = fs::exists(root / "DATA" / "STAT_LOG.DAT");
     fs::remove_all(root);
     EXPECT_EQ(r.status, 2);

@@ -1,8 +1,8 @@
-#include "tools/artgen/face_layout.h"
+#include "table/card_art/face_layout.h"
 
-#include "tools/artgen/face_painter.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/pip_layout.h"
+#include "table/card_art/face_painter.h"
+#include "table/card_art/palette.h"
+#include "table/card_art/pip_layout.h"
 
 namespace tablamor::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/artgen/pixel_glyphs.h"
+#include "table/card_art/pixel_glyphs.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/suit_shapes.h"
+#include "table/card_art/suit_shapes.h"
 
 #include <QPainter>
 #include <QTransform>

@@ -1,4 +1,4 @@
-#include "tools/artgen/pip_layout.h"
+#include "table/card_art/pip_layout.h"
 
 namespace tablamor::art {
 namespace {

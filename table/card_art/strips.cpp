@@ -1,4 +1,4 @@
-#include "tools/artgen/strips.h"
+#include "table/card_art/strips.h"
 
 namespace tablamor::art {
 namespace {

@@ -1,8 +1,8 @@
-#include "tools/artgen/marks.h"
+#include "table/card_art/marks.h"
 
-#include "tools/artgen/fonts.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/pixel_glyphs.h"
+#include "table/card_art/fonts.h"
+#include "table/card_art/palette.h"
+#include "table/card_art/pixel_glyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>

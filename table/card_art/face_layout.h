@@ -1,8 +1,8 @@
 #pragma once
 // Where things stand on a card face, per card size and card set, in pixels from the card's
 // top-left corner. The lower-right index is the upper-left one turned about the card's centre.
+#include "table/card_art/fonts.h"
 #include "table/resource_names.h"
-#include "tools/artgen/fonts.h"
 
 #include <QColor>
 #include <QPointF>

@@ -1,6 +1,6 @@
-#include "tools/artgen/card_frame.h"
+#include "table/card_art/card_frame.h"
 
-#include "tools/artgen/palette.h"
+#include "table/card_art/palette.h"
 
 namespace tablamor::art {
 

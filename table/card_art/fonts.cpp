@@ -1,4 +1,4 @@
-#include "tools/artgen/fonts.h"
+#include "table/card_art/fonts.h"
 
 #include <QDir>
 #include <QFile>

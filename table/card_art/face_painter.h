@@ -2,8 +2,8 @@
 // The card faces: corner indices, pips in the traditional layouts, aces, court pictures, for
 // each card size and card set. A face file holds one suit in a grid of 5 x 3 cards of exactly
 // the card size, ace to king row by row; the last two cells are filled with the table green.
+#include "table/card_art/suit_shapes.h"
 #include "table/resource_names.h"
-#include "tools/artgen/suit_shapes.h"
 
 #include <QImage>
 #include <QRect>

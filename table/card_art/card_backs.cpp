@@ -1,7 +1,7 @@
-#include "tools/artgen/card_backs.h"
+#include "table/card_art/card_backs.h"
 
-#include "tools/artgen/card_frame.h"
-#include "tools/artgen/palette.h"
+#include "table/card_art/card_frame.h"
+#include "table/card_art/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

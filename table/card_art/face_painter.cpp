@@ -1,12 +1,12 @@
-#include "tools/artgen/face_painter.h"
+#include "table/card_art/face_painter.h"
 
-#include "tools/artgen/card_frame.h"
-#include "tools/artgen/court_figure.h"
-#include "tools/artgen/face_layout.h"
-#include "tools/artgen/fonts.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/pip_layout.h"
-#include "tools/artgen/pixel_glyphs.h"
+#include "table/card_art/card_frame.h"
+#include "table/card_art/court_figure.h"
+#include "table/card_art/face_layout.h"
+#include "table/card_art/fonts.h"
+#include "table/card_art/palette.h"
+#include "table/card_art/pip_layout.h"
+#include "table/card_art/pixel_glyphs.h"
 
 #include <QPainter>
 

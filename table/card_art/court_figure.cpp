@@ -1,6 +1,6 @@
-#include "tools/artgen/court_figure.h"
+#include "table/card_art/court_figure.h"
 
-#include "tools/artgen/palette.h"
+#include "table/card_art/palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

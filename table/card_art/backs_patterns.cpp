@@ -1,5 +1,5 @@
 // The patterned backs: woven plaiting, roses, and a diamond trellis.
-#include "tools/artgen/card_backs.h"
+#include "table/card_art/card_backs.h"
 
 #include <QLinearGradient>
 #include <QPainter>

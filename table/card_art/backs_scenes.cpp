@@ -1,6 +1,6 @@
 // The pictured backs: a sailing boat at sunset, a snowman at night, tropical fish.
-#include "tools/artgen/card_backs.h"
-#include "tools/artgen/det_random.h"
+#include "table/card_art/card_backs.h"
+#include "table/card_art/det_random.h"
 
 #include <QLinearGradient>
 #include <QPainter>

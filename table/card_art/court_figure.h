@@ -3,7 +3,7 @@
 // the upper half and again turned about the centre, as on a traditional double-ended card. The
 // king wears a pointed crown and a beard, the queen a round crown over long hair and holds a
 // flower, the jack a feathered cap; robe colours and the object held differ from suit to suit.
-#include "tools/artgen/suit_shapes.h"
+#include "table/card_art/suit_shapes.h"
 
 #include <QRectF>
 
