@@ -81,47 +81,6 @@ int InitialTreeNode(const std::vector<GameTreeNode>& nodes, int storedPosition) 
     return nodes.size() > 1 ? 1 : 0;
 }
 
-const std::vector<const char*>& TreePictureNames() {
-    static const std::vector<const char*> names = {
-        "TREE1",
-        "TREE2",
-        "N_TREE3",
-        "N_TREE4",
-        "N_TREE5",
-        "F_TREE1",
-        "F_TREE2",
-        "S_TREE1",
-        "S_TREE2",
-        "D_TREE1",
-        "D_TREE2",
-        "TREE5_CANFIELD_TYPE",
-        "TREE5_FAN_TYPE",
-        "TREE5_FORTYTHIEVES_TYPE",
-        "TREE5_FREECELL_TYPE",
-        "TREE5_KLONDIKE_TYPE",
-        "TREE5_PAIRING_TYPE",
-        "TREE5_SIMPLEGAMES_TYPE",
-        "TREE5_SPIDER_TYPE",
-        "TREE5_1DECK_TYPE",
-        "TREE5_2DECK_TYPE",
-        "C_TREE1",
-        "C_TREE2",
-        "TREE5_CUSTOMIZED_GAMES",
-        "TREE5_FAVORITES_GAMES",
-        "TREE5_BAKERSDOZEN_TYPE",
-        "T_TREE1",
-        "T_TREE2",
-        "I_TREE1",
-        "I_TREE2",
-        "K_TREE1",
-        "K_TREE2",
-        "W_TREE1",
-        "W_TREE2",
-        "TREE5_ROW_TYPE",
-    };
-    return names;
-}
-
 const std::vector<int>& GamePanelParams() {
     static const std::vector<int> params = {
         param::kPlayingTime,    param::kDifficulty, param::kWinChanceClass, param::kWinChanceAbout,

@@ -39,9 +39,6 @@ std::vector<GameTreeNode> BuildGameTree(const std::vector<GameListEntry>& list);
 // else position 1 (the first game), else the root.
 int InitialTreeNode(const std::vector<GameTreeNode>& nodes, int storedPosition);
 
-// The 35 tree picture names, in picture-list order.
-const std::vector<const char*>& TreePictureNames();
-
 // The game panel for one game, from its parameters 327, 328, 330, 331, 332, 260 and 13.
 struct GamePanel {
     std::string decks;

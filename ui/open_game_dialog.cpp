@@ -4,6 +4,7 @@
 #include "records/players.h"
 #include "records/preference_keys.h"
 #include "records/preferences.h"
+#include "table/resource_names.h"
 #include "ui/resource_pictures.h"
 
 #include <QBitmap>
@@ -129,7 +130,7 @@ void OpenGameDialog::BuildTree() {
     tree_->setHeaderHidden(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     nodes_ = BuildGameTree(games_.List());
-    const auto& pictures = TreePictureNames();
+    const auto& pictures = art::kTreePictures;
     auto icon = [&](int index) {
         QIcon i;
         if (index >= 0 && static_cast<std::size_t>(index) < pictures.size())

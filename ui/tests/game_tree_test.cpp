@@ -47,7 +47,6 @@ TEST(GameTree, PanelTexts) {
     EXPECT_EQ(DescribeGame({0, 0, 0, 0, 0, 52, 3}).redeals, "2");
     EXPECT_EQ(DescribeGame({7, -99, 9, 0, 0, 52, 0}).difficulty, "");
     EXPECT_EQ(PreviewResourceName(12), "GAME0012");
-    EXPECT_EQ(TreePictureNames().size(), 35u);
 }
 
 } // namespace
