@@ -1,5 +1,6 @@
 #include "ui/hi_scores_window.h"
 
+#include "table/qt_text.h"
 #include "ui/startup.h"
 
 #include <QComboBox>
@@ -18,10 +19,6 @@ namespace {
 constexpr int kWidth = 720;
 constexpr int kHeight = 520;
 
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // A caption whose shortcut letter moves the focus to its field.
 QLabel* Buddy(QLabel* label, QWidget* field) {
     label->setBuddy(field);
@@ -30,8 +27,8 @@ QLabel* Buddy(QLabel* label, QWidget* field) {
 
 // "yyyymmdd" as "yyyy-mm-dd".
 QString ShownDate(const std::string& date) {
-    if (static_cast<int>(date.size()) != kDateWidth) return Text(date);
-    return Text(date.substr(0, 4) + "-" + date.substr(4, 2) + "-" + date.substr(6, 2));
+    if (static_cast<int>(date.size()) != kDateWidth) return Q(date);
+    return Q(date.substr(0, 4) + "-" + date.substr(4, 2) + "-" + date.substr(6, 2));
 }
 
 } // namespace
@@ -43,7 +40,7 @@ HiScoresWindow::HiScoresWindow(std::filesystem::path dataDir, std::vector<Statis
     setObjectName("TfrmHiScores");
     gameChoice_ = new QComboBox(this);
     gameChoice_->setObjectName("cboGames");
-    for (const StatisticsGame& game : games) gameChoice_->addItem(Text(game.name), game.id);
+    for (const StatisticsGame& game : games) gameChoice_->addItem(Q(game.name), game.id);
     gameChoice_->setCurrentIndex(std::max(0, gameChoice_->findData(initialGameId)));
 
     table_ = new QTableWidget(this);
@@ -80,10 +77,10 @@ void HiScoresWindow::Refill() {
         table_->insertRow(r);
         const QStringList cells = {
             QString::number(line.score),
-            Text(line.player),
-            ShownDate(line.date) + " " + Text(line.timeOfDay),
-            Text(FormatSeconds(static_cast<int>(line.seconds))),
-            Text(line.gameNumber),
+            Q(line.player),
+            ShownDate(line.date) + " " + Q(line.timeOfDay),
+            Q(FormatSeconds(static_cast<int>(line.seconds))),
+            Q(line.gameNumber),
             line.won ? tr("Won") : tr("Lost"),
         };
         for (int c = 0; c < static_cast<int>(cells.size()); ++c)

@@ -1,5 +1,6 @@
 #include "ui/statistics_window.h"
 
+#include "table/qt_text.h"
 #include "ui/startup.h"
 
 #include <QComboBox>
@@ -20,10 +21,6 @@ namespace {
 constexpr int kWidth = 860;
 constexpr int kHeight = 420;
 
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // A caption whose shortcut letter moves the focus to its field.
 QLabel* Buddy(QLabel* label, QWidget* field) {
     label->setBuddy(field);
@@ -42,15 +39,15 @@ StatisticsWindow::StatisticsWindow(std::filesystem::path dataDir, std::vector<St
     gameFilter_ = new QComboBox(this);
     gameFilter_->setObjectName("cboGames");
     gameFilter_->addItem(tr("All games"), -1);
-    for (const StatisticsGame& game : games_) gameFilter_->addItem(Text(game.name), game.id);
+    for (const StatisticsGame& game : games_) gameFilter_->addItem(Q(game.name), game.id);
     playerFilter_ = new QComboBox(this);
     playerFilter_->setObjectName("cboPlayers");
     playerFilter_->addItem(tr("All players"));
-    for (const std::string& player : players_) playerFilter_->addItem(Text(player));
+    for (const std::string& player : players_) playerFilter_->addItem(Q(player));
     if (initial.gameId)
         gameFilter_->setCurrentIndex(std::max(0, gameFilter_->findData(*initial.gameId)));
     if (initial.player)
-        playerFilter_->setCurrentIndex(std::max(0, playerFilter_->findText(Text(*initial.player))));
+        playerFilter_->setCurrentIndex(std::max(0, playerFilter_->findText(Q(*initial.player))));
 
     table_ = new QTableWidget(this);
     table_->setObjectName("grdStatistics");
@@ -110,15 +107,15 @@ void StatisticsWindow::Refill() {
                                : s.losingStreak > 0 ? tr("%1 lost").arg(s.losingStreak)
                                                     : QString("-");
         const QStringList cells = {
-            Text(row.game),
-            Text(row.player),
+            Q(row.game),
+            Q(row.player),
             QString::number(row.Played()),
             QString::number(s.won),
             QString("%1%").arg(row.SharePercent()),
             streak,
             QString::number(s.longestWinningStreak),
-            Text(FormatSeconds(row.bestSeconds)),
-            Text(FormatSeconds(row.averageSeconds)),
+            Q(FormatSeconds(row.bestSeconds)),
+            Q(FormatSeconds(row.averageSeconds)),
             row.bestScore ? QString::number(*row.bestScore) : QString("-"),
         };
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
