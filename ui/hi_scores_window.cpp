@@ -1,6 +1,7 @@
 #include "ui/hi_scores_window.h"
 
 #include "table/qt_text.h"
+#include "ui/field_label.h"
 #include "ui/startup.h"
 
 #include <QComboBox>
@@ -18,12 +19,6 @@ namespace {
 
 constexpr int kWidth = 720;
 constexpr int kHeight = 520;
-
-// A caption whose shortcut letter moves the focus to its field.
-QLabel* Buddy(QLabel* label, QWidget* field) {
-    label->setBuddy(field);
-    return label;
-}
 
 // "yyyymmdd" as "yyyy-mm-dd".
 QString ShownDate(const std::string& date) {
@@ -57,7 +52,7 @@ HiScoresWindow::HiScoresWindow(std::filesystem::path dataDir, std::vector<Statis
     connect(gameChoice_, &QComboBox::currentIndexChanged, this, &HiScoresWindow::Refill);
 
     auto* choice = new QHBoxLayout;
-    choice->addWidget(Buddy(new QLabel(tr("&Game:"), this), gameChoice_));
+    choice->addWidget(FieldLabel(tr("&Game:"), gameChoice_, this));
     choice->addWidget(gameChoice_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);

@@ -1,6 +1,7 @@
 #include "ui/statistics_window.h"
 
 #include "table/qt_text.h"
+#include "ui/field_label.h"
 #include "ui/startup.h"
 
 #include <QComboBox>
@@ -20,12 +21,6 @@ namespace {
 
 constexpr int kWidth = 860;
 constexpr int kHeight = 420;
-
-// A caption whose shortcut letter moves the focus to its field.
-QLabel* Buddy(QLabel* label, QWidget* field) {
-    label->setBuddy(field);
-    return label;
-}
 
 } // namespace
 
@@ -71,9 +66,9 @@ StatisticsWindow::StatisticsWindow(std::filesystem::path dataDir, std::vector<St
     connect(playerFilter_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::Refill);
 
     auto* filters = new QHBoxLayout;
-    filters->addWidget(Buddy(new QLabel(tr("&Game:"), this), gameFilter_));
+    filters->addWidget(FieldLabel(tr("&Game:"), gameFilter_, this));
     filters->addWidget(gameFilter_, 1);
-    filters->addWidget(Buddy(new QLabel(tr("&Player:"), this), playerFilter_));
+    filters->addWidget(FieldLabel(tr("&Player:"), playerFilter_, this));
     filters->addWidget(playerFilter_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset_);
