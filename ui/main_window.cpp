@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include "engine/game_loader.h"
 #include "records/advice.h"
 #include "records/custom_games.h"
 #include "records/data_dir.h"
@@ -9,6 +8,7 @@
 #include "records/preference_keys.h"
 #include "records/record_names.h"
 #include "records/ui/options_dialog.h"
+#include "session/game_loader.h"
 #include "table/card_counter_window.h"
 #include "table/qt_text.h"
 #include "table/resource_names.h"

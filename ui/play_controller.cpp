@@ -38,7 +38,7 @@ PlayController::PlayController(Settings& settings, const GameFile& games,
     : QObject(&view), settings_(settings), programDir_(std::move(programDir)), view_(view),
       images_(images), sounds_(sounds), dialogParent_(dialogParent),
       session_(settings, games, std::move(dataDir), *this, GameSession::SeedFromClock()),
-      play_(session_.State(), *this), random_(GameSession::SeedFromClock()) {
+      play_(session_.Play()), random_(GameSession::SeedFromClock()) {
     play_.SetRecorder(recorder);
     view_.installEventFilter(this);
     view_.setMouseTracking(true);
@@ -62,10 +62,7 @@ bool PlayController::Deal(std::optional<GameNumber> number) {
     pendingWin_ = false;
     dealAnimation_ = false;
     bool dealt = number ? session_.StartDeal(*number) : session_.StartDeal();
-    if (!dealt) return false;
-    InstallScene();
-    emit GameDealt();
-    play_.Begin();
+    if (!dealt) return false; // the deal is shown when it is ready, before autoplay runs
     AfterOperation();
     return true;
 }
@@ -489,6 +486,8 @@ void PlayController::ReloadCards() {
 void PlayController::DealReady() {
     if (CounterShown()) counter_->Refresh();
     dealAnimation_ = settings_.Get(Settings::kDealAnimation, 1) != "N";
+    InstallScene();
+    emit GameDealt();
 }
 
 void PlayController::TitleChanged(std::string_view title) {

@@ -1,11 +1,11 @@
 #pragma once
-// The game on the table widget: it deals through the game session, plays through GamePlay, and
-// turns the engine's events into pictures, motion and sounds. The pointer's presses, moves and
-// releases on the table are hit-tested here and handed to GamePlay; what GamePlay lifts is shown
-// as the drag picture, an illegal drop flies back, and every card the engine moved slides from
-// its old place to its new one. While motion plays, input is swallowed by the table widget.
+// The game on the table widget: it deals through the game session, plays through the session's
+// GamePlay, and turns the engine's events into pictures, motion and sounds. The pointer's presses,
+// moves and releases on the table are hit-tested here and handed to GamePlay; what GamePlay lifts
+// is shown as the drag picture, an illegal drop flies back, and every card the engine moved slides
+// from its old place to its new one. While motion plays, input is swallowed by the table widget.
 #include "engine/game_play.h"
-#include "engine/session.h"
+#include "session/session.h"
 #include "table/card_counter_window.h"
 #include "table/cursors.h"
 #include "table/layout/hit_test.h"
@@ -138,7 +138,7 @@ private:
     SoundPlayer& sounds_;
     QWidget* dialogParent_;
     GameSession session_;
-    GamePlay play_;
+    GamePlay& play_; // the session's
     std::unique_ptr<layout::TableGeometry> geometry_;
     Table display_; // what the canvas shows while cards are lifted or sliding
     std::deque<PendingSlide> slides_;

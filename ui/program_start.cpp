@@ -1,10 +1,10 @@
 #include "ui/program_start.h"
 
-#include "engine/game_loader.h"
 #include "records/data_dir.h"
 #include "records/data_files.h"
 #include "records/ini_file.h"
 #include "records/preference_keys.h"
+#include "session/game_loader.h"
 #include "ui/advice_window.h"
 #include "ui/resource_pictures.h"
 #include "ui/sound_player.h"

@@ -6,9 +6,9 @@
 // activation, and play goes on without records. main() parses its arguments, calls Begin() and
 // runs the event loop.
 #include "engine/game_number.h"
-#include "engine/game_recording.h"
 #include "records/data_dir.h"
 #include "records/messages.h"
+#include "session/game_recording.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
 

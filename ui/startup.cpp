@@ -1,6 +1,5 @@
 #include "ui/startup.h"
 
-#include "engine/game_loader.h"
 #include "records/atomic_file.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
@@ -9,6 +8,7 @@
 #include "records/preferences.h"
 #include "records/record_names.h"
 #include "records/required_files.h"
+#include "session/game_loader.h"
 #include "table/qt_text.h"
 
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-// The engine and the records are plain C++: no file there may include a Qt header.
+// The engine, the records and the session are plain C++: no file there may include a Qt header.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,7 +10,7 @@ namespace {
 TEST(Architecture, EngineAndRecordsIncludeNoQt) {
     const std::regex qtInclude(R"(^\s*#\s*include\s*[<"](Q[A-Za-z]+|Qt[A-Za-z/]*)[>/".])");
     int files = 0;
-    for (const char* module : {"engine", "records"}) {
+    for (const char* module : {"engine", "records", "session"}) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(
                  std::filesystem::path(TABLAMOR_SOURCE_DIR) / module)) {
             auto ext = entry.path().extension();

@@ -1,11 +1,11 @@
 #include "cli.h"
 
 #include "engine/deal.h"
-#include "engine/game_loader.h"
 #include "records/data_dir.h"
 #include "records/paths.h"
 #include "records/record_names.h"
 #include "records/required_files.h"
+#include "session/game_loader.h"
 
 #include <charconv>
 #include <ostream>

@@ -1,8 +1,8 @@
 // Commands that read the game catalogue: games, params.
 #include "cli.h"
 
-#include "engine/game_loader.h"
 #include "records/paths.h"
+#include "session/game_loader.h"
 
 #include <iomanip>
 #include <ostream>

@@ -6,9 +6,7 @@
 #include "window_layout.h"
 
 #include "engine/deal.h"
-#include "engine/game_loader.h"
 #include "engine/game_play.h"
-#include "engine/game_recording.h"
 #include "engine/move_generator.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
@@ -16,6 +14,8 @@
 #include "records/paths.h"
 #include "records/preferences.h"
 #include "records/record_names.h"
+#include "session/game_loader.h"
+#include "session/game_recording.h"
 
 #include <istream>
 #include <ostream>

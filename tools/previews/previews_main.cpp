@@ -3,9 +3,9 @@
 // table and scaled down to the preview size. The artwork generator then puts them into SOL.RGF.
 //   tablamor-previews --root PROGRAM_DIR --out DIR
 #include "engine/deal.h"
-#include "engine/game_loader.h"
 #include "records/paths.h"
 #include "records/record_names.h"
+#include "session/game_loader.h"
 #include "table/image_files.h"
 #include "table/image_set.h"
 #include "table/layout/table_layout.h"

@@ -1,10 +1,10 @@
-#include "engine/session.h"
+#include "session/session.h"
 
 #include "engine/deal.h"
-#include "engine/game_loader.h"
 #include "records/custom_games.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
+#include "session/game_loader.h"
 
 #include <algorithm>
 #include <vector>

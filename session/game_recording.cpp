@@ -1,4 +1,4 @@
-#include "engine/game_recording.h"
+#include "session/game_recording.h"
 
 #include "records/finished_game.h"
 

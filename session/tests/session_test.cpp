@@ -2,8 +2,8 @@
 // back before each deal, the recent game numbers, the title, and refusals.
 #include "engine/deal.h"
 #include "engine/rule_codes.h"
-#include "engine/session.h"
-#include "rules_fixture.h"
+#include "engine/tests/rules_fixture.h"
+#include "session/session.h"
 
 #include <gtest/gtest.h>
 

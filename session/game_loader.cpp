@@ -1,4 +1,4 @@
-#include "engine/game_loader.h"
+#include "session/game_loader.h"
 
 #include "engine/rule_codes.h"
 #include "records/custom_games.h"
