@@ -8,7 +8,9 @@ solver is deterministic for a given budget of positions, so the pinned budget is
 took and one turn of every search more. Run it with a Release build after a change to the
 solver or the games, then read the diff before committing:
 
-    scripts/update-pins.py [--build build/release] [--jobs 2]
+    scripts/update-pins.py [--build build/release] [--jobs 2] [--only ID ...]
+
+With --only, only those games are surveyed again; the other pins stay as they are.
 """
 import argparse
 import concurrent.futures
@@ -23,13 +25,11 @@ TURN = 256 * 3  # one slice of positions for each of the three searches
 FIRST_NUMBERS = 50  # the pins must lie among the first fifty numbers
 
 HEADER = """\
-// game id, {{number, solve budget}}: the number among the first {first} won in the fewest
-// positions, written by scripts/update-pins.py from tablamor-cli solve-survey on a Release build
-// (--count {count} --nodes {nodes}, and --count {hard_count} --nodes {hard_nodes} for the games
-// none of those is won in); each budget is the positions the win took and one turn of every
-// search more
+// game id, {{number, solve budget}}: the number among the first {first} won in the fewest positions,
+// written by scripts/update-pins.py from tablamor-cli solve-survey on a Release build
+// (--count {count} --nodes {nodes}; --count {hard_count} --nodes {hard_nodes} for a game none of
+// those is won in); each budget is the positions the win took and one turn of every search more
 """
-
 
 def wins(cli, root, game_id, count, nodes):
     """{number: positions} of the numbers won."""
@@ -39,6 +39,12 @@ def wins(cli, root, game_id, count, nodes):
         check=True, capture_output=True, text=True).stdout
     return {int(m.group(1)): int(m.group(2))
             for m in re.finditer(r"^(\d+) won (\d+) ", out, re.M)}
+
+
+def read_pins():
+    """{game id: (number, budget)} of the pins file as it is."""
+    return {int(m.group(1)): (int(m.group(2)), int(m.group(3)))
+            for m in re.finditer(r"^\{(\d+), \{(\d+), (\d+)\}\},$", PINS.read_text(), re.M)}
 
 
 def pin(cli, root, game_id, args):
@@ -60,6 +66,7 @@ def main():
     parser.add_argument("--hard-count", type=int, default=FIRST_NUMBERS)
     parser.add_argument("--hard-nodes", type=int, default=200000)
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--only", type=int, nargs="*", help="survey only these game ids")
     args = parser.parse_args()
     if max(args.count, args.hard_count) > FIRST_NUMBERS:
         parser.error(f"the pins must lie among the first {FIRST_NUMBERS} numbers")
@@ -72,10 +79,12 @@ def main():
     games = subprocess.run([cli, "games", "--root", root], check=True, capture_output=True,
                            text=True).stdout
     ids = [int(line.split("\t")[0]) for line in games.splitlines() if line.strip()]
+    kept = read_pins() if args.only else {}
+    surveyed = [gid for gid in ids if not args.only or gid in args.only]
 
     with concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
-        futures = {gid: pool.submit(pin, cli, root, gid, args) for gid in ids}
-        pins = {gid: f.result() for gid, f in futures.items()}
+        futures = {gid: pool.submit(pin, cli, root, gid, args) for gid in surveyed}
+        pins = {gid: futures[gid].result() if gid in futures else kept.get(gid) for gid in ids}
 
     missing = [gid for gid, p in pins.items() if p is None]
     if missing:
