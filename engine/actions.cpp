@@ -67,13 +67,12 @@ bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSin
     return true;
 }
 
-bool MoveByTarget(GameState& s, int card, std::string_view name, PileIndex target,
-                  EventSink& sink) {
+bool MoveByTarget(GameState& s, int card, bool automatic, PileIndex target, EventSink& sink) {
     auto c = ValidCard(card);
     if (!c) return false;
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
-        return ToFoundation(s, *c, target, name.starts_with(action::kAutoplayPrefix), sink);
+        return ToFoundation(s, *c, target, automatic, sink);
     case PileKind::Tableau: {
         bool moved =
             s.move.singleCard ? act::MoveCard(s, *c, target, sink) : RunToPile(s, *c, target, sink);
@@ -99,7 +98,8 @@ bool MoveByTarget(GameState& s, int card, std::string_view name, PileIndex targe
 
 bool Dispatch(GameState& s, int card, std::string_view name, EventSink& sink) {
     if (name.starts_with(action::kStockPrefix)) return act::StockPress(s, name, sink);
-    if (auto target = CardActionTarget(name)) return MoveByTarget(s, card, name, *target, sink);
+    if (auto target = CardActionTarget(name))
+        return MoveByTarget(s, card, name.starts_with(action::kAutoplayPrefix), *target, sink);
     if (name == action::kAddTableaus || name == action::kAddReserves ||
         name == action::kFillTableaus || name == action::kAddTableausLast)
         return act::DealFromStock(s, name, sink);
@@ -159,10 +159,15 @@ std::optional<std::string> ActionForTarget(PileIndex target, bool automatic) {
     }
 }
 
-bool PerformAction(GameState& s, int card, std::string_view name, EventSink& sink) {
-    if (!OpeningRestrictionAllows(s, card, CardActionTarget(name).value_or(-1))) return false;
+namespace {
+
+// What follows every action: the score, the count of actions, the fill after the first action,
+// the won flag and the empty-stock mark. `dispatch` carries the action out.
+template <class Dispatcher>
+bool CarryOut(GameState& s, int card, PileIndex target, EventSink& sink, Dispatcher&& dispatch) {
+    if (!OpeningRestrictionAllows(s, card, target)) return false;
     const bool stockWasRunning = StockRunning(s.table);
-    bool moved = Dispatch(s, card, name, sink);
+    bool moved = dispatch();
     if (moved) UpdateScore(s);
     if (s.actionsDone < kCountedActions) ++s.actionsDone;
     if (s.P(param::kAutoFillAfterFirst) == code::kOn && s.actionsDone == 1) {
@@ -172,6 +177,26 @@ bool PerformAction(GameState& s, int card, std::string_view name, EventSink& sin
     if (moved) act::NoteWon(s);
     if (stockWasRunning && !StockRunning(s.table)) sink.StockLookChanged(StockLook::Empty);
     return moved;
+}
+
+} // namespace
+
+bool PerformAction(GameState& s, int card, std::string_view name, EventSink& sink) {
+    return CarryOut(s, card, CardActionTarget(name).value_or(-1), sink,
+                    [&] { return Dispatch(s, card, name, sink); });
+}
+
+bool PerformMove(GameState& s, int card, PileIndex target, EventSink& sink) {
+    switch (KindOfPile(target)) {
+    case PileKind::Foundation:
+    case PileKind::Tableau:
+    case PileKind::Reserve:
+    case PileKind::Waste:
+        return CarryOut(s, card, target, sink,
+                        [&] { return MoveByTarget(s, card, false, target, sink); });
+    default:
+        return false;
+    }
 }
 
 bool TurnCardFaceUp(GameState& s, int card, int n, EventSink& sink) {

@@ -36,6 +36,10 @@ namespace tablamor {
 [[nodiscard]] bool PerformAction(GameState& state, int card, std::string_view action,
                                  EventSink& sink);
 
+// The action ActionForTarget(target, false) names, carried out without the name: the card (or
+// the run the move context lifts) onto a foundation, tableau pile, reserve or the waste.
+[[nodiscard]] bool PerformMove(GameState& state, int card, PileIndex target, EventSink& sink);
+
 // The action that puts a card on a target pile: "Fila" + n, "Dest" + n ("Dest_Autoplay" + n
 // when automatic), "Appogg" + n, "Stock02" for the waste; nullopt for other piles.
 std::optional<std::string> ActionForTarget(PileIndex target, bool automatic);

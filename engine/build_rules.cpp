@@ -234,6 +234,33 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
     return GeneralTest(s, q, generalRule, sink);
 }
 
+bool RuleReadsQueryOnly(int rule) {
+    switch (rule) {
+    case kSameSuit:
+    case kSameColour:
+    case kAnySuit:
+    case kAlternateColour:
+    case kClosed:
+    case kClosedToo:
+    case kNoCardOnCard:
+    case kSameSuitNoQueenOnKingJack:
+    case kAnything:
+    case kStepsOfTwo:
+    case kStepsOfThree:
+    case kStepsOfFour:
+    case kUpAnySuitAroundTheCorner:
+    case kNotSameSuit:
+    case kSuitNoQueenKingPair:
+    case kSuitByTwos:
+    case kSuitUpOrDownNoWrap:
+    case kSuitDownNothingOnAce:
+    case kSuitUpNothingOnKing:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& sink) {
     const int m = CardRank(card);
     if ((baseCode == kBaseBalancedAces || baseCode == kBaseBalancedAcesBySuit) && m != kAce)

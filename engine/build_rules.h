@@ -45,6 +45,10 @@ struct BuildQuery {
 
 bool CheckBuild(const GameState& state, const BuildQuery& query, EventSink& sink);
 
+// Whether CheckBuild's verdict on a target with a top card reads nothing but the query under
+// this rule (not the table, not where the card lies): a verdict that may be remembered.
+bool RuleReadsQueryOnly(int rule);
+
 // Keeps the colours (and, for codes 84 and 85, the suits) of the cards that start the
 // foundations of one base code balanced: code 81 takes aces, 84 kings and 85 aces, with no
 // colour on more than half of those foundations and, for 84 and 85, no suit twice.

@@ -22,7 +22,7 @@ public:
         for (int n = 0; n < s_.TableauCount(); ++n) Pile(TableauPile(n));
         for (int n = 0; n < s_.FoundationCount(); ++n) Pile(FoundationPile(n));
         for (int k = 0; k < s_.ReserveCount(); ++k) Pile(ReservePile(k));
-        Stock();
+        AppendStockCommands(s_, geometry_, out_);
     }
 
 private:
@@ -76,27 +76,28 @@ private:
                 Emit(CommandKind::Drop, d.card, target);
         }
     }
-
-    void Stock() {
-        if (!geometry_.Placed(kStockPile)) return;
-        const Card top = s_.table.Empty(kStockPile) ? kNoCard : s_.table.Top(kStockPile);
-        const PressDecision d = DecideLeftPress(s_, kStockPile, top, quiet_);
-        if (d.kind == PressKind::ToggleSum) {
-            // the pyramid's stock card: pressing the card and pressing the stock are the same
-            Emit(CommandKind::Press, d.card);
-            Emit(CommandKind::Stock, kNoCard);
-            return;
-        }
-        if (d.kind != PressKind::StockAction) return;
-        // the stock's passes and its armed redeal are simplest judged by pressing on a copy
-        GameState trial = s_;
-        const PlayEnv env{geometry_, quiet_, NoStepRecord()};
-        if (ApplyCommand(trial, Command{CommandKind::Stock, kNoCard, -1}, env))
-            Emit(CommandKind::Stock, kNoCard);
-    }
 };
 
 } // namespace
+
+void AppendStockCommands(const GameState& s, const PileGeometry& geometry,
+                         std::vector<Command>& out) {
+    if (!geometry.Placed(kStockPile)) return;
+    const Card top = s.table.Empty(kStockPile) ? kNoCard : s.table.Top(kStockPile);
+    const PressDecision d = DecideLeftPress(s, kStockPile, top, NullEventSink());
+    if (d.kind == PressKind::ToggleSum) {
+        // the pyramid's stock card: pressing the card and pressing the stock are the same
+        out.push_back({CommandKind::Press, d.card, -1});
+        out.push_back({CommandKind::Stock, kNoCard, -1});
+        return;
+    }
+    if (d.kind != PressKind::StockAction) return;
+    // the stock's passes and its armed redeal are simplest judged by pressing on a copy
+    GameState trial = s;
+    const PlayEnv env{geometry, NullEventSink(), NoStepRecord()};
+    if (ApplyCommand(trial, Command{CommandKind::Stock, kNoCard, -1}, env))
+        out.push_back({CommandKind::Stock, kNoCard, -1});
+}
 
 void GenerateCommands(const GameState& state, const PileGeometry& geometry,
                       std::vector<Command>& out) {

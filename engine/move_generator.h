@@ -20,4 +20,8 @@ void GenerateCommands(const GameState& state, const PileGeometry& geometry,
 
 std::vector<Command> GenerateCommands(const GameState& state, const PileGeometry& geometry);
 
+// The stock's commands, last in the generator's order, appended to `out`.
+void AppendStockCommands(const GameState& state, const PileGeometry& geometry,
+                         std::vector<Command>& out);
+
 } // namespace tablamor

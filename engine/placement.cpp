@@ -113,6 +113,36 @@ bool CanPlaceOnReserve(const GameState& s, int k, int card) {
     }
 }
 
+bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
+    const int n = NumberInGroup(target);
+    if (KindOfPile(target) == PileKind::Reserve) {
+        // two rules count the first reserve's cards; the others read the card and whether the
+        // reserve is empty
+        const int rule = s.P(param::kReserveRule + n);
+        return n < s.ReserveCount() && rule != kReserveKingsWhileFirstShort &&
+               rule != kReserveAnyWhileFirstShort;
+    }
+    if (s.table.Empty(target)) return false;
+    const Card top = s.table.Top(target);
+    if (top == kNoCard || !s.table.FaceUp(top)) return false;
+    switch (KindOfPile(target)) {
+    case PileKind::Tableau:
+        // the run-size limit reads the table only for an empty target
+        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule + n));
+    case PileKind::Foundation: {
+        const int rule = s.P(param::kFoundationRule + n);
+        // these rules are judged on the foundation's count, the tableau or a whole suit
+        const bool countOrTableau =
+            rule == kCompleteSuit || rule == kQueenOnlyToEmpty || rule == kAceOrBelowTableauTop ||
+            rule == kUpAnySuitAroundTheCorner || rule == kSuitUpThenKingThenDown;
+        return n < s.FoundationCount() && !countOrTableau && RuleReadsQueryOnly(rule) &&
+               s.table.Size(target) < s.P(param::kFoundationCapacity);
+    }
+    default:
+        return false;
+    }
+}
+
 bool CanPlaceOnPile(const GameState& s, int card, PileIndex target, EventSink& sink) {
     const int n = NumberInGroup(target);
     switch (KindOfPile(target)) {

@@ -18,6 +18,13 @@ bool CanPlaceOnFoundation(const GameState& state, int n, int card, EventSink& si
 bool CanPlaceOnTableau(const GameState& state, int n, int card, EventSink& sink);
 bool CanPlaceOnReserve(const GameState& state, int k, int card);
 
+// Whether CanPlaceOnPile's verdict for `target` as it lies now reads nothing but its top card (or
+// that it is empty), the card and the move's single-card flag (for a tableau pile, besides, that
+// the run does not come from it): a tableau pile or foundation with a face-up top card, room left
+// and a rule that reads the query alone, or a reserve whose rule does not count the first
+// reserve's cards.
+bool VerdictReadsTopOnly(const GameState& state, PileIndex target);
+
 // Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
 // nothing.
 bool CanPlaceOnPile(const GameState& state, int card, PileIndex target, EventSink& sink);

@@ -225,6 +225,20 @@ PressDecision DecideLeftPress(const GameState& s, PileIndex pile, Card card, Eve
     }
 }
 
+bool TableauPressLiftsRuns(const GameState& s) {
+    if (s.P(param::kPairingSum) != 0) return false;
+    switch (s.P(param::kSpecialCode)) {
+    case kSpecialGolf:
+    case kSpecialGolfAroundTheCorner:
+    case kSpecialPeaks:
+    case pairing::kPyramidFourteen:
+    case pairing::kPyramidThirteen:
+        return false;
+    default:
+        return true;
+    }
+}
+
 bool PressReaches(const GameState& s, PileIndex pile, int k) {
     if (pile < 0 || pile >= kPileCount || k < 0 || k >= s.table.Size(pile)) return false;
     if (s.table.At(pile, k) == kNoCard) return false;

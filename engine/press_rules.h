@@ -44,6 +44,11 @@ struct PressDecision {
 // hold decides nothing.
 PressDecision DecideLeftPress(const GameState& state, PileIndex pile, Card card, EventSink& sink);
 
+// Whether a press on a face-up tableau card under the top card does nothing but lift the built
+// run from it (the games that discard, select or pair cards decide otherwise): a card under one
+// that starts no built run then starts none either.
+bool TableauPressLiftsRuns(const GameState& state);
+
 // Whether the window's hit test can answer with card k (0 = bottom) of the pile: any card of a
 // fanned tableau pile or reserve, only the top card of a squared one, of a foundation and of the
 // stock group; nothing in the one-row tableau, and never a gap.

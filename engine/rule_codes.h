@@ -13,6 +13,7 @@ inline constexpr int kUpOrDown = 2;
 // test with no suit or colour condition.
 inline constexpr int kSameSuit = 0;
 inline constexpr int kSameColour = 1;
+inline constexpr int kAnySuit = 2; // the general test alone, as for every code without a name
 inline constexpr int kAlternateColour = 3;
 inline constexpr int kClosed = 4;
 inline constexpr int kClosedToo = 5;

@@ -8,9 +8,9 @@
 // promising of those waiting; so an empty queue with nothing let go means no win exists.
 #include "engine/solver.h"
 
-#include "engine/move_generator.h"
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
+#include "engine/solver_moves.h"
 #include "engine/solver_seen.h"
 
 #include <algorithm>
@@ -29,17 +29,24 @@ constexpr long long kSliceNodes = 256;
 // The seen table doubles in place: room is kept for the old and the new table at once.
 constexpr std::size_t kSeenGrowthFactor = 3;
 
-// A command in four bytes.
+// A move in four bytes.
 struct PackedCommand {
-    std::uint8_t kind = 0;
+    std::uint8_t kind : 7 = 0;
+    std::uint8_t singleCard : 1 = 1;
     Card card = kNoCard;
-    std::int16_t pile = -1;
+    std::int8_t pile = -1;
+    Card runTop = kNoCard;
 
-    static PackedCommand Of(const Command& c) {
-        return {static_cast<std::uint8_t>(c.kind), c.card, static_cast<std::int16_t>(c.pile)};
+    static PackedCommand Of(const SolverMove& m) {
+        return {static_cast<std::uint8_t>(m.command.kind),
+                m.singleCard ? std::uint8_t{1} : std::uint8_t{0}, m.command.card,
+                static_cast<std::int8_t>(m.command.pile), m.runTop};
     }
-    Command Unpacked() const { return {static_cast<CommandKind>(kind), card, pile}; }
+    SolverMove Unpacked() const {
+        return {Command{static_cast<CommandKind>(kind), card, pile}, runTop, singleCard != 0};
+    }
 };
+static_assert(kPileCount <= INT8_MAX, "a pile number fits a packed move");
 
 // What a move changes in a state besides the table: the counters. The parameters, the number
 // and the saved deal codes stay as the deal left them.
@@ -98,16 +105,16 @@ class Search {
 public:
     enum class Status { Going, Won, Lost, Stuck };
 
-    Search(const GameState& start, const PileGeometry& geometry, int style, std::size_t memoryBytes)
-        : start_(start), geometry_(geometry), memoryBytes_(memoryBytes),
-          symmetry_(SymmetryOf(start)), guide_(start, style), current_(start), state_(start) {}
+    Search(const GameState& start, SolverMoves& moves, int style, std::size_t memoryBytes)
+        : start_(start), moves_(moves), memoryBytes_(memoryBytes), symmetry_(SymmetryOf(start)),
+          guide_(start, style), current_(start), state_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent.
     Status Step(long long quota) {
         if (nodes_ == 0) {
             seen_.Insert(PositionKey(start_, symmetry_));
             quota -= 1;
-            if (Expand(start_, kNoParent, Command{})) return Status::Won;
+            if (Expand(start_, kNoParent, SolverMove{})) return Status::Won;
         }
         for (; quota > 0; --quota) {
             if (queue_.empty()) return letGo_ ? Status::Stuck : Status::Lost;
@@ -116,9 +123,9 @@ public:
             const Queued next = queue_.back();
             queue_.pop_back();
             Rebuild(next.parent, state_);
-            const Command command = next.command.Unpacked();
-            if (!PlayCommand(state_, command, false, env_)) continue;
-            if (Expand(state_, next.parent, command)) return Status::Won;
+            const SolverMove move = next.command.Unpacked();
+            if (!moves_.Apply(state_, move)) continue;
+            if (Expand(state_, next.parent, move)) return Status::Won;
         }
         return queue_.empty() && !letGo_ ? Status::Lost : Status::Going;
     }
@@ -128,8 +135,7 @@ public:
 
 private:
     const GameState& start_;
-    const PileGeometry& geometry_;
-    const PlayEnv env_{geometry_, NullEventSink(), NoStepRecord()};
+    SolverMoves& moves_;
     std::size_t memoryBytes_;
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
@@ -144,10 +150,10 @@ private:
     GameState current_;                // the position searched last
     GameState state_;                  // the position being searched
     int currentIndex_ = kNoParent;
-    std::vector<Command> commands_;
+    std::vector<SolverMove> listed_;
     std::vector<GameState> children_;
-    std::vector<Command> moves_;  // the moves to children_
-    std::vector<Command> replay_; // the moves from a snapshot to a position being rebuilt
+    std::vector<SolverMove> toChildren_; // the moves to children_
+    std::vector<SolverMove> replay_;     // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
     // The memory of everything but the queue.
@@ -188,12 +194,11 @@ private:
         state.table.Unpack(std::span(tables_).subspan(snapshot.tableOffset));
         snapshot.counters.Into(state);
         // Every command of the line played when the position was first reached.
-        for (auto m = replay_.rbegin(); m != replay_.rend(); ++m)
-            (void)PlayCommand(state, *m, false, env_);
+        for (auto m = replay_.rbegin(); m != replay_.rend(); ++m) (void)moves_.Apply(state, *m);
     }
 
     // Records a searched position, with a snapshot when it lies far enough below the last.
-    int Record(const GameState& state, int parent, const Command& reachedBy) {
+    int Record(const GameState& state, int parent, const SolverMove& reachedBy) {
         Searched s{parent, kNoSnapshot, PackedCommand::Of(reachedBy), 0};
         if (parent != kNoParent)
             s.sinceSnapshot = searched_[static_cast<std::size_t>(parent)].sinceSnapshot + 1;
@@ -214,11 +219,11 @@ private:
         for (int i = index;
              i != kNoParent && searched_[static_cast<std::size_t>(i)].parent != kNoParent;
              i = searched_[static_cast<std::size_t>(i)].parent)
-            line_.push_back(searched_[static_cast<std::size_t>(i)].command.Unpacked());
+            line_.push_back(searched_[static_cast<std::size_t>(i)].command.Unpacked().command);
         std::reverse(line_.begin(), line_.end());
     }
 
-    void Push(int score, std::uint32_t order, int parent, const Command& c) {
+    void Push(int score, std::uint32_t order, int parent, const SolverMove& c) {
         MakeRoomInQueue();
         queue_.push_back(Queued{score, order, parent, PackedCommand::Of(c)});
         std::push_heap(queue_.begin(), queue_.end());
@@ -227,19 +232,19 @@ private:
     // Searches one position: queues its children not reached before, or only a safe move to the
     // foundations when it has one (nothing when that child was reached already). True when a
     // child is won; the line is then traced.
-    bool Expand(const GameState& state, int parent, const Command& reachedBy) {
+    bool Expand(const GameState& state, int parent, const SolverMove& reachedBy) {
         ++nodes_;
         const int index = Record(state, parent, reachedBy);
         current_ = state;
         currentIndex_ = index;
-        GenerateCommands(state, geometry_, commands_);
+        moves_.Generate(state, listed_);
         children_.clear();
-        moves_.clear();
-        for (const Command& c : commands_) {
+        toChildren_.clear();
+        for (const SolverMove& c : listed_) {
             GameState child = state;
-            if (!PlayCommand(child, c, false, env_)) continue;
+            if (!moves_.Apply(child, c)) continue;
             if (child.won) {
-                TraceLine(index, c);
+                TraceLine(index, c.command);
                 return true;
             }
             if (guide_.IsDead(child)) continue;
@@ -249,7 +254,7 @@ private:
                 return false;
             }
             children_.push_back(std::move(child));
-            moves_.push_back(c);
+            toChildren_.push_back(c);
         }
         // Only now are the children marked reached: a safe move found late drops the others.
         // Among equal scores the generator's order holds: foundations and tableau before the stock.
@@ -257,11 +262,19 @@ private:
         for (std::size_t i = 0; i < children_.size(); ++i) {
             if (!seen_.Insert(PositionKey(children_[i], symmetry_))) continue;
             Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
-                 moves_[i]);
+                 toChildren_[i]);
         }
         return false;
     }
 };
+
+// The line played as the command line plays it: a win only when play agrees.
+bool ReplaysToWin(GameState s, const PileGeometry& geometry, const std::vector<Command>& line) {
+    const PlayEnv env{geometry, NullEventSink(), NoStepRecord()};
+    for (const Command& c : line)
+        if (!PlayCommand(s, c, false, env)) return false;
+    return s.won;
+}
 
 } // namespace
 
@@ -280,10 +293,11 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
     // lost. One that runs out of memory drops out.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
+    SolverMoves moves(start, geometry);
     std::vector<std::unique_ptr<Search>> searches;
     for (int style = 0; style < kSearchStyles; ++style)
         searches.push_back(
-            std::make_unique<Search>(start, geometry, style, budget.memoryBytes / kSearchStyles));
+            std::make_unique<Search>(start, moves, style, budget.memoryBytes / kSearchStyles));
     std::vector<bool> going(searches.size(), true);
     const auto nodes = [&searches] {
         long long total = 0;
@@ -303,6 +317,11 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
                     status == Search::Status::Won ? SolveOutcome::Won : SolveOutcome::Lost;
                 result.line = searches[i]->TakeLine();
                 result.nodes = nodes();
+                if (result.outcome == SolveOutcome::Won &&
+                    !ReplaysToWin(start, geometry, result.line)) {
+                    result.outcome = SolveOutcome::Unknown;
+                    result.line.clear();
+                }
                 return result;
             }
             going[i] = status == Search::Status::Going;

@@ -2,8 +2,10 @@
 // The solver: decides whether a dealt game can be won, seeing every card (face-down cards and
 // the stock included, the usual convention for such a verdict). It searches best first over the
 // commands of the move generator, several ways of scoring side by side, applying each to a copy of
-// the state exactly as a command of `tablamor-cli play` is applied without autoplay (the command,
-// then the filling of empty tableau piles), so a winning line replays move for move. Positions
+// the state as a command of `tablamor-cli play` is applied without autoplay (the command, then the
+// filling of empty tableau piles), by the solver's own quicker listing and playing of the same
+// moves (engine/solver_moves.h); a winning line found is played once more through play itself
+// and reported won only when play ends it won. Positions
 // already searched are remembered by a key of the table and the per-deal counters and never
 // searched twice; the search stops after a budget of positions, of time or of memory.
 #include "engine/commands.h"
@@ -41,6 +43,11 @@ struct SolveBudget {
     long long timeMs = 0;
     std::size_t memoryBytes = kDefaultSolverMemory;
 };
+
+// The budget of the window's searches (a hint, "can it still be won"): a few seconds at most,
+// and tables small enough that the whole search stays under 100 MB.
+inline constexpr SolveBudget kInteractiveBudget{
+    .nodes = 300'000, .timeMs = 3'000, .memoryBytes = std::size_t{48} << 20};
 
 // Searches from `start` (a dealt, active game) on the given geometry within the budget. A game
 // that is not in play is Lost at once.

@@ -1,7 +1,9 @@
 #include "engine/solver_guide.h"
 
+#include "engine/build_rules.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
+#include "engine/solver_cache.h"
 #include "engine/solver_key.h"
 #include "engine/winning.h"
 
@@ -59,7 +61,9 @@ bool AnySet(const GameState& s, int count, int range) {
 } // namespace
 
 SolverGuide::SolverGuide(const GameState& s, int style)
-    : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)) {
+    : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)),
+      pairBuilt_(KeptForGame<KeptPairs>(s.params).verdicts),
+      wantedByFoundations_(KeptForGame<KeptWanted>(s.params).sets) {
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
     safeMovesAllowed_ =
@@ -77,10 +81,18 @@ SolverGuide::SolverGuide(const GameState& s, int style)
         judgedByTableauTops_ =
             judgedByTableauTops_ && s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
     for (int n = 0; n < s.TableauCount(); ++n) {
-        bool seen = false;
-        for (const int m : distinctTableaus_) seen = seen || SameBuildingRules(s, m, n);
-        if (!seen) distinctTableaus_.push_back(n);
+        int group = -1;
+        for (std::size_t g = 0; g < distinctTableaus_.size() && group < 0; ++g)
+            if (SameBuildingRules(s, distinctTableaus_[g], n)) group = static_cast<int>(g);
+        if (group < 0) {
+            group = static_cast<int>(distinctTableaus_.size());
+            distinctTableaus_.push_back(n);
+        }
+        tableauGroup_.push_back(group);
     }
+    constexpr std::size_t kCodes = kMaxCards + 1;
+    if (pairBuilt_.empty())
+        pairBuilt_.assign(distinctTableaus_.size() * kCodes * kCodes, PairVerdict::Unknown);
 }
 
 // The cards some foundation takes now, remembered by the foundations' contents.
@@ -108,22 +120,34 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
     return it->second;
 }
 
-// Face-up tableau cards that do not lie on a card they are built on, as a run is judged.
-int SolverGuide::BrokenPairs(const GameState& s) const {
+// Face-up tableau cards that do not lie on a card they are built on, as a run is judged. Under a
+// rule that reads the query alone, each pair's verdict is asked once.
+int SolverGuide::BrokenPairs(const GameState& s) {
     const bool suitedRuns = s.P(param::kTableauRunCheck) == code::kRunCheckSameSuit;
+    constexpr std::size_t kCodes = kMaxCards + 1;
     int broken = 0;
     for (int n = 0; n < s.TableauCount(); ++n) {
         const PileIndex p = TableauPile(n);
         BuildQuery q = TableauQuery(s, n);
         q.dropping = false;
         if (suitedRuns) q.rule = code::kSameSuit;
+        const bool remembered = RuleReadsQueryOnly(q.rule);
+        const std::size_t group =
+            static_cast<std::size_t>(tableauGroup_[static_cast<std::size_t>(n)]);
         for (int k = 1; k < s.table.Size(p); ++k) {
             const Card below = s.table.At(p, k - 1);
             const Card card = s.table.At(p, k);
             if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
             q.top = below;
             q.card = card;
-            if (!CheckBuild(s, q, NullEventSink())) ++broken;
+            if (!remembered) {
+                if (!CheckBuild(s, q, NullEventSink())) ++broken;
+                continue;
+            }
+            PairVerdict& v = pairBuilt_[(group * kCodes + below) * kCodes + card];
+            if (v == PairVerdict::Unknown)
+                v = CheckBuild(s, q, NullEventSink()) ? PairVerdict::Built : PairVerdict::Broken;
+            if (v == PairVerdict::Broken) ++broken;
         }
     }
     return broken;

@@ -58,10 +58,23 @@ private:
     bool wantedReadsTableau_ = false;   // a foundation rule looks at the tableau tops
     bool judgedByTableauTops_ = false;  // every foundation takes cards by that rule
     std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
-    std::unordered_map<std::uint64_t, CardSet> wantedByFoundations_;
+    std::vector<int> tableauGroup_;     // per tableau pile: its set in distinctTableaus_
+    // Whether one card is built on another, per set of building rules, asked once.
+    enum class PairVerdict : std::uint8_t { Unknown, Built, Broken };
+    // The cards some foundation takes, by the foundations' sizes and top cards.
+    using WantedSets = std::unordered_map<std::uint64_t, CardSet>;
+    // Both kept from one search of the game to the next (engine/solver_cache.h).
+    struct KeptPairs {
+        std::vector<PairVerdict> verdicts;
+    };
+    struct KeptWanted {
+        WantedSets sets;
+    };
+    std::vector<PairVerdict>& pairBuilt_;
+    WantedSets& wantedByFoundations_;
 
     const CardSet& Wanted(const GameState& position);
-    int BrokenPairs(const GameState& position) const;
+    int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;
 };
 

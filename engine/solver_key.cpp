@@ -10,14 +10,28 @@ namespace {
 
 constexpr int kUnlimitedStockPasses = -1; // the stock-passes value of no limit
 
-// A pile's cards bottom first with their face flags; an empty pile keys as a fixed value.
+// A pile's cards bottom first with their face flags, eight cards to a word; an empty pile keys
+// as a fixed value.
 std::uint64_t PileKey(const Table& table, PileIndex pile) {
+    constexpr int kCardsPerWord = 8;
+    constexpr int kBitsPerCard = 8;
+    constexpr std::uint64_t kFaceUpBit = 0x80; // card codes stay below it
+    static_assert(kMaxCards < kFaceUpBit);
     std::uint64_t h = 0x51ed270b27e1f5a3ULL;
+    std::uint64_t word = 0;
+    int inWord = 0;
     for (const Card c : table.Pile(pile)) {
-        const std::uint64_t face = c != kNoCard && table.FaceUp(c) ? 1 : 0;
-        h = MixKey(h, (static_cast<std::uint64_t>(c) << 1) | face);
+        const std::uint64_t face = c != kNoCard && table.FaceUp(c) ? kFaceUpBit : 0;
+        word = (word << kBitsPerCard) | c | face;
+        if (++inWord == kCardsPerWord) {
+            h = MixKey(h, word);
+            word = 0;
+            inWord = 0;
+        }
     }
-    return h;
+    // the size, above the last word's cards, tells a short last word from one of gaps
+    constexpr int kSizeShift = kBitsPerCard * (kCardsPerWord - 1);
+    return MixKey(h, word ^ (static_cast<std::uint64_t>(table.Size(pile)) << kSizeShift));
 }
 
 // A pile cards only go onto: its size and its top card.

@@ -27,13 +27,18 @@ const char* OutcomeWord(SolveOutcome outcome) {
     return "unknown";
 }
 
-// The budget from --nodes and --time-ms (no time limit when not given).
+// The budget from --nodes, --time-ms (no time limit when not given) and --memory-mb.
 SolveBudget TakeBudget(Options& options) {
+    constexpr int kBytesPerMegabyteShift = 20;
     SolveBudget budget;
     budget.nodes = options.TakeInt("nodes").value_or(kDefaultSolverNodes);
     if (budget.nodes < 1) throw CliError{"option --nodes takes a positive count"};
     budget.timeMs = options.TakeInt("time-ms").value_or(0);
     if (budget.timeMs < 0) throw CliError{"option --time-ms takes a count of milliseconds"};
+    if (const auto megabytes = options.TakeInt("memory-mb")) {
+        if (*megabytes < 1) throw CliError{"option --memory-mb takes a positive count"};
+        budget.memoryBytes = static_cast<std::size_t>(*megabytes) << kBytesPerMegabyteShift;
+    }
     return budget;
 }
 
@@ -50,6 +55,7 @@ SurveyFormat TakeFormat(Options& options) {
 struct SurveyTally {
     long long won = 0;
     long long lost = 0;
+    long long undecided = 0;
     double medianMillis = 0;
 };
 
@@ -68,6 +74,7 @@ SurveyTally SurveyGame(const GameParams& params, long long count, const SolveBud
         millis.push_back(spent.count());
         if (result.outcome == SolveOutcome::Won) ++tally.won;
         if (result.outcome == SolveOutcome::Lost) ++tally.lost;
+        if (result.outcome == SolveOutcome::Unknown) ++tally.undecided;
         if (format == SurveyFormat::Lines)
             out << n << ' ' << OutcomeWord(result.outcome) << ' ' << result.nodes << ' '
                 << spent.count() << '\n';
@@ -102,8 +109,9 @@ int RunSolveSurvey(Context& ctx) {
 
     const std::vector<GameListEntry> games = NamedGames(ctx, which);
     if (format == SurveyFormat::Markdown) {
-        ctx.out << "| id | game | won of " << count << " | share | lost | median ms |\n";
-        ctx.out << "|---:|---|---:|---:|---:|---:|\n";
+        ctx.out << "| id | game | won of " << count
+                << " | share | lost | undecided | median ms |\n";
+        ctx.out << "|---:|---|---:|---:|---:|---:|---:|\n";
     }
     for (const GameListEntry& game : games) {
         if (format == SurveyFormat::Lines && games.size() > 1)
@@ -114,10 +122,12 @@ int RunSolveSurvey(Context& ctx) {
             ctx.out << "| " << game.id << " | " << game.name << " | " << tally.won << " | "
                     << std::fixed << std::setprecision(0)
                     << 100.0 * static_cast<double>(tally.won) / static_cast<double>(count) << "% | "
-                    << tally.lost << " | " << std::setprecision(1) << tally.medianMillis << " |\n"
+                    << tally.lost << " | " << tally.undecided << " | " << std::setprecision(1)
+                    << tally.medianMillis << " |\n"
                     << std::defaultfloat << std::setprecision(6);
         } else {
             ctx.out << "won " << tally.won << " of " << count << '\n';
+            ctx.out << "lost " << tally.lost << " undecided " << tally.undecided << '\n';
             ctx.out << "median-ms " << tally.medianMillis << '\n';
         }
     }

@@ -47,19 +47,21 @@ const std::vector<Command>& Commands() {
          "on the layout of a 1024 x 768 window with big cards. Only with --record does a finished "
          "game (won, or ended by quit) go into the player's statistics, hi-scores and game log",
          RunPlay},
-        {"solve", "--game ID --number N [--nodes K] [--time-ms T]",
+        {"solve", "--game ID --number N [--nodes K] [--time-ms T] [--memory-mb M]",
          "searches the deal for a win, seeing every card, on the geometry play uses: 'won' and "
          "the winning commands one a line (they replay through play to 'won 1'), 'lost' when no "
          "win exists, 'unknown' when K positions (default 1000000) were searched without an "
-         "answer",
+         "answer (or when T milliseconds passed, or the search's tables reached M megabytes, "
+         "default 150)",
          RunSolve},
         {"solve-survey",
-         "--game ID|all --count N [--nodes K] [--time-ms T] [--format lines|markdown]",
+         "--game ID|all --count N [--nodes K] [--time-ms T] [--memory-mb M] "
+         "[--format lines|markdown]",
          "solves numbers 1 to N of the game (or of every game, each after a 'game <id> <name>' "
          "line) as solve does: per number '<n> won|lost|unknown <positions> <milliseconds>', "
-         "then 'won <w> of <N>' and 'median-ms <m>'; with --format markdown a Markdown table "
-         "of one row per game instead: id, name, numbers won, share won, numbers lost, median "
-         "milliseconds",
+         "then 'won <w> of <N>', 'lost <l> undecided <u>' and 'median-ms <m>'; with --format "
+         "markdown a Markdown table of one row per game instead: id, name, numbers won, share "
+         "won, numbers lost, numbers undecided, median milliseconds",
          RunSolveSurvey},
         {"perft", "--game ID|all --number N --depth D",
          "counts the command sequences of exactly D commands from the deal, each listed by the "

@@ -17,13 +17,14 @@ TEST(SolveSurvey, OneGameGivesALinePerNumberThenTheTotals) {
     const auto r = RunCli({"solve-survey", "--game", "2", "--count", "3", "--nodes", "1"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 5u) << r.out;
+    ASSERT_EQ(lines.size(), 6u) << r.out;
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(
             lines[static_cast<std::size_t>(n - 1)].rfind(std::to_string(n) + " unknown 1 ", 0), 0u)
             << lines[static_cast<std::size_t>(n - 1)];
     EXPECT_EQ(lines[3], "won 0 of 3");
-    EXPECT_EQ(lines[4].rfind("median-ms ", 0), 0u) << lines[4];
+    EXPECT_EQ(lines[4], "lost 0 undecided 3");
+    EXPECT_EQ(lines[5].rfind("median-ms ", 0), 0u) << lines[5];
 }
 
 TEST(SolveSurvey, EveryGameAsAMarkdownRowInTheOrderOfTheGameList) {
@@ -33,7 +34,7 @@ TEST(SolveSurvey, EveryGameAsAMarkdownRowInTheOrderOfTheGameList) {
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), games.size() + 2) << r.out;
-    EXPECT_EQ(lines[0], "| id | game | won of 1 | share | lost | median ms |");
+    EXPECT_EQ(lines[0], "| id | game | won of 1 | share | lost | undecided | median ms |");
     for (std::size_t i = 0; i < games.size(); ++i) {
         const std::string id = games[i].substr(0, games[i].find('\t'));
         const std::string name = games[i].substr(games[i].rfind('\t') + 1);
@@ -48,6 +49,7 @@ TEST(SolveSurvey, BadOptionsAreRefused) {
         {"--game", "9999", "--count", "1"},
         {"--game", "2", "--count", "0"},
         {"--game", "2", "--count", "1", "--nodes", "0"},
+        {"--game", "2", "--count", "1", "--memory-mb", "0"},
     };
     for (std::vector<std::string> args : rows) {
         args.insert(args.begin(), "solve-survey");

@@ -1,0 +1,171 @@
+#include "engine/solver_moves.h"
+
+#include "engine/actions.h"
+#include "engine/drop.h"
+#include "engine/move_generator.h"
+#include "engine/placement.h"
+#include "engine/play_flow.h"
+#include "engine/press_rules.h"
+#include "engine/solver_cache.h"
+
+namespace tablamor {
+namespace {
+
+constexpr std::size_t kCardCodes = kMaxCards + 1; // card codes 0..kMaxCards
+constexpr std::size_t kCarriedCounts = 2;         // one card, or a run
+constexpr std::size_t kVerdictsPerGroup = kCardCodes * kCardCodes * kCarriedCounts;
+
+// The parameters that fill in the build question of a pile of each kind: piles alike in all of
+// them judge a card on a given top card alike.
+constexpr int kTableauRanges[] = {param::kTableauEmptyFill, param::kTableauDirection,
+                                  param::kTableauRule, param::kTableauPastBase};
+constexpr int kFoundationRanges[] = {param::kFoundationBase, param::kFoundationDirection,
+                                     param::kFoundationRule, param::kFoundationStartCard};
+constexpr int kReserveRanges[] = {param::kReserveRule};
+
+template <std::size_t N> bool Alike(const GameState& s, const int (&ranges)[N], int a, int b) {
+    for (const int range : ranges)
+        if (s.P(range + a) != s.P(range + b)) return false;
+    return true;
+}
+
+} // namespace
+
+SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
+    : geometry_(geometry), quiet_(NullEventSink()), env_{geometry, quiet_, NoStepRecord()},
+      verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
+      liftsBuiltRuns_(TableauPressLiftsRuns(start)), scratch_(start) {
+    for (PileIndex p = 0; p < kPileCount; ++p)
+        if (IsDropCandidate(start, p, geometry)) targets_.push_back(p);
+    // The groups are read from the parameters alone, so that the verdicts kept for the game
+    // mean the same on any geometry.
+    group_.fill(kNoGroup);
+    std::vector<PileIndex> firsts; // the first pile of each group
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        const PileKind kind = KindOfPile(p);
+        const int n = NumberInGroup(p);
+        const bool used = (kind == PileKind::Tableau && n < start.TableauCount()) ||
+                          (kind == PileKind::Foundation && n < start.FoundationCount()) ||
+                          (kind == PileKind::Reserve && n < start.ReserveCount());
+        if (!used) continue;
+        for (std::size_t g = 0; g < firsts.size() && group_[p] == kNoGroup; ++g) {
+            const PileIndex first = firsts[g];
+            if (KindOfPile(first) != kind) continue;
+            const int a = NumberInGroup(first);
+            const int b = NumberInGroup(p);
+            const bool alike = kind == PileKind::Tableau ? Alike(start, kTableauRanges, a, b)
+                               : kind == PileKind::Foundation
+                                   ? Alike(start, kFoundationRanges, a, b)
+                                   : Alike(start, kReserveRanges, a, b);
+            if (alike) group_[p] = static_cast<int>(g);
+        }
+        if (group_[p] == kNoGroup) {
+            group_[p] = static_cast<int>(firsts.size());
+            firsts.push_back(p);
+        }
+    }
+    if (verdicts_.empty()) verdicts_.assign(firsts.size() * kVerdictsPerGroup, Verdict::Unknown);
+}
+
+void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
+    out.clear();
+    if (!s.active) return;
+    scratch_ = s;
+    for (const PileIndex target : targets_)
+        remembered_[target] = group_[target] != kNoGroup && VerdictReadsTopOnly(s, target);
+    Pile(s, kWastePile, out);
+    for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
+    for (int n = 0; n < s.FoundationCount(); ++n) Pile(s, FoundationPile(n), out);
+    for (int k = 0; k < s.ReserveCount(); ++k) Pile(s, ReservePile(k), out);
+    stock_.clear();
+    AppendStockCommands(s, geometry_, stock_);
+    for (const Command& c : stock_) out.push_back({c});
+}
+
+// The lowest card of the pile worth a press: below a face-up card that starts no built run, no
+// card lifts, so the scan stops there.
+int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) const {
+    const int size = s.table.Size(pile);
+    if (!liftsBuiltRuns_ || KindOfPile(pile) != PileKind::Tableau) return 0;
+    for (int k = size - 2; k >= 0; --k) {
+        const Card card = s.table.At(pile, k);
+        if (card != kNoCard && s.table.FaceUp(card) &&
+            !IsBuiltRun(s, card, NumberInGroup(pile), quiet_))
+            return k + 1;
+    }
+    return 0;
+}
+
+void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out) {
+    if (!geometry_.Placed(pile)) return; // the pointer cannot reach it
+    const int size = s.table.Size(pile);
+    bool topLiftedAlone = false;
+    for (int k = LowestAsked(s, pile); k < size; ++k) {
+        if (!PressReaches(s, pile, k)) continue;
+        const Card card = s.table.At(pile, k);
+        const PressDecision d = DecideLeftPress(s, pile, card, quiet_);
+        switch (d.kind) {
+        case PressKind::Lift:
+            topLiftedAlone = k == size - 1 && d.liftCount == 1;
+            Drops(s, pile, Lift{d.card, d.runTop, d.liftCount == 1}, out);
+            break;
+        case PressKind::TurnFaceUp:
+            out.push_back({Command{CommandKind::Flip, card, -1}});
+            break;
+        case PressKind::Discard:
+        case PressKind::ToggleSum:
+        case PressKind::TogglePair:
+            out.push_back({Command{CommandKind::Press, card, -1}});
+            break;
+        default:
+            break;
+        }
+    }
+    if (size == 0) return;
+    const Card top = s.table.Top(pile);
+    // A send of a top card lifted alone goes where its drop onto the first foundation (or
+    // reserve) taking it goes, listed already; the whole suit an ace ends is another move, and a
+    // drop while the stock is held deals first.
+    if (topLiftedAlone && !s.stockPressed && CompleteSuitUnder(s, top) == kNoCard) return;
+    if (PressReaches(s, pile, size - 1) && QualifiesForSend(s, pile, top) &&
+        FindSendTarget(scratch_, top, false, true, geometry_, quiet_))
+        out.push_back({Command{CommandKind::Send, top, -1}});
+}
+
+void SolverMoves::Drops(const GameState& s, PileIndex from, const Lift& lift,
+                        std::vector<SolverMove>& out) {
+    scratch_.move = MoveContext{lift.card, lift.runTop, lift.singleCard};
+    for (const PileIndex target : targets_)
+        if (Takes(s, from, lift, target))
+            out.push_back(
+                {Command{CommandKind::Drop, lift.card, target}, lift.runTop, lift.singleCard});
+}
+
+bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target) {
+    if (from == target || !OpeningRestrictionAllows(s, lift.card, target)) return false;
+    const Card top = s.table.Top(target);
+    if (top == lift.runTop || !remembered_[target])
+        return DropAllowed(scratch_, lift.card, from, target, quiet_);
+    const std::size_t at =
+        ((static_cast<std::size_t>(group_[target]) * kCardCodes + top) * kCardCodes + lift.card) *
+            kCarriedCounts +
+        (lift.singleCard ? 1 : 0);
+    Verdict& v = verdicts_[at];
+    if (v == Verdict::Unknown)
+        v = DropAllowed(scratch_, lift.card, from, target, quiet_) ? Verdict::Taken
+                                                                   : Verdict::Refused;
+    return v == Verdict::Taken;
+}
+
+bool SolverMoves::Apply(GameState& s, const SolverMove& m) const {
+    const Command& c = m.command;
+    if (c.kind != CommandKind::Drop || s.stockPressed) return PlayCommand(s, c, false, env_);
+    s.move = MoveContext{c.card, m.runTop, m.singleCard};
+    const bool moved = PerformMove(s, c.card, c.pile, env_.sink);
+    s.move.dragged = kNoCard;
+    s.move.runTop = kNoCard;
+    AfterRelease(s, false, moved, env_);
+    return moved;
+}
+
+} // namespace tablamor
