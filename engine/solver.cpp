@@ -311,7 +311,10 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
             const long long quota = std::min(kSliceNodes, budget.nodes - nodes());
             if (quota <= 0) break;
             if (budget.timeMs > 0 && std::chrono::steady_clock::now() >= deadline) break;
+            if (budget.watch && budget.watch->stop.load(std::memory_order_relaxed)) break;
+            const long long before = searches[i]->Nodes();
             const Search::Status status = searches[i]->Step(quota);
+            if (budget.watch) budget.watch->positions += searches[i]->Nodes() - before;
             if (status == Search::Status::Won || status == Search::Status::Lost) {
                 result.outcome =
                     status == Search::Status::Won ? SolveOutcome::Won : SolveOutcome::Lost;

@@ -11,6 +11,7 @@
 #include "engine/commands.h"
 #include "engine/geometry.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -34,6 +35,13 @@ struct SolveResult {
     long long nodes = 0;       // positions searched
 };
 
+// Lets another thread follow a search and stop it: the search adds to `positions` and reads
+// `stop` between slices of positions, so a stop takes effect within a fraction of a second.
+struct SolveWatch {
+    std::atomic<bool> stop{false};
+    std::atomic<long long> positions{0};
+};
+
 // How far a search may go: positions searched, wall-clock milliseconds (0: no limit), and bytes
 // of memory its tables may hold (0: no limit). Past the memory limit the least promising
 // positions waiting are let go, so the search can then no longer prove a deal lost; a caller
@@ -42,6 +50,7 @@ struct SolveBudget {
     long long nodes = kDefaultSolverNodes;
     long long timeMs = 0;
     std::size_t memoryBytes = kDefaultSolverMemory;
+    SolveWatch* watch = nullptr; // none: the search runs to its budget
 };
 
 // The budget of the window's searches (a hint, "can it still be won"): a few seconds at most,
@@ -50,7 +59,7 @@ inline constexpr SolveBudget kInteractiveBudget{
     .nodes = 300'000, .timeMs = 3'000, .memoryBytes = std::size_t{48} << 20};
 
 // Searches from `start` (a dealt, active game) on the given geometry within the budget. A game
-// that is not in play is Lost at once.
+// that is not in play is Lost at once; a stopped search is Unknown.
 SolveResult Solve(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget);
 inline SolveResult Solve(const GameState& start, const PileGeometry& geometry,
                          long long nodeBudget) {

@@ -210,6 +210,21 @@ void TableView::paintEvent(QPaintEvent* event) {
         if (!table.isEmpty()) draw(table, canvas_.Window());
     }
     if (dimmed_) painter.fillRect(event->rect(), kDimShade);
+    for (const std::vector<TableMark>& marks : marks_)
+        PaintMarks(painter, marks, scale, canvas_.Scene().card.width);
+}
+
+void TableView::SetMarks(MarkLayer layer, std::vector<TableMark> marks) {
+    std::vector<TableMark>& mine = marks_[static_cast<std::size_t>(layer)];
+    if (marks == mine) return;
+    UpdateMarks(mine);
+    mine = std::move(marks);
+    UpdateMarks(mine);
+}
+
+void TableView::UpdateMarks(const std::vector<TableMark>& marks) {
+    for (const TableMark& mark : marks)
+        update(MarkBounds(mark, PixelScale(), canvas_.Scene().card.width));
 }
 
 void TableView::SetDimmed(bool dimmed) {

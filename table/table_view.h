@@ -9,11 +9,13 @@
 #include "table/animation.h"
 #include "table/layout/layout_input.h"
 #include "table/table_canvas.h"
+#include "table/table_marks.h"
 
 #include <QWidget>
 
 class QTimer;
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -63,6 +65,12 @@ public:
     // A finished game's table is shown dimmed, so that it does not look playable.
     void SetDimmed(bool dimmed);
     bool Dimmed() const { return dimmed_; }
+    // Outlines laid over the table (the hint, the keyboard's focus); they replace the layer's
+    // last ones.
+    void SetMarks(MarkLayer layer, std::vector<TableMark> marks);
+    const std::vector<TableMark>& Marks(MarkLayer layer) const {
+        return marks_[static_cast<std::size_t>(layer)];
+    }
     // Called with a sound's name when a frame asks for it.
     void SetSoundHandler(std::function<void(const std::string&)> handler);
 
@@ -79,6 +87,7 @@ private:
     std::unique_ptr<Animation> animation_;
     bool stopOnInput_ = false;
     bool dimmed_ = false;
+    std::array<std::vector<TableMark>, kMarkLayers> marks_;
     std::function<void()> finished_;
     std::function<void(const std::string&)> sound_;
     std::function<void(layout::CardSize)> cardSizer_;
@@ -90,6 +99,7 @@ private:
     void Schedule(int waitMs);
     void EnsurePictureSize();
     void CanvasChanged(const QRegion& region);
+    void UpdateMarks(const std::vector<TableMark>& marks);
     bool SwallowInput();
 };
 

@@ -14,16 +14,20 @@
 #include "table/resource_names.h"
 #include "ui/about_window.h"
 #include "ui/customize_dialog.h"
+#include "ui/dialog_accessibility.h"
 #include "ui/favorites_dialog.h"
 #include "ui/game_number_dialog.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 #include "ui/hi_scores_window.h"
+#include "ui/hint_controller.h"
+#include "ui/keyboard_play.h"
 #include "ui/main_menu.h"
 #include "ui/narrow_screen.h"
 #include "ui/open_game_dialog.h"
 #include "ui/players_dialog.h"
 #include "ui/resource_pictures.h"
+#include "ui/solver_commands.h"
 #include "ui/statistics_window.h"
 #include "ui/tip_dialog.h"
 #include "ui/win_summary_dialog.h"
@@ -85,15 +89,16 @@ bool SeparatorAfter(art::ToolbarButton b) {
 }
 
 // What needs a game in play; disabled once the game is over.
-constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"};
+constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuPause", "mnuUndo",
+                                                "mnuRedo",     "mnuHint",  "mnuCanWin"};
 
 bool IsUndoCommand(std::string_view command) {
     return command == "mnuUndo" || command == "mnuRedo";
 }
 
-const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect",
-                                     "mnuQuitGame", "mnuUndo",        "mnuRedo",
-                                     "mnuPause",    "mnuAutoPlay",    "mnuRules"};
+const char* const kGameCommands[] = {"mnuNew",   "mnuRestartGame", "mnuSelect", "mnuQuitGame",
+                                     "mnuUndo",  "mnuRedo",        "mnuPause",  "mnuAutoPlay",
+                                     "mnuRules", "mnuHint",        "mnuCanWin"};
 
 } // namespace
 
@@ -175,6 +180,10 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     statusBar()->addWidget(status_, 1);
     statusBar()->addWidget(new QLabel(statusBar()), 1);
     statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
+    hints_ = std::make_unique<HintController>(*controller_, *view_, *statusBar());
+    AddSolverCommands(*this, *hints_, preferences_);
+    keyboard_ = std::make_unique<KeyboardPlay>(*controller_, *view_);
+    NameControlsOfEveryDialog(*this);
 
     auto* timer = new QTimer(this);
     timer->setObjectName("Timer1");

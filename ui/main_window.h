@@ -29,6 +29,8 @@ class CardCounterWindow;
 namespace tablamor::ui {
 
 class HelpWindow;
+class HintController;
+class KeyboardPlay;
 class OpenGameDialog;
 
 struct MainWindowSetup {
@@ -47,6 +49,8 @@ public:
     ~MainWindow() override;
 
     PlayController& Controller() { return *controller_; }
+    HintController& Hints() { return *hints_; }
+    KeyboardPlay& Keyboard() { return *keyboard_; }
     table::TableView& View() { return *view_; }
     QAction* Action(const std::string& name) const;
     QLabel* ClockLabel() const { return clock_; }
@@ -110,6 +114,8 @@ private:
     table::TableView* view_ = nullptr;
     std::unique_ptr<PlayController> controller_;
     std::unique_ptr<OpenGameDialog> openDialog_;
+    std::unique_ptr<HintController> hints_;
+    std::unique_ptr<KeyboardPlay> keyboard_;
     table::CardCounterWindow* counter_ = nullptr;
     QPointer<HelpWindow> help_; // owned by the window it was opened over
     std::map<std::string, QAction*> actions_;

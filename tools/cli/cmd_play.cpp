@@ -7,6 +7,7 @@
 
 #include "engine/deal.h"
 #include "engine/game_play.h"
+#include "engine/hint.h"
 #include "engine/move_generator.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
@@ -104,6 +105,8 @@ public:
             Show();
         else if (line == "moves")
             Moves();
+        else if (line == "hint")
+            ShowHint();
         else if (auto command = ParseCommand(line))
             ok = play_.Apply(*command);
         else
@@ -131,6 +134,7 @@ private:
     const PlacedPiles& placed_;
     MessageList& sink_;
     GamePlay play_;
+    HintFinder hints_;
 
     void Show() {
         PrintTable(ctx_.out, state_.table);
@@ -140,6 +144,12 @@ private:
     void Moves() {
         for (const tablamor::Command& c : GenerateCommands(state_, placed_))
             ctx_.out << CommandText(c) << '\n';
+    }
+
+    // The move the window's hint would show, or "none".
+    void ShowHint() {
+        const Hint hint = hints_.Find(state_, placed_, HintBudget());
+        ctx_.out << (hint.kind == HintKind::None ? "none" : CommandText(hint.command)) << '\n';
     }
 
     bool Unknown(const std::string& line) {

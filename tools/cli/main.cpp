@@ -41,7 +41,8 @@ const std::vector<Command>& Commands() {
          RunShow},
         {"play", "--game ID --number N [--autoplay on|off] [--undo-policy 0|1|2] [--record]",
          "deals, then plays commands from standard input, one a line: drop CARD PILE, send CARD, "
-         "stock, flip CARD, press CARD, undo, redo, autoplay, show, moves, quit. Each prints the "
+         "stock, flip CARD, press CARD, undo, redo, autoplay, show, moves, hint (the move the "
+         "window's hint shows, as a command line, or none), quit. Each prints the "
          "'message: <text>' lines it raised, then ok or refused; at the end (or quit: the game "
          "ends as lost) the table as show writes it, 'won 0|1' and 'score <n>'. Drops are judged "
          "on the layout of a 1024 x 768 window with big cards. Only with --record does a finished "

@@ -1,0 +1,14 @@
+#pragma once
+// The solver's commands in the main window: Game > Hint (key H) with its toolbar buttons,
+// Game > "Can this deal be won?", and the check item that has the answer told after every move
+// (the preference "Winnable_Status", off unless set).
+#include "records/ini_file.h"
+
+namespace tablamor::ui {
+
+class HintController;
+class MainWindow;
+
+void AddSolverCommands(MainWindow& window, HintController& hints, IniFile& preferences);
+
+} // namespace tablamor::ui
