@@ -70,6 +70,7 @@ constexpr ToolbarEntry kToolbar[] = {
     {art::ToolbarButton::New, "tbNew", "New", "mnuNew"},
     {art::ToolbarButton::Open, "tbOpen", "Open", "mnuOpen"},
     {art::ToolbarButton::Restart, "tbRestart", "Restart", "mnuRestartGame"},
+    {art::ToolbarButton::Save, "tbSave", "Save", "mnuSave"},
     {art::ToolbarButton::Undo, "tbUndo", "Undo", "mnuUndo"},
     {art::ToolbarButton::Redo, "tbRedo", "Redo", "mnuRedo"},
     {art::ToolbarButton::Autoplay, "tbAutoPlay", "Autoplay", "mnuAutoPlay"},
@@ -85,15 +86,16 @@ bool SeparatorAfter(art::ToolbarButton b) {
 }
 
 // What needs a game in play; disabled once the game is over.
-constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"};
+constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuSave", "mnuPause", "mnuUndo",
+                                                "mnuRedo"};
 
 bool IsUndoCommand(std::string_view command) {
     return command == "mnuUndo" || command == "mnuRedo";
 }
 
-const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect",
-                                     "mnuQuitGame", "mnuUndo",        "mnuRedo",
-                                     "mnuPause",    "mnuAutoPlay",    "mnuRules"};
+const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect", "mnuSave",
+                                     "mnuQuitGame", "mnuUndo",        "mnuRedo",   "mnuPause",
+                                     "mnuAutoPlay", "mnuRules"};
 
 } // namespace
 
@@ -230,6 +232,7 @@ void MainWindow::BuildMenus() {
     Connect("mnuUndo", [this] { controller_->Undo(); });
     Connect("mnuRedo", [this] { controller_->Redo(); });
     Connect("mnuQuitGame", [this] { QuitGame(); });
+    Connect("mnuSave", [this] { KeepGame(); });
     Action("mnuPause")->setCheckable(true);
     Connect("mnuPause", [this] { SetPaused(Action("mnuPause")->isChecked()); });
     Connect("mnuAutoPlay", [this] {
@@ -392,7 +395,8 @@ void MainWindow::SetGameCommandsEnabled(bool on) {
         for (QAction* action : bar->actions()) {
             QString n = action->objectName();
             if (n.startsWith("tbNew") || n.startsWith("tbRestart") || n.startsWith("tbRules") ||
-                n.startsWith("tbUndo") || n.startsWith("tbRedo") || n.startsWith("tbAutoPlay"))
+                n.startsWith("tbSave") || n.startsWith("tbUndo") || n.startsWith("tbRedo") ||
+                n.startsWith("tbAutoPlay"))
                 action->setEnabled(on);
         }
     if (on) RefreshAutoplayControls();
@@ -651,6 +655,7 @@ void MainWindow::AfterNarrowScreenCheck(bool narrow, bool switchedNow) {
 }
 
 void MainWindow::AfterGameFinished(bool won) {
+    ForgetKeptGame();
     RefreshClock();
     ShowGameOver(true, won);
     if (won && !closing_)
@@ -698,7 +703,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    controller_->EndGame();
+    if (!KeepGameOnClose()) controller_->EndGame();
     SavePreference(pref::kAutoPlay, controller_->AutoplayOn());
     SavePlacement(*this, preferences_);
     counter_->SaveState();
