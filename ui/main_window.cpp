@@ -276,8 +276,9 @@ QToolBar* MainWindow::BuildToolbar(bool large) {
     const int icon = large ? art::kLargeToolbarIcon : art::kSmallToolbarIcon;
     bar->setIconSize(QSize(icon, icon));
     for (const ToolbarEntry& entry : kToolbar) {
-        QIcon pictures(ResourcePicture(art::ToolbarPictureName(entry.button, large, false)));
-        pictures.addPixmap(ResourcePicture(art::ToolbarPictureName(entry.button, large, true)),
+        QIcon pictures;
+        AddResourcePicture(pictures, art::ToolbarPictureName(entry.button, large, false));
+        AddResourcePicture(pictures, art::ToolbarPictureName(entry.button, large, true),
                            QIcon::Disabled);
         QAction* action = bar->addAction(pictures, tr(entry.hint));
         action->setObjectName(QString(entry.name) + (large ? "" : "1"));
