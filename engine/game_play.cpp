@@ -5,6 +5,8 @@
 #include "engine/state_fault.h"
 
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
 namespace tablamor {
 
@@ -32,6 +34,11 @@ PlayEnv GamePlay::Env() {
 
 void GamePlay::Begin() {
     const StateCheck check(state_);
+    StartClockAfresh();
+    AutoPlayStep();
+}
+
+void GamePlay::StartClockAfresh() {
     history_.Clear(true);
     drag_ = Drag{};
     ignoreNextPress_ = false;
@@ -40,7 +47,12 @@ void GamePlay::Begin() {
     paused_ = false;
     lastGameWon_ = false;
     operationStart_ = record_.recorded;
-    AutoPlayStep();
+}
+
+void GamePlay::Resume(History history, int elapsedSeconds) {
+    StartClockAfresh();
+    history_ = std::move(history);
+    start_ = end_ - std::chrono::seconds(elapsedSeconds);
 }
 
 void GamePlay::RestartClock() {

@@ -47,6 +47,10 @@ public:
     // A new deal lies in the state: the history is emptied, the clock starts, and autoplay runs
     // when it is on.
     void Begin();
+    // A saved game was put back into the state: its history takes the place of this one, the
+    // clock goes on from `elapsedSeconds`, and nothing else runs (autoplay ran when it was
+    // saved).
+    void Resume(History history, int elapsedSeconds);
     // The clock starts again from 0 (the window has finished showing the deal); a game that
     // has already ended keeps its time.
     void RestartClock();
@@ -146,6 +150,8 @@ private:
     int operationStart_ = 0; // steps recorded before the operation in progress began
 
     PlayEnv Env();
+    // A fresh start for the deal in the state: no history, no drag, the clock from now.
+    void StartClockAfresh();
     bool AutoplayRuns() const { return autoplay_ && AutoplayAvailable(); }
     bool StartOperation();
     bool StartPress();

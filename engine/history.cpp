@@ -71,6 +71,12 @@ std::string SnapshotStack::Pop(Table& table, StepCounters* counters) {
     return mark;
 }
 
+Table SnapshotStack::StepTable(std::size_t step, const Table& base) const {
+    Table table = base;
+    Unpack(step, table);
+    return table;
+}
+
 Table SnapshotStack::Peek(const Table& base) const {
     Table table = base;
     if (!Empty()) Unpack(offsets_.size() - 1, table);

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tablamor {
@@ -58,6 +59,12 @@ public:
     // Memory the stack holds for its steps (snapshots, offsets, counters and marks).
     std::size_t MemoryBytes() const;
 
+    // Step k (0 the oldest) unpacked over `base`, with its counters and its mark: how a saved
+    // game writes the history out.
+    Table StepTable(std::size_t step, const Table& base) const;
+    StepCounters Counters(std::size_t step) const { return counters_[step]; }
+    const std::string& Mark(std::size_t step) const { return marks_[step]; }
+
     // Marks: the newest entry.
     const std::string& NewestMark() const;
     void SetNewestMark(std::string mark);
@@ -75,6 +82,12 @@ private:
 // piles and clears the redo stack after every successful move.
 class History {
 public:
+    History() = default;
+    // A history read back from a saved game: the two stacks and the one-level flags.
+    History(SnapshotStack undo, SnapshotStack redo, bool undoDone, bool redoDone)
+        : undo_(std::move(undo)), redo_(std::move(redo)), undoDone_(undoDone), redoDone_(redoDone) {
+    }
+
     // Saves a table (the live one, or the one just before a change) as a new undo step (empty
     // mark) with its counters, and clears UndoDone.
     void RecordUndoStep(const Table& table, bool omitSelection, StepCounters counters = {});

@@ -92,6 +92,9 @@ inline constexpr std::string_view kCardCounterTop = "CardCounter_Top";
 // The main window: maximized (Y/N, default Y) and its restored "left top width height".
 inline constexpr std::string_view kWindowMaximized = "Window_Maximized";
 inline constexpr std::string_view kWindowRestored = "Window_Restored";
+// Y (the default): a game in progress when the window closes is kept and offered at the next
+// start; N: it ends as lost, as quitting it would.
+inline constexpr std::string_view kKeepUnfinishedGame = "Keep_Unfinished_Game";
 
 // Values.
 inline constexpr std::string_view kYes = "Y";

@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include "engine/deal.h"
+#include "records/atomic_file.h"
 #include "records/custom_games.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
@@ -45,6 +46,21 @@ bool RememberGameNumber(IniFile& config, std::string_view number) {
         if (!config.WriteString(kGameNumbersSection, RecentKey(k), value)) return false;
     }
     return true;
+}
+
+bool WriteSavedGame(const std::filesystem::path& file, const SavedGame& game, MessageSink& sink) {
+    const WriteResult result = WriteFileAtomically(file, SavedGameText(game));
+    ReportWriteFailure(file, result, sink);
+    return static_cast<bool>(result);
+}
+
+std::variant<SavedGame, std::string> ReadSavedGame(const std::filesystem::path& file) {
+    std::string text;
+    const FileRead read = ReadWholeFile(file, text);
+    if (!read) return file.string() + ": " + read.error;
+    auto game = ParseSavedGame(text);
+    if (auto* reason = std::get_if<std::string>(&game)) return file.string() + ": " + *reason;
+    return game;
 }
 
 GameSession::GameSession(Settings& settings, const GameFile& games, std::filesystem::path dataDir,
@@ -108,6 +124,18 @@ bool GameSession::Deal(const GameNumber& number) {
     sink_.DealReady();
     play_.Begin();
     return true;
+}
+
+std::string GameSession::Resume(const SavedGame& game, GamePlay& play) {
+    if (game.gameId != settings_.GameId()) return "the kept game is of another game";
+    if (!SetUpGame()) return "the game cannot be set up";
+    if (std::string refusal = ResumeSavedGame(game, state_, play); !refusal.empty()) return refusal;
+    settings_.SetGameNumber(game.number.Text());
+    settings_.Set(Settings::kUndoMark, kMarkWidth, kCleanMark);
+    settings_.Set(Settings::kRedoMark, kMarkWidth, kCleanMark);
+    settings_.SetScore(state_.score);
+    RefreshTitle();
+    return {};
 }
 
 void GameSession::RefreshTitle() {

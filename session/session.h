@@ -12,6 +12,7 @@
 #include "engine/game_number.h"
 #include "engine/game_play.h"
 #include "engine/game_state.h"
+#include "engine/saved_game.h"
 #include "records/ini_file.h"
 #include "records/record_names.h"
 #include "records/settings.h"
@@ -22,6 +23,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace tablamor {
 
@@ -35,6 +37,14 @@ std::string TitleText(std::string_view gameName, std::string_view gameNumber);
 // without repeating it. False when the configuration file could not be written; the list then
 // stays as it was.
 bool RememberGameNumber(IniFile& config, std::string_view number);
+
+// Keeps a game in progress in `file`, crash-safely as every record. False, after a message to the
+// sink, when it could not be written; an earlier kept game then stays as it was.
+bool WriteSavedGame(const std::filesystem::path& file, const SavedGame& game, MessageSink& sink);
+
+// The game kept in `file`, or the reason it cannot be taken back (missing, unreadable, damaged,
+// another kind of file).
+std::variant<SavedGame, std::string> ReadSavedGame(const std::filesystem::path& file);
 
 class GameSession {
 public:
@@ -54,6 +64,11 @@ public:
     bool StartDeal();
     // A new deal with the given number ("Restart game", "Select a game number...").
     bool StartDeal(const GameNumber& number);
+
+    // Sets up the game whose id is in the settings and takes up the kept game in it, played
+    // through `play`: the settings and the caption follow its number and score. Empty on
+    // success; otherwise the reason, and the game stays set up with no deal in play.
+    std::string Resume(const SavedGame& game, GamePlay& play);
 
     // Writes the caption when it changed.
     void RefreshTitle();

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,6 +20,8 @@ namespace {
 
 constexpr int kStripHeight = 2;
 constexpr int kPlaceMargin = 8;
+// How long after its show the window manager has framed a window: its frame is known then.
+constexpr int kFramedAfterMs = 150;
 constexpr int kRanks = 13;
 constexpr int kSuits = 4;
 constexpr int kUnsetPosition = -1;
@@ -111,6 +114,24 @@ QPoint CardCounterWindow::PlaceBeside(QSize size, const QRect& table, const QRec
     inside.setX(std::max(inside.x(), screen.left()));
     inside.setY(std::max(inside.y(), table.top()));
     return inside;
+}
+
+QPoint CardCounterWindow::ShiftOnScreen(const QRect& frame, const QRect& screen) {
+    auto shift = [](int low, int high, int screenLow, int screenHigh) {
+        if (low < screenLow) return screenLow - low;
+        if (high > screenHigh) return std::max(screenHigh - high, screenLow - low);
+        return 0;
+    };
+    return {shift(frame.left(), frame.right(), screen.left(), screen.right()),
+            shift(frame.top(), frame.bottom(), screen.top(), screen.bottom())};
+}
+
+void CardCounterWindow::KeepOnScreen() {
+    if (!isVisible()) return;
+    QScreen* screen = this->screen();
+    if (!screen) return;
+    const QPoint shift = ShiftOnScreen(frameGeometry(), screen->availableGeometry());
+    if (!shift.isNull()) move(pos() + shift);
 }
 
 void CardCounterWindow::PlaceNearTable() {
@@ -233,6 +254,12 @@ void CardCounterWindow::LoadState() {
 void CardCounterWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     emit VisibilityChanged(true);
+    QTimer::singleShot(kFramedAfterMs, this, &CardCounterWindow::KeepOnScreen);
+}
+
+void CardCounterWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    QTimer::singleShot(0, this, &CardCounterWindow::KeepOnScreen);
 }
 
 void CardCounterWindow::hideEvent(QHideEvent* event) {

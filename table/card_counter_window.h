@@ -40,6 +40,9 @@ public:
     // Where a counter of that frame size opens: right of the table when the screen has room
     // there, else inside the table's bottom right corner (never above the table's top).
     static QPoint PlaceBeside(QSize size, const QRect& table, const QRect& screen);
+    // The smallest shift that brings a window's frame wholly onto the screen (its top left
+    // corner first when the frame is larger than the screen).
+    static QPoint ShiftOnScreen(const QRect& frame, const QRect& screen);
 
     // Marks the watched piles of the game on the table afresh (nothing while no game is dealt).
     void Refresh();
@@ -69,8 +72,14 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Moves the window by ShiftOnScreen once the window manager has framed it: its frame is
+    // known only then, and a title bar taller than the style's, a saved place on a screen
+    // that has since shrunk, or a game with more decks would leave part of it off the screen.
+    void KeepOnScreen();
+
     IniFile& preferences_;
     StateSource state_;
     CardCounterMarks marks_;

@@ -1,5 +1,7 @@
 #include "table/cursors.h"
 
+#include "table/resource_names.h"
+
 #include <QPixmap>
 
 #include <array>
@@ -34,9 +36,14 @@ int HotSpot(const QImage& image, const char* key) {
 
 } // namespace
 
-void CursorSet::Load(const ImageSource& source) {
+void CursorSet::Load(const ImageSource& source, qreal devicePixelRatio) {
     for (const CursorName& c : kCursorNames) {
-        const QImage image = source.LoadResourceBitmap(c.name);
+        QImage image;
+        if (devicePixelRatio > 1) {
+            image = source.LoadResourceBitmap(art::HiDpiName(c.name));
+            image.setDevicePixelRatio(art::kHiDpiScale);
+        }
+        if (image.isNull()) image = source.LoadResourceBitmap(c.name);
         if (image.isNull()) continue;
         cursors_.insert_or_assign(c.number,
                                   QCursor(QPixmap::fromImage(image), HotSpot(image, "HotspotX"),

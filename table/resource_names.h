@@ -18,6 +18,11 @@
 // them otherwise. No picture uses pure green (0, 255, 0), so keying it out is harmless. A
 // "GAME" preview is opaque; its top-left pixel is the table green RGB(0, 128, 0).
 //
+// Screens of a device pixel ratio above 1: the toolbar pictures, the cursors and the previews are
+// also drawn at twice their size under the name followed by "@2x" (a cursor's hot spot texts stay
+// in the ordinary picture's pixels). The program takes those and paints them at their ordinary
+// size, so that they stay sharp.
+//
 // Card pictures (faces and backs) are plain rectangles of the card size whose three pixels at
 // each corner (the corner and its two neighbours along the edges) lie outside the card's
 // outline: the painter replaces them with what lies under the card, which rounds the corners.
@@ -77,6 +82,12 @@ inline std::string FourDigits(int n) {
     return std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
 }
 } // namespace detail
+
+// The pictures drawn again for screens of a higher device pixel ratio: their scale and names.
+inline constexpr int kHiDpiScale = 2;
+inline std::string HiDpiName(std::string_view name) {
+    return std::string(name) + "@2x";
+}
 
 // "CB001H": size letter, three-digit set, suit letter. Add ".bmp" for the file.
 inline std::string FaceFileName(char sizeLetter, int set, char suitLetter) {

@@ -13,14 +13,19 @@ namespace {
 
 constexpr int kGameNameWidth = 50;
 
+// The text in lower case: names sort and match without regard to case.
+std::string Folded(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+}
+
 std::string SortKey(const GameListEntry& e) {
     std::string name = e.name;
     name.resize(kGameNameWidth, ' ');
     char tail[16];
     std::snprintf(tail, sizeof tail, "%03d%03d", e.type, e.id);
-    std::string key = name + tail;
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return key;
+    return Folded(name + tail);
 }
 
 struct Rating {
@@ -69,8 +74,26 @@ std::vector<GameTreeNode> BuildGameTree(const std::vector<GameListEntry>& list) 
     std::vector<GameTreeNode> nodes{{-1, kRootFolderText, kRootPicture}};
     for (const auto& [key, entry] : keyed)
         if (const GameFamily* family = FamilyOfType(entry->type))
-            nodes.push_back({entry->id, entry->name, family->picture});
+            nodes.push_back({entry->id, entry->name, family->picture, entry->type});
     return nodes;
+}
+
+SearchMatch MatchSearch(const GameTreeNode& node, std::string_view text) {
+    if (node.IsFolder()) return SearchMatch::None;
+    const GameFamily* family = FamilyOfType(node.type);
+    const std::string name = Folded(node.text);
+    const std::string nameAndFamily = name + '\n' + Folded(family ? family->name : "");
+    const std::string words = Folded(text);
+    SearchMatch match = SearchMatch::ByName;
+    std::size_t at = 0;
+    while ((at = words.find_first_not_of(' ', at)) != std::string::npos) {
+        const std::size_t end = std::min(words.find(' ', at), words.size());
+        const std::string word = words.substr(at, end - at);
+        if (nameAndFamily.find(word) == std::string::npos) return SearchMatch::None;
+        if (name.find(word) == std::string::npos) match = SearchMatch::ByFamily;
+        at = end;
+    }
+    return match;
 }
 
 int InitialTreeNode(const std::vector<GameTreeNode>& nodes, int storedPosition) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tablamor::ui {
@@ -26,6 +27,7 @@ struct GameTreeNode {
     int number = -1; // the game id; below 0 a folder
     std::string text;
     int picture = 0;
+    int type = 0; // the game's family code
     bool IsFolder() const { return number < 0; }
 };
 
@@ -34,6 +36,12 @@ inline constexpr int kRootPicture = 0;         // "TREE1"
 inline constexpr int kRootSelectedPicture = 1; // "TREE2"
 
 std::vector<GameTreeNode> BuildGameTree(const std::vector<GameListEntry>& list);
+
+// How a game's node answers the search field's text: every word of it, without regard to case,
+// is part of the game's name (by name), or of the name or the family's name (by family). An
+// empty text takes every game by name; a folder answers no text.
+enum class SearchMatch { None, ByFamily, ByName };
+SearchMatch MatchSearch(const GameTreeNode& node, std::string_view text);
 
 // The node to select first: the stored position when valid, else the last node of game 1,
 // else position 1 (the first game), else the root.

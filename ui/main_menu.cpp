@@ -8,6 +8,7 @@ const std::vector<MenuItem>& MainMenuItems() {
         {"&File", "mnuOpen", "&Open a game", "Ctrl+F12"},
         {"&File", "mnuRestartGame", "Restart game", "Ctrl+F2"},
         {"&File", "mnuSelect", "&Select a game number...", "F3"},
+        {"&File", "mnuSave", "&Save...", "Shift+Ctrl+F12"},
         {"&File", "", "", ""},
         {"&File", "mnuPlayers", "&Players...", ""},
         {"&File", "", "", ""},

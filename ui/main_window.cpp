@@ -74,6 +74,7 @@ constexpr ToolbarEntry kToolbar[] = {
     {art::ToolbarButton::New, "tbNew", "New", "mnuNew"},
     {art::ToolbarButton::Open, "tbOpen", "Open", "mnuOpen"},
     {art::ToolbarButton::Restart, "tbRestart", "Restart", "mnuRestartGame"},
+    {art::ToolbarButton::Save, "tbSave", "Save", "mnuSave"},
     {art::ToolbarButton::Undo, "tbUndo", "Undo", "mnuUndo"},
     {art::ToolbarButton::Redo, "tbRedo", "Redo", "mnuRedo"},
     {art::ToolbarButton::Autoplay, "tbAutoPlay", "Autoplay", "mnuAutoPlay"},
@@ -89,16 +90,16 @@ bool SeparatorAfter(art::ToolbarButton b) {
 }
 
 // What needs a game in play; disabled once the game is over.
-constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuPause", "mnuUndo",
-                                                "mnuRedo",     "mnuHint",  "mnuCanWin"};
+constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuSave", "mnuPause", "mnuUndo",
+                                                "mnuRedo",     "mnuHint", "mnuCanWin"};
 
 bool IsUndoCommand(std::string_view command) {
     return command == "mnuUndo" || command == "mnuRedo";
 }
 
-const char* const kGameCommands[] = {"mnuNew",   "mnuRestartGame", "mnuSelect", "mnuQuitGame",
-                                     "mnuUndo",  "mnuRedo",        "mnuPause",  "mnuAutoPlay",
-                                     "mnuRules", "mnuHint",        "mnuCanWin"};
+const char* const kGameCommands[] = {"mnuNew",   "mnuRestartGame", "mnuSelect", "mnuSave",
+                                     "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuPause",
+                                     "mnuAutoPlay", "mnuRules", "mnuHint", "mnuCanWin"};
 
 } // namespace
 
@@ -239,6 +240,7 @@ void MainWindow::BuildMenus() {
     Connect("mnuUndo", [this] { controller_->Undo(); });
     Connect("mnuRedo", [this] { controller_->Redo(); });
     Connect("mnuQuitGame", [this] { QuitGame(); });
+    Connect("mnuSave", [this] { KeepGame(); });
     Action("mnuPause")->setCheckable(true);
     Connect("mnuPause", [this] { SetPaused(Action("mnuPause")->isChecked()); });
     Connect("mnuAutoPlay", [this] {
@@ -282,8 +284,9 @@ QToolBar* MainWindow::BuildToolbar(bool large) {
     const int icon = large ? art::kLargeToolbarIcon : art::kSmallToolbarIcon;
     bar->setIconSize(QSize(icon, icon));
     for (const ToolbarEntry& entry : kToolbar) {
-        QIcon pictures(ResourcePicture(art::ToolbarPictureName(entry.button, large, false)));
-        pictures.addPixmap(ResourcePicture(art::ToolbarPictureName(entry.button, large, true)),
+        QIcon pictures;
+        AddResourcePicture(pictures, art::ToolbarPictureName(entry.button, large, false));
+        AddResourcePicture(pictures, art::ToolbarPictureName(entry.button, large, true),
                            QIcon::Disabled);
         QAction* action = bar->addAction(pictures, tr(entry.hint));
         action->setObjectName(QString(entry.name) + (large ? "" : "1"));
@@ -401,7 +404,8 @@ void MainWindow::SetGameCommandsEnabled(bool on) {
         for (QAction* action : bar->actions()) {
             QString n = action->objectName();
             if (n.startsWith("tbNew") || n.startsWith("tbRestart") || n.startsWith("tbRules") ||
-                n.startsWith("tbUndo") || n.startsWith("tbRedo") || n.startsWith("tbAutoPlay"))
+                n.startsWith("tbSave") || n.startsWith("tbUndo") || n.startsWith("tbRedo") ||
+                n.startsWith("tbAutoPlay"))
                 action->setEnabled(on);
         }
     if (on) RefreshAutoplayControls();
@@ -660,6 +664,7 @@ void MainWindow::AfterNarrowScreenCheck(bool narrow, bool switchedNow) {
 }
 
 void MainWindow::AfterGameFinished(bool won) {
+    ForgetKeptGame();
     RefreshClock();
     ShowGameOver(true, won);
     if (won && !closing_)
@@ -707,7 +712,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    controller_->EndGame();
+    if (!KeepGameOnClose()) controller_->EndGame();
     SavePreference(pref::kAutoPlay, controller_->AutoplayOn());
     SavePlacement(*this, preferences_);
     counter_->SaveState();

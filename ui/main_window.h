@@ -65,6 +65,14 @@ public:
     void QuitGame();
     // Asks before a game in play is abandoned (ConfirmQuitGame); true to go on.
     bool AskAbandonGame();
+    // The game in progress kept in the data directory (File > Save, and on close unless the
+    // player switched it off), offered back at the next start; it is forgotten once its game
+    // ends.
+    bool KeepGame();
+    // At start: offers the kept game back. True when it is in play again; declined, it ends
+    // as lost, as quitting it would have; a file that cannot be taken up is set aside with a
+    // message.
+    bool OfferKeptGame();
     // Deals the chosen game (its id already in the settings).
     bool PlayGame(int gameId, std::optional<GameNumber> number = std::nullopt);
 
@@ -144,6 +152,11 @@ private:
     void RefreshAutoplayControls();
     void SavePreference(std::string_view key, bool on);
     void AfterGameFinished(bool won);
+    std::filesystem::path KeptGamePath() const;
+    bool KeepGameOnClose();
+    void ForgetKeptGame();
+    // Puts the kept game on the table; the reason when it cannot be.
+    std::string ResumeKeptGame(const SavedGame& game);
     void AfterNarrowScreenCheck(bool narrow, bool switchedNow);
     // The games the record windows offer: the game list, and the current game when it is a
     // custom one.

@@ -7,6 +7,7 @@
 #include "table/resource_names.h"
 #include "ui/resource_pictures.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -82,8 +85,15 @@ OpenGameDialog::OpenGameDialog(const GameFile& games, IniFile& preferences, Sett
     players_->hide();
 
     auto* caption = new QLabel(tr("Select a game:"), this);
+    search_ = new QLineEdit(this);
+    search_->setObjectName("edtSearch");
+    search_->setPlaceholderText(tr("Search by name or family"));
+    search_->setClearButtonEnabled(true);
+    search_->installEventFilter(this);
+    connect(search_, &QLineEdit::textChanged, this, &OpenGameDialog::ApplySearch);
     auto* left = new QVBoxLayout;
     left->addWidget(caption);
+    left->addWidget(search_);
     left->addWidget(tree_, 1);
     // The game's panel and the folder's description take turns in one place as large as the
     // larger of them, so that nothing moves as the selection does.
@@ -154,6 +164,47 @@ void OpenGameDialog::BuildTree() {
         if (item && item->data(0, Qt::UserRole).toInt() > 0) accept();
     });
     connect(tree_, &QTreeWidget::customContextMenuRequested, this, &OpenGameDialog::ShowTreeMenu);
+}
+
+void OpenGameDialog::ApplySearch(const QString& text) {
+    const std::string words = text.toStdString();
+    QTreeWidgetItem* firstByName = nullptr;
+    QTreeWidgetItem* firstShown = nullptr;
+    for (QTreeWidgetItem* folder : {favorites_, root_}) {
+        if (!folder) continue;
+        for (int k = 0; k < folder->childCount(); ++k) {
+            QTreeWidgetItem* item = folder->child(k);
+            const auto position = static_cast<std::size_t>(item->data(0, Qt::UserRole).toInt());
+            const SearchMatch match = MatchSearch(nodes_[position], words);
+            item->setHidden(match == SearchMatch::None);
+            if (match != SearchMatch::None && !firstShown) firstShown = item;
+            if (match == SearchMatch::ByName && !firstByName) firstByName = item;
+        }
+    }
+    // The selection stays while its game is shown; otherwise the first game shown whose name
+    // holds the words takes it ("spider" selects Spider, not another of its family), else the
+    // first game shown, else the folder.
+    QTreeWidgetItem* current = tree_->currentItem();
+    const bool keep = current && !current->isHidden() && (words.empty() || current->parent());
+    QTreeWidgetItem* first = firstByName ? firstByName : firstShown;
+    if (!keep) tree_->setCurrentItem(first ? first : root_);
+    if (tree_->currentItem()) tree_->scrollToItem(tree_->currentItem());
+}
+
+bool OpenGameDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QApplication::sendEvent(tree_, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void OpenGameDialog::FillFavorites() {
@@ -298,17 +349,22 @@ void OpenGameDialog::RefreshPanel() {
 }
 
 void OpenGameDialog::DrawPreview() {
-    QPixmap canvas(kPreviewWidth, kPreviewHeight);
+    // Drawn at the screen's pixel ratio, so that a larger preview stays sharp.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap canvas(QSize(kPreviewWidth, kPreviewHeight) * ratio);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(kPreviewBackground);
     const GameTreeNode* node = SelectedNode();
     if (showPreview_->isChecked() && node && !node->IsFolder()) {
-        QPixmap game = ResourcePicture(PreviewResourceName(node->number));
+        QPixmap game = ResourcePicture(PreviewResourceName(node->number), ratio);
         if (!game.isNull()) {
             // The picture's top-left pixel colour is transparent.
             QColor key = game.toImage().pixelColor(0, 0);
             game.setMask(game.createMaskFromColor(key, Qt::MaskInColor));
             QPainter painter(&canvas);
-            painter.drawPixmap((kPreviewWidth - game.width()) / 2, 0, game);
+            const QSizeF size = game.deviceIndependentSize();
+            painter.drawPixmap(QRectF(QPointF((kPreviewWidth - size.width()) / 2, 0), size), game,
+                               QRectF(game.rect()));
         }
     }
     preview_->setPixmap(canvas);
@@ -362,9 +418,10 @@ void OpenGameDialog::PrepareToShow() {
     const int position = SelectedNodePosition();
     FillFavorites();
     if (inFavorites && position > 0) tree_->setCurrentItem(root_->child(position - 1));
+    search_->clear(); // every game shown again
     RefreshPanel();
     rememberTimer_->start();
-    tree_->setFocus();
+    search_->setFocus(); // typing filters at once; the arrow keys move in the tree
     FillPlayers();
     QGuiApplication::restoreOverrideCursor();
 }

@@ -2,7 +2,8 @@
 // The open-a-game dialog: every game of the game list in one alphabetical tree with its family
 // picture; for the selected game its decks, difficulty, chance of winning, redeals and playing
 // time with their rating pictures, and a preview of its table. The player's favorite games come
-// first, in their own folder. OK stores the choice in the
+// first, in their own folder. A search field above the tree shows only the games whose name or
+// family holds the words typed. OK stores the choice in the
 // preferences and accepts; the caller then sets the game up and deals (or keeps the game in play
 // when nothing changed).
 #include "engine/game_file.h"
@@ -15,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QTimer;
@@ -44,6 +46,7 @@ public:
     // OK: a folder is refused with a message; a game is stored and accepted.
     void accept() override;
     QTreeWidget* Tree() const { return tree_; }
+    QLineEdit* SearchField() const { return search_; }
 
 signals:
     // The rules page of a game, or the dialog's own help page.
@@ -53,12 +56,15 @@ signals:
 
 protected:
     void done(int result) override;
+    // The arrow and page keys typed in the search field move the selection in the tree.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const GameFile& games_;
     IniFile& preferences_;
     Settings& settings_;
     std::vector<GameTreeNode> nodes_;
+    QLineEdit* search_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     QTreeWidgetItem* root_ = nullptr;      // every game, by name
     QTreeWidgetItem* favorites_ = nullptr; // the favorite games, first; none without favorites
@@ -90,6 +96,9 @@ private:
     bool playerChanged_ = false;
 
     void BuildTree();
+    // Shows only the games that answer the search field's text (both folders), keeping the
+    // tree's order.
+    void ApplySearch(const QString& text);
     // The favorites folder afresh from the preferences.
     void FillFavorites();
     void BuildPanel();

@@ -67,6 +67,18 @@ bool PlayController::Deal(std::optional<GameNumber> number) {
     return true;
 }
 
+std::string PlayController::Resume(const SavedGame& game) {
+    slides_.clear();
+    pendingWin_ = false;
+    dealAnimation_ = false;
+    if (std::string refusal = session_.Resume(game, play_); !refusal.empty()) return refusal;
+    InstallScene();
+    emit GameDealt();
+    if (CounterShown()) counter_->Refresh();
+    AfterOperation();
+    return {};
+}
+
 void PlayController::EndGame() {
     if (!InPlay()) return;
     play_.EndOfGame();
@@ -114,7 +126,7 @@ void PlayController::RefreshTable() {
 }
 
 void PlayController::LoadCursors(const table::ImageSource& source) {
-    cursors_.Load(source);
+    cursors_.Load(source, view_.devicePixelRatioF());
     ApplyCursor();
 }
 

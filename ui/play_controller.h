@@ -36,6 +36,9 @@ public:
     bool StartGame(std::optional<GameNumber> number = std::nullopt);
     // A new deal of the game set up, with a new number or the given one.
     bool Deal(std::optional<GameNumber> number = std::nullopt);
+    // Sets up the game whose id is in the settings and takes up the kept game in it; the
+    // reason when it cannot be.
+    std::string Resume(const SavedGame& game);
     // The game in play ends (lost unless it was won).
     void EndGame();
 

@@ -92,7 +92,7 @@ void ProgramStart::FirstActivation() {
         Show(MessageKind::Plain, startup_.dataProblem);
     if (options_.game)
         window_->PlayGame(*options_.game, options_.number);
-    else
+    else if (!window_->OfferKeptGame())
         window_->OpenGame();
     window_->RestoreCardCounter();
     window_->ShowTipAtStart();

@@ -1,6 +1,7 @@
 #include "ui/resource_pictures.h"
 
 #include "table/app_icon_names.h"
+#include "table/resource_names.h"
 
 #include <QString>
 
@@ -9,6 +10,23 @@ namespace tablamor::ui {
 QPixmap ResourcePicture(std::string_view name) {
     return QPixmap(QStringLiteral(":/SOL/") +
                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QPixmap ResourcePicture(std::string_view name, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1) {
+        QPixmap larger = ResourcePicture(art::HiDpiName(name));
+        if (!larger.isNull()) {
+            larger.setDevicePixelRatio(art::kHiDpiScale);
+            return larger;
+        }
+    }
+    return ResourcePicture(name);
+}
+
+void AddResourcePicture(QIcon& icon, std::string_view name, QIcon::Mode mode) {
+    icon.addPixmap(ResourcePicture(name), mode);
+    QPixmap larger = ResourcePicture(name, art::kHiDpiScale);
+    if (larger.devicePixelRatio() > 1) icon.addPixmap(larger, mode);
 }
 
 QIcon ApplicationIcon() {

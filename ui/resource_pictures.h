@@ -9,6 +9,14 @@ namespace tablamor::ui {
 // The picture of that name; a null pixmap when the library holds none.
 QPixmap ResourcePicture(std::string_view name);
 
+// The picture for a screen of that device pixel ratio: above 1, its larger drawing when the
+// library holds one (the pixmap then carries its ratio, so that it paints at the ordinary size).
+QPixmap ResourcePicture(std::string_view name, qreal devicePixelRatio);
+
+// The picture in both drawings, for the icon to choose by the screen it is shown on; `mode`
+// is the state of the button it shows.
+void AddResourcePicture(QIcon& icon, std::string_view name, QIcon::Mode mode = QIcon::Normal);
+
 // The application icon at every size the library holds.
 QIcon ApplicationIcon();
 

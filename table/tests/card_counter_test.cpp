@@ -280,6 +280,27 @@ TEST(CardCounterPlace, BesideTheTableOrInItsBottomRightCorner) {
     }
 }
 
+// A framed window that reaches past an edge of the screen comes back by the least shift; one
+// larger than the screen keeps its top left corner on it.
+TEST(CardCounterPlace, ShiftOnScreen) {
+    const QRect screen(0, 0, 1024, 740);
+    const struct Row {
+        const char* name;
+        QRect frame;
+        QPoint shift;
+    } rows[] = {
+        {"wholly on the screen", QRect(700, 300, 220, 400), QPoint(0, 0)},
+        {"a title bar taller than reckoned", QRect(790, 360, 220, 400), QPoint(0, -20)},
+        {"off the right edge", QRect(900, 100, 220, 400), QPoint(-96, 0)},
+        {"above and left of the screen", QRect(-30, -5, 220, 400), QPoint(30, 5)},
+        {"taller than the screen", QRect(100, 200, 220, 900), QPoint(0, -200)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(CardCounterWindow::ShiftOnScreen(row.frame, screen), row.shift);
+    }
+}
+
 TEST_F(CardCounterWindowTest, KeepsItsStateInThePreferences) {
     window->StockOnlyAction()->trigger();
     window->InvertedAction()->trigger();

@@ -24,6 +24,21 @@ TEST(Cursors, RegisteredByNumberWithTheirHotSpots) {
     EXPECT_EQ(cursors.Cursor(14).shape(), Qt::ArrowCursor);
 }
 
+// On a screen of pixel ratio 2 a cursor drawn twice as large is taken, shown at the ordinary
+// size with the same hot spot; one drawn only once keeps its ordinary drawing.
+TEST(Cursors, LargerDrawingsOnAHighRatioScreen) {
+    TestArtwork art;
+    ASSERT_TRUE(art.Valid());
+    CursorSet cursors;
+    cursors.Load(art.Source(), 2.0);
+    const QPixmap hand = cursors.Cursor(12).pixmap();
+    EXPECT_EQ(hand.size(), QSize(64, 64));
+    EXPECT_EQ(hand.devicePixelRatio(), 2.0);
+    EXPECT_EQ(cursors.Cursor(12).hotSpot(), QPoint(11, 4));
+    EXPECT_EQ(cursors.Cursor(20).pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(cursors.Cursor(20).pixmap().devicePixelRatio(), 1.0);
+}
+
 TEST(PaintPreferences, ReadFromTheSettings) {
     Settings s;
     s.Set(Settings::kBackgroundDef, 1, "N");

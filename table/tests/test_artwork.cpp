@@ -121,6 +121,10 @@ TestArtwork::TestArtwork(const char* sizes) {
     hand.setText("HotspotX", "11");
     hand.setText("HotspotY", "4");
     add("CUR_HAND1A", hand);
+    QImage largerHand = Filled(64, 64, qRgb(255, 255, 255));
+    largerHand.setText("HotspotX", "11");
+    largerHand.setText("HotspotY", "4");
+    add("CUR_HAND1A@2x", largerHand);
     add("CUR_ARROW1B", Filled(32, 32, qRgb(0, 0, 0)));
     QImage tile(kTileSize, kTileSize, QImage::Format_RGB32);
     for (int y = 0; y < kTileSize; ++y)

@@ -45,8 +45,11 @@ void AddTablePictures(Artwork& art) {
                 {Q(BorderName(size.letter, which)), BorderStrip(size, which), "strips"});
         }
     }
-    for (const CursorPicture& cursor : kCursors)
+    for (const CursorPicture& cursor : kCursors) {
         art.resources.push_back({Q(cursor.name), CursorImage(cursor), "cursors"});
+        art.resources.push_back(
+            {Q(HiDpiName(cursor.name)), CursorImage(cursor, kHiDpiScale), "cursors"});
+    }
 }
 
 void AddDialogPictures(Artwork& art, const std::vector<GameInfo>& games) {
@@ -64,8 +67,11 @@ void AddDialogPictures(Artwork& art, const std::vector<GameInfo>& games) {
         art.resources.push_back({Q(kGameTimePictures[v]),
                                  RatingPicture(RatingKind::GameTime, static_cast<int>(v)),
                                  "ratings"});
-    for (const GameInfo& game : games)
+    for (const GameInfo& game : games) {
         art.resources.push_back({Q(PreviewName(game.id)), PreviewPicture(game), "previews"});
+        art.resources.push_back(
+            {Q(HiDpiName(PreviewName(game.id))), PreviewPicture(game, kHiDpiScale), "previews"});
+    }
 }
 
 void AddWindowPictures(Artwork& art) {
@@ -78,9 +84,13 @@ void AddWindowPictures(Artwork& art) {
                 {Q(CounterCardName(rank, up)), CounterCard(rank, up), "counter"});
     for (bool large : {true, false})
         for (bool disabled : {false, true})
-            for (ToolbarButton button : kToolbarButtons)
-                art.resources.push_back({Q(ToolbarPictureName(button, large, disabled)),
-                                         ToolbarIcon(button, large, disabled), "toolbar"});
+            for (ToolbarButton button : kToolbarButtons) {
+                const std::string name = ToolbarPictureName(button, large, disabled);
+                art.resources.push_back({Q(name), ToolbarIcon(button, large, disabled), "toolbar"});
+                art.resources.push_back({Q(HiDpiName(name)),
+                                         ToolbarIcon(button, large, disabled, kHiDpiScale),
+                                         "toolbar"});
+            }
     art.resources.push_back({Q(kSplashBanner), SplashBanner(), "start-up"});
     art.resources.push_back({Q(kSplashPicture), SplashPicture(), "start-up"});
     art.resources.push_back({Q(kAdviceColor), AdviceColorPicture(), "start-up"});

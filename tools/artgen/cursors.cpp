@@ -103,14 +103,15 @@ void Crosshair(QPainter& p) {
 
 } // namespace
 
-QImage CursorImage(const CursorPicture& cursor) {
-    QImage image(kCursorSize, kCursorSize, QImage::Format_ARGB32_Premultiplied);
+QImage CursorImage(const CursorPicture& cursor, int scale) {
+    QImage image(kCursorSize * scale, kCursorSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     const std::string_view name = cursor.name;
     const bool dragging = name.back() == 'B';
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
+        p.scale(scale, scale);
         const QColor black = palette::kInk;
         const QColor white(255, 255, 255);
         const QColor skin(255, 236, 214);

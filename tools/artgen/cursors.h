@@ -8,6 +8,8 @@
 
 namespace tablamor::art {
 
-QImage CursorImage(const CursorPicture& cursor);
+// `scale` times the cursor size, for screens of a higher device pixel ratio; the hot spot texts
+// stay in the ordinary size's pixels.
+QImage CursorImage(const CursorPicture& cursor, int scale = 1);
 
 } // namespace tablamor::art

@@ -160,13 +160,14 @@ void Draw(Schematic& s, int family) {
 
 } // namespace
 
-QImage PreviewPicture(const GameInfo& game) {
-    QImage image(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+QImage PreviewPicture(const GameInfo& game, int scale) {
+    QImage image(kPreviewWidth * scale, kPreviewHeight * scale, QImage::Format_RGB32);
     image.fill(palette::kPreviewGreen);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setClipRect(image.rect().adjusted(1, 1, -1, -1)); // keeps the top-left pixel the key
+        p.scale(scale, scale);
         Schematic schematic(game.id);
         Draw(schematic, game.type);
         schematic.Paint(p);

@@ -7,6 +7,7 @@
 
 namespace tablamor::art {
 
-QImage PreviewPicture(const GameInfo& game);
+// `scale` times the preview size, for screens of a higher device pixel ratio.
+QImage PreviewPicture(const GameInfo& game, int scale = 1);
 
 } // namespace tablamor::art

@@ -172,8 +172,8 @@ void Exit(QPainter& p) {
 
 } // namespace
 
-QImage ToolbarIcon(ToolbarButton button, bool large, bool disabled) {
-    const int size = large ? kLargeToolbarIcon : kSmallToolbarIcon;
+QImage ToolbarIcon(ToolbarButton button, bool large, bool disabled, int scale) {
+    const int size = (large ? kLargeToolbarIcon : kSmallToolbarIcon) * scale;
     QImage icon = BlankIcon(size);
     {
         QPainter p(&icon);

@@ -7,6 +7,7 @@
 
 namespace tablamor::art {
 
-QImage ToolbarIcon(ToolbarButton button, bool large, bool disabled);
+// `scale` times the icon size, for screens of a higher device pixel ratio.
+QImage ToolbarIcon(ToolbarButton button, bool large, bool disabled, int scale = 1);
 
 } // namespace tablamor::art

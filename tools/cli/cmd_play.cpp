@@ -9,6 +9,7 @@
 #include "engine/game_play.h"
 #include "engine/hint.h"
 #include "engine/move_generator.h"
+#include "engine/saved_game.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
 #include "records/ini_file.h"
@@ -21,6 +22,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tablamor::cli {
@@ -79,10 +81,13 @@ std::string Trimmed(const std::string& line) {
     return line.substr(first, line.find_last_not_of(blanks) - first + 1);
 }
 
+constexpr std::string_view kSaveCommand = "save ";
+
 class Player {
 public:
-    Player(Context& ctx, GameState& state, const PlacedPiles& placed, MessageList& sink)
-        : ctx_(ctx), state_(state), placed_(placed), sink_(sink), play_(state, sink) {
+    Player(Context& ctx, int gameId, GameState& state, const PlacedPiles& placed, MessageList& sink)
+        : ctx_(ctx), gameId_(gameId), state_(state), placed_(placed), sink_(sink),
+          play_(state, sink) {
         play_.SetGeometry(&placed_);
     }
 
@@ -107,6 +112,9 @@ public:
             Moves();
         else if (line == "hint")
             ShowHint();
+        else if (line.starts_with(kSaveCommand))
+            ok = WriteSavedGame(line.substr(kSaveCommand.size()), CaptureGame(gameId_, play_),
+                                sink_);
         else if (auto command = ParseCommand(line))
             ok = play_.Apply(*command);
         else
@@ -130,6 +138,7 @@ public:
 
 private:
     Context& ctx_;
+    int gameId_;
     GameState& state_;
     const PlacedPiles& placed_;
     MessageList& sink_;
@@ -160,9 +169,19 @@ private:
 
 } // namespace
 
+// The game kept in the file, or a refusal that names the reason.
+SavedGame ReadResumedGame(const std::string& file) {
+    auto game = ReadSavedGame(file);
+    if (auto* reason = std::get_if<std::string>(&game)) throw CliError{*reason};
+    return std::get<SavedGame>(game);
+}
+
 int RunPlay(Context& ctx) {
-    long long id = ctx.options.RequireInt("game");
-    GameNumber number = RequireGameNumber(ctx.options);
+    const std::optional<std::string> resumeFile = ctx.options.Take("resume");
+    const std::optional<SavedGame> resumed =
+        resumeFile ? std::optional(ReadResumedGame(*resumeFile)) : std::nullopt;
+    const long long id = resumed ? resumed->gameId : ctx.options.RequireInt("game");
+    const GameNumber number = resumed ? resumed->number : RequireGameNumber(ctx.options);
     const bool autoplay = TakeSwitch(ctx.options, "autoplay");
     const UndoPolicy policy = TakeUndoPolicy(ctx.options);
     bool record = ctx.options.TakeFlag("record");
@@ -170,9 +189,12 @@ int RunPlay(Context& ctx) {
 
     GameState state = NewGameState(LoadGameParams(ctx, id));
     MessageList sink;
-    if (!DealGame(state, number, sink))
-        throw CliError{sink.messages.empty() ? "the game cannot be dealt" : sink.messages.front()};
-    state.active = true;
+    if (!resumed) {
+        if (!DealGame(state, number, sink))
+            throw CliError{sink.messages.empty() ? "the game cannot be dealt"
+                                                 : sink.messages.front()};
+        state.active = true;
+    }
     const PlacedPiles placed = PlacedOnPlayWindow(state.params);
     if (record) {
         if (std::string problem = PrepareDataDir(ctx.dataDir); !problem.empty()) {
@@ -184,11 +206,15 @@ int RunPlay(Context& ctx) {
     if (record) settings = RecordSettings(ctx, static_cast<int>(id), number, sink);
     SettingsGameRecorder recorder(settings, ctx.dataDir, sink);
     recorder.SetState(&state);
-    Player player(ctx, state, placed, sink);
+    Player player(ctx, static_cast<int>(id), state, placed, sink);
     if (record) player.Play().SetRecorder(&recorder);
     player.Play().SetUndoPolicy(policy);
     player.Play().SetAutoplay(autoplay);
-    player.Play().Begin();
+    if (!resumed)
+        player.Play().Begin();
+    else if (std::string refusal = ResumeSavedGame(*resumed, state, player.Play());
+             !refusal.empty())
+        throw CliError{*resumeFile + ": " + refusal};
     player.Flush();
 
     std::string line;

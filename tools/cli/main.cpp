@@ -39,10 +39,13 @@ const std::vector<Command>& Commands() {
          "the table right after the deal: '<pile> <content>' for the 53 piles (per card its code "
          "and face flag, 0000 a gap, - empty), then 'score <n>'",
          RunShow},
-        {"play", "--game ID --number N [--autoplay on|off] [--undo-policy 0|1|2] [--record]",
-         "deals, then plays commands from standard input, one a line: drop CARD PILE, send CARD, "
-         "stock, flip CARD, press CARD, undo, redo, autoplay, show, moves, hint (the move the "
-         "window's hint shows, as a command line, or none), quit. Each prints the "
+        {"play",
+         "(--game ID --number N | --resume FILE) [--autoplay on|off] [--undo-policy 0|1|2] "
+         "[--record]",
+         "deals (or takes up the game kept in FILE), then plays commands from standard input, one "
+         "a line: drop CARD PILE, send CARD, stock, flip CARD, press CARD, undo, redo, autoplay, "
+         "show, moves, hint (the move the window's hint shows, as a command line, or none), save "
+         "FILE (keeps the game, its clock and its undo history), quit. Each prints the "
          "'message: <text>' lines it raised, then ok or refused; at the end (or quit: the game "
          "ends as lost) the table as show writes it, 'won 0|1' and 'score <n>'. Drops are judged "
          "on the layout of a 1024 x 768 window with big cards. Only with --record does a finished "

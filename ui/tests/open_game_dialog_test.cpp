@@ -1,7 +1,9 @@
 #include "ui/open_game_dialog.h"
 
+#include "records/favorites.h"
 #include "records/preference_keys.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -20,8 +22,10 @@ protected:
         std::filesystem::temp_directory_path() / ("tablamor-open-" + std::to_string(::getpid()));
     GameFile games = GameFile::Parse(WriteGameFile([] {
         std::vector<GameDefinition> list;
-        for (auto [id, type, name] :
-             {std::tuple{1, 5, "Klondike"}, {2, 4, "FreeCell"}, {3, 3, "Forty Thieves"}}) {
+        for (auto [id, type, name] : {std::tuple{1, 5, "Klondike"},
+                                      {2, 4, "FreeCell"},
+                                      {3, 3, "Forty Thieves"},
+                                      {4, 4, "Eight Off"}}) {
             GameDefinition g;
             g.id = id;
             g.type = type;
@@ -41,9 +45,9 @@ TEST_F(OpenGameDialogTest, OkStoresTheChoice) {
     settings.SetPlayer("Ann");
     OpenGameDialog dialog(games, prefs, settings);
     dialog.PrepareToShow();
-    // Alphabetical: Forty Thieves, FreeCell, Klondike; game 1 is selected first.
-    EXPECT_EQ(dialog.SelectedNodePosition(), 3);
-    dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0)->child(1));
+    // Alphabetical: Eight Off, Forty Thieves, FreeCell, Klondike; game 1 is selected first.
+    EXPECT_EQ(dialog.SelectedNodePosition(), 4);
+    dialog.Tree()->setCurrentItem(dialog.Tree()->topLevelItem(0)->child(2));
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.ChosenGameId(), 2);
@@ -51,7 +55,7 @@ TEST_F(OpenGameDialogTest, OkStoresTheChoice) {
     EXPECT_FALSE(dialog.PlayerChanged());
     EXPECT_EQ(prefs.ReadInt(pref::kPreferenceSection, pref::kGame, 0), 2);
     EXPECT_EQ(prefs.ReadString(pref::kPreferenceSection, pref::kGameName), "FreeCell");
-    EXPECT_EQ(prefs.ReadInt(pref::kPreferenceSection, pref::kGameTreeNum, 0), 2);
+    EXPECT_EQ(prefs.ReadInt(pref::kPreferenceSection, pref::kGameTreeNum, 0), 3);
     EXPECT_EQ(prefs.ReadString(pref::kPreferenceSection, pref::kOpenPreviewGame), "Y");
 }
 
@@ -90,6 +94,65 @@ TEST_F(OpenGameDialogTest, SizeStaysAsTheSelectionMoves) {
         EXPECT_EQ(dialog.size(), size) << item->text(0).toStdString();
         EXPECT_EQ(ok->pos(), okAt) << item->text(0).toStdString();
     }
+}
+
+// The names a folder shows, in its order.
+QStringList ShownGames(QTreeWidgetItem* folder) {
+    QStringList names;
+    for (int k = 0; folder && k < folder->childCount(); ++k)
+        if (!folder->child(k)->isHidden()) names << folder->child(k)->text(0);
+    return names;
+}
+
+// The search field keeps the games whose name or family holds every word typed, in both
+// folders and in the tree's order; the selection stays on a game still shown, else moves to the
+// first game whose name holds the words, else to the first game shown, else to the folder.
+TEST_F(OpenGameDialogTest, SearchFiltersAsOneTypes) {
+    IniFile prefs(dir / "CFG.DAT");
+    ASSERT_TRUE(WriteFavorites(prefs, {1}));
+    Settings settings;
+    settings.SetGameId(1);
+    OpenGameDialog dialog(games, prefs, settings);
+    dialog.PrepareToShow();
+    QTreeWidgetItem* favorites = dialog.Tree()->topLevelItem(0);
+    QTreeWidgetItem* all = dialog.Tree()->topLevelItem(1);
+    ASSERT_EQ(ShownGames(all).size(), 4);
+    struct Row {
+        const char* typed;
+        QStringList favorites;
+        QStringList all;
+        const char* selected; // empty: a folder
+    };
+    const Row rows[] = {
+        {"kl", {"Klondike"}, {"Klondike"}, "Klondike"},
+        {"F", {}, {"Eight Off", "Forty Thieves", "FreeCell"}, "Eight Off"},
+        {"forty", {}, {"Forty Thieves"}, "Forty Thieves"},
+        {"  THIEVES type ", {}, {"Forty Thieves"}, "Forty Thieves"},
+        {"freecell", {}, {"Eight Off", "FreeCell"}, "FreeCell"}, // the name before the family
+        {"freecell type", {}, {"Eight Off", "FreeCell"}, "FreeCell"},
+        {"klondike type", {"Klondike"}, {"Klondike"}, "Klondike"},
+        {"spider", {}, {}, ""},
+        {"", {"Klondike"}, {"Eight Off", "Forty Thieves", "FreeCell", "Klondike"}, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        dialog.SearchField()->clear();
+        QTest::keyClicks(dialog.SearchField(), row.typed);
+        EXPECT_EQ(ShownGames(favorites), row.favorites);
+        EXPECT_EQ(ShownGames(all), row.all);
+        EXPECT_EQ(dialog.Tree()->currentItem()->text(0).toStdString(),
+                  *row.selected ? row.selected : kRootFolderText);
+    }
+    // The arrow keys typed in the search field move among the games shown.
+    QTest::keyClicks(dialog.SearchField(), "f");
+    EXPECT_EQ(dialog.Tree()->currentItem()->text(0).toStdString(), "Eight Off");
+    QTest::keyClick(dialog.SearchField(), Qt::Key_Down);
+    EXPECT_EQ(dialog.Tree()->currentItem()->text(0).toStdString(), "Forty Thieves");
+    // A game chosen from the filtered tree opens as any other.
+    dialog.SearchField()->clear();
+    QTest::keyClicks(dialog.SearchField(), "cell");
+    dialog.accept();
+    EXPECT_EQ(dialog.ChosenGameId(), 2);
 }
 
 } // namespace

@@ -46,6 +46,13 @@ protected:
 
     // Opens the window with `gameId` dealt as `number`; animations off unless `animate`.
     void Open(int gameId, const std::string& number, bool animate = false) {
+        OpenWithoutGame(animate);
+        ASSERT_TRUE(window->PlayGame(gameId, GameNumber::Parse(number)));
+        WaitForAnimations();
+    }
+
+    // Opens the window with no game on the table yet.
+    void OpenWithoutGame(bool animate = false) {
         const char* flag = animate ? "Y" : "N";
         for (int position : {Settings::kCardsAnimate, Settings::kDealAnimation,
                              Settings::kRedealAnimation, Settings::kWinningAnimation})
@@ -57,8 +64,6 @@ protected:
         window->resize(1024, 768);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(window->PlayGame(gameId, GameNumber::Parse(number)));
-        WaitForAnimations();
     }
 
     PlayController& Play() { return window->Controller(); }

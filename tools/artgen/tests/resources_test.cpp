@@ -36,8 +36,10 @@ std::vector<Expected> NamedPictures() {
     for (const CardSize& size : kCardSizes)
         for (int mark = 1; mark <= kMarkCount; ++mark)
             all.push_back({MarkName(size.letter, mark), {size.width, size.height}});
-    for (const CursorPicture& cursor : kCursors)
+    for (const CursorPicture& cursor : kCursors) {
         all.push_back({std::string(cursor.name), {kCursorSize, kCursorSize}});
+        all.push_back({HiDpiName(cursor.name), QSize(kCursorSize, kCursorSize) * kHiDpiScale});
+    }
     for (std::string_view name : kTreePictures)
         all.push_back({std::string(name), {kTreePictureSize, kTreePictureSize}});
     for (const auto* list : {&kDifficultyPictures, &kGameTimePictures})
@@ -57,6 +59,10 @@ std::vector<Expected> NamedPictures() {
                            {kLargeToolbarIcon, kLargeToolbarIcon}});
             all.push_back({ToolbarPictureName(button, false, disabled),
                            {kSmallToolbarIcon, kSmallToolbarIcon}});
+            all.push_back({HiDpiName(ToolbarPictureName(button, true, disabled)),
+                           QSize(kLargeToolbarIcon, kLargeToolbarIcon) * kHiDpiScale});
+            all.push_back({HiDpiName(ToolbarPictureName(button, false, disabled)),
+                           QSize(kSmallToolbarIcon, kSmallToolbarIcon) * kHiDpiScale});
         }
     all.push_back({std::string(kSplashBanner), {kSplashBannerWidth, kSplashBannerHeight}});
     all.push_back({std::string(kSplashPicture), {kSplashPictureWidth, kSplashPictureHeight}});
@@ -158,13 +164,16 @@ TEST_F(Resources, EveryGameHasAPreviewOnTheTableGreen) {
     ASSERT_TRUE(games.has_value()) << error.toStdString();
     ASSERT_FALSE(games->empty());
     for (const GameInfo& game : *games) {
-        std::string name = PreviewName(game.id);
-        SCOPED_TRACE(name);
-        QImage image = Load(name);
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(kPreviewWidth, kPreviewHeight));
-        // The dialog keys out the colour of the top-left pixel.
-        EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, qRgb(0, 128, 0) & 0xFFFFFF);
+        for (int scale : {1, kHiDpiScale}) {
+            const std::string name =
+                scale == 1 ? PreviewName(game.id) : HiDpiName(PreviewName(game.id));
+            SCOPED_TRACE(name);
+            QImage image = Load(name);
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), QSize(kPreviewWidth, kPreviewHeight) * scale);
+            // The dialog keys out the colour of the top-left pixel.
+            EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, qRgb(0, 128, 0) & 0xFFFFFF);
+        }
     }
 }
 
