@@ -1,10 +1,11 @@
 // The main window's kept game: File > Save and the close keep the game in progress in the data
 // directory; the next start offers it back.
-#include "engine/game_loader.h"
 #include "engine/saved_game.h"
 #include "records/data_dir.h"
 #include "records/preference_keys.h"
 #include "records/record_names.h"
+#include "session/game_loader.h"
+#include "session/session.h"
 #include "table/qt_text.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"

@@ -18,6 +18,7 @@
 #include "records/record_names.h"
 #include "session/game_loader.h"
 #include "session/game_recording.h"
+#include "session/session.h"
 
 #include <istream>
 #include <ostream>
