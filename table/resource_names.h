@@ -20,8 +20,8 @@
 //
 // Screens of a device pixel ratio above 1: the toolbar pictures, the cursors and the previews are
 // also drawn at twice their size under the name followed by "@2x" (a cursor's hot spot texts stay
-// in the ordinary picture's pixels). The program takes those and paints them at their ordinary
-// size, so that they stay sharp.
+// in the ordinary picture's pixels; a small toolbar picture at twice its size is the large one).
+// The program takes those and paints them at their ordinary size, so that they stay sharp.
 //
 // Card pictures (faces and backs) are plain rectangles of the card size whose three pixels at
 // each corner (the corner and its two neighbours along the edges) lie outside the card's

@@ -52,10 +52,9 @@ void MainWindow::ForgetKeptGame() {
     std::filesystem::remove(KeptGamePath(), error);
 }
 
-std::string MainWindow::ResumeKeptGame(const SavedGame& game) {
+std::string MainWindow::ResumeKeptGame(const SavedGame& game, const std::string& name) {
     settings_.SetGameId(game.gameId);
-    settings_.SetGameName(
-        GameName(*setup_.games, game.gameId, DataFilePath(setup_.dataDir, kCustomGamesFileName)));
+    settings_.SetGameName(name);
     std::string refusal = controller_->Resume(game);
     SetGameCommandsEnabled(refusal.empty());
     RefreshAutoplayControls();
@@ -76,7 +75,7 @@ bool MainWindow::OfferKeptGame() {
             this, Q(kProductName),
             tr("Continue %1, number %2?").arg(Q(name), Q(game->number.Text())),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        const std::string refusal = ResumeKeptGame(*game);
+        const std::string refusal = ResumeKeptGame(*game, name);
         if (refusal.empty()) {
             ForgetKeptGame();
             if (answer == QMessageBox::Yes) return true;

@@ -83,6 +83,9 @@ constexpr ToolbarEntry kToolbar[] = {
     {art::ToolbarButton::Exit, "tbExit", "Exit", "mnuEsci"},
 };
 
+// At twice its size a small toolbar picture is the large one.
+static_assert(art::kSmallToolbarIcon * art::kHiDpiScale == art::kLargeToolbarIcon);
+
 // Separators stand after these buttons.
 bool SeparatorAfter(art::ToolbarButton b) {
     return b == art::ToolbarButton::Restart || b == art::ToolbarButton::Redo ||
@@ -285,9 +288,13 @@ QToolBar* MainWindow::BuildToolbar(bool large) {
     bar->setIconSize(QSize(icon, icon));
     for (const ToolbarEntry& entry : kToolbar) {
         QIcon pictures;
-        AddResourcePicture(pictures, art::ToolbarPictureName(entry.button, large, false));
-        AddResourcePicture(pictures, art::ToolbarPictureName(entry.button, large, true),
-                           QIcon::Disabled);
+        for (bool disabled : {false, true}) {
+            const std::string name = art::ToolbarPictureName(entry.button, large, disabled);
+            const std::string larger = large
+                                           ? art::HiDpiName(name)
+                                           : art::ToolbarPictureName(entry.button, true, disabled);
+            AddResourcePicture(pictures, name, larger, disabled ? QIcon::Disabled : QIcon::Normal);
+        }
         QAction* action = bar->addAction(pictures, tr(entry.hint));
         action->setObjectName(QString(entry.name) + (large ? "" : "1"));
         action->setToolTip(tr(entry.hint));

@@ -155,8 +155,8 @@ private:
     std::filesystem::path KeptGamePath() const;
     bool KeepGameOnClose();
     void ForgetKeptGame();
-    // Puts the kept game on the table; the reason when it cannot be.
-    std::string ResumeKeptGame(const SavedGame& game);
+    // Puts the kept game (of the game so named) on the table; the reason when it cannot be.
+    std::string ResumeKeptGame(const SavedGame& game, const std::string& name);
     void AfterNarrowScreenCheck(bool narrow, bool switchedNow);
     // The games the record windows offer: the game list, and the current game when it is a
     // custom one.

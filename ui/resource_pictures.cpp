@@ -23,10 +23,13 @@ QPixmap ResourcePicture(std::string_view name, qreal devicePixelRatio) {
     return ResourcePicture(name);
 }
 
-void AddResourcePicture(QIcon& icon, std::string_view name, QIcon::Mode mode) {
+void AddResourcePicture(QIcon& icon, std::string_view name, std::string_view largerName,
+                        QIcon::Mode mode) {
     icon.addPixmap(ResourcePicture(name), mode);
-    QPixmap larger = ResourcePicture(name, art::kHiDpiScale);
-    if (larger.devicePixelRatio() > 1) icon.addPixmap(larger, mode);
+    QPixmap larger = ResourcePicture(largerName);
+    if (larger.isNull()) return;
+    larger.setDevicePixelRatio(art::kHiDpiScale);
+    icon.addPixmap(larger, mode);
 }
 
 QIcon ApplicationIcon() {

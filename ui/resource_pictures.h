@@ -13,9 +13,10 @@ QPixmap ResourcePicture(std::string_view name);
 // library holds one (the pixmap then carries its ratio, so that it paints at the ordinary size).
 QPixmap ResourcePicture(std::string_view name, qreal devicePixelRatio);
 
-// The picture in both drawings, for the icon to choose by the screen it is shown on; `mode`
-// is the state of the button it shows.
-void AddResourcePicture(QIcon& icon, std::string_view name, QIcon::Mode mode = QIcon::Normal);
+// The picture and, for screens of a higher device pixel ratio, the one twice its size, for the
+// icon to choose by the screen it is shown on; `mode` is the state of the button it shows.
+void AddResourcePicture(QIcon& icon, std::string_view name, std::string_view largerName,
+                        QIcon::Mode mode);
 
 // The application icon at every size the library holds.
 QIcon ApplicationIcon();

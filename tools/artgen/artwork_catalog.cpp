@@ -87,9 +87,11 @@ void AddWindowPictures(Artwork& art) {
             for (ToolbarButton button : kToolbarButtons) {
                 const std::string name = ToolbarPictureName(button, large, disabled);
                 art.resources.push_back({Q(name), ToolbarIcon(button, large, disabled), "toolbar"});
-                art.resources.push_back({Q(HiDpiName(name)),
-                                         ToolbarIcon(button, large, disabled, kHiDpiScale),
-                                         "toolbar"});
+                // The small pictures at twice their size are the large ones.
+                if (large)
+                    art.resources.push_back({Q(HiDpiName(name)),
+                                             ToolbarIcon(button, large, disabled, kHiDpiScale),
+                                             "toolbar"});
             }
     art.resources.push_back({Q(kSplashBanner), SplashBanner(), "start-up"});
     art.resources.push_back({Q(kSplashPicture), SplashPicture(), "start-up"});

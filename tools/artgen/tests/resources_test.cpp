@@ -61,8 +61,6 @@ std::vector<Expected> NamedPictures() {
                            {kSmallToolbarIcon, kSmallToolbarIcon}});
             all.push_back({HiDpiName(ToolbarPictureName(button, true, disabled)),
                            QSize(kLargeToolbarIcon, kLargeToolbarIcon) * kHiDpiScale});
-            all.push_back({HiDpiName(ToolbarPictureName(button, false, disabled)),
-                           QSize(kSmallToolbarIcon, kSmallToolbarIcon) * kHiDpiScale});
         }
     all.push_back({std::string(kSplashBanner), {kSplashBannerWidth, kSplashBannerHeight}});
     all.push_back({std::string(kSplashPicture), {kSplashPictureWidth, kSplashPictureHeight}});
