@@ -90,7 +90,8 @@ void HintController::Say(const QString& text, bool cancellable) {
 }
 
 void HintController::ShowHint() {
-    if (!Playable() || play_.Animating()) {
+    if (play_.Animating()) return; // the key is swallowed with the motion
+    if (!Playable()) {
         Say(tr("There is no game in play to give a hint for."), false);
         return;
     }
@@ -157,7 +158,8 @@ QString HintController::WinnableText(SolveOutcome outcome, long long positions) 
 }
 
 void HintController::CheckWinnable() {
-    if (!Playable() || play_.Animating()) {
+    if (play_.Animating()) return;
+    if (!Playable()) {
         Say(tr("There is no game in play to judge."), false);
         return;
     }

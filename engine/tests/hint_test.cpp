@@ -53,7 +53,7 @@ TEST(Hints, FollowingHintsAloneWinsFreeCellOneToTwenty) {
     }
 }
 
-TEST(Hints, AskingAgainGivesEachMoveOnceWinningOnesFirstOfTheirKind) {
+TEST(Hints, AskingAgainGivesEveryMoveOnceAndEachWinningOneStillWins) {
     const GameState dealt = test::DealtGame(ParamsOf(kBeleagueredCastle), "3");
     const PlacedPiles geometry = PlacedPiles::EveryPileOf(dealt);
     const std::vector<Command> legal = GenerateCommands(dealt, geometry);
