@@ -1,7 +1,6 @@
 #pragma once
 // The names by which every change of the piles is asked of PerformAction, besides the target pile
-// names ("Fila" + n, "Dest" + n, "Appogg" + n), and the sounds the actions play with the
-// preference keys that switch them.
+// names ("Fila" + n, "Dest" + n, "Appogg" + n).
 #include <string_view>
 
 namespace tablamor {
@@ -24,33 +23,5 @@ inline constexpr std::string_view kDiscardSelection = "Selezionate_Dest";
 inline constexpr std::string_view kRefillAfterPairing = "Selezionate_Fila";
 inline constexpr std::string_view kCloseGaps = "Stock_To_Pile_Monte_Carlo";
 } // namespace action
-
-namespace sound {
-inline constexpr std::string_view kStock = "Stock";
-inline constexpr std::string_view kFoundation = "Foundation.wav";
-inline constexpr std::string_view kAutoplay = "Autoplay.wav";
-inline constexpr std::string_view kEddy = "Eddy.wav";
-inline constexpr std::string_view kTableau = "Tableau";
-inline constexpr std::string_view kShuffle = "Shuffle";
-inline constexpr std::string_view kPairing = "Pairing";
-inline constexpr std::string_view kFaceUp = "Face_up";
-inline constexpr std::string_view kReorder = "Reorder";
-inline constexpr std::string_view kUndo = "Undo";
-inline constexpr std::string_view kRedo = "Redo";
-} // namespace sound
-
-// The preference keys that switch each sound (the master switch "Sounds_Enabled" always counts).
-namespace sound_switch {
-inline constexpr std::string_view kMasterOnly = "";
-inline constexpr std::string_view kStock = "Sounds_Stock";
-inline constexpr std::string_view kFoundation = "Sounds_Foundation";
-inline constexpr std::string_view kAutoplay = "Sounds_Autoplay";
-inline constexpr std::string_view kTableau = "Sounds_Tableau";
-inline constexpr std::string_view kShuffle = "Sounds_Shuffle";
-inline constexpr std::string_view kPairing = "Sounds_Pairing";
-inline constexpr std::string_view kFaceUp = "Sounds_FaceUp";
-inline constexpr std::string_view kUndo = "Sounds_Undo";
-inline constexpr std::string_view kRedo = "Sounds_Redo";
-} // namespace sound_switch
 
 } // namespace tablamor

@@ -60,9 +60,9 @@ bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSin
         s.move.singleCard ? act::MoveCard(s, card, f, sink) : RunToPile(s, card, f, sink);
     if (!moved) return false;
     if (automatic)
-        sink.Sound(sound::kAutoplay, sound_switch::kAutoplay);
+        sink.Sound(GameSound::Autoplay);
     else
-        sink.Sound(sound::kFoundation, sound_switch::kFoundation);
+        sink.Sound(GameSound::Foundation);
     if (s.P(param::kFoundationResort) == code::kOn) ReorderFoundation(s, NumberInGroup(f), sink);
     return true;
 }
@@ -76,19 +76,18 @@ bool MoveByTarget(GameState& s, int card, bool automatic, PileIndex target, Even
     case PileKind::Tableau: {
         bool moved =
             s.move.singleCard ? act::MoveCard(s, *c, target, sink) : RunToPile(s, *c, target, sink);
-        if (moved) sink.Sound(sound::kTableau, sound_switch::kTableau);
+        if (moved) sink.Sound(GameSound::Tableau);
         return moved;
     }
     case PileKind::Reserve:
     case PileKind::Waste: {
         bool moved = act::MoveCard(s, *c, target, sink);
-        if (moved) sink.Sound(sound::kTableau, sound_switch::kTableau);
+        if (moved) sink.Sound(GameSound::Tableau);
         return moved;
     }
     case PileKind::ThirdPile: {
         bool moved = act::MoveCard(s, *c, target, sink);
-        if (moved && s.P(param::kSpecialCode) == code::kSpecialPeaks)
-            sink.Sound(sound::kEddy, sound_switch::kFoundation);
+        if (moved && s.P(param::kSpecialCode) == code::kSpecialPeaks) sink.Sound(GameSound::Eddy);
         return moved;
     }
     default:
@@ -205,7 +204,7 @@ bool TurnCardFaceUp(GameState& s, int card, int n, EventSink& sink) {
     if (s.table.Empty(pile) || s.table.Top(pile) != card || s.table.FaceUp(card)) return false;
     s.table.SetFaceUp(card, true);
     sink.CardTurned(static_cast<Card>(card), true);
-    sink.Sound(sound::kFaceUp, sound_switch::kFaceUp);
+    sink.Sound(GameSound::FaceUp);
     sink.CardArrived(static_cast<Card>(card), PileKind::Tableau);
     return true;
 }
@@ -219,7 +218,7 @@ void ReorderFoundation(GameState& s, int n, EventSink& sink) {
     std::stable_sort(cards.begin(), cards.begin() + size);
     s.table.Assign(f, std::span<const Card>(cards.data(), static_cast<std::size_t>(size)));
     sink.Repaint();
-    if (size > 1) sink.Sound(sound::kReorder, sound_switch::kMasterOnly);
+    if (size > 1) sink.Sound(GameSound::Reorder);
 }
 
 } // namespace tablamor

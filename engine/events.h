@@ -4,6 +4,7 @@
 // nothing, so tests and the command-line tool run the engine without a window.
 #include "engine/cards.h"
 #include "engine/piles.h"
+#include "engine/sounds.h"
 
 #include <string_view>
 
@@ -24,9 +25,8 @@ public:
     virtual void CardsMoved(PileIndex /*from*/, PileIndex /*to*/, int /*count*/) {}
     // A card was turned face up or face down where it lies.
     virtual void CardTurned(Card /*card*/, bool /*faceUp*/) {}
-    // A sound by name ("Tableau", "Foundation.wav" ...). It plays when the master switch and its
-    // own switch (a preference key such as "Sounds_Stock"; empty: the master switch only) are on.
-    virtual void Sound(std::string_view /*name*/, std::string_view /*switchKey*/) {}
+    // A sound of play. It plays when the master switch and its own switch are on.
+    virtual void Sound(GameSound /*sound*/) {}
     // The waste went back to the stock (`cards` cards). The window animates it, with the looping
     // "Redeal" sound under its switch, when the redeal animation is on.
     virtual void Redealt(int /*cards*/) {}

@@ -129,7 +129,7 @@ const GameListEntry* GameFile::Find(int id) const {
 }
 
 int GameFile::GameType(int id) const {
-    if (id < 0 || id >= 8000) return -1;
+    if (id < 0 || id >= kFirstCustomGameId) return -1;
     const GameListEntry* e = Find(id);
     return e ? e->type : -1;
 }

@@ -21,6 +21,10 @@
 
 namespace tablamor {
 
+// Game ids from here up name custom games (variants of standard games kept with the records);
+// the definition file holds none of them.
+inline constexpr int kFirstCustomGameId = 8000;
+
 class DefinitionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -1,5 +1,4 @@
 // GamePlay's undo and redo, and the record its operations write their steps to.
-#include "engine/action_names.h"
 #include "engine/game_play.h"
 #include "engine/state_fault.h"
 
@@ -49,9 +48,9 @@ bool GamePlay::UndoRedo(bool undo) {
         return false;
     }
     if (undo)
-        sink_.Sound(sound::kUndo, sound_switch::kUndo);
+        sink_.Sound(GameSound::Undo);
     else
-        sink_.Sound(sound::kRedo, sound_switch::kRedo);
+        sink_.Sound(GameSound::Redo);
     state_.passesUsed = counters.passesUsed;
     state_.stockPressed = false;
     state_.move = MoveContext{};

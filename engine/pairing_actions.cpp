@@ -1,7 +1,6 @@
 // The actions of the pairing and pyramid games: the selected cards are discarded to the third
 // stock-group pile, empty tableau piles are refilled from the stock, and (in the gap-closing game)
 // the tableau's gaps are closed up.
-#include "engine/action_names.h"
 #include "engine/action_steps.h"
 #include "engine/fan_style.h"
 #include "engine/rule_codes.h"
@@ -25,13 +24,13 @@ void ShiftPile(GameState& s, int from, int to, EventSink& sink) {
     for (int k = 0; k < size; ++k) s.table.Append(target, s.table.At(source, k));
     s.table.Truncate(source, 0);
     sink.CardsMoved(source, target, size);
-    sink.Sound(sound::kShuffle, sound_switch::kTableau);
+    sink.Sound(GameSound::TableauShuffle);
 }
 
 } // namespace
 
 bool DiscardSelection(GameState& s, EventSink& sink) {
-    sink.Sound(sound::kPairing, sound_switch::kPairing);
+    sink.Sound(GameSound::Pairing);
     const FanStyle fan = FanStyleOf(s.params, PileKind::Tableau);
     bool moved = false;
     while (!s.table.Empty(kSelectionPile)) {
@@ -63,7 +62,7 @@ bool RefillAfterPairing(GameState& s, EventSink& sink) {
     for (int k = 0; k < s.TableauCount() && !s.table.Empty(kStockPile); ++k) {
         if (!IsEmptyTableau(s, k)) continue;
         if (!MoveCard(s, s.table.Top(kStockPile), TableauPile(k), sink)) break;
-        sink.Sound(sound::kShuffle, sound_switch::kShuffle);
+        sink.Sound(GameSound::Shuffle);
         moved = true;
     }
     return moved;

@@ -89,7 +89,7 @@ bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
     const PileIndex to = toWaste ? kWastePile : kThirdPile;
     for (int i = 0; i < s.P(param::kStockDealCount) && !s.table.Empty(kStockPile); ++i) {
         if (!MoveCard(s, s.table.Top(kStockPile), to, sink)) break;
-        sink.Sound(sound::kStock, sound_switch::kStock);
+        sink.Sound(GameSound::Stock);
         changed = true;
     }
     return changed;
@@ -109,7 +109,7 @@ bool DealFromStock(GameState& s, std::string_view name, EventSink& sink) {
         if (!MoveCard(s, s.table.Top(kStockPile), toReserves ? ReservePile(k) : TableauPile(k),
                       sink))
             break;
-        sink.Sound(sound::kShuffle, sound_switch::kShuffle);
+        sink.Sound(GameSound::Shuffle);
         moved = true;
     }
     return moved;

@@ -9,7 +9,6 @@
 
 namespace tablamor {
 
-inline constexpr int kFirstCustomGameId = 8000;
 inline constexpr int kCustomRecordLines = 30;
 
 struct CustomGame {

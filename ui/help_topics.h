@@ -3,7 +3,7 @@
 // program directory under help/: the contents, one page per dialog, and one rules page per game
 // (named after the game: its four-digit id, a dash, its name, ".html"). Rules topics are the game
 // id plus kRulesTopicBase; the dialogs' topics are listed in one table in help_topics.cpp.
-#include "records/custom_games.h" // custom games have no rules page
+#include "engine/game_file.h" // custom games have no rules page
 
 #include <filesystem>
 #include <optional>

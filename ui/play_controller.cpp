@@ -414,13 +414,13 @@ void PlayController::CardsMoved(PileIndex from, PileIndex to, int count) {
     slides_.push_back(std::move(slide));
 }
 
-void PlayController::Sound(std::string_view name, std::string_view switchKey) {
-    sounds_.Play(name, switchKey);
+void PlayController::Sound(GameSound sound) {
+    const SoundEntry entry = DescribeSound(sound);
+    sounds_.Play(entry.name, entry.switchKey);
 }
 
 void PlayController::Redealt(int) {
-    if (settings_.Get(Settings::kRedealAnimation, 1) != "N")
-        sounds_.Play("Redeal", "Sounds_Redeal");
+    if (settings_.Get(Settings::kRedealAnimation, 1) != "N") Sound(GameSound::Redeal);
 }
 
 void PlayController::StockLookChanged(StockLook look) {

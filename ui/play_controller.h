@@ -109,7 +109,7 @@ protected:
 
     // The engine's events.
     void CardsMoved(PileIndex from, PileIndex to, int count) override;
-    void Sound(std::string_view name, std::string_view switchKey) override;
+    void Sound(GameSound sound) override;
     void Redealt(int cards) override;
     void StockLookChanged(StockLook look) override;
     void Beep() override;

@@ -61,8 +61,9 @@ public:
     void TitleChanged(std::string_view title) override { titles.emplace_back(title); }
     void GameSetUp() override { ++setUps; }
     void DealReady() override { ++dealsReady; }
-    void Sound(std::string_view name, std::string_view switchKey) override {
-        sounds.emplace_back(std::string(name) + "/" + std::string(switchKey));
+    void Sound(GameSound sound) override {
+        const SoundEntry entry = DescribeSound(sound);
+        sounds.emplace_back(std::string(entry.name) + "/" + std::string(entry.switchKey));
     }
     void Beep() override { ++beeps; }
     void StockLookChanged(StockLook look) override { looks.push_back(look); }
