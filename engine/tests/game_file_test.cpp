@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 namespace tablamor {
 namespace {
@@ -163,6 +164,75 @@ TEST(GameSource, ParsesNamesRangesAndIndexes) {
     };
     for (const char* text : bad)
         EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
+}
+
+// A variant takes everything from its base and overrides what it states; a missing base, a
+// base that leads back to the variant, and a base after other settings are refused.
+TEST(GameSource, VariantsOverrideTheirBase) {
+    const std::map<std::string, std::string> files = {
+        {"base.game", "# The base.\nid = 16\nname = Base\ntype = 2\nTableauDealt = 1 2 3 4\n"
+                      "StockPasses = -1\nStockDealCount = 3\n"},
+        {"middle.game", "base = base.game\nid = 17\nname = Middle\nStockPasses = 3\n"},
+        {"loop-a.game", "base = loop-b.game\nid = 1\nname = A\n"},
+        {"loop-b.game", "base = loop-a.game\nid = 2\nname = B\n"},
+    };
+    const BaseSourceReader read = [&](const std::string& name) {
+        auto it = files.find(name);
+        if (it == files.end()) throw DefinitionError(name + ": no such file");
+        return it->second;
+    };
+    struct Row {
+        const char* text;
+        const char* fault; // nullptr: parses
+        int dealt[4];
+        int passes, dealCount;
+        const char* description;
+    };
+    const Row rows[] = {
+        {"# Own.\nbase = base.game\nid = 57\nname = V\nStockDealCount = 1\n",
+         nullptr,
+         {1, 2, 3, 4},
+         -1,
+         1,
+         "Own."},
+        {"base = base.game\nid = 57\nname = V\nTableauDealt = 5 6\n",
+         nullptr,
+         {5, 6, 0, 0},
+         -1,
+         3,
+         "The base."},
+        {"base = base.game\nid = 57\nname = V\nTableauDealt[1] = 9\n",
+         nullptr,
+         {1, 9, 3, 4},
+         -1,
+         3,
+         "The base."},
+        {"base = middle.game\nid = 58\nname = V\n", nullptr, {1, 2, 3, 4}, 3, 3, "The base."},
+        {"base = nowhere.game\nid = 57\nname = V\n", "nowhere.game", {}, 0, 0, ""},
+        {"base = loop-a.game\nid = 57\nname = V\n", "cycle", {}, 0, 0, ""},
+        {"base = self.game\nid = 57\nname = V\n", "cycle", {}, 0, 0, ""},
+        {"id = 57\nbase = base.game\nname = V\n", "first setting", {}, 0, 0, ""},
+        {"base = base.game\nname = V\n", "required", {}, 0, 0, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        if (row.fault) {
+            try {
+                ParseGameSource(row.text, "self.game", read);
+                ADD_FAILURE() << "accepted";
+            } catch (const DefinitionError& e) {
+                EXPECT_NE(std::string(e.what()).find(row.fault), std::string::npos) << e.what();
+            }
+            continue;
+        }
+        const GameDefinition g = ParseGameSource(row.text, "self.game", read);
+        EXPECT_EQ(g.type, 2);
+        EXPECT_EQ(g.name, "V");
+        EXPECT_EQ(g.description, row.description);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(g.params[param::kTableauDealt + i], row.dealt[i]);
+        EXPECT_EQ(g.params[param::kStockPasses], row.passes);
+        EXPECT_EQ(g.params[param::kStockDealCount], row.dealCount);
+    }
 }
 
 class CustomGames : public ::testing::Test {
