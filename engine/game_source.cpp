@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -28,8 +29,13 @@ bool IsPlainText(std::string_view s) {
     return true;
 }
 
-// `chain` holds the names of the sources being read, the outermost first: a base already in it
-// would make the variant its own base.
+// The path that names one source file however it was reached ("a/../b.game" is "b.game").
+std::string SourcePath(const std::filesystem::path& path) {
+    return path.lexically_normal().string();
+}
+
+// `chain` holds the paths of the sources being read, the outermost first: a base already in it
+// would make the variant its own base. A base is named relative to the source that names it.
 GameDefinition ParseSource(std::string_view text, std::string_view origin,
                            const BaseSourceReader& readBase, std::vector<std::string>& chain) {
     GameDefinition game;
@@ -62,14 +68,18 @@ GameDefinition ParseSource(std::string_view text, std::string_view origin,
         if (key == "base") {
             if (!firstSetting) fail("'base' must be the first setting");
             const std::string name(value);
-            if (std::find(chain.begin(), chain.end(), name) != chain.end())
+            const std::string path = SourcePath(std::filesystem::path(origin).parent_path() / name);
+            if (std::find(chain.begin(), chain.end(), path) != chain.end())
                 fail("base '" + name + "' is the game itself (a base cycle)");
             if (!readBase) fail("base '" + name + "' cannot be read here");
-            chain.push_back(name);
+            chain.push_back(path);
             const std::string description = game.description;
-            game = ParseSource(readBase(name), name, readBase, chain);
+            game = ParseSource(readBase(path), path, readBase, chain);
             chain.pop_back();
-            if (haveDescription) game.description = description;
+            if (haveDescription)
+                game.description = description;
+            else
+                haveDescription = !game.description.empty();
             haveType = true;
             continue;
         }
@@ -124,20 +134,19 @@ GameDefinition ParseSource(std::string_view text, std::string_view origin,
 
 GameDefinition ParseGameSource(std::string_view text, std::string_view origin,
                                const BaseSourceReader& readBase) {
-    std::vector<std::string> chain{std::filesystem::path(origin).filename().string()};
+    std::vector<std::string> chain{SourcePath(origin)};
     return ParseSource(text, origin, readBase, chain);
 }
 
 GameDefinition LoadGameSource(const std::filesystem::path& file) {
     auto read = [](const std::filesystem::path& path) {
         std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        if (!(in && text << in.rdbuf())) throw DefinitionError(path.string() + ": cannot be read");
-        return text.str();
+        std::string text;
+        if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+        if (!in.is_open() || in.bad()) throw DefinitionError(path.string() + ": cannot be read");
+        return text;
     };
-    const std::filesystem::path folder = file.parent_path();
-    return ParseGameSource(read(file), file.string(),
-                           [&](const std::string& name) { return read(folder / name); });
+    return ParseGameSource(read(file), file.string(), read);
 }
 
 std::string FormatGameSource(const GameDefinition& game) {

@@ -17,12 +17,14 @@
 //
 //   # Canfield dealing one card at a time, three passes.
 //   base = 0016-canfield.game
-//   id = 57
+//   id = 108
 //   name = Rainfall
 //   StockDealCount = 1
+//   StockPasses = 3
 //
 // It takes the base's type, parameters and description line (its own first comment replaces the
-// description), and must give its own id and name. A base may have a base of its own.
+// description), and must give its own id and name. A base is named relative to the variant's
+// folder and may have a base of its own.
 #include "engine/game_file.h"
 
 #include <filesystem>
@@ -32,16 +34,16 @@
 
 namespace tablamor {
 
-// Gives the text of the base source a variant names (a file name beside it); throws
-// DefinitionError when it cannot.
-using BaseSourceReader = std::function<std::string(const std::string& name)>;
+// Gives the text of the base source a variant names, by its path (the name taken relative to the
+// folder of the source that names it); throws DefinitionError when it cannot.
+using BaseSourceReader = std::function<std::string(const std::string& path)>;
 
 // Throws DefinitionError naming `origin` and the line for anything it cannot read, a base that
 // cannot be read or that is (through its own bases) the source itself included.
 GameDefinition ParseGameSource(std::string_view text, std::string_view origin,
                                const BaseSourceReader& readBase = {});
 
-// Reads a source file, and the bases it names from the same folder. Throws DefinitionError.
+// Reads a source file and the bases it names. Throws DefinitionError.
 GameDefinition LoadGameSource(const std::filesystem::path& file);
 
 // The canonical text of a game: the description line, id, name, type, then every non-zero

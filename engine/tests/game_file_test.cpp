@@ -173,12 +173,13 @@ TEST(GameSource, VariantsOverrideTheirBase) {
         {"base.game", "# The base.\nid = 16\nname = Base\ntype = 2\nTableauDealt = 1 2 3 4\n"
                       "StockPasses = -1\nStockDealCount = 3\n"},
         {"middle.game", "base = base.game\nid = 17\nname = Middle\nStockPasses = 3\n"},
+        {"sub/deep.game", "base = ../base.game\nid = 18\nname = Deep\nStockPasses = 2\n"},
         {"loop-a.game", "base = loop-b.game\nid = 1\nname = A\n"},
         {"loop-b.game", "base = loop-a.game\nid = 2\nname = B\n"},
     };
-    const BaseSourceReader read = [&](const std::string& name) {
-        auto it = files.find(name);
-        if (it == files.end()) throw DefinitionError(name + ": no such file");
+    const BaseSourceReader read = [&](const std::string& path) {
+        auto it = files.find(path);
+        if (it == files.end()) throw DefinitionError(path + ": no such file");
         return it->second;
     };
     struct Row {
@@ -195,7 +196,7 @@ TEST(GameSource, VariantsOverrideTheirBase) {
          -1,
          1,
          "Own."},
-        {"base = base.game\nid = 57\nname = V\nTableauDealt = 5 6\n",
+        {"base = base.game\nid = 57\nname = V\n# Layout\nTableauDealt = 5 6\n",
          nullptr,
          {5, 6, 0, 0},
          -1,
@@ -208,6 +209,7 @@ TEST(GameSource, VariantsOverrideTheirBase) {
          3,
          "The base."},
         {"base = middle.game\nid = 58\nname = V\n", nullptr, {1, 2, 3, 4}, 3, 3, "The base."},
+        {"base = sub/deep.game\nid = 58\nname = V\n", nullptr, {1, 2, 3, 4}, 2, 3, "The base."},
         {"base = nowhere.game\nid = 57\nname = V\n", "nowhere.game", {}, 0, 0, ""},
         {"base = loop-a.game\nid = 57\nname = V\n", "cycle", {}, 0, 0, ""},
         {"base = self.game\nid = 57\nname = V\n", "cycle", {}, 0, 0, ""},
