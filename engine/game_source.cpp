@@ -1,6 +1,9 @@
 #include "engine/game_source.h"
 
+#include <algorithm>
 #include <charconv>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -26,11 +29,18 @@ bool IsPlainText(std::string_view s) {
     return true;
 }
 
-} // namespace
+// The path that names one source file however it was reached ("a/../b.game" is "b.game").
+std::string SourcePath(const std::filesystem::path& path) {
+    return path.lexically_normal().string();
+}
 
-GameDefinition ParseGameSource(std::string_view text, std::string_view origin) {
+// `chain` holds the paths of the sources being read, the outermost first: a base already in it
+// would make the variant its own base. A base is named relative to the source that names it.
+GameDefinition ParseSource(std::string_view text, std::string_view origin,
+                           const BaseSourceReader& readBase, std::vector<std::string>& chain) {
     GameDefinition game;
     bool haveId = false, haveName = false, haveType = false, haveDescription = false;
+    bool settingSeen = false;
     int lineNumber = 0;
     std::size_t begin = 0;
     auto fail = [&](const std::string& what) {
@@ -53,6 +63,26 @@ GameDefinition ParseGameSource(std::string_view text, std::string_view origin) {
         if (eq == std::string_view::npos) fail("expected 'name = value'");
         std::string_view key = Trim(line.substr(0, eq));
         std::string_view value = Trim(line.substr(eq + 1));
+        const bool firstSetting = !settingSeen;
+        settingSeen = true;
+        if (key == "base") {
+            if (!firstSetting) fail("'base' must be the first setting");
+            const std::string name(value);
+            const std::string path = SourcePath(std::filesystem::path(origin).parent_path() / name);
+            if (std::find(chain.begin(), chain.end(), path) != chain.end())
+                fail("base '" + name + "' is the game itself (a base cycle)");
+            if (!readBase) fail("base '" + name + "' cannot be read here");
+            chain.push_back(path);
+            const std::string description = game.description;
+            game = ParseSource(readBase(path), path, readBase, chain);
+            chain.pop_back();
+            if (haveDescription)
+                game.description = description;
+            else
+                haveDescription = !game.description.empty();
+            haveType = true;
+            continue;
+        }
         if (key == "name") {
             if (value.size() > 50) fail("a game name has at most 50 characters");
             game.name = std::string(value);
@@ -87,6 +117,8 @@ GameDefinition ParseGameSource(std::string_view text, std::string_view origin) {
         if (values.empty()) fail("no value for '" + std::string(key) + "'");
         if (offset < 0 || offset + static_cast<int>(values.size()) > pn->count)
             fail("too many values for '" + std::string(base) + "'");
+        if (base == key)
+            std::fill_n(game.params.value.begin() + pn->first, pn->count, std::int16_t{0});
         for (std::size_t i = 0; i < values.size(); ++i)
             game.params[pn->first + offset + static_cast<int>(i)] =
                 static_cast<std::int16_t>(values[i]);
@@ -96,6 +128,25 @@ GameDefinition ParseGameSource(std::string_view text, std::string_view origin) {
         fail("id, name and type are required");
     }
     return game;
+}
+
+} // namespace
+
+GameDefinition ParseGameSource(std::string_view text, std::string_view origin,
+                               const BaseSourceReader& readBase) {
+    std::vector<std::string> chain{SourcePath(origin)};
+    return ParseSource(text, origin, readBase, chain);
+}
+
+GameDefinition LoadGameSource(const std::filesystem::path& file) {
+    auto read = [](const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::string text;
+        if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+        if (!in.is_open() || in.bad()) throw DefinitionError(path.string() + ": cannot be read");
+        return text;
+    };
+    return ParseGameSource(read(file), file.string(), read);
 }
 
 std::string FormatGameSource(const GameDefinition& game) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -161,6 +164,136 @@ TEST(GameSource, ParsesNamesRangesAndIndexes) {
     };
     for (const char* text : bad)
         EXPECT_THROW(ParseGameSource(text, "bad"), DefinitionError) << text;
+}
+
+// A variant takes everything from its base and overrides what it states; a missing base, a
+// base that leads back to the variant, and a base after other settings are refused.
+TEST(GameSource, VariantsOverrideTheirBase) {
+    const std::map<std::string, std::string> files = {
+        {"base.game", "# The base.\nid = 16\nname = Base\ntype = 2\nTableauDealt = 1 2 3 4\n"
+                      "StockPasses = -1\nStockDealCount = 3\n"},
+        {"middle.game", "base = base.game\nid = 17\nname = Middle\nStockPasses = 3\n"},
+        {"sub/deep.game", "base = ../base.game\nid = 18\nname = Deep\nStockPasses = 2\n"},
+        {"loop-a.game", "base = loop-b.game\nid = 1\nname = A\n"},
+        {"loop-b.game", "base = loop-a.game\nid = 2\nname = B\n"},
+    };
+    const BaseSourceReader read = [&](const std::string& path) {
+        auto it = files.find(path);
+        if (it == files.end()) throw DefinitionError(path + ": no such file");
+        return it->second;
+    };
+    struct Row {
+        const char* text;
+        const char* fault; // nullptr: parses
+        int dealt[4];
+        int passes, dealCount;
+        const char* description;
+    };
+    const Row rows[] = {
+        {"# Own.\nbase = base.game\nid = 57\nname = V\nStockDealCount = 1\n",
+         nullptr,
+         {1, 2, 3, 4},
+         -1,
+         1,
+         "Own."},
+        {"base = base.game\nid = 57\nname = V\n# Layout\nTableauDealt = 5 6\n",
+         nullptr,
+         {5, 6, 0, 0},
+         -1,
+         3,
+         "The base."},
+        {"base = base.game\nid = 57\nname = V\nTableauDealt[1] = 9\n",
+         nullptr,
+         {1, 9, 3, 4},
+         -1,
+         3,
+         "The base."},
+        {"base = middle.game\nid = 58\nname = V\n", nullptr, {1, 2, 3, 4}, 3, 3, "The base."},
+        {"base = sub/deep.game\nid = 58\nname = V\n", nullptr, {1, 2, 3, 4}, 2, 3, "The base."},
+        {"base = nowhere.game\nid = 57\nname = V\n", "nowhere.game", {}, 0, 0, ""},
+        {"base = loop-a.game\nid = 57\nname = V\n", "cycle", {}, 0, 0, ""},
+        {"base = self.game\nid = 57\nname = V\n", "cycle", {}, 0, 0, ""},
+        {"id = 57\nbase = base.game\nname = V\n", "first setting", {}, 0, 0, ""},
+        {"base = base.game\nname = V\n", "required", {}, 0, 0, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        if (row.fault) {
+            try {
+                ParseGameSource(row.text, "self.game", read);
+                ADD_FAILURE() << "accepted";
+            } catch (const DefinitionError& e) {
+                EXPECT_NE(std::string(e.what()).find(row.fault), std::string::npos) << e.what();
+            }
+            continue;
+        }
+        const GameDefinition g = ParseGameSource(row.text, "self.game", read);
+        EXPECT_EQ(g.type, 2);
+        EXPECT_EQ(g.name, "V");
+        EXPECT_EQ(g.description, row.description);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(g.params[param::kTableauDealt + i], row.dealt[i]);
+        EXPECT_EQ(g.params[param::kStockPasses], row.passes);
+        EXPECT_EQ(g.params[param::kStockDealCount], row.dealCount);
+    }
+}
+
+class CustomGames : public ::testing::Test {
+protected:
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("tablamor-custom-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::filesystem::path Write(const std::string& content) {
+        std::ofstream(dir / "GAM_CUST.DAT", std::ios::binary) << content;
+        return dir / "GAM_CUST.DAT";
+    }
+    static std::string Record(const std::string& id, const std::string& name,
+                              const std::string& base, const std::string& overrides) {
+        std::string line1 = id + name;
+        line1.resize(54, ' ');
+        std::string r = line1 + base + "\n" + overrides + "\n";
+        for (int i = 2; i < 30; ++i) r += "description\n";
+        return r;
+    }
+};
+
+TEST_F(CustomGames, OverridesAndFirstRecordWins) {
+    GameFile games = GameFile::Parse(WriteGameFile([] {
+        GameDefinition g;
+        g.id = 1;
+        g.type = 5;
+        g.name = "Base";
+        g.params[param::kTableauCount] = 3;
+        g.params[param::kTableauEmptyFill + 3] = 13;
+        return std::vector<GameDefinition>{g};
+    }()));
+    auto file = Write("title\n" + Record("8000", "Easy base", "0001", "003-011") +
+                      Record("8000", "Second", "0001", "001001") +
+                      Record("8001", "No fill", "0001", "xx1-012"));
+    auto p = LoadGameDefinition(games, 8000, file);
+    ASSERT_TRUE(p);
+    EXPECT_EQ((*p)[param::kStockDealCount], 3);
+    EXPECT_EQ((*p)[param::kStockPasses], -1);
+    EXPECT_EQ((*p)[param::kTableauEmptyFill + 2], 91);
+    EXPECT_EQ((*p)[param::kTableauEmptyFill + 3], 13);
+    EXPECT_EQ(GameName(games, 8000, file), "Easy base");
+
+    auto q = LoadGameDefinition(games, 8001, file);
+    ASSERT_TRUE(q);
+    EXPECT_EQ((*q)[param::kStockDealCount], 0); // bad first field: both left as loaded
+    EXPECT_EQ((*q)[param::kTableauEmptyFill + 0], -1);
+
+    EXPECT_FALSE(LoadGameDefinition(games, 8002, file));
+    EXPECT_EQ(GameName(games, 8002, file), "");
+}
+
+TEST_F(CustomGames, MissingOrDamagedFileMeansNone) {
+    EXPECT_EQ(FindCustomGame(dir / "absent.dat", 8000).baseId, -1);
+    EXPECT_EQ(FindCustomGame(Write("only a title\n"), 8000).baseId, -1);
+    EXPECT_EQ(FindCustomGame(Write(std::string("t\n\x01\x02\0zz\n8000", 12)), 8000).baseId, -1);
+    EXPECT_EQ(FindCustomGame(Write("t\n8000short\n"), 8000).baseId, -1);
 }
 
 } // namespace

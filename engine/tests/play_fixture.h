@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,12 +19,7 @@ inline std::vector<GameDefinition> ShippedGameDefinitions() {
         if (entry.path().extension() == ".game") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     std::vector<GameDefinition> games;
-    for (const auto& file : files) {
-        std::ifstream in(file);
-        std::stringstream text;
-        text << in.rdbuf();
-        games.push_back(ParseGameSource(text.str(), file.filename().string()));
-    }
+    for (const auto& file : files) games.push_back(LoadGameSource(file));
     return games;
 }
 

@@ -10,7 +10,6 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -22,10 +21,7 @@ std::vector<GameDefinition> ShippedGames() {
     for (const auto& entry : std::filesystem::directory_iterator(
              std::filesystem::path(TABLAMOR_SOURCE_DIR) / "games")) {
         if (entry.path().extension() != ".game") continue;
-        std::ifstream in(entry.path());
-        std::stringstream text;
-        text << in.rdbuf();
-        games.push_back(ParseGameSource(text.str(), entry.path().filename().string()));
+        games.push_back(LoadGameSource(entry.path()));
     }
     return games;
 }

@@ -24,8 +24,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,13 +36,6 @@ constexpr int kWindowWidth = 1920;
 constexpr int kWindowHeight = 1080;
 constexpr int kToolbarHeight = 46;
 constexpr const char* kDealt = "1";
-
-GameDefinition Load(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return ParseGameSource(text.str(), path.string());
-}
 
 // Milliseconds the deal of `state` takes: the frames' waits plus the drawing.
 double DealMs(const GameState& state, bool fit, int speed) {
@@ -99,7 +90,7 @@ int main(int argc, char** argv) {
     std::sort(files.begin(), files.end());
     std::printf("id\tgame\tbig ms\tfitted ms\n");
     for (const auto& file : files) {
-        const GameDefinition game = Load(file);
+        const GameDefinition game = LoadGameSource(file);
         GameState state = NewGameState(game.params);
         if (!DealGame(state, *GameNumber::Parse(kDealt), NullEventSink())) continue;
         std::printf("%d\t%s\t%.0f\t%.0f\n", game.id, game.name.c_str(), DealMs(state, false, speed),

@@ -5,16 +5,10 @@
 #include "table/layout/fan_steps.h"
 #include "table/layout/table_layout.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace tablamor::table::testing {
 
 GameParams ShippedGame(const std::string& file) {
-    std::ifstream in(std::string(TABLAMOR_SOURCE_DIR) + "/games/" + file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return ParseGameSource(text.str(), file).params;
+    return LoadGameSource(std::filesystem::path(TABLAMOR_SOURCE_DIR) / "games" / file).params;
 }
 
 TestTable::TestTable(const TestArtwork& artwork, GameParams game, QSize windowSize)

@@ -30,7 +30,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -106,13 +105,7 @@ std::vector<GameDefinition> GameSources() {
         if (entry.path().extension() == ".game") paths.push_back(entry.path());
     std::sort(paths.begin(), paths.end());
     std::vector<GameDefinition> games;
-    for (const auto& path : paths) {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        if (!in) throw UsageError{"cannot read " + path.string()};
-        games.push_back(ParseGameSource(text.str(), path.string()));
-    }
+    for (const auto& path : paths) games.push_back(LoadGameSource(path));
     return games;
 }
 

@@ -43,12 +43,7 @@ int Compile(const fs::path& out, const std::vector<fs::path>& sources) {
     std::vector<GameDefinition> games;
     std::set<int> ids;
     for (const fs::path& source : sources) {
-        std::string text;
-        if (!ReadWholeFile(source, text)) {
-            std::cerr << "tablamor-gamesc: cannot read " << source << "\n";
-            return 1;
-        }
-        GameDefinition g = ParseGameSource(text, source.string());
+        GameDefinition g = LoadGameSource(source);
         if (const std::string fault = DefinitionFault(g); !fault.empty()) {
             std::cerr << "tablamor-gamesc: " << source.string() << ": " << fault << "\n";
             return 1;

@@ -20,8 +20,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,13 +37,6 @@ std::vector<std::filesystem::path> GameSources() {
         if (entry.path().extension() == ".game") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     return files;
-}
-
-GameDefinition LoadSource(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return ParseGameSource(text.str(), path.string());
 }
 
 // The rows of the pyramid lie half over one another.
@@ -126,7 +117,7 @@ struct DealtGame {
 std::vector<DealtGame> DealtGames() {
     std::vector<DealtGame> games;
     for (const auto& file : GameSources()) {
-        const GameDefinition game = LoadSource(file);
+        const GameDefinition game = LoadGameSource(file);
         GameState state = NewGameState(game.params);
         if (DealGame(state, *GameNumber::Parse(kDealtNumber), NullEventSink()))
             games.push_back({file.filename().string(), state});

@@ -131,9 +131,7 @@ TEST_F(CliTest, ShippedGamesRoundTripThroughTheGameFile) {
     std::vector<GameDefinition> fromSources;
     for (const auto& entry : fs::directory_iterator(fs::path(TABLAMOR_SOURCE_DIR) / "games")) {
         if (entry.path().extension() != ".game") continue;
-        std::string text;
-        ASSERT_TRUE(ReadWholeFile(entry.path(), text));
-        fromSources.push_back(ParseGameSource(text, entry.path().string()));
+        fromSources.push_back(LoadGameSource(entry.path()));
     }
     auto fromFile = ReadAllGames(*shipped);
     ASSERT_EQ(fromFile.size(), fromSources.size());

@@ -47,23 +47,29 @@ TEST(WinnableGames, EveryGameHasAPinnedNumber) {
     EXPECT_GE(shipped, 40);
 }
 
-TEST(WinnableGames, TheSolversLineReplaysToAWin) {
-    for (const auto& [id, pin] : PinnedNumbers()) {
-        const std::string game = std::to_string(id);
-        const std::string number = std::to_string(pin.number);
-        const auto solved = RunCli(
-            {"solve", "--game", game, "--number", number, "--nodes", std::to_string(pin.nodes)});
-        ASSERT_EQ(solved.status, 0) << game << ": " << solved.err;
-        const std::string where = "game " + game + " number " + number;
-        ASSERT_EQ(solved.out.substr(0, 4), "won\n") << where << ": " << solved.out.substr(0, 40);
+// One test per pinned game, so that each solve has its own time limit and they run side by side.
+class PinnedGame : public ::testing::TestWithParam<std::pair<const int, WinnableNumber>> {};
 
-        const auto played =
-            RunCli({"play", "--game", game, "--number", number}, solved.out.substr(4));
-        ASSERT_EQ(played.status, 0) << where << ": " << played.err;
-        EXPECT_EQ(played.out.find("refused"), std::string::npos) << where;
-        EXPECT_NE(played.out.find("\nwon 1\n"), std::string::npos) << where;
-    }
+TEST_P(PinnedGame, TheSolversLineReplaysToAWin) {
+    const auto& [id, pin] = GetParam();
+    const std::string game = std::to_string(id);
+    const std::string number = std::to_string(pin.number);
+    const auto solved =
+        RunCli({"solve", "--game", game, "--number", number, "--nodes", std::to_string(pin.nodes)});
+    ASSERT_EQ(solved.status, 0) << game << ": " << solved.err;
+    const std::string where = "game " + game + " number " + number;
+    ASSERT_EQ(solved.out.substr(0, 4), "won\n") << where << ": " << solved.out.substr(0, 40);
+
+    const auto played = RunCli({"play", "--game", game, "--number", number}, solved.out.substr(4));
+    ASSERT_EQ(played.status, 0) << where << ": " << played.err;
+    EXPECT_EQ(played.out.find("refused"), std::string::npos) << where;
+    EXPECT_NE(played.out.find("\nwon 1\n"), std::string::npos) << where;
 }
+
+INSTANTIATE_TEST_SUITE_P(WinnableGames, PinnedGame, ::testing::ValuesIn(PinnedNumbers()),
+                         [](const auto& info) {
+                             return "game_" + std::to_string(info.param.first);
+                         });
 
 } // namespace
 } // namespace tablamor
