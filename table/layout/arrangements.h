@@ -16,6 +16,7 @@ inline constexpr int kSpreadTopRows = 15;    // as 14, with tighter rows
 inline constexpr int kWrapWide = 18;         // wrapping lines, wide apart
 inline constexpr int kUnderFoundations = 20; // centred under the foundations
 inline constexpr int kRoomForTwoPacked = 21; // room for two piles, columns 2 px apart
+inline constexpr int kTwoLines = 22;         // two lines of columns, the second half-way down
 inline constexpr int kWrapGrid = 53;         // wrapping grid; nothing else is placed
 inline constexpr int kSlanted = 54;          // slanted group of seven; ends the layout
 } // namespace tableau_arrangement

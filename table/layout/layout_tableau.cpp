@@ -73,22 +73,26 @@ void FillRow(const LayoutWork& w, Columns& c, int x0, int gap) {
     }
 }
 
+// A row of n columns that would start left of the margin gives up gap and starts at the margin.
+void ShrinkToMargin(const LayoutWork& w, int n, int& gap, int& x0) {
+    // A single column has no gap to give up.
+    if (n > 1) {
+        double shrink = static_cast<double>(w.margin - x0) / (n - 1);
+        gap = ClampGap(gap - RoundHalfEven(shrink + kShrinkRoundUp / 100.0));
+    }
+    x0 = w.narrowScreen ? w.margin - kNarrowScreenStartShift : w.margin;
+}
+
 void Spread(LayoutWork& w, Columns& c) {
     const int n = w.tableauCount, W = w.cardWidth, a = w.tableau.arrangement;
     int gap = ClampGap(RoundRatio(w.usable - n * W, n + 1));
     if (a == kSpread && StockOverTableau(w)) gap = std::max(gap, kGapBesideOverStock);
     int x0 = RoundRatio(w.usable - n * W - (n - 1) * gap, 2);
     if (x0 < w.margin) {
-        if (a != kSpread) {
-            // A single column has no gap to give up.
-            if (n > 1) {
-                double shrink = static_cast<double>(w.margin - x0) / (n - 1);
-                gap = ClampGap(gap - RoundHalfEven(shrink + kShrinkRoundUp / 100.0));
-            }
-            x0 = w.narrowScreen ? w.margin - kNarrowScreenStartShift : w.margin;
-        } else {
+        if (a != kSpread)
+            ShrinkToMargin(w, n, gap, x0);
+        else
             x0 = w.margin;
-        }
     }
     w.tableauGap = gap;
     FillRow(w, c, x0, gap);
@@ -235,6 +239,30 @@ void Slanted(LayoutWork& w, Columns& c) {
     }
 }
 
+// Twelve or thirteen columns too many for one line: the first half (one more when odd) on the
+// tableau's row, the rest centred under them half-way between that row and the table bottom, so
+// the columns of both lines have the same room to grow downwards. Each line is spread as
+// arrangement 14 spreads its row.
+void TwoLines(LayoutWork& w, Columns& c) {
+    const int n = w.tableauCount, W = w.cardWidth;
+    const std::optional<int> firstY = w.Row(w.tableau.rowDigit);
+    if (n == 0 || !firstY) return;
+    const int perLine = (n + 1) / 2;
+    int gap = ClampGap(RoundRatio(w.usable - perLine * W, perLine + 1));
+    int x0 = RoundRatio(w.usable - perLine * W - (perLine - 1) * gap, 2);
+    if (x0 < w.margin) ShrinkToMargin(w, perLine, gap, x0);
+    const int secondY =
+        *firstY + std::max(w.cardHeight + w.spacing, RoundRatio(w.bottom - *firstY, 2));
+    const int secondX0 = x0 + RoundRatio((2 * perLine - n) * (W + gap), 2);
+    for (int i = 0; i < n; ++i) {
+        const bool first = i < perLine;
+        const int place = first ? i : i - perLine;
+        c.x[i] = (first ? x0 : secondX0) + place * (W + gap);
+        c.y[i] = first ? *firstY : secondY;
+    }
+    w.tableauGap = gap;
+}
+
 void LeftPacked(LayoutWork& w, Columns& c) {
     w.tableauGap = kPackedGap;
     FillRow(w, c, w.tallScreen ? kPackedTallStart : kPackedShortStart, kPackedGap);
@@ -280,6 +308,9 @@ bool PlaceTableau(LayoutWork& w) {
         break;
     case kLeftPacked:
         LeftPacked(w, c);
+        break;
+    case kTwoLines:
+        TwoLines(w, c);
         break;
     default:
         // Placed later (under the foundations) or not at all; the columns keep their row.

@@ -307,6 +307,24 @@ const std::vector<Row>& Rows() {
          Window(800, 600),
          {{"Mazzo_Vis", 84, 71}, {"Fila1", 84, 177}},
          {"Mazzo"}},
+        {"tableau 22: thirteen columns in two lines, the second centred half-way down",
+         [](GameParams& p) {
+             Tableau(p, tableau_arrangement::kTwoLines, 2, 13);
+             Foundations(p, 2, 1, 4);
+         },
+         Window(800, 600),
+         {{"Fila1", 84, 162}, {"Fila7", 630, 162}, {"Fila8", 130, 380}, {"Fila13", 585, 380}},
+         {"Fila14"}},
+        {"tableau 22: twelve columns on a short table, six in each line",
+         [](GameParams& p) { Tableau(p, tableau_arrangement::kTwoLines, 2, 12); },
+         ShortTable(480),
+         {{"Fila1", 130, 162}, {"Fila6", 585, 162}, {"Fila7", 130, 344}, {"Fila12", 585, 344}},
+         {"Fila13"}},
+        {"tableau 22: the second line is never closer than a card and a row space",
+         [](GameParams& p) { Tableau(p, tableau_arrangement::kTwoLines, 2, 13); },
+         ShortTable(200),
+         {{"Fila7", 630, 162}, {"Fila8", 130, 268}},
+         {}},
         {"row digits: the first digit counts, no digit places nothing",
          [](GameParams& p) {
              Tableau(p, 1, 25, 7);
