@@ -2,6 +2,7 @@
 
 #include "engine/action_names.h"
 #include "engine/action_steps.h"
+#include "engine/peaks.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
 #include "engine/winning.h"
@@ -86,7 +87,12 @@ bool MoveByTarget(GameState& s, int card, bool automatic, PileIndex target, Even
         return moved;
     }
     case PileKind::ThirdPile: {
-        bool moved = act::MoveCard(s, *c, target, sink);
+        // a card of the peaks leaves its place as a gap and uncovers the cards it lay on
+        const PileIndex from = CardPile(s, *c);
+        const bool peaks = HasPeaks(s.params) && from >= 0 && KindOfPile(from) == PileKind::Tableau;
+        bool moved = peaks ? act::MoveCardLeavingGap(s, *c, target, sink)
+                           : act::MoveCard(s, *c, target, sink);
+        if (moved && peaks) TurnUncoveredPeakCards(s, sink);
         if (moved && s.P(param::kSpecialCode) == code::kSpecialPeaks) sink.Sound(GameSound::Eddy);
         return moved;
     }

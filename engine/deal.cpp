@@ -4,6 +4,7 @@
 #include "engine/deal_array.h"
 #include "engine/deal_steps.h"
 #include "engine/definition_check.h"
+#include "engine/peaks.h"
 #include "engine/rule_codes.h"
 
 #include <algorithm>
@@ -146,6 +147,7 @@ private:
             Deal(TableauPile(n), P(param::kTableauDealt + n));
             s_.table.SetFaceFlags(TableauPile(n), P(param::kTableauFaceUp + n), true);
         }
+        if (HasPeaks(s_.params)) SpreadPeaks(s_);
     }
 
     void DealThirdPile() {

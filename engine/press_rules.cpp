@@ -4,6 +4,7 @@
 #include "engine/build_rules.h"
 #include "engine/fan_style.h"
 #include "engine/pairing_rules.h"
+#include "engine/peaks.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
 #include "engine/selection.h"
@@ -96,7 +97,9 @@ PressDecision GolfPress(const GameState& s, Card card, bool exposed, EventSink& 
 }
 
 PressDecision TableauPress(const GameState& s, PileIndex pile, Card card, EventSink& sink) {
-    const bool exposed = IsTopOf(s, pile, card);
+    // in the peaks a card is free when the row below leaves it uncovered, and it is then face up
+    const bool exposed = HasPeaks(s.params) ? PyramidCardFree(s, card) && s.table.FaceUp(card)
+                                            : IsTopOf(s, pile, card);
     switch (s.P(param::kSpecialCode)) {
     case kSpecialGolf:
     case kSpecialGolfAroundTheCorner:

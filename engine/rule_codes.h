@@ -127,8 +127,10 @@ inline constexpr int kFoundationLiftAboveOne = 2; // only from a foundation of t
 inline constexpr int kEveryReleaseAPass = 1;
 
 // Special game codes.
-inline constexpr int kSpecialGolf = 2;   // ace and king do not follow each other
-inline constexpr int kSpecialPeaks = 12; // ace and king follow each other
+inline constexpr int kSpecialGolf = 2; // ace and king do not follow each other
+// Ace and king follow each other. With the tableau fanned side by side (style 4) the rows are
+// peaks (engine/peaks.h): a card is played when no card of the row below covers it.
+inline constexpr int kSpecialPeaks = 12;
 inline constexpr int kSpecialGolfAroundTheCorner = 15;
 inline constexpr int kSpecialUnscored = 9;
 inline constexpr int kSpecialAcesFromReserveAndWaste = 11;

@@ -7,6 +7,7 @@
 #include "engine/solver_key.h"
 #include "engine/winning.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tablamor {
@@ -186,8 +187,10 @@ int SolverGuide::Progress(const GameState& s) const {
     if (!golf_) return ComputeScore(s.table, s.params) * weights_.progress;
     // A card cleared from the tableau is progress; a stock card spent costs half as much.
     const int perCard = weights_.progress * kPointsPerCard;
-    int onTableau = 0;
-    for (int n = 0; n < s.TableauCount(); ++n) onTableau += s.table.Size(TableauPile(n));
+    int onTableau = 0; // the gaps the peaks leave are no cards
+    for (int n = 0; n < s.TableauCount(); ++n)
+        onTableau += static_cast<int>(std::ranges::count_if(s.table.Pile(TableauPile(n)),
+                                                            [](Card c) { return c != kNoCard; }));
     return -onTableau * perCard + s.table.Size(kStockPile) * perCard / 2;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/winning.h"
 
+#include "engine/peaks.h"
 #include "engine/rule_codes.h"
 
 #include <algorithm>
@@ -44,6 +45,7 @@ bool IsGameWon(const Table& t, const GameParams& p) {
     }
     if (!t.Empty(kStockPile) || !t.Empty(kWastePile)) return false;
     auto cleared = [&](PileIndex pile) {
+        if (HasPeaks(p)) return OnlyGaps(t, pile);
         switch (p[param::kSpecialCode]) {
         case special::kGapsOnly:
             return OnlyGaps(t, pile);

@@ -2,6 +2,7 @@
 // pile; and tablamor-cli's deal commands on the compiled GAMES.DAT.
 #include "engine/deal.h"
 #include "engine/game_source.h"
+#include "engine/peaks.h"
 #include "engine/winning.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,10 @@ TEST(ShippedGames, EveryCardInExactlyOnePile) {
             std::vector<int> seen(kMaxCards + 1);
             for (PileIndex p = 0; p < kPileCount; ++p)
                 for (Card c : s.table.Pile(p)) ++seen[c];
-            EXPECT_EQ(seen[0], 0) << game.name << " " << number.Text() << ": a gap";
+            // only the peaks are dealt with gaps between them
+            if (!HasPeaks(game.params)) {
+                EXPECT_EQ(seen[0], 0) << game.name << " " << number.Text() << ": a gap";
+            }
             for (int c = 1; c <= kMaxCards; ++c)
                 ASSERT_EQ(seen[static_cast<std::size_t>(c)], c <= cards ? 1 : 0)
                     << game.name << " " << number.Text() << ": card " << c;

@@ -19,6 +19,7 @@ inline constexpr int kRoomForTwoPacked = 21; // room for two piles, columns 2 px
 inline constexpr int kTwoLines = 22;         // two lines of columns, the second half-way down
 inline constexpr int kWrapGrid = 53;         // wrapping grid; nothing else is placed
 inline constexpr int kSlanted = 54;          // slanted group of seven; ends the layout
+inline constexpr int kPeaks = 55; // rows of peaks over the stock and third pile; ends the layout
 } // namespace tableau_arrangement
 
 namespace stock_arrangement {

@@ -16,7 +16,6 @@ constexpr SizeSteps kBigSteps{18, 4, 12, 4, 7};
 constexpr SizeSteps kMediumSteps{14, 4, 10, 4, 5};
 constexpr SizeSteps kSmallSteps{3, 3, 3, 3, 3};
 constexpr int kFixedVerticalStep = 3;
-constexpr int kSideBySideGap = 6;
 
 const SizeSteps& StepsOf(CardSizeLetter size) {
     switch (size) {

@@ -8,6 +8,9 @@
 
 namespace tablamor::layout {
 
+// The gap between neighbouring cards of a pile fanned side by side (style 4), at every size.
+inline constexpr int kSideBySideGap = 6;
+
 struct FanSteps {
     int verticalUp = 0;     // style 1, below a face-up card
     int verticalDown = 0;   // style 1, below a face-down card

@@ -22,7 +22,9 @@ constexpr const char* kMeasuredDeal = "1";
 enum class Bottom { Counts, Scrolls };
 
 bool TableauRowsOverlapByDesign(const GameParams& p) {
-    return p[param::kTableauLayout] == tableau_arrangement::kSlanted &&
+    const int arrangement = p[param::kTableauLayout];
+    return (arrangement == tableau_arrangement::kSlanted ||
+            arrangement == tableau_arrangement::kPeaks) &&
            FanStyleOf(p, PileKind::Tableau) == FanStyle::SideBySide;
 }
 

@@ -1,5 +1,6 @@
 // Where the tableau columns lie, for every tableau arrangement.
 #include "table/layout/arrangements.h"
+#include "table/layout/fan_steps.h"
 #include "table/layout/layout_rounding.h"
 #include "table/layout/layout_work.h"
 
@@ -47,6 +48,9 @@ constexpr int kSlantedTallDrop = 4;
 constexpr int kSlantedShortRise = 8;
 constexpr int kSlantedThirdGap = 30;
 constexpr int kSlantedThirdPush = 33;
+// The peaks: the stock and the third pile this far apart below the last row.
+constexpr int kPeaksStockGap = 30;
+constexpr int kPeaksStockRoom = 15; // room for the stock's thickness
 
 using Coordinates = std::array<std::optional<int>, kMaxTableaus>;
 
@@ -263,6 +267,25 @@ void TwoLines(LayoutWork& w, Columns& c) {
     w.tableauGap = gap;
 }
 
+// Rows of peaks (engine/peaks.h): the last row, whole, centred; each row above one place shorter,
+// half a place further right and half a card higher; the stock and the third pile centred below.
+void Peaks(LayoutWork& w, Columns& c) {
+    const int W = w.cardWidth, H = w.cardHeight, rows = w.tableauCount;
+    if (rows == 0) return;
+    const int place = W + kSideBySideGap;
+    const int lastRow = std::max<int>(1, w.params[param::kTableauDealt + rows - 1]);
+    const int lastX = RoundRatio(w.usable - lastRow * place + kSideBySideGap, 2);
+    const int drop = RoundRatio(H, 2);
+    for (int i = 0; i < rows; ++i) {
+        c.x[i] = lastX + RoundRatio((rows - 1 - i) * place, 2);
+        c.y[i] = w.rows[1] + i * drop;
+    }
+    const int belowY = *c.y[rows - 1] + H + w.spacing + kPeaksStockRoom;
+    const int middle = RoundRatio(w.usable, 2);
+    w.Place(kStockPile, middle - kPeaksStockGap / 2 - W, belowY);
+    w.Place(kThirdPile, middle + kPeaksStockGap / 2, belowY);
+}
+
 void LeftPacked(LayoutWork& w, Columns& c) {
     w.tableauGap = kPackedGap;
     FillRow(w, c, w.tallScreen ? kPackedTallStart : kPackedShortStart, kPackedGap);
@@ -304,6 +327,10 @@ bool PlaceTableau(LayoutWork& w) {
         break;
     case kSlanted:
         Slanted(w, c);
+        ends = true;
+        break;
+    case kPeaks:
+        Peaks(w, c);
         ends = true;
         break;
     case kLeftPacked:

@@ -1,8 +1,9 @@
 // Every shipped game on common window sizes, dealt: each pile the game uses has a place inside
 // the table, and no two piles overlap, the fanned cards of the deal included.
 //
-// One exception: the pyramid (tableau arrangement 054 with side-by-side fans) lays its rows half
-// over one another by design, so its tableau piles may overlap each other, never another pile.
+// One exception: the pyramid and the peaks (tableau arrangements 054 and 055 with side-by-side
+// fans) lay their rows half over one another by design, so their tableau piles may overlap each
+// other, never another pile.
 #include "engine/deal.h"
 #include "engine/events.h"
 #include "engine/game_number.h"
@@ -41,7 +42,9 @@ std::vector<std::filesystem::path> GameSources() {
 
 // The rows of the pyramid lie half over one another.
 bool TableauRowsOverlapByDesign(const GameParams& p) {
-    return p[param::kTableauLayout] == tableau_arrangement::kSlanted &&
+    const int arrangement = p[param::kTableauLayout];
+    return (arrangement == tableau_arrangement::kSlanted ||
+            arrangement == tableau_arrangement::kPeaks) &&
            FanStyleOf(p, PileKind::Tableau) == FanStyle::SideBySide;
 }
 
