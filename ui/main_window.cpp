@@ -100,9 +100,9 @@ bool IsUndoCommand(std::string_view command) {
     return command == "mnuUndo" || command == "mnuRedo";
 }
 
-const char* const kGameCommands[] = {"mnuNew",   "mnuRestartGame", "mnuSelect", "mnuSave",
-                                     "mnuQuitGame", "mnuUndo", "mnuRedo", "mnuPause",
-                                     "mnuAutoPlay", "mnuRules", "mnuHint", "mnuCanWin"};
+const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect", "mnuSave",
+                                     "mnuQuitGame", "mnuUndo",        "mnuRedo",   "mnuPause",
+                                     "mnuAutoPlay", "mnuRules",       "mnuHint",   "mnuCanWin"};
 
 } // namespace
 
