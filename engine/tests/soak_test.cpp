@@ -11,6 +11,7 @@
 #include "engine/state_fault.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <random>
 
@@ -23,11 +24,18 @@ void PrintTo(const GameDefinition& game, std::ostream* out) {
 
 namespace {
 
-constexpr int kNumbers = 100;
+// The suite plays a short form; scripts/soak-long.sh sets TABLAMOR_SOAK_NUMBERS for a long run.
+constexpr int kNumbersInTheSuite = 30;
 constexpr int kStepsPerGame = 300;
 constexpr int kRefusalProbes = 2; // random commands tried per step
 
 class SoakTest : public ::testing::TestWithParam<GameDefinition> {};
+
+int NumbersToPlay() {
+    const char* asked = std::getenv("TABLAMOR_SOAK_NUMBERS");
+    const int n = asked ? std::atoi(asked) : 0;
+    return n > 0 ? n : kNumbersInTheSuite;
+}
 
 Command RandomCommand(std::mt19937& rng, int cards) {
     Command c;
@@ -100,7 +108,8 @@ TEST_P(SoakTest, RandomPlayKeepsEveryCardAndUndoesExactly) {
     std::mt19937 rng(static_cast<unsigned>(game.id));
     std::uniform_int_distribution<std::uint64_t> anyNumber(0, 9'999'999'999'999ULL);
     std::vector<Command> commands;
-    for (int i = 0; i < kNumbers; ++i) {
+    const int numbers = NumbersToPlay();
+    for (int i = 0; i < numbers; ++i) {
         const std::string number = std::to_string(anyNumber(rng));
         GameState s = test::DealtGame(game.params, number);
         const Table dealt = s.table;
