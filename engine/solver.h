@@ -53,11 +53,6 @@ struct SolveBudget {
     SolveWatch* watch = nullptr; // none: the search runs to its budget
 };
 
-// The budget of the window's searches (a hint, "can it still be won"): a few seconds at most,
-// and tables small enough that the whole search stays under 100 MB.
-inline constexpr SolveBudget kInteractiveBudget{
-    .nodes = 300'000, .timeMs = 3'000, .memoryBytes = std::size_t{48} << 20};
-
 // Searches from `start` (a dealt, active game) on the given geometry within the budget. A game
 // that is not in play is Lost at once; a stopped search is Unknown.
 SolveResult Solve(const GameState& start, const PileGeometry& geometry, const SolveBudget& budget);

@@ -32,13 +32,14 @@ void StopEverySearch() {
 } // namespace
 
 BackgroundSearch::BackgroundSearch(QObject& receiver) : receiver_(receiver) {
-    // The engine's shared sinks the solver plays with are made first, so that they outlive the
-    // exit handler (statics end in the reverse order of their making).
+    // The registry and the engine's shared sinks the solver plays with are made first, so that
+    // they outlive the exit handler (statics and exit handlers end in the reverse order of their
+    // making).
+    Registry& r = Searches();
     (void)NullEventSink();
     (void)NoStepRecord();
     static const bool registered = std::atexit(StopEverySearch) == 0;
     (void)registered;
-    Registry& r = Searches();
     const std::lock_guard lock(r.mutex);
     r.searches.insert(this);
 }

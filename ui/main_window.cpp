@@ -1,7 +1,7 @@
 #include "ui/main_window.h"
 
+#include "engine/game_file.h"
 #include "records/advice.h"
-#include "records/custom_games.h"
 #include "records/data_dir.h"
 #include "records/finished_game.h"
 #include "records/players.h"
