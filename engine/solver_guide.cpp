@@ -59,6 +59,24 @@ bool AnySet(const GameState& s, int count, int range) {
     return false;
 }
 
+// Whether each foundation takes its cards in one fixed order. A foundation that may be built up
+// or down from its top (or turns at a rank) is steered by the card sent to it: the card may shut
+// out the cards a win needs next, so sending it is a choice, never safe.
+bool FoundationsBuildOneWay(const GameState& s) {
+    for (int n = 0; n < s.FoundationCount(); ++n) {
+        if (s.P(param::kFoundationDirection + n) == code::kUpOrDown) return false;
+        switch (s.P(param::kFoundationRule + n)) {
+        case code::kSuitUpOrDownNoWrap:
+        case code::kSuitUpThenKingThenDown:
+        case code::kSuitFollowsPileDirection:
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 SolverGuide::SolverGuide(const GameState& s, int style)
@@ -70,7 +88,8 @@ SolverGuide::SolverGuide(const GameState& s, int style)
     safeMovesAllowed_ =
         s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
         s.P(param::kFoundationResort) == 0 && s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
-        s.P(param::kOpeningRestriction) == 0 && s.P(param::kAutoFillAfterFirst) == 0;
+        s.P(param::kOpeningRestriction) == 0 && s.P(param::kAutoFillAfterFirst) == 0 &&
+        FoundationsBuildOneWay(s);
     waveringWaste_ = s.P(param::kStockDealCount) > 1;
     fillingInOrder_ =
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);

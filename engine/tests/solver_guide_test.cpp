@@ -4,6 +4,7 @@
 #include "play_fixture.h"
 #include "rules_fixture.h"
 
+#include "engine/rule_codes.h"
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
 
@@ -99,6 +100,15 @@ TEST(SolverGuide, NoSafeMovesWhereTheMoveChangesMore) {
     const GameState pairs = Dealt(kSimplePairs);
     SolverGuide pairsGuide(pairs);
     EXPECT_FALSE(pairsGuide.IsSafeFoundationMove(pairs, ToFoundation(pairs, TableauPile(0), 0)));
+    // A foundation built up or down: the card sent decides which cards it takes next, so the
+    // search must also try keeping it back.
+    GameState either = FreeCellWith(4, 4, {S(9), H(5)});
+    SolverGuide oneWayGuide(either);
+    EXPECT_TRUE(oneWayGuide.IsSafeFoundationMove(either, ToFoundation(either, TableauPile(0), 0)));
+    for (int n = 0; n < either.FoundationCount(); ++n)
+        either.params[param::kFoundationDirection + n] = code::kUpOrDown;
+    SolverGuide eitherGuide(either);
+    EXPECT_FALSE(eitherGuide.IsSafeFoundationMove(either, ToFoundation(either, TableauPile(0), 0)));
 }
 
 TEST(SolverKey, InterchangeablePilesKeyAsASet) {
