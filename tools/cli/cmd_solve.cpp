@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <chrono>
 #include <iomanip>
+#include <optional>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -59,14 +61,33 @@ struct SurveyTally {
     double medianMillis = 0;
 };
 
-// Solves numbers 1 to `count` of one game; in the lines format writes a line per number.
-SurveyTally SurveyGame(const GameParams& params, long long count, const SolveBudget& budget,
-                       SurveyFormat format, std::ostream& out) {
+// A game number as one would type it: without its leading zeros.
+std::string ShortNumberText(const GameNumber& number) {
+    const std::string text = number.Text();
+    const std::size_t first = text.find_first_not_of('0');
+    return first == std::string::npos ? "0" : text.substr(first);
+}
+
+// The numbers a survey deals: 1 to `count`, or `count` numbers drawn as a new game draws them
+// from a generator seeded with `drawnSeed`. Numbers 1 to 100 give closely related deals; drawn
+// numbers are a fair sample of what a player is dealt.
+std::vector<GameNumber> SurveyNumbers(long long count, std::optional<long long> drawnSeed) {
+    std::vector<GameNumber> numbers;
+    std::mt19937 rng(static_cast<std::mt19937::result_type>(drawnSeed.value_or(0)));
+    for (long long n = 1; n <= count; ++n)
+        numbers.push_back(drawnSeed ? NewGameNumber(rng) : *GameNumber::Parse(std::to_string(n)));
+    return numbers;
+}
+
+// Solves each number of one game; in the lines format writes a line per number (the number
+// without its leading zeros).
+SurveyTally SurveyGame(const GameParams& params, const std::vector<GameNumber>& numbers,
+                       const SolveBudget& budget, SurveyFormat format, std::ostream& out) {
     const PlacedPiles placed = PlacedOnPlayWindow(params);
     std::vector<double> millis;
     SurveyTally tally;
-    for (long long n = 1; n <= count; ++n) {
-        const GameState state = DealtGame(params, *GameNumber::Parse(std::to_string(n)));
+    for (const GameNumber& number : numbers) {
+        const GameState state = DealtGame(params, number);
         const auto start = std::chrono::steady_clock::now();
         const SolveResult result = Solve(state, placed, budget);
         const std::chrono::duration<double, std::milli> spent =
@@ -76,8 +97,8 @@ SurveyTally SurveyGame(const GameParams& params, long long count, const SolveBud
         if (result.outcome == SolveOutcome::Lost) ++tally.lost;
         if (result.outcome == SolveOutcome::Unknown) ++tally.undecided;
         if (format == SurveyFormat::Lines)
-            out << n << ' ' << OutcomeWord(result.outcome) << ' ' << result.nodes << ' '
-                << spent.count() << '\n';
+            out << ShortNumberText(number) << ' ' << OutcomeWord(result.outcome) << ' '
+                << result.nodes << ' ' << spent.count() << '\n';
     }
     std::sort(millis.begin(), millis.end());
     tally.medianMillis = millis[millis.size() / 2];
@@ -104,8 +125,11 @@ int RunSolveSurvey(Context& ctx) {
     const long long count = ctx.options.RequireInt("count");
     const SolveBudget budget = TakeBudget(ctx.options);
     const SurveyFormat format = TakeFormat(ctx.options);
+    const std::optional<long long> drawnSeed = ctx.options.TakeInt("drawn");
     ctx.options.CheckAllTaken();
     if (count < 1) throw CliError{"option --count takes a positive count"};
+    if (drawnSeed && *drawnSeed < 0) throw CliError{"option --drawn takes a seed of 0 or more"};
+    const std::vector<GameNumber> numbers = SurveyNumbers(count, drawnSeed);
 
     const std::vector<GameListEntry> games = NamedGames(ctx, which);
     if (format == SurveyFormat::Markdown) {
@@ -117,7 +141,7 @@ int RunSolveSurvey(Context& ctx) {
         if (format == SurveyFormat::Lines && games.size() > 1)
             ctx.out << "game " << game.id << ' ' << game.name << '\n';
         const SurveyTally tally =
-            SurveyGame(LoadGameParams(ctx, game.id), count, budget, format, ctx.out);
+            SurveyGame(LoadGameParams(ctx, game.id), numbers, budget, format, ctx.out);
         if (format == SurveyFormat::Markdown) {
             ctx.out << "| " << game.id << " | " << game.name << " | " << tally.won << " | "
                     << std::fixed << std::setprecision(0)

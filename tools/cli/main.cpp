@@ -59,10 +59,12 @@ const std::vector<Command>& Commands() {
          "default 150)",
          RunSolve},
         {"solve-survey",
-         "--game ID|all --count N [--nodes K] [--time-ms T] [--memory-mb M] "
+         "--game ID|all --count N [--drawn SEED] [--nodes K] [--time-ms T] [--memory-mb M] "
          "[--format lines|markdown]",
          "solves numbers 1 to N of the game (or of every game, each after a 'game <id> <name>' "
-         "line) as solve does: per number '<n> won|lost|unknown <positions> <milliseconds>', "
+         "line), or with --drawn N numbers drawn as a new game draws them from a generator "
+         "seeded with SEED, as solve does: per number '<n> won|lost|unknown <positions> "
+         "<milliseconds>', "
          "then 'won <w> of <N>', 'lost <l> undecided <u>' and 'median-ms <m>'; with --format "
          "markdown a Markdown table of one row per game instead: id, name, numbers won, share "
          "won, numbers lost, numbers undecided, median milliseconds",

@@ -27,6 +27,28 @@ TEST(SolveSurvey, OneGameGivesALinePerNumberThenTheTotals) {
     EXPECT_EQ(lines[5].rfind("median-ms ", 0), 0u) << lines[5];
 }
 
+TEST(SolveSurvey, DrawnNumbersAreTheSameForOneSeedAndPlayTheSameDeal) {
+    auto numbersOf = [](const std::string& seed) {
+        const auto r = RunCli(
+            {"solve-survey", "--game", "2", "--count", "4", "--nodes", "1", "--drawn", seed});
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::vector<std::string> numbers;
+        for (const std::string& line : Lines(r.out))
+            if (line.find(" unknown ") != std::string::npos)
+                numbers.push_back(line.substr(0, line.find(' ')));
+        return numbers;
+    };
+    const auto first = numbersOf("7");
+    ASSERT_EQ(first.size(), 4u);
+    EXPECT_EQ(numbersOf("7"), first);
+    EXPECT_NE(numbersOf("8"), first);
+    // Each is a number a player could type: `show` deals it.
+    for (const std::string& number : first) {
+        EXPECT_NE(number.front(), '0') << number;
+        EXPECT_EQ(RunCli({"show", "--game", "2", "--number", number}).status, 0) << number;
+    }
+}
+
 TEST(SolveSurvey, EveryGameAsAMarkdownRowInTheOrderOfTheGameList) {
     const auto games = Lines(RunCli({"games"}).out);
     const auto r = RunCli(
@@ -50,6 +72,7 @@ TEST(SolveSurvey, BadOptionsAreRefused) {
         {"--game", "2", "--count", "0"},
         {"--game", "2", "--count", "1", "--nodes", "0"},
         {"--game", "2", "--count", "1", "--memory-mb", "0"},
+        {"--game", "2", "--count", "1", "--drawn", "-1"},
     };
     for (std::vector<std::string> args : rows) {
         args.insert(args.begin(), "solve-survey");
