@@ -10,7 +10,10 @@ chance-of-winning ratings of each source are rewritten from the share won:
 
 The share is won / decided: a deal the solver could not decide within the budget (neither won
 nor proven lost) is left out rather than counted as lost, so a short budget does not make a game
-look harder than it is. A game with no decided deal keeps its ratings.
+look harder than it is. Where fewer than half the deals were decided the share is too uncertain
+for a figure: the class is still written but "about k in n" is hidden. A game with no decided
+deal keeps its ratings. With --drawn the numbers are drawn as a new game draws them (numbers 1
+to N give closely related deals); the table lists what was won, lost and left undecided.
 """
 import argparse
 import concurrent.futures
@@ -46,11 +49,12 @@ def read_source(path):
     return game_id, name, text
 
 
-def survey(cli, root, game_id, count, nodes):
-    out = subprocess.run(
-        [cli, "solve-survey", "--root", root, "--game", str(game_id), "--count", str(count),
-         "--nodes", str(nodes)],
-        check=True, capture_output=True, text=True).stdout
+def survey(cli, root, game_id, count, nodes, drawn):
+    command = [cli, "solve-survey", "--root", root, "--game", str(game_id), "--count", str(count),
+               "--nodes", str(nodes)]
+    if drawn is not None:
+        command += ["--drawn", str(drawn)]
+    out = subprocess.run(command, check=True, capture_output=True, text=True).stdout
     won = int(re.search(r"^won (\d+) of", out, re.M).group(1))
     lost = len(re.findall(r"^\d+ lost ", out, re.M))
     median = float(re.search(r"^median-ms (\S+)", out, re.M).group(1))
@@ -60,6 +64,11 @@ def survey(cli, root, game_id, count, nodes):
 def decided_share(won, decided):
     """The share of decided deals won; None when no deal was decided."""
     return won / decided if decided else None
+
+
+def is_certain(decided, count):
+    """Whether enough deals were decided for the share to be given as a figure."""
+    return 2 * decided >= count
 
 
 def set_rating(text, key, value):
@@ -72,11 +81,11 @@ def set_rating(text, key, value):
     return text.rstrip("\n") + "\n" + line + "\n"
 
 
-def write_ratings(path, text, share):
+def write_ratings(path, text, share, certain):
     if share is None:
         print(f"{path.name}: no deal decided; its ratings stay", file=sys.stderr)
         return
-    about, out_of = chance_about(share)
+    about, out_of = chance_about(share) if certain else (0, 0)
     text = set_rating(text, "WinChanceClass", chance_class(share))
     text = set_rating(text, "WinChanceAbout", about)
     text = set_rating(text, "WinChanceOutOf", out_of)
@@ -91,12 +100,14 @@ def rate_from_table(games_dir, table):
         print(f"{table}: no decided column (a table of an older survey); survey again",
               file=sys.stderr)
         return 1
+    count = int(re.search(r"\| won of (\d+) \|", text).group(1))
     tally = {int(m.group(1)): (int(m.group(2)), int(m.group(3)))
              for m in re.finditer(r"^\| (\d+) \| [^|]+ \| (\d+) \| (\d+) \|", text, re.M)}
     for path in sorted(games_dir.glob("*.game")):
         game_id, _, source = read_source(path)
         if game_id in tally:
-            write_ratings(path, source, decided_share(*tally[game_id]))
+            won, decided = tally[game_id]
+            write_ratings(path, source, decided_share(won, decided), is_certain(decided, count))
         else:
             print(f"game {game_id} is not in the table; its ratings stay", file=sys.stderr)
     return 0
@@ -110,6 +121,8 @@ def main():
     parser.add_argument("--count", type=int, default=100)
     parser.add_argument("--nodes", type=int, default=100000)
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--drawn", type=int, metavar="SEED",
+                        help="survey numbers drawn as a new game draws them, from this seed")
     parser.add_argument("--only", type=int, nargs="*", help="survey only these game ids")
     parser.add_argument("--update-ratings", action="store_true")
     parser.add_argument("--ratings-from", metavar="TABLE",
@@ -126,21 +139,28 @@ def main():
             sources[game_id] = (path, name, text)
 
     with concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
-        futures = {gid: pool.submit(survey, args.cli, args.root, gid, args.count, args.nodes)
+        futures = {gid: pool.submit(survey, args.cli, args.root, gid, args.count, args.nodes,
+                                   args.drawn)
                    for gid in sources}
+        for future in concurrent.futures.as_completed(futures.values()):
+            gid = next(g for g, f in futures.items() if f is future)
+            print(f"surveyed {gid}: won, decided, median ms {future.result()}", file=sys.stderr,
+                  flush=True)
         results = {gid: f.result() for gid, f in futures.items()}
 
-    print(f"| id | game | won of {args.count} | decided | share of decided | median ms "
-          f"| chance class |")
-    print("|---:|---|---:|---:|---:|---:|---:|")
+    print(f"| id | game | won of {args.count} | decided | lost | undecided | share of decided "
+          f"| median ms | chance class |")
+    print("|---:|---|---:|---:|---:|---:|---:|---:|---:|")
     for gid, (path, name, text) in sources.items():
         won, decided, median = results[gid]
         share = decided_share(won, decided)
-        shown = "-" if share is None else f"{share:.0%}"
+        certain = is_certain(decided, args.count)
+        shown = "-" if share is None else f"{share:.0%}" + ("" if certain else " (uncertain)")
         rated = "-" if share is None else chance_class(share)
-        print(f"| {gid} | {name} | {won} | {decided} | {shown} | {median:.1f} | {rated} |")
+        print(f"| {gid} | {name} | {won} | {decided} | {decided - won} | {args.count - decided} "
+              f"| {shown} | {median:.1f} | {rated} |", flush=True)
         if args.update_ratings:
-            write_ratings(path, text, share)
+            write_ratings(path, text, share, certain)
     return 0
 
 
