@@ -49,6 +49,16 @@ def read_source(path):
     return game_id, name, text
 
 
+def families(games_dir):
+    """Game id -> family, from the table of games/CATALOGUE.md (the first games by name)."""
+    found = {1: "Klondike", 2: "FreeCell", 3: "Forty Thieves"}
+    catalogue = games_dir / "CATALOGUE.md"
+    if catalogue.exists():
+        for m in re.finditer(r"^\| (\d+) \| [^|]+ \| ([^|]+) \|", catalogue.read_text(), re.M):
+            found[int(m.group(1))] = m.group(2).strip()
+    return found
+
+
 def survey(cli, root, game_id, count, nodes, drawn):
     command = [cli, "solve-survey", "--root", root, "--game", str(game_id), "--count", str(count),
                "--nodes", str(nodes)]
@@ -102,7 +112,8 @@ def rate_from_table(games_dir, table):
         return 1
     count = int(re.search(r"\| won of (\d+) \|", text).group(1))
     tally = {int(m.group(1)): (int(m.group(2)), int(m.group(3)))
-             for m in re.finditer(r"^\| (\d+) \| [^|]+ \| (\d+) \| (\d+) \|", text, re.M)}
+             for m in re.finditer(r"^\| (\d+) \| [^|]+ \| [^|]* \| (\d+) \| (\d+) \|", text,
+                                  re.M)}
     for path in sorted(games_dir.glob("*.game")):
         game_id, _, source = read_source(path)
         if game_id in tally:
@@ -148,16 +159,22 @@ def main():
                   flush=True)
         results = {gid: f.result() for gid, f in futures.items()}
 
-    print(f"| id | game | won of {args.count} | decided | lost | undecided | share of decided "
+    family = families(pathlib.Path(args.games))
+    sample = f"{args.count} numbers drawn from seed {args.drawn}" if args.drawn is not None \
+        else f"numbers 1 to {args.count}"
+    print("# Solver survey\n")
+    print(f"Each game's {sample}, each searched within {args.nodes:,} positions. Written by "
+          f"`scripts/survey-games.py`; the ratings come from it (games/CATALOGUE.md).\n")
+    print(f"| id | game | family | won of {args.count} | decided | lost | undecided | share of decided "
           f"| median ms | chance class |")
-    print("|---:|---|---:|---:|---:|---:|---:|---:|---:|")
+    print("|---:|---|---|---:|---:|---:|---:|---:|---:|---:|")
     for gid, (path, name, text) in sources.items():
         won, decided, median = results[gid]
         share = decided_share(won, decided)
         certain = is_certain(decided, args.count)
         shown = "-" if share is None else f"{share:.0%}" + ("" if certain else " (uncertain)")
         rated = "-" if share is None else chance_class(share)
-        print(f"| {gid} | {name} | {won} | {decided} | {decided - won} | {args.count - decided} "
+        print(f"| {gid} | {name} | {family.get(gid, '')} | {won} | {decided} | {decided - won} | {args.count - decided} "
               f"| {shown} | {median:.1f} | {rated} |", flush=True)
         if args.update_ratings:
             write_ratings(path, text, share, certain)
