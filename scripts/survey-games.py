@@ -10,10 +10,11 @@ chance-of-winning ratings of each source are rewritten from the share won:
 
 The share is won / decided: a deal the solver could not decide within the budget (neither won
 nor proven lost) is left out rather than counted as lost, so a short budget does not make a game
-look harder than it is. Where fewer than half the deals were decided the share is too uncertain
-for a figure: the class is still written but "about k in n" is hidden. A game with no decided
-deal keeps its ratings. With --drawn the numbers are drawn as a new game draws them (numbers 1
-to N give closely related deals); the table lists what was won, lost and left undecided.
+look harder than it is. Where more than a quarter of the deals were left undecided the share is
+too uncertain for a figure (the undecided deals hold most of the losses): the class is written
+but "about k in n" is hidden; a game with no decided deal keeps its class and loses its figure.
+With --drawn the numbers are drawn as a new game draws them (numbers 1 to N give closely related
+deals); the table lists what was won, lost and left undecided.
 """
 import argparse
 import concurrent.futures
@@ -78,7 +79,7 @@ def decided_share(won, decided):
 
 def is_certain(decided, count):
     """Whether enough deals were decided for the share to be given as a figure."""
-    return 2 * decided >= count
+    return 4 * decided >= 3 * count
 
 
 def set_rating(text, key, value):
@@ -93,7 +94,10 @@ def set_rating(text, key, value):
 
 def write_ratings(path, text, share, certain):
     if share is None:
-        print(f"{path.name}: no deal decided; its ratings stay", file=sys.stderr)
+        # Nothing to give a figure from: the class stays, the figure goes.
+        print(f"{path.name}: no deal decided; its class stays", file=sys.stderr)
+        text = set_rating(text, "WinChanceAbout", 0)
+        path.write_text(set_rating(text, "WinChanceOutOf", 0))
         return
     about, out_of = chance_about(share) if certain else (0, 0)
     text = set_rating(text, "WinChanceClass", chance_class(share))
