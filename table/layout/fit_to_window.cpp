@@ -21,6 +21,10 @@ constexpr const char* kMeasuredDeal = "1";
 
 enum class Bottom { Counts, Scrolls };
 
+// The gap a fitted table keeps at the window's right edge, at most the gap on its left: piles
+// that touch the frame look cut off.
+constexpr int kRightGap = 8;
+
 bool TableauRowsOverlapByDesign(const GameParams& p) {
     const int arrangement = p[param::kTableauLayout];
     return (arrangement == tableau_arrangement::kSlanted ||
@@ -54,6 +58,8 @@ bool Fits(const GameState& dealt, const LayoutInput& in, const SizedLayout& size
     const bool pyramid = TableauRowsOverlapByDesign(p);
     const int right = in.windowWidth - in.scrollBarWidth;
     std::vector<std::pair<PileIndex, Rect>> taken;
+    int leftmost = right;
+    int rightmost = 0;
     for (PileIndex pile : UsedPiles(p)) {
         if (!sized.positions.Placed(pile)) return false;
         const Rect r = Reach(g, dealt.table, p, pile);
@@ -65,8 +71,10 @@ bool Fits(const GameState& dealt, const LayoutInput& in, const SizedLayout& size
             if (!(pyramid && bothTableau) && o.OverlapArea(r) > 0) return false;
         }
         taken.emplace_back(pile, r);
+        leftmost = std::min(leftmost, r.x);
+        rightmost = std::max(rightmost, r.Right());
     }
-    return true;
+    return right - rightmost >= std::min(kRightGap, leftmost);
 }
 
 GameState Dealt(const GameParams& params) {

@@ -166,6 +166,17 @@ TEST(ShippedGames, FittedCardsFitEveryGameWithoutOverlap) {
             EXPECT_EQ(Joined(LayoutFaults(game.state, in, fitted)), "")
                 << game.file << " at " << window.width << "x" << window.height << " table "
                 << window.tableHeight << " card " << fitted.card.width;
+            // No pile touches the right edge: a gap there as on the left, up to 8 pixels.
+            const TableGeometry g(fitted.positions, game.state.table, game.state.params,
+                                  fitted.steps, fitted.card);
+            int left = in.windowWidth, right = 0;
+            for (PileIndex pile : UsedPiles(game.state.params)) {
+                const Rect r = DealtExtent(g, game.state.table, pile);
+                left = std::min(left, r.x);
+                right = std::max(right, r.Right());
+            }
+            EXPECT_GE(in.windowWidth - in.scrollBarWidth - right, std::min(8, left))
+                << game.file << " at " << window.width << "x" << window.height;
         }
     }
 }
