@@ -143,11 +143,13 @@ bool AnyEmptyTableau(const GameState& s) {
     return false;
 }
 
-// The stock press, in this order: the pyramid's stock card, dealing to the waste (refused while a
-// waste that holds one card holds it), dealing to the tableau, dealing to the reserves, dealing to
-// the third pile.
+// The stock press, in this order: the redeal of the tableau, the pyramid's stock card, dealing to
+// the waste (refused while a waste that holds one card holds it), dealing to the tableau, dealing
+// to the reserves, dealing to the third pile.
 PressDecision StockPress(const GameState& s) {
     const int special = s.P(param::kSpecialCode);
+    if (special == kSpecialTableauRedealShuffled || special == kSpecialTableauRedealInOrder)
+        return Stock(action::kRedealTableaus);
     if (special == pairing::kPyramidThirteen && !s.table.Empty(kStockPile) &&
         !s.table.Empty(kSelectionPile))
         return Toggle(s, s.table.Top(kStockPile), false);

@@ -1,6 +1,7 @@
 #include "table/empty_marks.h"
 
 #include "engine/cards.h"
+#include "engine/rule_codes.h"
 
 namespace tablamor::table {
 namespace {
@@ -20,8 +21,13 @@ bool RedealsRemain(const GameParams& p, const StockState& stock) {
 }
 
 int StockMark(const GameParams& p, const StockState& stock) {
-    if (p[param::kSpecialCode] == kPairingStockGame) return mark::kPairingStock;
+    const int special = p[param::kSpecialCode];
+    if (special == kPairingStockGame) return mark::kPairingStock;
     const bool remain = RedealsRemain(p, stock);
+    // the stock of a game that redeals its tableau holds no cards: it shows the redeals left
+    if (special == code::kSpecialTableauRedealShuffled ||
+        special == code::kSpecialTableauRedealInOrder)
+        return remain ? mark::kRedeal : mark::kNoRedeal;
     if (p[param::kReleaseCountsPass] == 1 && remain) return mark::kRedeal;
     if (stock.wasteCards <= 1) return mark::kNoRedeal;
     return remain ? mark::kRedeal : mark::kNoRedeal;
