@@ -186,8 +186,9 @@ PressDecision PairingPress(const GameState& s, PileIndex pile, Card card) {
     const int special = s.P(param::kSpecialCode);
     const PileKind kind = KindOfPile(pile);
     const bool stockOrWaste = kind == PileKind::Stock || kind == PileKind::Waste;
-    if (special == pairing::kMonteCarlo)
-        return stockOrWaste ? Stock(action::kCloseGaps) : PressDecision{};
+    if (pairing::ClosesGaps(special) && stockOrWaste) return Stock(action::kCloseGaps);
+    // code 8 selects nothing on the tableau; code 30 pairs cards that touch
+    if (special == pairing::kMonteCarlo) return {};
     if (special >= pairing::kTensTwentiesThirties && special <= pairing::kAnyCardsFree &&
         stockOrWaste)
         return Stock(action::kAddTableaus);

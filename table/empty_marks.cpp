@@ -1,13 +1,13 @@
 #include "table/empty_marks.h"
 
 #include "engine/cards.h"
+#include "engine/pairing_rules.h"
 #include "engine/rule_codes.h"
 
 namespace tablamor::table {
 namespace {
 
 // Special game codes and parameter values that choose a mark.
-constexpr int kPairingStockGame = 8;        // special code: the stock of a pairing game
 constexpr int kQueenFoundationRule = 10;    // foundation rule: starts with a queen
 constexpr int kFreeCellRule = 9;            // reserve rule: a free cell
 constexpr int kKingReserveRule = 8;         // reserve rule: takes a king
@@ -22,7 +22,7 @@ bool RedealsRemain(const GameParams& p, const StockState& stock) {
 
 int StockMark(const GameParams& p, const StockState& stock) {
     const int special = p[param::kSpecialCode];
-    if (special == kPairingStockGame) return mark::kPairingStock;
+    if (pairing::ClosesGaps(special)) return mark::kPairingStock;
     const bool remain = RedealsRemain(p, stock);
     // the stock of a game that redeals its tableau holds no cards: it shows the redeals left
     if (special == code::kSpecialTableauRedealShuffled ||

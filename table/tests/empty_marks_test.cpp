@@ -19,6 +19,7 @@ TEST(EmptyMarks, EveryRule) {
     using namespace param;
     const Row rows[] = {
         {"pairing stock", EmptyPile::Stock, {{kSpecialCode, 8}, {kStockPasses, -1}}, 0, {1, 5}, 21},
+        {"pairing stock, touching pairs", EmptyPile::Stock, {{kSpecialCode, 30}}, 0, {1, 0}, 21},
         {"release counts, passes left",
          EmptyPile::Stock,
          {{kReleaseCountsPass, 1}, {kStockPasses, 3}},
