@@ -51,6 +51,7 @@ constexpr int kSlantedThirdPush = 33;
 // The peaks: the stock and the third pile this far apart below the last row.
 constexpr int kPeaksStockGap = 30;
 constexpr int kPeaksStockRoom = 15; // room for the stock's thickness
+constexpr int kPeaksRowMargin = 10; // the widest row keeps this far from either edge
 // The grid filling the table's height: its columns this far apart, the stock and the third pile
 // this far left and right of it.
 constexpr int kGridColumnGap = 10;
@@ -278,7 +279,15 @@ void Peaks(LayoutWork& w, Columns& c) {
     if (rows == 0) return;
     const int place = W + kSideBySideGap;
     const int lastRow = std::max<int>(1, w.params[param::kTableauDealt + rows - 1]);
-    const int lastX = RoundRatio(w.usable - lastRow * place + kSideBySideGap, 2);
+    // Centred when that leaves the margin on both sides. A row too wide for that starts at the
+    // margin and reaches past the table's right edge, so that "Fit to window" takes a card small
+    // enough to keep the margins rather than one whose row touches both edges.
+    const int rowWidth = lastRow * place - kSideBySideGap;
+    const int centredX = RoundRatio(w.usable - rowWidth, 2);
+    const int lastX =
+        centredX >= kPeaksRowMargin
+            ? centredX
+            : std::max(kPeaksRowMargin, w.usable - rowWidth + kPeaksRowMargin + kSideBySideGap);
     const int drop = RoundRatio(H, 2);
     for (int i = 0; i < rows; ++i) {
         c.x[i] = lastX + RoundRatio((rows - 1 - i) * place, 2);
