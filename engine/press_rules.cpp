@@ -148,8 +148,7 @@ bool AnyEmptyTableau(const GameState& s) {
 // to the reserves, dealing to the third pile.
 PressDecision StockPress(const GameState& s) {
     const int special = s.P(param::kSpecialCode);
-    if (special == kSpecialTableauRedealShuffled || special == kSpecialTableauRedealInOrder)
-        return Stock(action::kRedealTableaus);
+    if (RedealsTableau(special)) return Stock(action::kRedealTableaus);
     if (special == pairing::kPyramidThirteen && !s.table.Empty(kStockPile) &&
         !s.table.Empty(kSelectionPile))
         return Toggle(s, s.table.Top(kStockPile), false);

@@ -145,5 +145,8 @@ inline constexpr int kSpecialAcesStay = 27;
 // gathered cards first, by the game number and the pass; code 29 keeps their order.
 inline constexpr int kSpecialTableauRedealShuffled = 28;
 inline constexpr int kSpecialTableauRedealInOrder = 29;
+constexpr bool RedealsTableau(int special) {
+    return special == kSpecialTableauRedealShuffled || special == kSpecialTableauRedealInOrder;
+}
 
 } // namespace tablamor::code

@@ -50,10 +50,7 @@ void Shuffle(Gathered& g, const GameNumber& number, int pass) {
 
 bool RedealTableaus(GameState& s, EventSink& sink) {
     const int special = s.P(param::kSpecialCode);
-    if (special != code::kSpecialTableauRedealShuffled &&
-        special != code::kSpecialTableauRedealInOrder)
-        return false;
-    if (!PassesLeft(s) || s.TableauCount() == 0) return false;
+    if (!code::RedealsTableau(special) || !PassesLeft(s) || s.TableauCount() == 0) return false;
     Gathered g = Gather(s);
     if (g.count == 0) return false;
     if (special == code::kSpecialTableauRedealShuffled) Shuffle(g, s.number, s.passesUsed);

@@ -25,9 +25,7 @@ int StockMark(const GameParams& p, const StockState& stock) {
     if (pairing::ClosesGaps(special)) return mark::kPairingStock;
     const bool remain = RedealsRemain(p, stock);
     // the stock of a game that redeals its tableau holds no cards: it shows the redeals left
-    if (special == code::kSpecialTableauRedealShuffled ||
-        special == code::kSpecialTableauRedealInOrder)
-        return remain ? mark::kRedeal : mark::kNoRedeal;
+    if (code::RedealsTableau(special)) return remain ? mark::kRedeal : mark::kNoRedeal;
     if (p[param::kReleaseCountsPass] == 1 && remain) return mark::kRedeal;
     if (stock.wasteCards <= 1) return mark::kNoRedeal;
     return remain ? mark::kRedeal : mark::kNoRedeal;
