@@ -22,6 +22,7 @@ inline constexpr std::string_view kAddTableausLast = "Add_Tableaus_Last";
 inline constexpr std::string_view kDiscardSelection = "Selezionate_Dest";
 inline constexpr std::string_view kRefillAfterPairing = "Selezionate_Fila";
 inline constexpr std::string_view kCloseGaps = "Stock_To_Pile_Monte_Carlo";
+inline constexpr std::string_view kRedealTableaus = "Redeal_Tableaus";
 } // namespace action
 
 } // namespace tablamor

@@ -18,11 +18,17 @@ namespace tablamor::act {
 // The won flag from the table.
 void NoteWon(GameState& state);
 
+// A pass through the stock is left (StockPasses, -1 unlimited).
+bool PassesLeft(const GameState& state);
+
 // A press on the stock by action name ("Mazzo_Vis", "Mazzo_Waste"): passes, the pressed stock,
 // the redeal, then the deal of up to the game's count of cards.
 [[nodiscard]] bool StockPress(GameState& state, std::string_view name, EventSink& sink);
 // "Add_Tableaus", "Add_Reserves", "Fill_Tableaus", "Add_Tableaus_Last".
 [[nodiscard]] bool DealFromStock(GameState& state, std::string_view name, EventSink& sink);
+
+// "Redeal_Tableaus": the tableau gathered and dealt again (special codes 28 and 29).
+[[nodiscard]] bool RedealTableaus(GameState& state, EventSink& sink);
 
 // "Selezionate_Dest", "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo".
 [[nodiscard]] bool DiscardSelection(GameState& state, EventSink& sink);

@@ -111,6 +111,7 @@ bool Dispatch(GameState& s, int card, std::string_view name, EventSink& sink) {
     if (name == action::kDiscardSelection) return act::DiscardSelection(s, sink);
     if (name == action::kRefillAfterPairing) return act::RefillAfterPairing(s, sink);
     if (name == action::kCloseGaps) return act::CloseGaps(s, sink);
+    if (name == action::kRedealTableaus) return act::RedealTableaus(s, sink);
     return false;
 }
 

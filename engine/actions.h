@@ -17,6 +17,7 @@
 //   "Selezionate_Dest"     the selected cards of a pairing or pyramid game are discarded
 //   "Selezionate_Fila"     empty tableau piles are refilled from the stock after a pairing
 //   "Stock_To_Pile_Monte_Carlo"  the gaps of the tableau are closed up and refilled
+//   "Redeal_Tableaus"      the tableau is gathered and dealt again, a pass through the stock
 //
 // Every card placed is face up. After any action: the empty-stock mark when the stock just ran
 // out, the score, the count of actions done (up to 2), and once, in a game that asks for it, the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace tablamor {
 namespace {
@@ -81,6 +82,7 @@ SelectionCheck CheckPairingSelection(int code, int targetSum, std::span<const Ca
         return Verdict(t.count <= 2, t.count > 0 && t.rankSum == targetSum);
     case kEqualRankPairs:
     case kEqualRankPairsToo:
+    case kTouchingEqualRanks:
         return Verdict(t.count <= 2 && t.distinctRanks <= 1, t.count == 2 && t.distinctRanks == 1);
     case kElevensAndCourts:
         return ElevensOrCourts(t);
@@ -117,6 +119,11 @@ SelectionCheck CheckPairingSelection(int code, int targetSum, std::span<const Ca
     default:
         return Verdict(true, t.count > 0 && t.rankSum == targetSum);
     }
+}
+
+bool TouchInGrid(int a, int b, int columns) {
+    if (columns < 1 || a < 0 || b < 0 || a == b) return false;
+    return std::abs(a / columns - b / columns) <= 1 && std::abs(a % columns - b % columns) <= 1;
 }
 
 SelectionCheck CheckSumSelection(int sum, std::span<const Card> selection) {

@@ -41,6 +41,18 @@ inline constexpr int kAnyCardsFree = 23;
 inline constexpr int kNinesAndTenToKing = 24;
 inline constexpr int kFaceUpEqualPairs = 25;
 inline constexpr int kFaceUpElevens = 26;
+// Two cards of the same rank that touch in the grid of the tableau, side by side, one above the
+// other or corner to corner; the stock press closes the gaps as code 8 does.
+inline constexpr int kTouchingEqualRanks = 30;
+
+// The stock press closes the tableau's gaps up and refills it from the stock (codes 8 and 30).
+constexpr bool ClosesGaps(int code) {
+    return code == kMonteCarlo || code == kTouchingEqualRanks;
+}
 } // namespace pairing
+
+// Whether tableau places `a` and `b` (0-based, laid out row by row, `columns` to a row) touch:
+// next to each other across, down or corner to corner.
+bool TouchInGrid(int a, int b, int columns);
 
 } // namespace tablamor

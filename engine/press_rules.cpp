@@ -143,11 +143,12 @@ bool AnyEmptyTableau(const GameState& s) {
     return false;
 }
 
-// The stock press, in this order: the pyramid's stock card, dealing to the waste (refused while a
-// waste that holds one card holds it), dealing to the tableau, dealing to the reserves, dealing to
-// the third pile.
+// The stock press, in this order: the redeal of the tableau, the pyramid's stock card, dealing to
+// the waste (refused while a waste that holds one card holds it), dealing to the tableau, dealing
+// to the reserves, dealing to the third pile.
 PressDecision StockPress(const GameState& s) {
     const int special = s.P(param::kSpecialCode);
+    if (RedealsTableau(special)) return Stock(action::kRedealTableaus);
     if (special == pairing::kPyramidThirteen && !s.table.Empty(kStockPile) &&
         !s.table.Empty(kSelectionPile))
         return Toggle(s, s.table.Top(kStockPile), false);
@@ -184,8 +185,9 @@ PressDecision PairingPress(const GameState& s, PileIndex pile, Card card) {
     const int special = s.P(param::kSpecialCode);
     const PileKind kind = KindOfPile(pile);
     const bool stockOrWaste = kind == PileKind::Stock || kind == PileKind::Waste;
-    if (special == pairing::kMonteCarlo)
-        return stockOrWaste ? Stock(action::kCloseGaps) : PressDecision{};
+    if (pairing::ClosesGaps(special) && stockOrWaste) return Stock(action::kCloseGaps);
+    // code 8 selects nothing on the tableau; code 30 pairs cards that touch
+    if (special == pairing::kMonteCarlo) return {};
     if (special >= pairing::kTensTwentiesThirties && special <= pairing::kAnyCardsFree &&
         stockOrWaste)
         return Stock(action::kAddTableaus);

@@ -139,5 +139,14 @@ inline constexpr int kSpecialHeartsCourtApart = 22;
 inline constexpr int kSpecialMarkTableauMoves = 23;
 // Aces are never discarded; the game is won when nothing but aces is left.
 inline constexpr int kSpecialAcesStay = 27;
+// The stock press gathers the tableau piles (the first pile's cards first, each pile bottom to
+// top) and deals them again from the first pile on, StockDealCount cards a pile, the last pile
+// perhaps short. Every redeal is a pass through the stock (StockPasses). Code 28 shuffles the
+// gathered cards first, by the game number and the pass; code 29 keeps their order.
+inline constexpr int kSpecialTableauRedealShuffled = 28;
+inline constexpr int kSpecialTableauRedealInOrder = 29;
+constexpr bool RedealsTableau(int special) {
+    return special == kSpecialTableauRedealShuffled || special == kSpecialTableauRedealInOrder;
+}
 
 } // namespace tablamor::code

@@ -15,11 +15,6 @@ constexpr int kUnlimitedPasses = -1;
 constexpr int kFirstAddFlag = 1; // flags 1..3 take a card
 constexpr int kLastAddFlag = 3;
 
-bool PassesLeft(const GameState& s) {
-    const int passes = s.P(param::kStockPasses);
-    return passes == kUnlimitedPasses || s.passesUsed < passes;
-}
-
 void PressStock(GameState& s, EventSink& sink) {
     s.stockPressed = true;
     sink.StockLookChanged(StockLook::Pressed);
@@ -63,6 +58,11 @@ bool Receives(const GameState& s, std::string_view name, int k) {
 }
 
 } // namespace
+
+bool PassesLeft(const GameState& s) {
+    const int passes = s.P(param::kStockPasses);
+    return passes == kUnlimitedPasses || s.passesUsed < passes;
+}
 
 bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
     const bool toWaste = name == action::kDealToWaste;

@@ -1,12 +1,13 @@
 #include "table/empty_marks.h"
 
 #include "engine/cards.h"
+#include "engine/pairing_rules.h"
+#include "engine/rule_codes.h"
 
 namespace tablamor::table {
 namespace {
 
 // Special game codes and parameter values that choose a mark.
-constexpr int kPairingStockGame = 8;        // special code: the stock of a pairing game
 constexpr int kQueenFoundationRule = 10;    // foundation rule: starts with a queen
 constexpr int kFreeCellRule = 9;            // reserve rule: a free cell
 constexpr int kKingReserveRule = 8;         // reserve rule: takes a king
@@ -20,8 +21,11 @@ bool RedealsRemain(const GameParams& p, const StockState& stock) {
 }
 
 int StockMark(const GameParams& p, const StockState& stock) {
-    if (p[param::kSpecialCode] == kPairingStockGame) return mark::kPairingStock;
+    const int special = p[param::kSpecialCode];
+    if (pairing::ClosesGaps(special)) return mark::kPairingStock;
     const bool remain = RedealsRemain(p, stock);
+    // the stock of a game that redeals its tableau holds no cards: it shows the redeals left
+    if (code::RedealsTableau(special)) return remain ? mark::kRedeal : mark::kNoRedeal;
     if (p[param::kReleaseCountsPass] == 1 && remain) return mark::kRedeal;
     if (stock.wasteCards <= 1) return mark::kNoRedeal;
     return remain ? mark::kRedeal : mark::kNoRedeal;

@@ -6,6 +6,7 @@
 #include "engine/fan_style.h"
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
+#include "engine/pairing_rules.h"
 #include "engine/press_rules.h"
 #include "engine/rule_codes.h"
 
@@ -341,6 +342,53 @@ TEST(Pairing, TensTwentiesAndThirties) {
         for (int c : row.cards)
             ASSERT_TRUE(play.Apply(Command{CommandKind::Press, static_cast<Card>(c), -1}));
         EXPECT_EQ(s.table.Size(kThirdPile), row.discarded ? static_cast<int>(row.cards.size()) : 0);
+    }
+}
+
+// Monte Carlo (code 30): two cards of a rank pair off only where they touch in the grid of five
+// lines of five; a card with no such mate cannot be selected. The stock press then closes the
+// gaps as code 8 does.
+TEST(Pairing, MonteCarloPairsTouchInTheGrid) {
+    constexpr int kNone = -1;
+    struct Row {
+        const char* name;
+        int first, second; // tableau places, row by row, of the nine of hearts and the other card
+        int secondRank;
+        int mate; // the place of a third card, the nine of clubs, or kNone
+        bool selected, discarded;
+    };
+    const Row rows[] = {
+        {"side by side", 0, 1, 9, kNone, true, true},
+        {"one above the other", 2, 7, 9, kNone, true, true},
+        {"corner to corner, down and right", 12, 18, 9, kNone, true, true},
+        {"corner to corner, down and left", 9, 13, 9, kNone, true, true},
+        {"the end of a row and the start of the next", 4, 5, 9, kNone, false, false},
+        {"two places apart", 0, 2, 9, kNone, false, false},
+        {"two rows apart", 12, 22, 9, kNone, false, false},
+        {"touching, but not the same rank", 0, 1, 8, kNone, false, false},
+        {"a mate beside the first, the second card far off", 0, 3, 9, 1, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameState s = TableauGame(25);
+        s.params[param::kSpecialCode] = pairing::kTouchingEqualRanks;
+        s.params[param::kPairingSum] = 1;
+        s.params[param::kTableauFan] = 3;
+        s.params[param::kTableauLines] = 5;
+        s.params[param::kStockPlaced] = 1;
+        Put(s, TableauPile(row.first), {H(9)});
+        Put(s, TableauPile(row.second), {S(row.secondRank)});
+        if (row.mate != kNone) Put(s, TableauPile(row.mate), {C(9)});
+        Put(s, TableauPile(24), {D(1)}); // no row uses the last place
+        GamePlay play(s, NullEventSink());
+        EXPECT_EQ(play.Apply(Command{CommandKind::Press, static_cast<Card>(H(9)), -1}),
+                  row.selected);
+        EXPECT_EQ(play.Apply(Command{CommandKind::Press, static_cast<Card>(S(row.secondRank)), -1}),
+                  row.discarded);
+        EXPECT_EQ(s.table.Size(kThirdPile), row.discarded ? 2 : 0);
+        if (!row.discarded) continue;
+        ASSERT_TRUE(play.Apply(Command{CommandKind::Stock, kNoCard, -1}));
+        EXPECT_EQ(s.table.PileString(TableauPile(0)), "014") << "the gaps closed up";
     }
 }
 

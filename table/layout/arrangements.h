@@ -20,6 +20,7 @@ inline constexpr int kTwoLines = 22;         // two lines of columns, the second
 inline constexpr int kWrapGrid = 53;         // wrapping grid; nothing else is placed
 inline constexpr int kSlanted = 54;          // slanted group of seven; ends the layout
 inline constexpr int kPeaks = 55; // rows of peaks over the stock and third pile; ends the layout
+inline constexpr int kHeightFilledGrid = 56; // a grid as tall as the table lets it be; ends it
 } // namespace tableau_arrangement
 
 namespace stock_arrangement {

@@ -51,6 +51,11 @@ constexpr int kSlantedThirdPush = 33;
 // The peaks: the stock and the third pile this far apart below the last row.
 constexpr int kPeaksStockGap = 30;
 constexpr int kPeaksStockRoom = 15; // room for the stock's thickness
+constexpr int kPeaksRowMargin = 10; // the widest row keeps this far from either edge
+// The grid filling the table's height: its columns this far apart, the stock and the third pile
+// this far left and right of it.
+constexpr int kGridColumnGap = 10;
+constexpr int kGridSideGap = 30;
 
 using Coordinates = std::array<std::optional<int>, kMaxTableaus>;
 
@@ -274,7 +279,15 @@ void Peaks(LayoutWork& w, Columns& c) {
     if (rows == 0) return;
     const int place = W + kSideBySideGap;
     const int lastRow = std::max<int>(1, w.params[param::kTableauDealt + rows - 1]);
-    const int lastX = RoundRatio(w.usable - lastRow * place + kSideBySideGap, 2);
+    // Centred when that leaves the margin on both sides. A row too wide for that starts at the
+    // margin and reaches past the table's right edge, so that "Fit to window" takes a card small
+    // enough to keep the margins rather than one whose row touches both edges.
+    const int rowWidth = lastRow * place - kSideBySideGap;
+    const int centredX = RoundRatio(w.usable - rowWidth, 2);
+    const int lastX =
+        centredX >= kPeaksRowMargin
+            ? centredX
+            : std::max(kPeaksRowMargin, w.usable - rowWidth + kPeaksRowMargin + kSideBySideGap);
     const int drop = RoundRatio(H, 2);
     for (int i = 0; i < rows; ++i) {
         c.x[i] = lastX + RoundRatio((rows - 1 - i) * place, 2);
@@ -284,6 +297,30 @@ void Peaks(LayoutWork& w, Columns& c) {
     const int middle = RoundRatio(w.usable, 2);
     w.Place(kStockPile, middle - kPeaksStockGap / 2 - W, belowY);
     w.Place(kThirdPile, middle + kPeaksStockGap / 2, belowY);
+}
+
+// A grid of squared piles (Monte Carlo): TableauLines lines of equal length, centred across the
+// table, the lines a row apart or, on a short table, as far apart as its height lets them be
+// (edge to edge at the least, so five lines of big cards fit a 480-pixel table); the stock left
+// of the second line and the third pile right of the first.
+void HeightFilledGrid(LayoutWork& w, Columns& c) {
+    const int n = w.tableauCount, W = w.cardWidth, H = w.cardHeight;
+    if (n == 0) return;
+    const int perLine = ColumnsPerLine(w);
+    const int lines = (n + perLine - 1) / perLine;
+    const int height = w.bottom - w.top;
+    const int step = lines > 1 ? std::min(H + w.spacing, (height - H) / (lines - 1)) : 0;
+    const int gridWidth = perLine * W + (perLine - 1) * kGridColumnGap;
+    const int x0 = RoundRatio(w.usable - gridWidth, 2);
+    const int y0 = w.top + std::max(0, RoundRatio(height - H - (lines - 1) * step, 2));
+    for (int i = 0; i < n; ++i) {
+        c.x[i] = x0 + (i % perLine) * (W + kGridColumnGap);
+        c.y[i] = y0 + (i / perLine) * step;
+    }
+    w.tableauGap = kGridColumnGap;
+    // the stock beside the second line: its thickness would reach above the first
+    w.Place(kStockPile, x0 - kGridSideGap - W, y0 + step);
+    w.Place(kThirdPile, x0 + gridWidth + kGridSideGap, y0);
 }
 
 void LeftPacked(LayoutWork& w, Columns& c) {
@@ -331,6 +368,10 @@ bool PlaceTableau(LayoutWork& w) {
         break;
     case kPeaks:
         Peaks(w, c);
+        ends = true;
+        break;
+    case kHeightFilledGrid:
+        HeightFilledGrid(w, c);
         ends = true;
         break;
     case kLeftPacked:

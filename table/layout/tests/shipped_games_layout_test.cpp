@@ -181,6 +181,27 @@ TEST(ShippedGames, FittedCardsFitEveryGameWithoutOverlap) {
     }
 }
 
+// The widest row of the peaks keeps a margin from both side edges at the fitted card size (it
+// used to fill the window from edge to edge).
+TEST(ShippedGames, FittedPeaksKeepAMarginOnBothSides) {
+    constexpr int kLeastMargin = 10;
+    const Window windows[] = {{800, 600, 0}, {1024, 768, 0}, {1920, 1080, 0}};
+    for (const DealtGame& game : DealtGames()) {
+        const GameParams& p = game.state.params;
+        if (p[param::kTableauLayout] != tableau_arrangement::kPeaks) continue;
+        const PileIndex lastRow = TableauPile(p[param::kTableauCount] - 1);
+        for (const Window& window : windows) {
+            const LayoutInput in = testing::Window(window.width, window.height);
+            const SizedLayout fitted = FitToWindow(p, in);
+            const TableGeometry g(fitted.positions, game.state.table, p, fitted.steps, fitted.card);
+            const Rect row = DealtExtent(g, game.state.table, lastRow);
+            EXPECT_GE(row.x, kLeastMargin) << game.file << " at " << window.width;
+            EXPECT_GE(in.windowWidth - in.scrollBarWidth - row.Right(), kLeastMargin)
+                << game.file << " at " << window.width;
+        }
+    }
+}
+
 // At the big card's width the scaled layout is the big card's layout, on every game and window.
 TEST(ShippedGames, ScaledLayoutAtTheBigWidthIsTheBigLayout) {
     const Window windows[] = {{640, 480, 0}, {800, 600, 480}, {1024, 768, 0}, {1920, 1080, 0}};
