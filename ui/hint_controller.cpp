@@ -101,7 +101,7 @@ void HintController::ShowHint() {
         key_ = key;
     }
     if (search_.Running() && hintSearch_) return; // the hint asked for is on its way
-    view_.SetMarks(table::MarkLayer::Hint, {});
+    ClearHint();
     const GameState state = play_.State();
     const PlacedPiles geometry = PlacedPiles::From(play_.Geometry());
     const std::vector<Command> shown = shown_;
@@ -130,6 +130,7 @@ void HintController::ShowFound(const Hint& hint, bool restarted) {
     }
     shown_.push_back(hint.command);
     view_.SetMarks(table::MarkLayer::Hint, MarksFor(hint.command));
+    hintShown_ = true;
     const QString move = Describe(hint.command);
     if (hint.kind == HintKind::Winning)
         Say(tr("Hint: %1.").arg(move), false);
@@ -200,8 +201,12 @@ void HintController::SetContinuous(bool on) {
     if (!on && !search_.Running()) Say({}, false);
 }
 
+// The hint's marks and its words on the status line go together; an answer of "Can this deal be
+// won?" stays.
 void HintController::ClearHint() {
     view_.SetMarks(table::MarkLayer::Hint, {});
+    if (hintShown_) Say({}, false);
+    hintShown_ = false;
 }
 
 // Any move (the score signal follows every operation, a deal and the end of a game) stops the

@@ -74,6 +74,7 @@ private:
     bool barWasHidden_ = false;
     bool continuous_ = false;
     bool hintSearch_ = false; // the running search is a hint's
+    bool hintShown_ = false;  // a hint's marks and words are on show
     // The table the hints and the answer belong to, and the hints shown on it.
     std::uint64_t key_ = 0;
     std::vector<Command> shown_;

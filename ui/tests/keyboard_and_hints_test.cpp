@@ -87,6 +87,11 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     ASSERT_TRUE(Hints().ShownHint());
     EXPECT_NE(*Hints().ShownHint(), first);
 
+    // A press that moves nothing takes the marks and the hint's words away together.
+    QTest::mouseClick(TableWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(HintMarks().empty());
+    EXPECT_TRUE(Hints().Line().isEmpty()) << Hints().Line().toStdString();
+
     // Carrying the move out (any action) takes the marks away.
     ASSERT_TRUE(Play().ApplyCommand(first));
     WaitForAnimations();
