@@ -131,6 +131,7 @@ void HintController::ShowFound(const Hint& hint, bool restarted) {
     shown_.push_back(hint.command);
     view_.SetMarks(table::MarkLayer::Hint, MarksFor(hint.command));
     hintShown_ = true;
+    play_.Play().NoteHint();
     const QString move = Describe(hint.command);
     if (hint.kind == HintKind::Winning)
         Say(tr("Hint: %1.").arg(move), false);
