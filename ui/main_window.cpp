@@ -32,6 +32,7 @@
 #include "ui/tip_dialog.h"
 #include "ui/win_summary_dialog.h"
 #include "ui/window_placement.h"
+#include "ui/winnable_deals.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -185,7 +186,13 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     statusBar()->addWidget(new QLabel(statusBar()), 1);
     statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
     hints_ = std::make_unique<HintController>(*controller_, *view_, *statusBar());
-    AddSolverCommands(*this, *hints_, preferences_);
+    winnable_ =
+        std::make_unique<WinnableDeals>(*controller_, settings_, *statusBar(), setup.dataDir,
+                                        [this](std::optional<GameNumber> number) {
+                                            controller_->Deal(number);
+                                            RefreshClock();
+                                        });
+    AddSolverCommands(*this, *hints_, *winnable_, preferences_);
     keyboard_ = std::make_unique<KeyboardPlay>(*controller_, *view_);
     NameControlsOfEveryDialog(*this);
 
@@ -498,8 +505,7 @@ void MainWindow::NewGame() {
     if (!controller_->SetUp() || !AskAbandonGame()) return;
     controller_->EndGame();
     sounds_->Play("New", pref::kSoundsNewGame);
-    controller_->Deal();
-    RefreshClock();
+    winnable_->NewDeal();
 }
 
 void MainWindow::RestartGame() {
@@ -547,6 +553,7 @@ void MainWindow::ShowOptions() {
         controller_->ApplyCursor();
         for (const char* n : {"mnuUndo", "mnuRedo"})
             Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
+        Action("mnuWinnableDeals")->setChecked(r.winnableDeals);
     }
     controller_->RefreshTable();
 }

@@ -32,6 +32,7 @@ class HelpWindow;
 class HintController;
 class KeyboardPlay;
 class OpenGameDialog;
+class WinnableDeals;
 
 struct MainWindowSetup {
     std::filesystem::path programDir; // the game files
@@ -51,6 +52,7 @@ public:
     PlayController& Controller() { return *controller_; }
     HintController& Hints() { return *hints_; }
     KeyboardPlay& Keyboard() { return *keyboard_; }
+    WinnableDeals& Winnable() { return *winnable_; }
     table::TableView& View() { return *view_; }
     QAction* Action(const std::string& name) const;
     QLabel* ClockLabel() const { return clock_; }
@@ -124,6 +126,7 @@ private:
     std::unique_ptr<OpenGameDialog> openDialog_;
     std::unique_ptr<HintController> hints_;
     std::unique_ptr<KeyboardPlay> keyboard_;
+    std::unique_ptr<WinnableDeals> winnable_;
     table::CardCounterWindow* counter_ = nullptr;
     QPointer<HelpWindow> help_; // owned by the window it was opened over
     std::map<std::string, QAction*> actions_;
