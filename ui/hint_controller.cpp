@@ -34,8 +34,9 @@ QRect ToQRect(const Rect& r) {
 
 HintController::HintController(PlayController& play, table::TableView& view, QStatusBar& bar,
                                QObject* parent)
-    : QObject(parent), play_(play), view_(view), bar_(bar), search_(*this), line_(new QLabel(&bar)),
-      cancel_(new QPushButton(tr("Cancel"), &bar)), progress_(new QTimer(this)) {
+    : QObject(parent), play_(play), view_(view), bar_(bar), search_(*this), loan_(bar),
+      line_(new QLabel(&bar)), cancel_(new QPushButton(tr("Cancel"), &bar)),
+      progress_(new QTimer(this)) {
     line_->setObjectName("lblSolver");
     line_->setAccessibleName(tr("Solver"));
     cancel_->setObjectName("btnCancelSearch");
@@ -77,14 +78,10 @@ void HintController::Say(const QString& text, bool cancellable) {
     if (text.isEmpty()) {
         line_->clear();
         cancel_->hide();
-        if (barWasHidden_) bar_.hide();
-        barWasHidden_ = false;
+        loan_.Give();
         return;
     }
-    if (bar_.isHidden()) {
-        barWasHidden_ = true;
-        bar_.show();
-    }
+    loan_.Take();
     line_->setText(text);
     cancel_->setVisible(cancellable);
 }

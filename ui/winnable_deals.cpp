@@ -25,7 +25,7 @@ WinnableDeals::WinnableDeals(PlayController& play, const Settings& settings, QSt
                              std::filesystem::path dataDir, Dealer deal, QObject* parent)
     : QObject(parent), play_(play), settings_(settings), bar_(bar),
       file_(DataFilePath(dataDir, kWinnableFileName)), deal_(std::move(deal)), search_(*this),
-      progress_(new QTimer(this)), rng_(std::random_device{}()) {
+      loan_(bar), progress_(new QTimer(this)), rng_(std::random_device{}()) {
     progress_->setInterval(kProgressIntervalMs);
     connect(progress_, &QTimer::timeout, this, [this] {
         Say(tr("Looking for a deal that can be won... %L1 positions").arg(search_.Positions()));
@@ -146,14 +146,10 @@ void WinnableDeals::Say(const QString& text) {
     line_ = text;
     if (text.isEmpty()) {
         bar_.clearMessage();
-        if (barWasHidden_) bar_.hide();
-        barWasHidden_ = false;
+        loan_.Give();
         return;
     }
-    if (bar_.isHidden()) {
-        barWasHidden_ = true;
-        bar_.show();
-    }
+    loan_.Take();
     bar_.showMessage(text);
 }
 

@@ -9,6 +9,7 @@
 #include "engine/game_number.h"
 #include "records/settings.h"
 #include "ui/background_search.h"
+#include "ui/status_bar_loan.h"
 
 #include <QObject>
 #include <QString>
@@ -56,13 +57,13 @@ private:
     std::filesystem::path file_;
     Dealer deal_;
     BackgroundSearch search_;
+    StatusBarLoan loan_;
     QTimer* progress_ = nullptr;
     std::mt19937 rng_;
     bool on_ = false;
     bool waiting_ = false;  // a new game waits for the search
     int searchedGame_ = -1; // the game the running search is for
     std::set<int> gaveUp_;  // games the search found nothing for in this run
-    bool barWasHidden_ = false;
     QString line_;
 
     int GameId() const;
