@@ -30,13 +30,10 @@ WinnableDeals::WinnableDeals(PlayController& play, const Settings& settings, QSt
     connect(progress_, &QTimer::timeout, this, [this] {
         Say(tr("Looking for a deal that can be won... %L1 positions").arg(search_.Positions()));
     });
-    // Any deal ends a wait (another game opened meanwhile included) and may call for more numbers.
+    // Any deal ends a wait (another game opened meanwhile included), takes the last deal's words
+    // away and may call for more numbers.
     connect(&play_, &PlayController::GameDealt, this, [this] {
-        if (waiting_) {
-            waiting_ = false;
-            progress_->stop();
-            Say({});
-        }
+        EndWait();
         Refill();
     });
 }
@@ -56,9 +53,8 @@ void WinnableDeals::SetOn(bool on) {
         return;
     }
     search_.Stop();
-    progress_->stop();
     if (waiting_) {
-        waiting_ = false;
+        EndWait();
         deal_(std::nullopt);
     }
 }
@@ -70,8 +66,8 @@ void WinnableDeals::NewDeal() {
         return;
     }
     if (gaveUp_.contains(game)) {
-        DealOrdinary(tr("The solver rarely decides a deal of this game: this deal was not "
-                        "searched."));
+        DealOrdinary(
+            tr("The solver rarely decides a deal of this game: this is an ordinary deal."));
         return;
     }
     if (waiting_) return; // the deal asked for is on its way
@@ -118,26 +114,29 @@ void WinnableDeals::Found(int gameId, std::optional<GameNumber> number, int trie
     if (!number) {
         gaveUp_.insert(gameId);
         if (forThisDeal)
-            DealOrdinary(tr("No deal of this game that can be won was found within %L1 numbers: "
-                            "this deal was not searched.")
+            DealOrdinary(tr("No deal of this game that the solver wins was found within %L1 "
+                            "numbers: this is an ordinary deal.")
                              .arg(tried));
         return;
     }
     MessageBoxes messages(bar_.window());
     if (forThisDeal) {
-        waiting_ = false;
-        progress_->stop();
-        Say({});
+        EndWait();
         deal_(*number); // its GameDealt asks for the next number
         return;
     }
-    KeepWinnableNumber(file_, gameId, number->Text(), messages);
-    Refill();
+    // A number that cannot be kept (the message said why) ends the search until the next deal.
+    if (KeepWinnableNumber(file_, gameId, number->Text(), messages)) Refill();
+}
+
+void WinnableDeals::EndWait() {
+    waiting_ = false;
+    progress_->stop();
+    Say({});
 }
 
 void WinnableDeals::DealOrdinary(const QString& why) {
-    waiting_ = false;
-    progress_->stop();
+    EndWait();
     deal_(std::nullopt);
     Say(why);
 }

@@ -69,6 +69,7 @@ private:
     int GameId() const;
     void Refill();
     void Found(int gameId, std::optional<GameNumber> number, int tried);
+    void EndWait();
     void DealOrdinary(const QString& why);
     void Say(const QString& text);
 };
