@@ -87,6 +87,8 @@ public:
     // A finished game: a line in the status bar, the table dimmed, and the commands that need
     // a game in play disabled; a new deal undoes it.
     void ShowGameOver(bool over, bool won = false);
+    // A new deal of the game set up (a new number, or the one given).
+    void DealAnew(std::optional<GameNumber> number);
     // Pause: the clock stops and a cover hides the table until the command, or a click on the
     // cover, resumes the game. A new deal or the end of the game ends a pause.
     void SetPaused(bool paused);
