@@ -11,11 +11,15 @@ namespace {
 
 constexpr int kWindowNumbers = 25;
 constexpr long long kWindowTimeMs = 30'000;
+// A number the hint's search takes longer on is passed over for the next one.
+constexpr long long kWindowNumberTimeMs = 5'000;
 
 } // namespace
 
 WinnableDealBudget WindowWinnableDealBudget(SolveWatch* watch) {
-    return {kWindowNumbers, kWindowTimeMs, HintBudget(watch)};
+    SolveBudget perNumber = HintBudget(watch);
+    perNumber.timeMs = kWindowNumberTimeMs;
+    return {kWindowNumbers, kWindowTimeMs, perNumber};
 }
 
 WinnableDealSearch FindWinnableDeal(const GameState& setUp, const PileGeometry& geometry,

@@ -20,8 +20,9 @@ struct WinnableDealBudget {
     SolveBudget perNumber; // each number's search (its watch stops the whole search)
 };
 
-// The window's budget: a handful of the hint's searches, so a game the solver decides finds a
-// number within seconds and one it rarely decides gives up within a bearable wait.
+// The window's budget: the hint's search per number (at most 5 seconds each), up to 25 numbers
+// and 30 seconds, so a game the solver decides finds a number within seconds and one it rarely
+// decides gives up within a bearable wait.
 WinnableDealBudget WindowWinnableDealBudget(SolveWatch* watch);
 
 struct WinnableDealSearch {
