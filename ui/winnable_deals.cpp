@@ -142,7 +142,6 @@ void WinnableDeals::DealOrdinary(const QString& why) {
 }
 
 void WinnableDeals::Say(const QString& text) {
-    line_ = text;
     if (text.isEmpty()) {
         bar_.clearMessage();
         loan_.Give();

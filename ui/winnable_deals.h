@@ -44,7 +44,6 @@ public:
     void NewDeal();
     bool Waiting() const { return waiting_; }
     bool Searching() const { return search_.Running(); }
-    QString Line() const { return line_; }
 
 signals:
     // A search ended (tests wait for it).
@@ -64,7 +63,6 @@ private:
     bool waiting_ = false;  // a new game waits for the search
     int searchedGame_ = -1; // the game the running search is for
     std::set<int> gaveUp_;  // games the search found nothing for in this run
-    QString line_;
 
     int GameId() const;
     void Refill();
