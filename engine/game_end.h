@@ -27,6 +27,7 @@ struct GameResult {
     int seconds = 0; // whole seconds from the deal to the end
     PlayClock::TimePoint end{};
     GameNumber number;
+    bool hinted = false; // the player took a hint in this game
 };
 
 // The records' side of the end of a game. The program connects it to the records module; tests

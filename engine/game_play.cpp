@@ -46,6 +46,7 @@ void GamePlay::StartClockAfresh() {
     clockRunning_ = true;
     paused_ = false;
     lastGameWon_ = false;
+    hinted_ = false;
     operationStart_ = record_.recorded;
 }
 
@@ -183,7 +184,8 @@ void GamePlay::EndOfGame() {
     clockRunning_ = false;
     if (recorder_)
         recorder_->RecordFinishedGame(
-            GameResult{won, state_.score, ElapsedSeconds(), end_, state_.number});
+            GameResult{won, state_.score, ElapsedSeconds(), end_, state_.number, hinted_});
+    hinted_ = false;
     drag_ = Drag{};
     state_.move = MoveContext{};
     state_.stockPressed = false;

@@ -103,6 +103,11 @@ public:
     void QuitGame();
     // Whether the last game that ended was won.
     bool LastGameWon() const { return lastGameWon_; }
+    // The player took a hint: the game counts as hinted when it ends (until the next deal).
+    void NoteHint() {
+        if (state_.active) hinted_ = true;
+    }
+    bool Hinted() const { return hinted_; }
 
     int ElapsedSeconds() const;
     bool ClockRunning() const { return clockRunning_; }
@@ -147,6 +152,7 @@ private:
     PlayClock::TimePoint start_{};
     PlayClock::TimePoint end_{};
     bool lastGameWon_ = false;
+    bool hinted_ = false;
     int operationStart_ = 0; // steps recorded before the operation in progress began
 
     PlayEnv Env();

@@ -39,7 +39,7 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
 
         done.statisticsWritten =
             RecordGameResult(DataFilePath(game.dataDir, kStatisticsFileName), game.gameId, player,
-                             game.won, game.score, done.counters, held);
+                             game.won, game.score, game.hinted, done.counters, held);
 
         HiScoreOffer offer;
         offer.gameId = game.gameId;

@@ -26,6 +26,7 @@ struct FinishedGame {
     int cardCount = 0; // of the game; for a custom game, of the game it is based on
     bool won = false;
     int score = 0;
+    bool hinted = false; // the player took a hint
     std::string scoringType{kDefaultScoringType};
     int seconds = 0;
     std::string player;

@@ -83,6 +83,8 @@ inline constexpr std::string_view kCursor = "Cursor";
 inline constexpr std::string_view kAutoPlay = "AutoPlay";
 // The status line tells after every move whether the game can still be won (Y/N, default N).
 inline constexpr std::string_view kWinnableStatus = "Winnable_Status";
+// A new game deals only numbers the solver has won (Y/N, default N).
+inline constexpr std::string_view kWinnableDeals = "Winnable_Deals";
 inline constexpr std::string_view kCardCounterStock = "CardCounter_Stock";
 inline constexpr std::string_view kCardCounterTableau = "CardCounter_Tableau";
 inline constexpr std::string_view kCardCounterInverse = "CardCounter_Inverse";

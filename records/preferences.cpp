@@ -99,6 +99,7 @@ constexpr std::array kKeys = {
     PreferenceKey{kVertScrollBar, ValueKind::Text, kNo, Settings::kVertScrollBar, kFlagWidth},
     PreferenceKey{kCursor, ValueKind::Number, "11", Settings::kCursor, 2},
     PreferenceKey{kAutoPlay, ValueKind::Text, kYes, 0, 0},
+    PreferenceKey{kWinnableDeals, ValueKind::Text, kNo, 0, 0},
     PreferenceKey{kCardCounterStock, ValueKind::Text, kNo, 0, 0},
     PreferenceKey{kCardCounterTableau, ValueKind::Text, kNo, 0, 0},
     PreferenceKey{kCardCounterInverse, ValueKind::Text, kNo, 0, 0},

@@ -15,6 +15,8 @@ inline constexpr std::string_view kStatisticsFileName = "STAT.DAT";
 inline constexpr std::string_view kHiScoreFileName = "STAT_SCR.DAT";
 inline constexpr std::string_view kGameLogFileName = "STAT_LOG.DAT";
 inline constexpr std::string_view kCustomGamesFileName = "GAM_CUST.DAT"; // read only
+// Numbers of deals the solver has won, per game (winnable_numbers.h).
+inline constexpr std::string_view kWinnableFileName = "WINNABLE.DAT";
 // The game in progress kept when the window closed (or by File > Save), offered at the next start.
 inline constexpr std::string_view kKeptGameFileName = "SAVED.DAT";
 

@@ -15,13 +15,13 @@ constexpr int kCountWidth = 6;
 constexpr int kTotalWidth = 12;
 constexpr int kRunCounterWidth = 4;
 
-// The record's fields in column order: (width, member); the reserved field follows them.
+// The record's fields in column order: (width, member).
 using Field = std::int64_t GameStatistics::*;
 struct FieldLayout {
     int width;
     Field field;
 };
-constexpr std::array<FieldLayout, 7> kFields = {{
+constexpr std::array<FieldLayout, 8> kFields = {{
     {kCountWidth, &GameStatistics::won},
     {kCountWidth, &GameStatistics::lost},
     {kCountWidth, &GameStatistics::longestWinningStreak},
@@ -29,8 +29,8 @@ constexpr std::array<FieldLayout, 7> kFields = {{
     {kCountWidth, &GameStatistics::winningStreak},
     {kCountWidth, &GameStatistics::losingStreak},
     {kTotalWidth, &GameStatistics::totalScore},
+    {kTotalWidth, &GameStatistics::hinted},
 }};
-constexpr int kReservedWidth = 12;
 
 int Bump(int counter) {
     return static_cast<int>(ClampToField(static_cast<std::int64_t>(counter) + 1, kRunCounterWidth));
@@ -45,10 +45,10 @@ std::string GameSectionName(int gameId) {
 std::string FormatStatistics(const GameStatistics& stats) {
     std::string record;
     for (const FieldLayout& f : kFields) {
+        if (!record.empty()) record += ' ';
         record += FormatNumber(ClampToField(stats.*f.field, f.width), f.width);
-        record += ' ';
     }
-    return record + FormatNumber(0, kReservedWidth);
+    return record;
 }
 
 GameStatistics ParseStatistics(std::string_view record) {
@@ -64,7 +64,8 @@ GameStatistics ParseStatistics(std::string_view record) {
     return stats;
 }
 
-void AddGameResult(GameStatistics& stats, bool won, int score) {
+void AddGameResult(GameStatistics& stats, bool won, int score, bool hinted) {
+    if (hinted) ++stats.hinted;
     if (won) {
         ++stats.won;
         ++stats.winningStreak;
@@ -80,7 +81,7 @@ void AddGameResult(GameStatistics& stats, bool won, int score) {
 }
 
 bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string_view player,
-                      bool won, int score, RunCounters& counters, MessageSink& sink) {
+                      bool won, int score, bool hinted, RunCounters& counters, MessageSink& sink) {
     if (CreateRecordFile(file, sink) == Creation::Failed) return false;
     RecordHandle handle = RecordHandle::Open(file, true);
     if (!handle.IsOpen()) {
@@ -91,7 +92,7 @@ bool RecordGameResult(const std::filesystem::path& file, int gameId, std::string
     KeyLookup record = ReadKey(&handle, file, section, player, FormatStatistics({}), sink);
     if (record.result == Lookup::Failed) return false;
     GameStatistics stats = ParseStatistics(record.value);
-    AddGameResult(stats, won, score);
+    AddGameResult(stats, won, score, hinted);
     (won ? counters.wins : counters.losses) = Bump(won ? counters.wins : counters.losses);
     return WriteKey(&handle, file, section, player, FormatStatistics(stats), sink);
 }

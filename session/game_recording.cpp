@@ -26,6 +26,7 @@ void SettingsGameRecorder::RecordFinishedGame(const GameResult& result) {
     game.cardCount = state_ ? state_->CardCount() : 0;
     game.won = result.won;
     game.score = result.score;
+    game.hinted = result.hinted;
     game.seconds = result.seconds;
     game.player = settings_.Player();
     game.end = LocalTime(result.end);

@@ -2,13 +2,11 @@
 
 #include "table/layout/fan_steps.h"
 #include "table/layout/layout_rounding.h"
+#include "table/slide_animation.h"
 
 namespace tablamor::table {
 namespace {
 
-constexpr int kShowFaceMs = 2;
-constexpr int kShowBackMs = 2;
-constexpr int kLiftMs = 1;
 constexpr int kLiftFraction = 7; // the travelling card starts 1/7 of a card right and down
 
 // Reserve 1 deals only while it holds at most this many cards.
@@ -63,10 +61,32 @@ QPoint DealAnimation::SourcePlace() const {
     return canvas_.Painter().CardRect(*source_, 0).topLeft();
 }
 
-int DealAnimation::TravellerCode() const {
-    const auto [pile, k] = travellers_[current_];
+QRect DealAnimation::CardAt(QPoint at) const {
+    const auto card = canvas_.Images().Card();
+    return QRect(at, QSize(card.width, card.height));
+}
+
+DealAnimation::Flight DealAnimation::Launch(std::size_t traveller) const {
+    const auto [pile, k] = travellers_[traveller];
     const PilePainter painter = canvas_.Painter();
-    return painter.ShowsFace(pile, k) ? canvas_.Scene().table->At(pile, k) : -1;
+    const auto card = canvas_.Images().Card();
+    const QPoint from = SourcePlace() + QPoint(layout::RoundRatio(card.width, kLiftFraction),
+                                               layout::RoundRatio(card.height, kLiftFraction));
+    Flight flight;
+    flight.traveller = traveller;
+    flight.code = painter.ShowsFace(pile, k) ? canvas_.Scene().table->At(pile, k) : -1;
+    flight.path = SlidePath(from, painter.CardRect(pile, k).topLeft(), false);
+    flight.at = from;
+    return flight;
+}
+
+// The card onto the table picture at its place, as a full paint draws it.
+void DealAnimation::Land(const Flight& flight) {
+    const auto [pile, k] = travellers_[flight.traveller];
+    const QRect place = canvas_.Painter().CardRect(pile, k);
+    Surface target = canvas_.TableTarget();
+    canvas_.Painter().DrawPileCard(target, pile, k, place);
+    canvas_.CopyTableToWindow(place);
 }
 
 Frame DealAnimation::Intro() {
@@ -85,8 +105,34 @@ Frame DealAnimation::Intro() {
     painter.DrawCardBack(target, SourcePlace(), canvas_.Images().Card().height,
                          BottomCorners::Background, all);
     canvas_.CopyTableToWindow();
-    phase_ = Phase::ShowFace;
+    phase_ = Phase::Fly;
     return {kDealSettleMs, false, {}};
+}
+
+// One frame of the flight: the cards in the air are taken off the window, move one step (those
+// at their place land), the next few leave the dealing pile, and the cards in the air are drawn
+// again, the latest on top.
+Frame DealAnimation::Fly() {
+    const bool first = launched_ == 0;
+    for (const Flight& f : flights_) canvas_.CopyTableToWindow(CardAt(f.at));
+    std::vector<Flight> flying;
+    for (Flight& f : flights_) {
+        if (f.next < f.path.size()) f.at = f.path[f.next++];
+        if (f.next < f.path.size())
+            flying.push_back(std::move(f));
+        else
+            Land(f);
+    }
+    flights_ = std::move(flying);
+    const std::size_t perFrame =
+        (travellers_.size() + kDealLaunchFrames - 1) / static_cast<std::size_t>(kDealLaunchFrames);
+    for (std::size_t i = 0; i < perFrame && launched_ < travellers_.size(); ++i)
+        flights_.push_back(Launch(launched_++));
+    if (flights_.empty()) return Finish();
+    for (const Flight& f : flights_) canvas_.DrawCardOnWindow(f.code, f.at);
+    Frame frame{canvas_.Preferences().moveDelayMs, false, {}};
+    if (first) frame.sound = std::string(kShuffleSound);
+    return frame;
 }
 
 Frame DealAnimation::Step() {
@@ -94,47 +140,11 @@ Frame DealAnimation::Step() {
     switch (phase_) {
     case Phase::Intro:
         return Intro();
-    case Phase::ShowFace: {
-        canvas_.DrawCardOnWindow(TravellerCode(), SourcePlace());
-        phase_ = Phase::ShowBack;
-        Frame frame{kShowFaceMs, false, {}};
-        if (firstCard_) frame.sound = std::string(kShuffleSound);
-        firstCard_ = false;
-        return frame;
-    }
-    case Phase::ShowBack: {
-        canvas_.DrawCardOnWindow(-1, SourcePlace());
-        const auto card = canvas_.Images().Card();
-        const QPoint lift(layout::RoundRatio(card.width, kLiftFraction),
-                          layout::RoundRatio(card.height, kLiftFraction));
-        const auto [pile, k] = travellers_[current_];
-        SlideOptions options;
-        options.card = TravellerCode();
-        options.prepare = true;
-        options.place = true;
-        slide_ = std::make_unique<SlideAnimation>(
-            canvas_, SourcePlace() + lift, canvas_.Painter().CardRect(pile, k).topLeft(), options);
-        phase_ = Phase::Slide;
-        liftShown_ = true;
-        return {kShowBackMs, false, {}};
-    }
-    case Phase::Slide: {
-        Frame frame = slide_->Step();
-        if (liftShown_) {
-            liftShown_ = false; // the lifted picture just appeared at the start
-            frame.waitMs = kLiftMs;
-        }
-        if (!frame.done) return frame;
-        slide_.reset();
-        if (++current_ < travellers_.size()) {
-            phase_ = Phase::ShowFace;
-            return {0, false, {}};
-        }
-        return Finish();
-    }
+    case Phase::Fly:
+        return Fly();
     case Phase::Final:
     case Phase::Done:
-        return Finish();
+        break;
     }
     return Finish();
 }
@@ -142,7 +152,7 @@ Frame DealAnimation::Step() {
 // The dealt table as a full paint would leave it (this also shows the dealing pile as it is).
 Frame DealAnimation::Finish() {
     if (phase_ != Phase::Done) {
-        if (slide_) slide_.reset();
+        flights_.clear();
         canvas_.HideDragImage();
         const QImage& table = canvas_.TablePicture();
         canvas_.RepaintArea(QRect(0, -canvas_.Scroll(), table.width(), table.height()));

@@ -34,8 +34,9 @@ QRect ToQRect(const Rect& r) {
 
 HintController::HintController(PlayController& play, table::TableView& view, QStatusBar& bar,
                                QObject* parent)
-    : QObject(parent), play_(play), view_(view), bar_(bar), search_(*this), line_(new QLabel(&bar)),
-      cancel_(new QPushButton(tr("Cancel"), &bar)), progress_(new QTimer(this)) {
+    : QObject(parent), play_(play), view_(view), bar_(bar), search_(*this), loan_(bar),
+      line_(new QLabel(&bar)), cancel_(new QPushButton(tr("Cancel"), &bar)),
+      progress_(new QTimer(this)) {
     line_->setObjectName("lblSolver");
     line_->setAccessibleName(tr("Solver"));
     cancel_->setObjectName("btnCancelSearch");
@@ -77,14 +78,10 @@ void HintController::Say(const QString& text, bool cancellable) {
     if (text.isEmpty()) {
         line_->clear();
         cancel_->hide();
-        if (barWasHidden_) bar_.hide();
-        barWasHidden_ = false;
+        loan_.Give();
         return;
     }
-    if (bar_.isHidden()) {
-        barWasHidden_ = true;
-        bar_.show();
-    }
+    loan_.Take();
     line_->setText(text);
     cancel_->setVisible(cancellable);
 }
@@ -101,7 +98,7 @@ void HintController::ShowHint() {
         key_ = key;
     }
     if (search_.Running() && hintSearch_) return; // the hint asked for is on its way
-    view_.SetMarks(table::MarkLayer::Hint, {});
+    ClearHint();
     const GameState state = play_.State();
     const PlacedPiles geometry = PlacedPiles::From(play_.Geometry());
     const std::vector<Command> shown = shown_;
@@ -130,6 +127,8 @@ void HintController::ShowFound(const Hint& hint, bool restarted) {
     }
     shown_.push_back(hint.command);
     view_.SetMarks(table::MarkLayer::Hint, MarksFor(hint.command));
+    hintShown_ = true;
+    play_.Play().NoteHint();
     const QString move = Describe(hint.command);
     if (hint.kind == HintKind::Winning)
         Say(tr("Hint: %1.").arg(move), false);
@@ -200,8 +199,12 @@ void HintController::SetContinuous(bool on) {
     if (!on && !search_.Running()) Say({}, false);
 }
 
+// The hint's marks and its words on the status line go together; an answer of "Can this deal be
+// won?" stays.
 void HintController::ClearHint() {
     view_.SetMarks(table::MarkLayer::Hint, {});
+    if (hintShown_) Say({}, false);
+    hintShown_ = false;
 }
 
 // Any move (the score signal follows every operation, a deal and the end of a game) stops the

@@ -10,6 +10,7 @@
 #include "engine/hint.h"
 #include "table/table_marks.h"
 #include "ui/background_search.h"
+#include "ui/status_bar_loan.h"
 
 #include <QObject>
 #include <QString>
@@ -67,13 +68,14 @@ private:
     table::TableView& view_;
     QStatusBar& bar_;
     BackgroundSearch search_;
+    StatusBarLoan loan_;
     HintFinder finder_; // used by the worker only, one search at a time
     QLabel* line_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QTimer* progress_ = nullptr;
-    bool barWasHidden_ = false;
     bool continuous_ = false;
     bool hintSearch_ = false; // the running search is a hint's
+    bool hintShown_ = false;  // a hint's marks and words are on show
     // The table the hints and the answer belong to, and the hints shown on it.
     std::uint64_t key_ = 0;
     std::vector<Command> shown_;

@@ -24,6 +24,7 @@ const std::vector<MenuItem>& MainMenuItems() {
         {"&Game", "mnuHint", "&Hint", "H"},
         {"&Game", "mnuCanWin", "Can this deal be &won?", ""},
         {"&Game", "mnuWinnableStatus", "Tell after each &move whether it can be won", ""},
+        {"&Game", "mnuWinnableDeals", "Winnable &deals only", ""},
         {"&Statistics", "mnuGameStatistics", "&Game statistics...", "F4"},
         {"&Statistics", "mnuPlayersStatistics", "&Players statistics...", ""},
         {"&Statistics", "mnuAllGamesStatistics", "&All games statistics...", ""},

@@ -32,6 +32,7 @@
 #include "ui/tip_dialog.h"
 #include "ui/win_summary_dialog.h"
 #include "ui/window_placement.h"
+#include "ui/winnable_deals.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -185,7 +186,10 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     statusBar()->addWidget(new QLabel(statusBar()), 1);
     statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
     hints_ = std::make_unique<HintController>(*controller_, *view_, *statusBar());
-    AddSolverCommands(*this, *hints_, preferences_);
+    winnable_ = std::make_unique<WinnableDeals>(
+        *controller_, settings_, *statusBar(), setup.dataDir,
+        [this](std::optional<GameNumber> number) { DealAnew(number); });
+    AddSolverCommands(*this, *hints_, *winnable_, preferences_);
     keyboard_ = std::make_unique<KeyboardPlay>(*controller_, *view_);
     NameControlsOfEveryDialog(*this);
 
@@ -498,8 +502,7 @@ void MainWindow::NewGame() {
     if (!controller_->SetUp() || !AskAbandonGame()) return;
     controller_->EndGame();
     sounds_->Play("New", pref::kSoundsNewGame);
-    controller_->Deal();
-    RefreshClock();
+    winnable_->NewDeal();
 }
 
 void MainWindow::RestartGame() {
@@ -507,8 +510,7 @@ void MainWindow::RestartGame() {
     auto number = GameNumber::Parse(settings_.GameNumber());
     controller_->EndGame();
     sounds_->Play("New", pref::kSoundsRestart);
-    controller_->Deal(number ? std::optional<GameNumber>(*number) : std::nullopt);
-    RefreshClock();
+    DealAnew(number ? std::optional<GameNumber>(*number) : std::nullopt);
 }
 
 void MainWindow::SelectGameNumber() {
@@ -518,7 +520,16 @@ void MainWindow::SelectGameNumber() {
     const std::optional<GameNumber> number = dialog.Number();
     if (!number || !AskAbandonGame()) return;
     controller_->EndGame();
-    controller_->Deal(*number);
+    DealAnew(*number);
+}
+
+// The game-over line (and the status bar it showed) goes before the deal, and the window is laid
+// out again at once: so the deal is laid out on the table as it will stay, and no resize comes
+// after it to cut its animation short.
+void MainWindow::DealAnew(std::optional<GameNumber> number) {
+    ShowGameOver(false);
+    layout()->activate();
+    if (!controller_->Deal(number)) ShowGameOver(true);
     RefreshClock();
 }
 
@@ -547,6 +558,7 @@ void MainWindow::ShowOptions() {
         controller_->ApplyCursor();
         for (const char* n : {"mnuUndo", "mnuRedo"})
             Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
+        Action("mnuWinnableDeals")->setChecked(r.winnableDeals);
     }
     controller_->RefreshTable();
 }

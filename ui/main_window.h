@@ -32,6 +32,7 @@ class HelpWindow;
 class HintController;
 class KeyboardPlay;
 class OpenGameDialog;
+class WinnableDeals;
 
 struct MainWindowSetup {
     std::filesystem::path programDir; // the game files
@@ -51,6 +52,7 @@ public:
     PlayController& Controller() { return *controller_; }
     HintController& Hints() { return *hints_; }
     KeyboardPlay& Keyboard() { return *keyboard_; }
+    WinnableDeals& Winnable() { return *winnable_; }
     table::TableView& View() { return *view_; }
     QAction* Action(const std::string& name) const;
     QLabel* ClockLabel() const { return clock_; }
@@ -85,6 +87,8 @@ public:
     // A finished game: a line in the status bar, the table dimmed, and the commands that need
     // a game in play disabled; a new deal undoes it.
     void ShowGameOver(bool over, bool won = false);
+    // A new deal of the game set up (a new number, or the one given).
+    void DealAnew(std::optional<GameNumber> number);
     // Pause: the clock stops and a cover hides the table until the command, or a click on the
     // cover, resumes the game. A new deal or the end of the game ends a pause.
     void SetPaused(bool paused);
@@ -124,6 +128,7 @@ private:
     std::unique_ptr<OpenGameDialog> openDialog_;
     std::unique_ptr<HintController> hints_;
     std::unique_ptr<KeyboardPlay> keyboard_;
+    std::unique_ptr<WinnableDeals> winnable_;
     table::CardCounterWindow* counter_ = nullptr;
     QPointer<HelpWindow> help_; // owned by the window it was opened over
     std::map<std::string, QAction*> actions_;

@@ -1,8 +1,10 @@
 #include "ui/solver_commands.h"
 
 #include "records/preference_keys.h"
+#include "records/preferences.h"
 #include "ui/hint_controller.h"
 #include "ui/main_window.h"
+#include "ui/winnable_deals.h"
 
 #include <QAction>
 #include <QStyle>
@@ -31,7 +33,8 @@ void AddHintButton(MainWindow& window, const char* barName, const char* buttonNa
 
 } // namespace
 
-void AddSolverCommands(MainWindow& window, HintController& hints, IniFile& preferences) {
+void AddSolverCommands(MainWindow& window, HintController& hints, WinnableDeals& deals,
+                       IniFile& preferences) {
     QObject::connect(window.Action("mnuHint"), &QAction::triggered, &hints,
                      &HintController::ShowHint);
     QObject::connect(window.Action("mnuCanWin"), &QAction::triggered, &hints,
@@ -45,6 +48,15 @@ void AddSolverCommands(MainWindow& window, HintController& hints, IniFile& prefe
     QObject::connect(continuous, &QAction::toggled, &hints, [&hints, &preferences](bool now) {
         preferences.WriteString(pref::kPreferenceSection, pref::kWinnableStatus, now ? "Y" : "N");
         hints.SetContinuous(now);
+    });
+    QAction* winnable = window.Action("mnuWinnableDeals");
+    winnable->setCheckable(true);
+    winnable->setChecked(ReadPreference(preferences, pref::kWinnableDeals) == pref::kYes);
+    deals.SetOn(winnable->isChecked());
+    QObject::connect(winnable, &QAction::toggled, &deals, [&deals, &preferences](bool now) {
+        preferences.WriteString(pref::kPreferenceSection, pref::kWinnableDeals,
+                                now ? pref::kYes : pref::kNo);
+        deals.SetOn(now);
     });
     AddHintButton(window, "pnlTB", "tbHint");
     AddHintButton(window, "pnlTB1", "tbHint1");

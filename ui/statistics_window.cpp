@@ -47,9 +47,9 @@ StatisticsWindow::StatisticsWindow(std::filesystem::path dataDir, std::vector<St
     table_ = new QTableWidget(this);
     table_->setObjectName("grdStatistics");
     const QStringList headers = {
-        tr("Game"),         tr("Player"),         tr("Played"),         tr("Won"),
-        tr("Won %"),        tr("Current streak"), tr("Longest streak"), tr("Best time"),
-        tr("Average time"), tr("Best score")};
+        tr("Game"),      tr("Player"),       tr("Played"),         tr("Won"),
+        tr("Won %"),     tr("Hinted"),       tr("Current streak"), tr("Longest streak"),
+        tr("Best time"), tr("Average time"), tr("Best score")};
     table_->setColumnCount(static_cast<int>(headers.size()));
     table_->setHorizontalHeaderLabels(headers);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -107,6 +107,7 @@ void StatisticsWindow::Refill() {
             QString::number(row.Played()),
             QString::number(s.won),
             QString("%1%").arg(row.SharePercent()),
+            QString::number(s.hinted),
             streak,
             QString::number(s.longestWinningStreak),
             Q(FormatSeconds(row.bestSeconds)),

@@ -277,6 +277,25 @@ TEST(Pause, StopsTheClockUntilResumed) {
     EXPECT_FALSE(play.Paused()) << "no pause without a game in play";
 }
 
+// A hint taken marks the game in play as hinted when it ends; the next deal starts unhinted, and
+// a hint asked for with no game in play marks nothing.
+TEST(EndOfGame, AHintedGameIsRecordedAsHinted) {
+    GameState s = SmallGame(1);
+    KeptResults records;
+    GamePlay play(s, NullEventSink());
+    play.SetRecorder(&records);
+    play.Begin();
+    play.NoteHint();
+    play.QuitGame();
+    play.NoteHint();
+    s.active = true;
+    play.Begin();
+    play.QuitGame();
+    ASSERT_EQ(records.results.size(), 2u);
+    EXPECT_TRUE(records.results[0].hinted);
+    EXPECT_FALSE(records.results[1].hinted);
+}
+
 // The clock starts again when the window has finished showing the deal; an ended game keeps its
 // time.
 TEST(EndOfGame, TheClockCountsFromTheEndOfTheShownDeal) {

@@ -108,7 +108,7 @@ void BM_Statistics(benchmark::State& state) {
     for (auto _ : state) {
         FinishedGame g = Game(round++);
         benchmark::DoNotOptimize(RecordGameResult(ProgramDir() / "DATA" / "STAT.DAT", g.gameId,
-                                                  g.player, g.won, g.score, counters,
+                                                  g.player, g.won, g.score, g.hinted, counters,
                                                   NoMessages()));
     }
 }

@@ -19,8 +19,8 @@ TEST(RecordViews, PlayersStatisticsAndTheirReset) {
     SilentMessages quiet;
     for (auto [player, won] :
          {std::pair{"Ann", true}, {"Ann", false}, {"Bob", true}, {"Ann", true}})
-        ASSERT_TRUE(RecordGameResult(file, 7, player, won, 10, counters, quiet));
-    ASSERT_TRUE(RecordGameResult(file, 8, "Cy", false, 0, counters, quiet));
+        ASSERT_TRUE(RecordGameResult(file, 7, player, won, 10, false, counters, quiet));
+    ASSERT_TRUE(RecordGameResult(file, 8, "Cy", false, 0, false, counters, quiet));
 
     const auto read = ReadPlayersStatistics(file, 7, {"Bob", "Cy", "Ann"}, quiet);
     ASSERT_EQ(read.size(), 2u) << "Cy has no record for game 7";

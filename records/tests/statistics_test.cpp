@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tablamor {
 namespace {
 
@@ -34,38 +36,46 @@ TEST(FixedFields, Numbers) {
 TEST(Statistics, RecordAfterResults) {
     struct Row {
         const char* name;
-        std::string start; // the stored record; empty: none yet
-        std::vector<std::pair<bool, int>> results;
+        std::string start;                                // the stored record; empty: none yet
+        std::vector<std::tuple<bool, int, bool>> results; // won, score, hinted
         const char* expected;
     } rows[] = {
         {"first game won",
          "",
-         {{true, 208}},
+         {{true, 208, false}},
          "000001 000000 000001 000000 000001 000000 000000000208 000000000000"},
         {"three wins then a loss",
          "",
-         {{true, 10}, {true, 10}, {true, 10}, {false, -52}},
+         {{true, 10, false}, {true, 10, false}, {true, 10, false}, {false, -52, false}},
          "000003 000001 000003 000001 000000 000001 -00000000022 000000000000"},
         {"a loss of -52 lowers the total",
          "000000 000000 000000 000000 000000 000000 000000000100 000000000000",
-         {{false, -52}},
+         {{false, -52, false}},
          "000000 000001 000000 000001 000000 000001 000000000048 000000000000"},
         {"the longest streak stays",
          "000005 000002 000004 000002 000000 000002 000000000000 000000000000",
-         {{true, 0}},
+         {{true, 0, false}},
          "000006 000002 000004 000002 000001 000000 000000000000 000000000000"},
         {"non-digits: the fields before hold, the rest are 0",
          "000003 00x001 000003 000000 000003 000000 000000000030 000000000000",
-         {{true, 1}},
+         {{true, 1, false}},
          "000004 000000 000001 000000 000001 000000 000000000001 000000000000"},
         {"a truncated record",
          "000007 0000",
-         {{false, 0}},
+         {{false, 0, false}},
          "000007 000001 000000 000001 000000 000001 000000000000 000000000000"},
         {"a count at the top of its field stays there",
          "999999 000000 999999 000000 999999 000000 000000000000 000000000000",
-         {{true, 0}},
+         {{true, 0, false}},
          "999999 000000 999999 000000 999999 000000 000000000000 000000000000"},
+        {"hinted games count, won or lost, beside the rest",
+         "",
+         {{true, 5, true}, {false, 0, false}, {false, -2, true}},
+         "000001 000002 000001 000002 000000 000002 000000000003 000000000002"},
+        {"a record written before hints were counted goes on from no hinted game",
+         "000002 000000 000002 000000 000002 000000 000000000020 000000000000",
+         {{true, 1, true}},
+         "000003 000000 000003 000000 000003 000000 000000000021 000000000001"},
     };
     for (const Row& r : rows) {
         TestDir dir;
@@ -73,8 +83,9 @@ TEST(Statistics, RecordAfterResults) {
         if (!r.start.empty())
             WriteFile(file, "[Version]\r\nVersion=0300\r\n\r\n[0007]\r\nAnn=" + r.start + "\r\n");
         RunCounters counters;
-        for (auto [won, score] : r.results)
-            ASSERT_TRUE(RecordGameResult(file, 7, "Ann", won, score, counters, NoMessages()))
+        for (auto [won, score, hinted] : r.results)
+            ASSERT_TRUE(
+                RecordGameResult(file, 7, "Ann", won, score, hinted, counters, NoMessages()))
                 << r.name;
         EXPECT_EQ(ReadKey(nullptr, file, "0007", "Ann", "").value, r.expected) << r.name;
     }
@@ -84,10 +95,10 @@ TEST(Statistics, NewFileSectionsAndCounters) {
     TestDir dir;
     const std::filesystem::path file = dir / "DATA" / "STAT.DAT";
     RunCounters counters{2, 9998};
-    ASSERT_TRUE(RecordGameResult(file, 1, "Ann", true, 208, counters, NoMessages()));
-    ASSERT_TRUE(RecordGameResult(file, 1, "Bob", false, -52, counters, NoMessages()));
-    ASSERT_TRUE(RecordGameResult(file, 1, "Bob", false, -52, counters, NoMessages()));
-    ASSERT_TRUE(RecordGameResult(file, 12, "Ann", false, -52, counters, NoMessages()));
+    ASSERT_TRUE(RecordGameResult(file, 1, "Ann", true, 208, false, counters, NoMessages()));
+    ASSERT_TRUE(RecordGameResult(file, 1, "Bob", false, -52, false, counters, NoMessages()));
+    ASSERT_TRUE(RecordGameResult(file, 1, "Bob", false, -52, false, counters, NoMessages()));
+    ASSERT_TRUE(RecordGameResult(file, 12, "Ann", false, -52, false, counters, NoMessages()));
     EXPECT_EQ(counters.wins, 3);
     EXPECT_EQ(counters.losses, 9999); // four digits hold no more
     EXPECT_EQ(ReadFile(file),
@@ -104,7 +115,7 @@ TEST(Statistics, UnopenableFileChangesNothing) {
     std::filesystem::create_directories(file); // a directory in its place
     CollectedMessages messages;
     RunCounters counters;
-    EXPECT_FALSE(RecordGameResult(file, 1, "Ann", true, 5, counters, messages));
+    EXPECT_FALSE(RecordGameResult(file, 1, "Ann", true, 5, false, counters, messages));
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"Open error: " + file.string() + ": Is a directory"});
     EXPECT_EQ(counters.wins, 0);

@@ -1,6 +1,7 @@
 #include "records/ui/options_dialog.h"
 
 #include "records/preference_keys.h"
+#include "records/preferences.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -109,12 +110,14 @@ QWidget* OptionsDialog::BuildGeneralPage() {
     speedRow->addWidget(cardSpeed_);
     speedRow->addStretch(1);
     vertScrollBar_ = NewCheckBox(tr("Ver&tical Scroll bar"), "chkVertScrollBar", page);
+    winnableDeals_ = NewCheckBox(tr("Wi&nnable deals only"), "chkWinnableDeals", page);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(dialogs);
     layout->addWidget(winningAnimation_);
     layout->addWidget(dealAnimation_);
     layout->addWidget(redealAnimation_);
     layout->addLayout(speedRow);
+    layout->addWidget(winnableDeals_);
     layout->addWidget(vertScrollBar_);
     layout->addStretch(1);
     return page;
@@ -164,6 +167,7 @@ void OptionsDialog::LoadValues() {
     largeButtons_->setChecked(fileValue(pref::kToolBarLarge, pref::kNo) == pref::kYes);
     flatButtons_->setChecked(fileValue(pref::kToolBarFlat, pref::kYes) == pref::kYes);
     showToolTips_->setChecked(fileValue(pref::kShowToolTips, pref::kYes) == pref::kYes);
+    winnableDeals_->setChecked(ReadPreference(preferences_, pref::kWinnableDeals) == pref::kYes);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
@@ -180,6 +184,7 @@ void OptionsDialog::accept() {
     result_.showScore = showScore_->isChecked();
     result_.statusBarShown = settings_.Get(Settings::kStatusBar, 1) != pref::kNo;
     result_.undoEnabled = settings_.Get(Settings::kUndoEnabled, 1) != kUndoDisabled;
+    result_.winnableDeals = winnableDeals_->isChecked();
     QDialog::accept();
 }
 
@@ -202,6 +207,7 @@ void OptionsDialog::WriteFile() {
     write(pref::kDealAnimation, dealAnimation_);
     write(pref::kRedealAnimation, redealAnimation_);
     preferences_.WriteInt(pref::kPreferenceSection, pref::kSpeedMoveCard, cardSpeed_->value());
+    write(pref::kWinnableDeals, winnableDeals_);
 }
 
 void OptionsDialog::WriteSettings() {

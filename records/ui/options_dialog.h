@@ -32,6 +32,7 @@ struct OptionsResult {
     bool showScore = true;
     bool statusBarShown = false; // the StatusBar field is not "N" (left as it was)
     bool undoEnabled = true;     // the Undo_Enabled field is not "2" (left as it was)
+    bool winnableDeals = false;  // Winnable_Deals
 };
 
 class OptionsDialog : public QDialog {
@@ -63,6 +64,7 @@ private:
     QCheckBox* dealAnimation_ = nullptr;
     QCheckBox* redealAnimation_ = nullptr;
     QSpinBox* cardSpeed_ = nullptr; // Speed_Move_Card: ms between the steps of a moving card
+    QCheckBox* winnableDeals_ = nullptr;
     QCheckBox* confirmEnterHiScores_ = nullptr;
     QCheckBox* vertScrollBar_ = nullptr;
     QCheckBox* largeButtons_ = nullptr;

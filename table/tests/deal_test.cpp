@@ -1,4 +1,5 @@
-// The deal shown card by card: order, dealing pile, frames, and the table it leaves.
+// The deal shown card by card: order, dealing pile, cards flying overlapped, and the table it
+// leaves.
 #include "table/deal_animation.h"
 #include "table/empty_marks.h"
 #include "table/tests/test_scene.h"
@@ -41,19 +42,28 @@ TEST_F(DealTest, RunsToTheFullPaintRowByRow) {
     // The dealing pile shows a back; the columns their empty marks.
     EXPECT_EQ(t.TableAt(Centre(t.Card(TableauPile(3), 0))),
               MarkColour(mark::kKing)); // spaces take kings
-    const Frame face = deal.Step();
-    EXPECT_EQ(face.sound, "Shuffle");
-    EXPECT_EQ(face.waitMs, 2);
-    EXPECT_EQ(t.canvas->Window().pixel(Centre(t.Card(kStockPile, 23))), FaceColour(1));
-    const Frame back = deal.Step();
-    EXPECT_EQ(back.waitMs, 2);
     EXPECT_EQ(t.canvas->Window().pixel(Centre(t.Card(kStockPile, 23))), BackColour());
-    const Frame lifted = deal.Step();
-    EXPECT_EQ(lifted.waitMs, 1);
+    // The first cards leave the dealing pile together, each as it will lie.
+    const Frame first = deal.Step();
+    EXPECT_EQ(first.sound, "Shuffle");
+    EXPECT_EQ(first.waitMs, kDefaultMoveDelay);
+    EXPECT_EQ(deal.InFlight(), 2u) << "28 cards leave in 20 frames";
     const QPoint start = t.Card(kStockPile, 23).topLeft() + QPoint(10, 14);
-    EXPECT_EQ(t.canvas->Drag().Rect().topLeft(), start);
-    int frames = 4 + RunToEnd(deal);
-    EXPECT_GT(frames, 28 * 4);
+    EXPECT_EQ(t.canvas->Window().pixel(start + QPoint(35, 48)), BackColour())
+        << "the last card launched lies on top: the second column's back";
+
+    // Overlapped: several cards in the air at once, and the whole deal within a second.
+    std::size_t mostInFlight = 0;
+    int frames = 2;
+    long long waits = intro.waitMs + first.waitMs;
+    for (Frame f; !f.done; ++frames) {
+        f = deal.Step();
+        waits += f.waitMs;
+        mostInFlight = std::max(mostInFlight, deal.InFlight());
+    }
+    EXPECT_GT(mostInFlight, 4u);
+    EXPECT_LT(frames, 28 + kDealLaunchFrames) << "fewer frames than one card after another";
+    EXPECT_LT(waits, 1000);
     EXPECT_EQ(t.canvas->TablePicture(), t.FreshPaint());
     EXPECT_EQ(t.canvas->Window(), t.canvas->TablePicture().copy(QRect(QPoint(), t.window)));
 }
@@ -115,7 +125,8 @@ TEST_F(DealTest, StoppedHalfWayShowsTheDealtTable) {
     TestTable t(art, Klondike());
     DealKlondike(t);
     DealAnimation deal(*t.canvas);
-    for (int i = 0; i < 40; ++i) ASSERT_FALSE(deal.Step().done);
+    for (int i = 0; i < 10; ++i) ASSERT_FALSE(deal.Step().done);
+    ASSERT_GT(deal.InFlight(), 0u);
     deal.Stop();
     EXPECT_TRUE(deal.Step().done);
     EXPECT_FALSE(t.canvas->Drag().Visible());

@@ -6,14 +6,19 @@
 
 #include "engine/move_generator.h"
 #include "engine/placed_piles.h"
+#include "records/preference_keys.h"
+#include "records/preferences.h"
+#include "records/winnable_numbers.h"
 #include "table/table_view.h"
 #include "ui/hint_controller.h"
 #include "ui/keyboard_play.h"
+#include "ui/winnable_deals.h"
 
 #include <QAction>
 #include <QSignalSpy>
 #include <QStatusBar>
 
+#include <functional>
 #include <random>
 
 namespace tablamor::ui {
@@ -87,6 +92,11 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     ASSERT_TRUE(Hints().ShownHint());
     EXPECT_NE(*Hints().ShownHint(), first);
 
+    // A press that moves nothing takes the marks and the hint's words away together.
+    QTest::mouseClick(TableWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(HintMarks().empty());
+    EXPECT_TRUE(Hints().Line().isEmpty()) << Hints().Line().toStdString();
+
     // Carrying the move out (any action) takes the marks away.
     ASSERT_TRUE(Play().ApplyCommand(first));
     WaitForAnimations();
@@ -116,6 +126,40 @@ TEST_F(SolverAtHand, CanThisDealBeWonAnswers) {
               "This game can no longer be won");
     EXPECT_EQ(HintController::WinnableText(SolveOutcome::Unknown, 2000),
               QString("Not decided within %L1 positions").arg(2000));
+}
+
+// With "Winnable deals only" on, a new game waits for the search the first time and deals a
+// number the solver wins; the numbers found ahead are kept in the data directory, and the next
+// new game takes the oldest at once.
+TEST_F(SolverAtHand, WinnableDealsOnlyDealsNumbersTheSolverWins) {
+    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    Open(kFreeCell, "1");
+    WinnableDeals& deals = window->Winnable();
+    const auto file = startup.dataDir / "WINNABLE.DAT";
+    auto waitFor = [](const std::function<bool()>& done) {
+        for (int i = 0; i < kAnswerWaitMs / 50 && !done(); ++i) QTest::qWait(50);
+        return done();
+    };
+    window->Action("mnuWinnableDeals")->trigger();
+    EXPECT_TRUE(window->Action("mnuWinnableDeals")->isChecked());
+    EXPECT_EQ(ReadPreference(IniFile(startup.dataDir / "CFG.DAT"), pref::kWinnableDeals), "Y");
+
+    window->Action("mnuNew")->trigger();
+    ASSERT_TRUE(waitFor([&] { return !deals.Waiting() && State().active; }));
+    EXPECT_NE(State().number.Text(), GameNumber::Parse("1")->Text());
+    const PlacedPiles g = PlacedPiles::From(Play().Geometry());
+    EXPECT_EQ(Solve(State(), g, SolveBudget{kHintNodes}).outcome, SolveOutcome::Won);
+
+    ASSERT_TRUE(waitFor([&] { return !ReadWinnableNumbers(file, silent)[kFreeCell].empty(); }));
+    const std::string kept = ReadWinnableNumbers(file, silent)[kFreeCell].front();
+    window->Action("mnuNew")->trigger();
+    EXPECT_FALSE(deals.Waiting()) << "a kept number is dealt at once";
+    WaitForAnimations();
+    EXPECT_EQ(State().number.Text(), kept);
+
+    window->Action("mnuWinnableDeals")->trigger();
+    EXPECT_FALSE(deals.On());
+    EXPECT_FALSE(deals.Searching());
 }
 
 TEST_F(SolverAtHand, KeysLiftDropAndPutBackAsThePointerDoes) {

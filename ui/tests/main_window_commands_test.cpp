@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 namespace tablamor::ui {
 namespace {
@@ -105,6 +106,24 @@ TEST_F(MainWindowCommands, RestartDealsTheSameTableAgain) {
     EXPECT_EQ(Play().Play().GetHistory().UndoStack().Size(), 0u);
     ASSERT_EQ(kept.results.size(), 1u) << "the restarted deal counts as lost";
     EXPECT_FALSE(kept.results.front().won);
+}
+
+// The game-over line that ending the game shows goes before the new deal is laid out, so the deal
+// plays to its end on the table as it stays (no resize after it lays the table out again and cuts
+// the deal short).
+TEST_F(MainWindowCommands, ANewDealPlaysOnTheTableAsItStays) {
+    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    Open(kKlondike, "1", true);
+    ASSERT_TRUE(window->statusBar()->isHidden()) << "the player keeps it hidden";
+    for (const char* command : {"mnuNew", "mnuRestartGame"}) {
+        window->Action(command)->trigger();
+        ASSERT_TRUE(Play().Animating()) << command;
+        const Rect dealtAt = Play().Geometry().TopCardRect(TableauPile(6));
+        QTest::qWait(300); // longer than a resize takes to settle
+        WaitForAnimations();
+        EXPECT_EQ(Play().Geometry().TopCardRect(TableauPile(6)), dealtAt) << command;
+        EXPECT_TRUE(window->statusBar()->isHidden()) << command;
+    }
 }
 
 TEST_F(MainWindowCommands, CloseDuringTheWinningAnimationClosesOnceTheGameIsRecorded) {

@@ -44,6 +44,8 @@ TEST_F(OptionsDialogTest, StoredTextsShowTheirBoxes) {
         {"Deal_Animation", "N", "chkDealAnimation", false},
         {"Deal_Animation", "x", "chkDealAnimation", true},
         {"Redeal_Animation", "N", "chkRedealAnimation", false},
+        {"Winnable_Deals", "Y", "chkWinnableDeals", true},
+        {"Winnable_Deals", "x", "chkWinnableDeals", false}, // only "Y" counts
     };
     for (const Row& row : rows) {
         IniFile config = Start(std::string("[Preference]\n") + row.key + "=" + row.value + "\n");
@@ -62,6 +64,7 @@ TEST_F(OptionsDialogTest, MissingKeysShowTheirDefaults) {
     EXPECT_TRUE(Box(dialog, "chkTempo")->isChecked());
     EXPECT_TRUE(Box(dialog, "chkDealAnimation")->isChecked());
     EXPECT_TRUE(Box(dialog, "chkRedealAnimation")->isChecked());
+    EXPECT_FALSE(Box(dialog, "chkWinnableDeals")->isChecked());
     EXPECT_EQ(dialog.findChild<QSpinBox*>("spnSpeedMoveCard")->value(), 10);
 }
 
@@ -74,8 +77,11 @@ TEST_F(OptionsDialogTest, OkWritesTheDealOptionsAndTheCardSpeed) {
     EXPECT_EQ(speed->value(), 25);
     Box(dialog, "chkDealAnimation")->setChecked(false);
     Box(dialog, "chkRedealAnimation")->setChecked(true);
+    Box(dialog, "chkWinnableDeals")->setChecked(true);
     speed->setValue(3);
     dialog.accept();
+    EXPECT_TRUE(dialog.Result().winnableDeals);
+    EXPECT_EQ(Value(config, "Winnable_Deals"), "Y");
     EXPECT_EQ(Value(config, "Deal_Animation"), "N");
     EXPECT_EQ(Value(config, "Redeal_Animation"), "Y");
     EXPECT_EQ(Value(config, "Speed_Move_Card"), "3");
@@ -107,7 +113,8 @@ TEST_F(OptionsDialogTest, OkWritesTheKeysInOrderAndTheFields) {
                                             "ConfirmQuitGame",   "ConfirmEnterHiScores",
                                             "Winning_Animation", "ToolBar_Large",
                                             "ToolBar_Flat",      "Deal_Animation",
-                                            "Redeal_Animation",  "Speed_Move_Card"};
+                                            "Redeal_Animation",  "Speed_Move_Card",
+                                            "Winnable_Deals"};
     EXPECT_EQ(KeysInOrder(), expected);
     EXPECT_EQ(Value(config, "Show_Time"), "N");
     EXPECT_EQ(Value(config, "Show_Score"), "Y");

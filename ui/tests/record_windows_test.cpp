@@ -43,7 +43,8 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    void Finish(int gameId, const char* player, bool won, int score, int seconds) {
+    void Finish(int gameId, const char* player, bool won, int score, int seconds,
+                bool hinted = false) {
         FinishedGame g;
         g.dataDir = dir;
         g.gameId = gameId;
@@ -52,6 +53,7 @@ protected:
         g.cardCount = 52;
         g.won = won;
         g.score = score;
+        g.hinted = hinted;
         g.seconds = seconds;
         g.player = player;
         g.end = Timestamp{2026, 1, 2, 3, 4, 5};
@@ -89,13 +91,14 @@ TEST_F(RecordWindows, StatisticsRowsFromTheFinishedGames) {
 }
 
 TEST_F(RecordWindows, StatisticsWindowFiltersAndResetAsksFirst) {
-    Finish(1, "Ann", true, 60, 100);
+    Finish(1, "Ann", true, 60, 100, true);
     Finish(2, "Ann", false, 5, 50);
     StatisticsWindow window(dir, games, {"Ann"}, {1, std::nullopt});
     ASSERT_EQ(window.Table()->rowCount(), 1);
     EXPECT_EQ(Cell(window.Table(), 0, 0), "Klondike");
     EXPECT_EQ(Cell(window.Table(), 0, 2), "1");
-    EXPECT_EQ(Cell(window.Table(), 0, 7), "1:40");
+    EXPECT_EQ(Cell(window.Table(), 0, 5), "1") << "hinted";
+    EXPECT_EQ(Cell(window.Table(), 0, 8), "1:40");
     window.GameFilter()->setCurrentIndex(0); // all games
     EXPECT_EQ(window.Table()->rowCount(), 2);
     {
