@@ -1,5 +1,6 @@
 """The ratings script: the chance of winning is the share of decided deals won, undecided deals
-left out; a table of an older survey without the decided column is refused."""
+left out, and no figure where too few were decided; a table of an older survey without the
+decided column is refused."""
 import importlib.util
 import pathlib
 import stat
@@ -37,17 +38,26 @@ class SurveyGames(unittest.TestCase):
         ]
         for output, won, decided, about, out_of in rows:
             got_won, got_decided, _ = survey_games.survey(
-                self.fake_cli(output), str(self.dir), 1, 12, 100)
+                self.fake_cli(output), str(self.dir), 1, 12, 100, None)
             self.assertEqual((got_won, got_decided), (won, decided))
             share = survey_games.decided_share(got_won, got_decided)
             self.assertEqual(survey_games.chance_about(share), (about, out_of))
 
-    def test_no_decided_deal_keeps_the_ratings(self):
+    def test_no_decided_deal_keeps_the_class_and_hides_the_figure(self):
         self.assertIsNone(survey_games.decided_share(0, 0))
         source = self.dir / "0001-test.game"
-        source.write_text("id = 1\nname = Test\nWinChanceAbout = 1\n")
-        survey_games.write_ratings(source, source.read_text(), None)
-        self.assertIn("WinChanceAbout = 1", source.read_text())
+        source.write_text("id = 1\nname = Test\nWinChanceClass = 3\nWinChanceAbout = 1\n"
+                          "WinChanceOutOf = 12\n")
+        survey_games.write_ratings(source, source.read_text(), None, False)
+        text = source.read_text()
+        self.assertIn("WinChanceClass = 3", text)
+        self.assertIn("WinChanceAbout = 0", text)
+        self.assertIn("WinChanceOutOf = 0", text)
+
+    def test_a_figure_only_where_three_quarters_were_decided(self):
+        rows = [(18, 24, True), (17, 24, False), (0, 24, False), (12, 12, True)]
+        for decided, count, certain in rows:
+            self.assertEqual(survey_games.is_certain(decided, count), certain, (decided, count))
 
     def test_ratings_from_a_table(self):
         games = self.dir / "games"
@@ -55,14 +65,20 @@ class SurveyGames(unittest.TestCase):
         source = games / "0001-test.game"
         source.write_text("id = 1\nname = Test\n")
         table = self.dir / "table.md"
-        table.write_text("| id | game | won of 12 | decided | share of decided | median ms "
-                         "| chance class |\n|---:|---|---:|---:|---:|---:|---:|\n"
-                         "| 1 | Test | 3 | 6 | 50% | 1.0 | 1 |\n")
+        header = ("| id | game | family | won of 12 | decided | lost | undecided | share of decided "
+                  "| median ms | chance class |\n|---:|---|---|---:|---:|---:|---:|---:|---:|---:|\n")
+        table.write_text(header + "| 1 | Test | Fan | 5 | 10 | 5 | 2 | 50% | 1.0 | 1 |\n")
         self.assertEqual(survey_games.rate_from_table(games, table), 0)
         text = source.read_text()
         self.assertIn("WinChanceClass = 1", text)
         self.assertIn("WinChanceAbout = 5", text)
         self.assertIn("WinChanceOutOf = 10", text)
+        # Half the deals undecided: the class, but no figure.
+        table.write_text(header + "| 1 | Test | Fan | 3 | 6 | 3 | 6 | 50% (uncertain) | 1.0 | 1 |\n")
+        self.assertEqual(survey_games.rate_from_table(games, table), 0)
+        text = source.read_text()
+        self.assertIn("WinChanceClass = 1", text)
+        self.assertIn("WinChanceAbout = 0", text)
 
         older = self.dir / "older.md"
         older.write_text("| id | game | won of 12 | share | median ms | chance class |\n"
