@@ -1,6 +1,5 @@
 #include "engine/selection.h"
 
-#include "engine/action_names.h"
 #include "engine/actions.h"
 #include "engine/pairing_rules.h"
 
@@ -70,9 +69,11 @@ bool Toggle(GameState& s, Card card, bool isPairing, const PlayEnv& env) {
     AsStep(s, env.steps, [&] {
         s.table.Append(kSelectionPile, card);
         env.sink.SelectionChanged(card, true);
-        bool moved = PerformAction(s, kNoCard, action::kDiscardSelection, env.sink);
+        bool moved = PerformAction(s, kNoCard, Action::Of(ActionKind::DiscardSelection), env.sink);
         if (isPairing && s.P(param::kSpecialCode) != pairing::kMonteCarlo)
-            moved = PerformAction(s, kNoCard, action::kRefillAfterPairing, env.sink) || moved;
+            moved =
+                PerformAction(s, kNoCard, Action::Of(ActionKind::RefillAfterPairing), env.sink) ||
+                moved;
         return moved;
     });
     return true;
