@@ -33,10 +33,11 @@ protected:
         return window->View().Marks(table::MarkLayer::Hint);
     }
 
-    void AskAndWait(const char* command) {
+    void AskAndWait(MenuCommand command) {
         QSignalSpy answered(&Hints(), &HintController::Answered);
         window->Action(command)->trigger();
-        ASSERT_TRUE(answered.wait(kAnswerWaitMs)) << command;
+        ASSERT_TRUE(answered.wait(kAnswerWaitMs))
+            << window->Action(command)->objectName().toStdString();
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(TableWidget(), static_cast<Qt::Key>(key), modifiers);
@@ -71,7 +72,7 @@ protected:
 
 TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     Open(kFreeCell, "1");
-    AskAndWait("mnuHint");
+    AskAndWait(MenuCommand::Hint);
     ASSERT_TRUE(Hints().ShownHint());
     const Command first = *Hints().ShownHint();
     const PlacedPiles g = PlacedPiles::From(Play().Geometry());
@@ -83,7 +84,7 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     EXPECT_TRUE(HintMarks()[0].rect.contains(QPoint(lifted.x + 1, lifted.y + 1)));
     EXPECT_TRUE(Hints().Line().startsWith("Hint: ")) << Hints().Line().toStdString();
 
-    AskAndWait("mnuHint");
+    AskAndWait(MenuCommand::Hint);
     ASSERT_TRUE(Hints().ShownHint());
     EXPECT_NE(*Hints().ShownHint(), first);
 
@@ -97,7 +98,7 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
 TEST_F(SolverAtHand, AMoveStopsTheSearchAndItsAnswerNeverComes) {
     Open(kKlondike, "3");
     QSignalSpy answered(&Hints(), &HintController::Answered);
-    window->Action("mnuCanWin")->trigger();
+    window->Action(MenuCommand::CanWin)->trigger();
     ASSERT_TRUE(Hints().Searching());
     EXPECT_TRUE(window->statusBar()->isVisible()) << "the progress line is shown";
     ASSERT_TRUE(Play().ApplyCommand(Command{CommandKind::Stock}));
@@ -110,7 +111,7 @@ TEST_F(SolverAtHand, AMoveStopsTheSearchAndItsAnswerNeverComes) {
 
 TEST_F(SolverAtHand, CanThisDealBeWonAnswers) {
     Open(kFreeCell, "1");
-    AskAndWait("mnuCanWin");
+    AskAndWait(MenuCommand::CanWin);
     EXPECT_EQ(Hints().Line(), "This game can still be won");
     EXPECT_EQ(HintController::WinnableText(SolveOutcome::Lost, 0),
               "This game can no longer be won");

@@ -97,7 +97,7 @@ TEST_F(MainWindowCommands, RestartDealsTheSameTableAgain) {
     const Table dealt = State().table;
     PlayOneMove();
     ASSERT_NE(State().table, dealt);
-    window->Action("mnuRestartGame")->trigger();
+    window->Action(MenuCommand::RestartGame)->trigger();
     WaitForAnimations();
     EXPECT_EQ(State().table, dealt);
     EXPECT_EQ(startup.settings.GameNumber(), "0000001234567");
@@ -170,17 +170,21 @@ TEST_F(MainWindowCommands, AfterQuitGameAndCancelTheTableShowsTheGameIsOver) {
     EXPECT_TRUE(window->View().Dimmed());
     EXPECT_LT(window->View().grab().toImage().pixelColor(5, 100).lightness(), before.lightness());
     EXPECT_TRUE(window->StatusText().contains("over"));
-    for (const char* name : {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"})
-        EXPECT_FALSE(window->Action(name)->isEnabled()) << name;
-    for (const char* name : {"mnuNew", "mnuRestartGame", "mnuSelect", "mnuOpen"})
-        EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
+    for (MenuCommand name :
+         {MenuCommand::QuitGame, MenuCommand::Pause, MenuCommand::Undo, MenuCommand::Redo})
+        EXPECT_FALSE(window->Action(name)->isEnabled())
+            << window->Action(name)->objectName().toStdString();
+    for (MenuCommand name :
+         {MenuCommand::New, MenuCommand::RestartGame, MenuCommand::SelectNumber, MenuCommand::Open})
+        EXPECT_TRUE(window->Action(name)->isEnabled())
+            << window->Action(name)->objectName().toStdString();
 
     window->NewGame();
     WaitForAnimations();
     EXPECT_TRUE(State().active);
     EXPECT_FALSE(window->View().Dimmed());
     EXPECT_TRUE(window->StatusText().isEmpty());
-    EXPECT_TRUE(window->Action("mnuQuitGame")->isEnabled());
+    EXPECT_TRUE(window->Action(MenuCommand::QuitGame)->isEnabled());
 }
 
 // "Select a game number..." takes digits only as they are typed and says why a key was refused.
@@ -247,19 +251,19 @@ TEST_F(MainWindowCommands, AWinShowsTheSummaryAndItsChoiceIsCarriedOut) {
 TEST_F(MainWindowCommands, PauseCoversTheTableUntilResumed) {
     Open(kKlondike, "1");
     const Table dealt = State().table;
-    window->Action("mnuPause")->trigger();
+    window->Action(MenuCommand::Pause)->trigger();
     EXPECT_TRUE(Play().Paused());
     auto* cover = window->findChild<QPushButton*>("btnPaused");
     ASSERT_NE(cover, nullptr);
     EXPECT_TRUE(cover->isVisible());
-    EXPECT_FALSE(window->Action("mnuUndo")->isEnabled());
+    EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
     Press(TopCentre(kStockPile));
     Release(TopCentre(kStockPile));
     EXPECT_EQ(State().table, dealt) << "the table takes no input while paused";
     cover->click();
     EXPECT_FALSE(Play().Paused());
     EXPECT_FALSE(cover->isVisible());
-    EXPECT_FALSE(window->Action("mnuPause")->isChecked());
+    EXPECT_FALSE(window->Action(MenuCommand::Pause)->isChecked());
     Press(TopCentre(kStockPile));
     Release(TopCentre(kStockPile));
     EXPECT_NE(State().table, dealt);

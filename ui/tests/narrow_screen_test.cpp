@@ -98,7 +98,7 @@ TEST_F(NarrowScreen, FixedMediumSetOnANarrowScreenAndThePlayersCardsBack) {
         EXPECT_EQ(startup.images.Size(),
                   narrow ? layout::CardSizeLetter::Medium : layout::CardSizeLetter::Big);
         EXPECT_EQ(Play().Geometry().TopCardRect(TableauPile(0)).width, startup.images.Card().width);
-        EXPECT_EQ(window->Action("mnuCustomize")->isEnabled(), !narrow);
+        EXPECT_EQ(window->Action(MenuCommand::Customize)->isEnabled(), !narrow);
         EXPECT_EQ(answer.seen, step.messages);
     }
     ASSERT_FALSE(answer.texts.empty());
