@@ -186,7 +186,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     status_->setObjectName("lblStatus");
     statusBar()->addWidget(status_, 1);
     statusBar()->addWidget(new QLabel(statusBar()), 1);
-    statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
+    statusBar()->setVisible(settings_.Flag(Settings::kStatusBar));
     hints_ = std::make_unique<HintController>(*controller_, *view_, *statusBar());
     AddSolverCommands(*this, *hints_, preferences_);
     keyboard_ = std::make_unique<KeyboardPlay>(*controller_, *view_);
@@ -203,8 +203,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
     SetFlatButtons(
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
-    SetTimeShown(settings_.Get(Settings::kShowTime, 1) != "N", false);
-    SetScoreShown(settings_.Get(Settings::kShowScore, 1) != "N", false);
+    SetTimeShown(settings_.Flag(Settings::kShowTime), false);
+    SetScoreShown(settings_.Flag(Settings::kShowScore), false);
     controller_->SetAutoplay(
         preferences_.ReadString(pref::kPreferenceSection, pref::kAutoPlay, "Y") == yes);
     SetGameCommandsEnabled(false);
@@ -390,7 +390,7 @@ void MainWindow::SetFlatButtons(bool flat, bool save) {
         for (QAction* action : bar->actions())
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
                 button->setAutoRaise(flat);
-    const bool tips = settings_.Get(Settings::kShowToolTips, 1) != "N";
+    const bool tips = settings_.Flag(Settings::kShowToolTips);
     for (QToolBar* bar : {largeBar_, smallBar_})
         for (QAction* action : bar->actions())
             action->setToolTip(tips ? action->text() : QString());
@@ -453,7 +453,7 @@ void MainWindow::ShowGameOver(bool over, bool won) {
     SetPaused(false);
     view_->SetDimmed(over);
     // The line is shown even where the player keeps the status bar hidden.
-    statusBar()->setVisible(over || settings_.Get(Settings::kStatusBar, 1) != "N");
+    statusBar()->setVisible(over || settings_.Flag(Settings::kStatusBar));
     status_->setText(!over ? QString()
                      : won
                          ? tr("You won this game. Choose New game, Restart game or Open a game.")
@@ -482,7 +482,7 @@ void MainWindow::RefreshClock() {
 }
 
 bool MainWindow::AskAbandonGame() {
-    const bool confirm = settings_.Get(Settings::kConfirmQuitGame, 1) != "N";
+    const bool confirm = settings_.Flag(Settings::kConfirmQuitGame);
     switch (tablamor::AskAbandonGame(controller_->Animating(), confirm, controller_->InPlay(),
                                      controller_->Won())) {
     case AbandonAnswer::Refuse:
@@ -566,8 +566,8 @@ void MainWindow::ShowCustomize() {
     // the dialog.
     controller_->ApplyCardSize();
     table::ImageSource source(setup_.programDir);
-    setup_.images->LoadBack(source, settings_.GetInt(Settings::kBackCard, 3, 11));
-    setup_.images->LoadBackground(source, settings_.GetInt(Settings::kBackgroundBmp, 4, 0));
+    setup_.images->LoadBack(source, settings_.Int(Settings::kBackCard));
+    setup_.images->LoadBackground(source, settings_.Int(Settings::kBackgroundBmp));
     view_->SetPreferences(table::PaintPreferencesFrom(settings_));
     view_->Relayout();
     controller_->RefreshTable();
@@ -641,8 +641,8 @@ void MainWindow::OpenGame() {
     if (!AskAbandonGame()) return;
     controller_->EndGame();
     if (changed) {
-        settings_.Set(Settings::kStatCounter1, 4, "0000");
-        settings_.Set(Settings::kStatCounter2, 4, "0000");
+        settings_.Set(Settings::kStatCounter1, "0000");
+        settings_.Set(Settings::kStatCounter2, "0000");
     }
     settings_.SetPlayer(dialog.ChosenPlayer());
     PlayGame(dialog.ChosenGameId());

@@ -116,7 +116,7 @@ TEST_F(KeptGame, FileSaveKeepsTheGameUntilItEnds) {
     window->Action(MenuCommand::Save)->trigger();
     EXPECT_TRUE(std::filesystem::exists(KeptFile()));
     EXPECT_NE(window->StatusText().toStdString().find("kept"), std::string::npos);
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     window->Controller().EndGame();
     EXPECT_FALSE(std::filesystem::exists(KeptFile())) << "its game is over";
 }

@@ -64,7 +64,7 @@ TEST_F(MainWindowCommands, F2UnderConfirmQuitGameAsksFirst) {
         SCOPED_TRACE(row.name);
         kept.results.clear();
         Open(kKlondike, "1");
-        startup.settings.Set(Settings::kConfirmQuitGame, 1, "Y");
+        startup.settings.Set(Settings::kConfirmQuitGame, "Y");
         PlayOneMove();
         const Table before = State().table;
         const std::string number = startup.settings.GameNumber();
@@ -93,7 +93,7 @@ TEST_F(MainWindowCommands, F2UnderConfirmQuitGameAsksFirst) {
 
 TEST_F(MainWindowCommands, RestartDealsTheSameTableAgain) {
     Open(kKlondike, "1234567");
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     const Table dealt = State().table;
     PlayOneMove();
     ASSERT_NE(State().table, dealt);
@@ -109,7 +109,7 @@ TEST_F(MainWindowCommands, RestartDealsTheSameTableAgain) {
 
 TEST_F(MainWindowCommands, CloseDuringTheWinningAnimationClosesOnceTheGameIsRecorded) {
     Open(kCanfield, kWinnableCanfield);
-    startup.settings.Set(Settings::kWinningAnimation, 1, "Y");
+    startup.settings.Set(Settings::kWinningAnimation, "Y");
     SolveResult solved = Solve(State(), Play().Geometry(), kSolveBudget);
     ASSERT_EQ(solved.outcome, SolveOutcome::Won);
     QSignalSpy finished(&Play(), &PlayController::GameFinished);
@@ -190,7 +190,7 @@ TEST_F(MainWindowCommands, AfterQuitGameAndCancelTheTableShowsTheGameIsOver) {
 // "Select a game number..." takes digits only as they are typed and says why a key was refused.
 TEST_F(MainWindowCommands, SelectAGameNumberTakesDigitsOnly) {
     Open(kKlondike, "1");
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     bool typed = false;
     ModalAnswer answer([&](QWidget* modal) {
         auto* dialog = qobject_cast<GameNumberDialog*>(modal);
