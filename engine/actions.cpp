@@ -1,6 +1,5 @@
 #include "engine/actions.h"
 
-#include "engine/action_names.h"
 #include "engine/action_steps.h"
 #include "engine/peaks.h"
 #include "engine/placement.h"
@@ -14,20 +13,6 @@ namespace tablamor {
 namespace {
 
 constexpr int kCountedActions = 2;
-
-// The pile a card-moving action puts its card on; nullopt for keyword actions.
-std::optional<PileIndex> CardActionTarget(std::string_view name) {
-    if (name == action::kBuildOnWaste) return kWastePile;
-    if (name == action::kToThirdPile) return kThirdPile;
-    if (name.starts_with(action::kAutoplayPrefix))
-        return DecodePileName(std::string(action::kFoundationPrefix) +
-                              std::string(name.substr(action::kAutoplayPrefix.size())));
-    if (name.starts_with(action::kStockPrefix)) return std::nullopt;
-    auto pile = DecodePileName(name);
-    if (!pile || KindOfPile(*pile) == PileKind::Waste || KindOfPile(*pile) == PileKind::Stock)
-        return std::nullopt;
-    return pile;
-}
 
 void Notify(EventSink& sink, Card card, PileKind from, PileKind to) {
     if (from != to) sink.CardLeft(card, from);
@@ -101,17 +86,27 @@ bool MoveByTarget(GameState& s, int card, bool automatic, PileIndex target, Even
     }
 }
 
-bool Dispatch(GameState& s, int card, std::string_view name, EventSink& sink) {
-    if (name.starts_with(action::kStockPrefix)) return act::StockPress(s, name, sink);
-    if (auto target = CardActionTarget(name))
-        return MoveByTarget(s, card, name.starts_with(action::kAutoplayPrefix), *target, sink);
-    if (name == action::kAddTableaus || name == action::kAddReserves ||
-        name == action::kFillTableaus || name == action::kAddTableausLast)
-        return act::DealFromStock(s, name, sink);
-    if (name == action::kDiscardSelection) return act::DiscardSelection(s, sink);
-    if (name == action::kRefillAfterPairing) return act::RefillAfterPairing(s, sink);
-    if (name == action::kCloseGaps) return act::CloseGaps(s, sink);
-    if (name == action::kRedealTableaus) return act::RedealTableaus(s, sink);
+bool Dispatch(GameState& s, int card, Action action, EventSink& sink) {
+    switch (action.kind) {
+    case ActionKind::MoveTo:
+        return MoveByTarget(s, card, action.automatic, action.target, sink);
+    case ActionKind::DealToWaste:
+    case ActionKind::DealToThirdPile:
+        return act::StockPress(s, action.kind, sink);
+    case ActionKind::AddTableaus:
+    case ActionKind::AddReserves:
+    case ActionKind::FillTableaus:
+    case ActionKind::AddTableausLast:
+        return act::DealFromStock(s, action.kind, sink);
+    case ActionKind::DiscardSelection:
+        return act::DiscardSelection(s, sink);
+    case ActionKind::RefillAfterPairing:
+        return act::RefillAfterPairing(s, sink);
+    case ActionKind::CloseGaps:
+        return act::CloseGaps(s, sink);
+    case ActionKind::RedealTableaus:
+        return act::RedealTableaus(s, sink);
+    }
     return false;
 }
 
@@ -149,17 +144,13 @@ void NoteWon(GameState& s) {
 
 } // namespace act
 
-std::optional<std::string> ActionForTarget(PileIndex target, bool automatic) {
+std::optional<Action> PlacingAction(PileIndex target, bool automatic) {
     switch (KindOfPile(target)) {
-    case PileKind::Waste:
-        return std::string(action::kBuildOnWaste);
     case PileKind::Foundation:
-        if (automatic)
-            return std::string(action::kAutoplayPrefix) + std::to_string(NumberInGroup(target) + 1);
-        return PileName(target);
     case PileKind::Tableau:
     case PileKind::Reserve:
-        return PileName(target);
+    case PileKind::Waste:
+        return Action::Move(target, automatic);
     default:
         return std::nullopt;
     }
@@ -178,7 +169,7 @@ bool CarryOut(GameState& s, int card, PileIndex target, EventSink& sink, Dispatc
     if (s.actionsDone < kCountedActions) ++s.actionsDone;
     if (s.P(param::kAutoFillAfterFirst) == code::kOn && s.actionsDone == 1) {
         s.actionsDone = kCountedActions;
-        moved = act::DealFromStock(s, action::kFillTableaus, sink) || moved;
+        moved = act::DealFromStock(s, ActionKind::FillTableaus, sink) || moved;
     }
     if (moved) act::NoteWon(s);
     if (stockWasRunning && !StockRunning(s.table)) sink.StockLookChanged(StockLook::Empty);
@@ -187,22 +178,14 @@ bool CarryOut(GameState& s, int card, PileIndex target, EventSink& sink, Dispatc
 
 } // namespace
 
-bool PerformAction(GameState& s, int card, std::string_view name, EventSink& sink) {
-    return CarryOut(s, card, CardActionTarget(name).value_or(-1), sink,
-                    [&] { return Dispatch(s, card, name, sink); });
+bool PerformAction(GameState& s, int card, Action action, EventSink& sink) {
+    const PileIndex target = action.kind == ActionKind::MoveTo ? action.target : -1;
+    return CarryOut(s, card, target, sink, [&] { return Dispatch(s, card, action, sink); });
 }
 
 bool PerformMove(GameState& s, int card, PileIndex target, EventSink& sink) {
-    switch (KindOfPile(target)) {
-    case PileKind::Foundation:
-    case PileKind::Tableau:
-    case PileKind::Reserve:
-    case PileKind::Waste:
-        return CarryOut(s, card, target, sink,
-                        [&] { return MoveByTarget(s, card, false, target, sink); });
-    default:
-        return false;
-    }
+    const std::optional<Action> action = PlacingAction(target, false);
+    return action && PerformAction(s, card, *action, sink);
 }
 
 bool TurnCardFaceUp(GameState& s, int card, int n, EventSink& sink) {

@@ -115,7 +115,7 @@ bool TryMoveToPile(GameState& s, int card, const Rect& drop, PileIndex target, b
     if (!geometry.Placed(target) || !RectsMeet(drop, geometry.TopCardRect(target))) return false;
     s.move.singleCard = drop.height == geometry.CardHeight();
     if (!DropAllowed(s, card, target, sink)) return false;
-    auto action = ActionForTarget(target, automatic);
+    const std::optional<Action> action = PlacingAction(target, automatic);
     return action && PerformAction(s, card, *action, sink);
 }
 
@@ -173,7 +173,7 @@ bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
     auto target = FindSendTarget(s, card, automatic, alsoReserves, geometry, sink);
     bool sent = false;
     if (target) {
-        auto action = ActionForTarget(target->pile, automatic);
+        const std::optional<Action> action = PlacingAction(target->pile, automatic);
         sent = action && PerformAction(s, target->card, *action, sink);
     }
     s.move.dragged = kNoCard;

@@ -62,8 +62,8 @@ DropTargets FindDropTargets(const GameState& state, const Rect& drop, const Pile
 
 // Tries one target: it must meet the drop rectangle and take the card (for the waste: the game
 // lets cards be built there and the waste's top card is of the card's suit, one rank away, ace
-// and king adjacent). A legal move is carried out at once, named "Dest_Autoplay" + n for an
-// automatic move to a foundation. True when the move was carried out.
+// and king adjacent). A legal move is carried out at once, marked automatic for autoplay's move
+// to a foundation. True when the move was carried out.
 [[nodiscard]] bool TryMoveToPile(GameState& state, int card, const Rect& drop, PileIndex target,
                                  bool automatic, const PileGeometry& geometry, EventSink& sink);
 

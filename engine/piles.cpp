@@ -3,20 +3,6 @@
 #include "engine/params.h"
 
 namespace tablamor {
-namespace {
-
-std::optional<int> SmallNumber(std::string_view digits) {
-    if (digits.empty()) return std::nullopt;
-    int value = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-} // namespace
-
 std::string PileName(PileIndex pile) {
     switch (KindOfPile(pile)) {
     case PileKind::Stock:
@@ -35,21 +21,6 @@ std::string PileName(PileIndex pile) {
         break;
     }
     return {};
-}
-
-std::optional<PileIndex> DecodePileName(std::string_view name) {
-    auto numbered = [&](std::size_t prefix, std::size_t width, int first,
-                        int count) -> std::optional<PileIndex> {
-        auto n = SmallNumber(name.substr(prefix, width));
-        if (!n || *n < 1 || *n > count) return std::nullopt;
-        return first + *n - 1;
-    };
-    if (name.substr(0, 4) == "Fila") return numbered(4, 2, kFirstTableau, kMaxTableaus);
-    if (name.substr(0, 4) == "Dest") return numbered(4, 2, kFirstFoundation, kMaxFoundations);
-    if (name == "Mazzo_Vis") return kWastePile;
-    if (name.substr(0, 6) == "Appogg") return numbered(6, 1, kFirstReserve, kMaxReserves);
-    if (name == "Mazzo") return kStockPile;
-    return std::nullopt;
 }
 
 std::optional<PileIndex> ParsePileName(std::string_view name) {

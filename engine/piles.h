@@ -69,11 +69,6 @@ constexpr int NumberInGroup(PileIndex pile) {
 // "Mazzo", "Mazzo_Vis", "Mazzo_Waste", "Dest1".."Dest16", "Fila1".."Fila26", "Appogg1".."Appogg8".
 std::string PileName(PileIndex pile);
 
-// Decodes a pile name by prefix, in the order "Fila", "Dest", "Mazzo_Vis", "Appogg", "Mazzo".
-// "Fila"/"Dest" take the (at most two) characters after the prefix as the number, "Appogg" the one
-// character after it. Names that address nothing give nullopt.
-std::optional<PileIndex> DecodePileName(std::string_view name);
-
 // Exact names as the command-line tool writes them (also "Mazzo_Waste" for the third pile).
 std::optional<PileIndex> ParsePileName(std::string_view name);
 

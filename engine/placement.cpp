@@ -157,11 +157,6 @@ bool CanPlaceOnPile(const GameState& s, int card, PileIndex target, EventSink& s
     }
 }
 
-bool CanPlaceOnPile(const GameState& s, int card, std::string_view pileName, EventSink& sink) {
-    auto target = DecodePileName(pileName);
-    return target && CanPlaceOnPile(s, card, *target, sink);
-}
-
 std::optional<Run> RunFrom(const Table& table, int card) {
     const std::optional<Card> c = ValidCard(card);
     if (!c) return std::nullopt;

@@ -7,7 +7,6 @@
 #include "engine/game_state.h"
 
 #include <optional>
-#include <string_view>
 
 namespace tablamor {
 
@@ -28,8 +27,6 @@ bool VerdictReadsTopOnly(const GameState& state, PileIndex target);
 // Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
 // nothing.
 bool CanPlaceOnPile(const GameState& state, int card, PileIndex target, EventSink& sink);
-// The same with the pile given by name ("Dest" + n, "Fila" + n, "Appogg" + n).
-bool CanPlaceOnPile(const GameState& state, int card, std::string_view pileName, EventSink& sink);
 
 // A run: a card and every card above it on its pile.
 struct Run {

@@ -77,8 +77,8 @@ bool AutoFillEmptyTableaus(GameState& s, const PlayEnv& env, bool mergeIntoPrevi
         const Card card = FillCard(s, source);
         if (card == kNoCard) continue;
         s.move = MoveContext{card, kNoCard, true};
-        const bool filled =
-            AsStep(s, env.steps, [&] { return PerformAction(s, card, PileName(pile), env.sink); });
+        const bool filled = AsStep(
+            s, env.steps, [&] { return PerformAction(s, card, Action::Move(pile), env.sink); });
         if (!filled) continue;
         if (mergeIntoPrevious) env.steps.MergeNewestSteps(1);
         mergeIntoPrevious = true;

@@ -1,6 +1,5 @@
 #include "engine/pointer.h"
 
-#include "engine/action_names.h"
 #include "engine/actions.h"
 #include "engine/drop.h"
 #include "engine/press_rules.h"
@@ -14,10 +13,12 @@ bool CarryOutStockAction(GameState& s, const PressDecision& d, const PlayEnv& en
     const bool wasPressed = s.stockPressed;
     bool moved = false;
     for (int i = 0; i < d.repeat; ++i)
-        moved =
-            AsStep(s, env.steps,
-                   [&] { return PerformAction(s, s.table.Top(kStockPile), d.action, env.sink); }) ||
-            moved;
+        moved = AsStep(s, env.steps,
+                       [&] {
+                           return PerformAction(s, s.table.Top(kStockPile), Action::Of(d.action),
+                                                env.sink);
+                       }) ||
+                moved;
     return moved || (s.stockPressed && !wasPressed);
 }
 
@@ -44,7 +45,7 @@ bool PressLeft(GameState& s, Drag& drag, PileIndex pile, Card card, const PlayEn
     case PressKind::Discard:
         s.move = MoveContext{d.card, kNoCard, true};
         return AsStep(s, env.steps,
-                      [&] { return PerformAction(s, d.card, action::kToThirdPile, env.sink); });
+                      [&] { return PerformAction(s, d.card, Action::Move(kThirdPile), env.sink); });
     case PressKind::ToggleSum:
         return ToggleSumSelection(s, d.card, env);
     case PressKind::TogglePair:
@@ -67,7 +68,8 @@ bool ReleaseLeft(GameState& s, Drag& drag, const std::optional<Rect>& drop,
     if (s.stockPressed) {
         env.sink.StockLookChanged(StockLook::Normal);
         moved = AsStep(s, env.steps, [&] {
-            return PerformAction(s, s.table.Top(kStockPile), action::kDealToWaste, env.sink);
+            return PerformAction(s, s.table.Top(kStockPile), Action::Of(ActionKind::DealToWaste),
+                                 env.sink);
         });
         s.stockPressed = false;
     }

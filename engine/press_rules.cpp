@@ -1,6 +1,5 @@
 #include "engine/press_rules.h"
 
-#include "engine/action_names.h"
 #include "engine/build_rules.h"
 #include "engine/fan_style.h"
 #include "engine/pairing_rules.h"
@@ -42,7 +41,7 @@ PressDecision Lift(Card card, int count, Card runTop) {
     return d;
 }
 
-PressDecision Stock(std::string_view action, int repeat = 1) {
+PressDecision Stock(ActionKind action, int repeat = 1) {
     PressDecision d = Decision(PressKind::StockAction);
     d.action = action;
     d.repeat = repeat;
@@ -148,7 +147,7 @@ bool AnyEmptyTableau(const GameState& s) {
 // to the reserves, dealing to the third pile.
 PressDecision StockPress(const GameState& s) {
     const int special = s.P(param::kSpecialCode);
-    if (RedealsTableau(special)) return Stock(action::kRedealTableaus);
+    if (RedealsTableau(special)) return Stock(ActionKind::RedealTableaus);
     if (special == pairing::kPyramidThirteen && !s.table.Empty(kStockPile) &&
         !s.table.Empty(kSelectionPile))
         return Toggle(s, s.table.Top(kStockPile), false);
@@ -156,28 +155,29 @@ PressDecision StockPress(const GameState& s) {
         // a waste that holds one card is played before the next card is dealt
         if (s.P(param::kWasteBuild) == kWasteHoldsOne && !s.table.Empty(kWastePile))
             return Decision(PressKind::Beep);
-        return Stock(action::kDealToWaste);
+        return Stock(ActionKind::DealToWaste);
     }
     const int tableaus = s.TableauCount(), reserves = s.ReserveCount();
     auto tableauFlag = [&](int flag) {
         return s.P(param::kTableauTakesAdd) == flag ||
                (tableaus > 0 && s.P(param::kTableauTakesAdd + tableaus - 1) == flag);
     };
-    if (tableauFlag(kAddDeals)) return Stock(action::kAddTableaus);
+    if (tableauFlag(kAddDeals)) return Stock(ActionKind::AddTableaus);
     if (tableauFlag(kAddDealsWithoutGaps)) {
-        if (!AnyEmptyTableau(s)) return Stock(action::kAddTableaus);
+        if (!AnyEmptyTableau(s)) return Stock(ActionKind::AddTableaus);
         PressDecision d = Decision(PressKind::Message);
         d.message = kFillGapsFirstText;
         return d;
     }
     if (s.P(param::kReserveTakesAdd) == kAddDeals ||
         (reserves > 0 && s.P(param::kReserveTakesAdd + reserves - 1) == kAddDeals))
-        return Stock(action::kAddReserves);
+        return Stock(ActionKind::AddReserves);
     if (s.P(param::kReserveTakesAdd) == kAddLastEightToTableau) {
-        if (s.table.Size(kStockPile) == kLastTimeStockHolds) return Stock(action::kAddTableausLast);
-        return Stock(action::kAddReserves, 2);
+        if (s.table.Size(kStockPile) == kLastTimeStockHolds)
+            return Stock(ActionKind::AddTableausLast);
+        return Stock(ActionKind::AddReserves, 2);
     }
-    if (s.P(param::kThirdPileLayout) != 0) return Stock(action::kDealToThirdPile);
+    if (s.P(param::kThirdPileLayout) != 0) return Stock(ActionKind::DealToThirdPile);
     return {};
 }
 
@@ -185,12 +185,12 @@ PressDecision PairingPress(const GameState& s, PileIndex pile, Card card) {
     const int special = s.P(param::kSpecialCode);
     const PileKind kind = KindOfPile(pile);
     const bool stockOrWaste = kind == PileKind::Stock || kind == PileKind::Waste;
-    if (pairing::ClosesGaps(special) && stockOrWaste) return Stock(action::kCloseGaps);
+    if (pairing::ClosesGaps(special) && stockOrWaste) return Stock(ActionKind::CloseGaps);
     // code 8 selects nothing on the tableau; code 30 pairs cards that touch
     if (special == pairing::kMonteCarlo) return {};
     if (special >= pairing::kTensTwentiesThirties && special <= pairing::kAnyCardsFree &&
         stockOrWaste)
-        return Stock(action::kAddTableaus);
+        return Stock(ActionKind::AddTableaus);
     if (kind != PileKind::Tableau || card == kNoCard) return {};
     const bool exposed = IsTopOf(s, pile, card);
     if ((special == pairing::kFaceUpEqualPairs || special == pairing::kFaceUpElevens) && exposed &&

@@ -8,6 +8,7 @@
 // card (as the game allows) or the waste's top card is lifted; the stock press deals in the order
 // the game's parameters set. In the pairing games a press on a tableau card toggles it in the
 // selection, which the first foundation holds.
+#include "engine/action.h"
 #include "engine/events.h"
 #include "engine/game_state.h"
 
@@ -27,16 +28,16 @@ enum class PressKind {
     Discard,     // golf and peaks: the card goes at once to the third stock-group pile
     ToggleSum,   // pyramid family: the card joins or leaves the selection (two cards to 13 or 14)
     TogglePair,  // pairing games: the card joins or leaves the selection
-    StockAction, // an action by name on the stock
+    StockAction, // a stock action
 };
 
 struct PressDecision {
     PressKind kind = PressKind::Nothing;
     Card card = kNoCard;
-    int liftCount = 0;       // Lift: the card and the cards above it
-    Card runTop = kNoCard;   // Lift: the top card of what is lifted
-    std::string_view action; // StockAction
-    int repeat = 1;          // StockAction: how many times the action is carried out
+    int liftCount = 0;                           // Lift: the card and the cards above it
+    Card runTop = kNoCard;                       // Lift: the top card of what is lifted
+    ActionKind action = ActionKind::DealToWaste; // StockAction
+    int repeat = 1; // StockAction: how many times the action is carried out
     std::string_view message;
 };
 

@@ -1,6 +1,5 @@
 #include "engine/selection.h"
 
-#include "engine/action_names.h"
 #include "engine/actions.h"
 #include "engine/pairing_rules.h"
 
@@ -97,9 +96,11 @@ bool Toggle(GameState& s, Card card, bool isPairing, const PlayEnv& env) {
     AsStep(s, env.steps, [&] {
         s.table.Append(kSelectionPile, card);
         env.sink.SelectionChanged(card, true);
-        bool moved = PerformAction(s, kNoCard, action::kDiscardSelection, env.sink);
+        bool moved = PerformAction(s, kNoCard, Action::Of(ActionKind::DiscardSelection), env.sink);
         if (isPairing && !pairing::ClosesGaps(s.P(param::kSpecialCode)))
-            moved = PerformAction(s, kNoCard, action::kRefillAfterPairing, env.sink) || moved;
+            moved =
+                PerformAction(s, kNoCard, Action::Of(ActionKind::RefillAfterPairing), env.sink) ||
+                moved;
         return moved;
     });
     return true;

@@ -85,11 +85,11 @@ SolverGuide::SolverGuide(const GameState& s, int style)
       wantedByFoundations_(KeptForGame<KeptWanted>(s.params).sets) {
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
-    safeMovesAllowed_ =
-        s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
-        s.P(param::kFoundationResort) == 0 && s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
-        s.P(param::kOpeningRestriction) == 0 && s.P(param::kAutoFillAfterFirst) == 0 &&
-        FoundationsBuildOneWay(s);
+    safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
+                        s.P(param::kFoundationResort) == 0 &&
+                        s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
+                        s.P(param::kOpeningRestriction) == 0 &&
+                        s.P(param::kAutoFillAfterFirst) == 0 && FoundationsBuildOneWay(s);
     waveringWaste_ = s.P(param::kStockDealCount) > 1;
     fillingInOrder_ =
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);

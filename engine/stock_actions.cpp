@@ -1,6 +1,5 @@
-// The stock: a press by action name with its passes and the redeal it arms, and the actions that
+// The stock: a press with its passes and the redeal it arms, and the actions that
 // deal one card from the stock to each of a group of piles.
-#include "engine/action_names.h"
 #include "engine/action_steps.h"
 #include "engine/fan_style.h"
 #include "engine/pairing_rules.h"
@@ -49,12 +48,18 @@ void Redeal(GameState& s, EventSink& sink) {
     sink.StockRefilled();
 }
 
-bool Receives(const GameState& s, std::string_view name, int k) {
+bool Receives(const GameState& s, ActionKind kind, int k) {
     auto flagged = [](int flag) { return flag >= kFirstAddFlag && flag <= kLastAddFlag; };
-    if (name == action::kAddTableaus) return flagged(s.P(param::kTableauTakesAdd + k));
-    if (name == action::kAddReserves) return flagged(s.P(param::kReserveTakesAdd + k));
-    if (name == action::kFillTableaus) return s.table.Empty(TableauPile(k));
-    return true; // "Add_Tableaus_Last"
+    switch (kind) {
+    case ActionKind::AddTableaus:
+        return flagged(s.P(param::kTableauTakesAdd + k));
+    case ActionKind::AddReserves:
+        return flagged(s.P(param::kReserveTakesAdd + k));
+    case ActionKind::FillTableaus:
+        return s.table.Empty(TableauPile(k));
+    default:
+        return true; // AddTableausLast
+    }
 }
 
 } // namespace
@@ -64,8 +69,8 @@ bool PassesLeft(const GameState& s) {
     return passes == kUnlimitedPasses || s.passesUsed < passes;
 }
 
-bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
-    const bool toWaste = name == action::kDealToWaste;
+bool StockPress(GameState& s, ActionKind kind, EventSink& sink) {
+    const bool toWaste = kind == ActionKind::DealToWaste;
     const bool passesLeft = PassesLeft(s);
     bool changed = false;
     if (s.P(param::kReleaseCountsPass) != code::kEveryReleaseAPass || !passesLeft) {
@@ -95,13 +100,13 @@ bool StockPress(GameState& s, std::string_view name, EventSink& sink) {
     return changed;
 }
 
-bool DealFromStock(GameState& s, std::string_view name, EventSink& sink) {
+bool DealFromStock(GameState& s, ActionKind kind, EventSink& sink) {
     if (s.table.Empty(kStockPile)) return false;
-    const bool toReserves = name == action::kAddReserves;
+    const bool toReserves = kind == ActionKind::AddReserves;
     const int piles = toReserves ? s.ReserveCount() : s.TableauCount();
     bool moved = false;
     for (int k = 0; k < piles; ++k) {
-        if (!Receives(s, name, k)) continue;
+        if (!Receives(s, kind, k)) continue;
         if (s.table.Empty(kStockPile)) break;
         // the one-row tableau keeps a gap below every card it is dealt
         if (FanStyleOf(s.params, PileKind::Tableau) == FanStyle::OneSpot)

@@ -10,11 +10,6 @@
 #include "records/record_names.h"
 
 namespace tablamor {
-namespace {
-
-constexpr int kRunCounterWidth = 4;
-
-} // namespace
 
 FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& sink) {
     FinishedGameRecords done;
@@ -61,15 +56,14 @@ FinishedGameRecords RecordFinishedGame(const FinishedGame& game, MessageSink& si
 }
 
 RunCounters ReadRunCounters(const Settings& settings) {
-    return {settings.GetInt(Settings::kStatCounter1, kRunCounterWidth, 0),
-            settings.GetInt(Settings::kStatCounter2, kRunCounterWidth, 0)};
+    return {settings.Int(Settings::kStatCounter1), settings.Int(Settings::kStatCounter2)};
 }
 
 void StoreRunCounters(Settings& settings, const RunCounters& counters) {
-    settings.Set(Settings::kStatCounter1, kRunCounterWidth,
-                 FormatNumber(counters.wins, kRunCounterWidth));
-    settings.Set(Settings::kStatCounter2, kRunCounterWidth,
-                 FormatNumber(counters.losses, kRunCounterWidth));
+    settings.Set(Settings::kStatCounter1,
+                 FormatNumber(counters.wins, Settings::kStatCounter1.width));
+    settings.Set(Settings::kStatCounter2,
+                 FormatNumber(counters.losses, Settings::kStatCounter2.width));
 }
 
 } // namespace tablamor

@@ -19,11 +19,9 @@ struct PreferenceKey {
     std::string_view key;
     ValueKind kind;
     std::string_view fallback;
-    int position;
-    int width;
+    SettingsField field;
 };
 
-constexpr int kFlagWidth = 1;
 constexpr std::string_view kDefaultBackgroundCol = "-2147483633"; // the system's window colour
 constexpr std::string_view kFewColoursCard = "3";
 constexpr std::string_view kMediumCardSize = "M";
@@ -33,79 +31,73 @@ constexpr std::string_view kCardSizes = "BMPF";
 
 // The keys in the order the start-up read takes them.
 constexpr std::array kKeys = {
-    PreferenceKey{kShowToolTips, ValueKind::Text, kYes, Settings::kShowToolTips, kFlagWidth},
-    PreferenceKey{kToolBarLarge, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kToolBarFlat, ValueKind::Text, kYes, 0, 0},
-    PreferenceKey{kToolBarVisible, ValueKind::Text, kYes, 0, 0},
-    PreferenceKey{kBackCard, ValueKind::Number, "11", Settings::kBackCard, 3},
-    PreferenceKey{kCard, ValueKind::Number, "1", Settings::kCardFace, 3},
-    PreferenceKey{kCardSize, ValueKind::Text, kFitToWindowCardSize, Settings::kCardSize,
-                  kFlagWidth},
-    PreferenceKey{kBackgroundBmp, ValueKind::Text, "", Settings::kBackgroundBmp, 4},
-    PreferenceKey{kBackgroundFixedCol, ValueKind::Number, "32768", Settings::kBackgroundFixedCol,
-                  15},
+    PreferenceKey{kShowToolTips, ValueKind::Text, kYes, Settings::kShowToolTips},
+    PreferenceKey{kToolBarLarge, ValueKind::Text, kNo, {}},
+    PreferenceKey{kToolBarFlat, ValueKind::Text, kYes, {}},
+    PreferenceKey{kToolBarVisible, ValueKind::Text, kYes, {}},
+    PreferenceKey{kBackCard, ValueKind::Number, "11", Settings::kBackCard},
+    PreferenceKey{kCard, ValueKind::Number, "1", Settings::kCardFace},
+    PreferenceKey{kCardSize, ValueKind::Text, kFitToWindowCardSize, Settings::kCardSize},
+    PreferenceKey{kBackgroundBmp, ValueKind::Text, "", Settings::kBackgroundBmp},
+    PreferenceKey{kBackgroundFixedCol, ValueKind::Number, "32768", Settings::kBackgroundFixedCol},
     PreferenceKey{kBackgroundCol, ValueKind::Number, kDefaultBackgroundCol,
-                  Settings::kBackgroundCol, 15},
-    PreferenceKey{kBackgroundDef, ValueKind::Text, kNo, Settings::kBackgroundDef, kFlagWidth},
-    PreferenceKey{kFadeBackground, ValueKind::Text, kYes, Settings::kFadeBackground, kFlagWidth},
-    PreferenceKey{kGame, ValueKind::Number, "-1", Settings::kGameId, 4},
-    PreferenceKey{kGameName, ValueKind::Text, "", Settings::kGameName, 50},
-    PreferenceKey{kGameTreeNum, ValueKind::Number, "-1", 0, 0},
-    PreferenceKey{kOpenPreviewGame, ValueKind::Text, kYes, 0, 0},
-    PreferenceKey{kShowTime, ValueKind::Text, kYes, Settings::kShowTime, kFlagWidth},
-    PreferenceKey{kShowScore, ValueKind::Text, kYes, Settings::kShowScore, kFlagWidth},
-    PreferenceKey{kCardsAnimate, ValueKind::Text, kYes, Settings::kCardsAnimate, kFlagWidth},
-    PreferenceKey{kCardsShadowed, ValueKind::Text, kYes, Settings::kCardsShadowed, kFlagWidth},
-    PreferenceKey{kPilesUntidy, ValueKind::Text, kNo, Settings::kPilesUntidy, kFlagWidth},
-    PreferenceKey{kAutomaticFaceUp, ValueKind::Text, kYes, Settings::kAutomaticFaceUp, kFlagWidth},
-    PreferenceKey{kDealAnimation, ValueKind::Text, kYes, Settings::kDealAnimation, kFlagWidth},
-    PreferenceKey{kRedealAnimation, ValueKind::Text, kYes, Settings::kRedealAnimation, kFlagWidth},
-    PreferenceKey{kLanguage, ValueKind::Number, "20000", Settings::kLanguage, 6},
-    PreferenceKey{kSpeedMoveCard, ValueKind::Number, "10", Settings::kSpeedMoveCard, 2},
-    PreferenceKey{kStatusBar, ValueKind::Text, kNo, Settings::kStatusBar, kFlagWidth},
-    PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer, kPlayerNameWidth},
-    PreferenceKey{kUndoEnabled, ValueKind::Text, "0", Settings::kUndoEnabled, kFlagWidth},
-    PreferenceKey{kWinningAnimation, ValueKind::Text, kYes, Settings::kWinningAnimation,
-                  kFlagWidth},
-    PreferenceKey{kConfirmQuit, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kConfirmQuitGame, ValueKind::Text, kYes, Settings::kConfirmQuitGame, kFlagWidth},
-    PreferenceKey{kConfirmEnterHiScores, ValueKind::Text, kYes, Settings::kConfirmEnterHiScores,
-                  kFlagWidth},
-    PreferenceKey{kSoundsEnabled, ValueKind::Text, kYes, Settings::kSoundsEnabled, kFlagWidth},
-    PreferenceKey{kSoundsAbout, ValueKind::Text, kYes, Settings::kSoundsAbout, kFlagWidth},
-    PreferenceKey{kSoundsAutoplay, ValueKind::Text, kYes, Settings::kSoundsAutoplay, kFlagWidth},
-    PreferenceKey{kSoundsCardDown, ValueKind::Text, kYes, Settings::kSoundsCardDown, kFlagWidth},
-    PreferenceKey{kSoundsCardUp, ValueKind::Text, kYes, Settings::kSoundsCardUp, kFlagWidth},
-    PreferenceKey{kSoundsNewHiScores, ValueKind::Text, kYes, Settings::kSoundsNewHiScores,
-                  kFlagWidth},
-    PreferenceKey{kSoundsFaceUp, ValueKind::Text, kYes, Settings::kSoundsFaceUp, kFlagWidth},
-    PreferenceKey{kSoundsGameWon, ValueKind::Text, kYes, Settings::kSoundsGameWon, kFlagWidth},
-    PreferenceKey{kSoundsHiScores, ValueKind::Text, kYes, Settings::kSoundsHiScores, kFlagWidth},
-    PreferenceKey{kSoundsNewGame, ValueKind::Text, kYes, Settings::kSoundsNewGame, kFlagWidth},
-    PreferenceKey{kSoundsPairing, ValueKind::Text, kYes, Settings::kSoundsPairing, kFlagWidth},
-    PreferenceKey{kSoundsRedeal, ValueKind::Text, kYes, Settings::kSoundsRedeal, kFlagWidth},
-    PreferenceKey{kSoundsRedo, ValueKind::Text, kYes, Settings::kSoundsRedo, kFlagWidth},
-    PreferenceKey{kSoundsRestart, ValueKind::Text, kYes, Settings::kSoundsRestart, kFlagWidth},
-    PreferenceKey{kSoundsShuffle, ValueKind::Text, kYes, Settings::kSoundsShuffle, kFlagWidth},
-    PreferenceKey{kSoundsSplash, ValueKind::Text, kYes, Settings::kSoundsSplash, kFlagWidth},
-    PreferenceKey{kSoundsStock, ValueKind::Text, kYes, Settings::kSoundsStock, kFlagWidth},
-    PreferenceKey{kSoundsFoundation, ValueKind::Text, kYes, Settings::kSoundsFoundation,
-                  kFlagWidth},
-    PreferenceKey{kSoundsTableau, ValueKind::Text, kYes, Settings::kSoundsTableau, kFlagWidth},
-    PreferenceKey{kSoundsUndo, ValueKind::Text, kYes, Settings::kSoundsUndo, kFlagWidth},
-    PreferenceKey{kRandomBackground, ValueKind::Text, kNo, Settings::kRandomBackground, kFlagWidth},
-    PreferenceKey{kRandomCard, ValueKind::Text, kNo, Settings::kRandomCard, kFlagWidth},
-    PreferenceKey{kRandomDeck, ValueKind::Text, kNo, Settings::kRandomDeck, kFlagWidth},
-    PreferenceKey{kVertScrollBar, ValueKind::Text, kNo, Settings::kVertScrollBar, kFlagWidth},
-    PreferenceKey{kCursor, ValueKind::Number, "11", Settings::kCursor, 2},
-    PreferenceKey{kAutoPlay, ValueKind::Text, kYes, 0, 0},
-    PreferenceKey{kWinnableDeals, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kCardCounterStock, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kCardCounterTableau, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kCardCounterInverse, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kCardCounterVisible, ValueKind::Text, kNo, 0, 0},
-    PreferenceKey{kCardCounterLeft, ValueKind::Number, "-1", 0, 0},
-    PreferenceKey{kCardCounterTop, ValueKind::Number, "-1", 0, 0},
+                  Settings::kBackgroundCol},
+    PreferenceKey{kBackgroundDef, ValueKind::Text, kNo, Settings::kBackgroundDef},
+    PreferenceKey{kFadeBackground, ValueKind::Text, kYes, Settings::kFadeBackground},
+    PreferenceKey{kGame, ValueKind::Number, "-1", Settings::kGameId},
+    PreferenceKey{kGameName, ValueKind::Text, "", Settings::kGameName},
+    PreferenceKey{kGameTreeNum, ValueKind::Number, "-1", {}},
+    PreferenceKey{kOpenPreviewGame, ValueKind::Text, kYes, {}},
+    PreferenceKey{kShowTime, ValueKind::Text, kYes, Settings::kShowTime},
+    PreferenceKey{kShowScore, ValueKind::Text, kYes, Settings::kShowScore},
+    PreferenceKey{kCardsAnimate, ValueKind::Text, kYes, Settings::kCardsAnimate},
+    PreferenceKey{kCardsShadowed, ValueKind::Text, kYes, Settings::kCardsShadowed},
+    PreferenceKey{kPilesUntidy, ValueKind::Text, kNo, Settings::kPilesUntidy},
+    PreferenceKey{kAutomaticFaceUp, ValueKind::Text, kYes, Settings::kAutomaticFaceUp},
+    PreferenceKey{kDealAnimation, ValueKind::Text, kYes, Settings::kDealAnimation},
+    PreferenceKey{kRedealAnimation, ValueKind::Text, kYes, Settings::kRedealAnimation},
+    PreferenceKey{kLanguage, ValueKind::Number, "20000", Settings::kLanguage},
+    PreferenceKey{kSpeedMoveCard, ValueKind::Number, "10", Settings::kSpeedMoveCard},
+    PreferenceKey{kStatusBar, ValueKind::Text, kNo, Settings::kStatusBar},
+    PreferenceKey{kUserDefault, ValueKind::Text, "", Settings::kPlayer},
+    PreferenceKey{kUndoEnabled, ValueKind::Text, "0", Settings::kUndoEnabled},
+    PreferenceKey{kWinningAnimation, ValueKind::Text, kYes, Settings::kWinningAnimation},
+    PreferenceKey{kConfirmQuit, ValueKind::Text, kNo, {}},
+    PreferenceKey{kConfirmQuitGame, ValueKind::Text, kYes, Settings::kConfirmQuitGame},
+    PreferenceKey{kConfirmEnterHiScores, ValueKind::Text, kYes, Settings::kConfirmEnterHiScores},
+    PreferenceKey{kSoundsEnabled, ValueKind::Text, kYes, Settings::kSoundsEnabled},
+    PreferenceKey{kSoundsAbout, ValueKind::Text, kYes, Settings::kSoundsAbout},
+    PreferenceKey{kSoundsAutoplay, ValueKind::Text, kYes, Settings::kSoundsAutoplay},
+    PreferenceKey{kSoundsCardDown, ValueKind::Text, kYes, Settings::kSoundsCardDown},
+    PreferenceKey{kSoundsCardUp, ValueKind::Text, kYes, Settings::kSoundsCardUp},
+    PreferenceKey{kSoundsNewHiScores, ValueKind::Text, kYes, Settings::kSoundsNewHiScores},
+    PreferenceKey{kSoundsFaceUp, ValueKind::Text, kYes, Settings::kSoundsFaceUp},
+    PreferenceKey{kSoundsGameWon, ValueKind::Text, kYes, Settings::kSoundsGameWon},
+    PreferenceKey{kSoundsHiScores, ValueKind::Text, kYes, Settings::kSoundsHiScores},
+    PreferenceKey{kSoundsNewGame, ValueKind::Text, kYes, Settings::kSoundsNewGame},
+    PreferenceKey{kSoundsPairing, ValueKind::Text, kYes, Settings::kSoundsPairing},
+    PreferenceKey{kSoundsRedeal, ValueKind::Text, kYes, Settings::kSoundsRedeal},
+    PreferenceKey{kSoundsRedo, ValueKind::Text, kYes, Settings::kSoundsRedo},
+    PreferenceKey{kSoundsRestart, ValueKind::Text, kYes, Settings::kSoundsRestart},
+    PreferenceKey{kSoundsShuffle, ValueKind::Text, kYes, Settings::kSoundsShuffle},
+    PreferenceKey{kSoundsSplash, ValueKind::Text, kYes, Settings::kSoundsSplash},
+    PreferenceKey{kSoundsStock, ValueKind::Text, kYes, Settings::kSoundsStock},
+    PreferenceKey{kSoundsFoundation, ValueKind::Text, kYes, Settings::kSoundsFoundation},
+    PreferenceKey{kSoundsTableau, ValueKind::Text, kYes, Settings::kSoundsTableau},
+    PreferenceKey{kSoundsUndo, ValueKind::Text, kYes, Settings::kSoundsUndo},
+    PreferenceKey{kRandomBackground, ValueKind::Text, kNo, Settings::kRandomBackground},
+    PreferenceKey{kRandomCard, ValueKind::Text, kNo, Settings::kRandomCard},
+    PreferenceKey{kRandomDeck, ValueKind::Text, kNo, Settings::kRandomDeck},
+    PreferenceKey{kVertScrollBar, ValueKind::Text, kNo, Settings::kVertScrollBar},
+    PreferenceKey{kCursor, ValueKind::Number, "11", Settings::kCursor},
+    PreferenceKey{kAutoPlay, ValueKind::Text, kYes, {}},
+    PreferenceKey{kWinnableDeals, ValueKind::Text, kNo, {}},
+    PreferenceKey{kCardCounterStock, ValueKind::Text, kNo, {}},
+    PreferenceKey{kCardCounterTableau, ValueKind::Text, kNo, {}},
+    PreferenceKey{kCardCounterInverse, ValueKind::Text, kNo, {}},
+    PreferenceKey{kCardCounterVisible, ValueKind::Text, kNo, {}},
+    PreferenceKey{kCardCounterLeft, ValueKind::Number, "-1", {}},
+    PreferenceKey{kCardCounterTop, ValueKind::Number, "-1", {}},
 };
 
 const PreferenceKey* FindKey(std::string_view key) {
@@ -133,38 +125,36 @@ StartupPreferences LoadPreferences(IniFile& config, Settings& settings, bool few
     StartupPreferences startup;
     startup.fewColoursNotice = fewColours;
     for (const PreferenceKey& k : kKeys) {
-        if (k.position == 0) continue;
+        if (k.field.position == 0) continue;
         std::string_view fallback = k.fallback;
         std::string cardsAnimate;
         if (k.key == kCard && fewColours) fallback = kFewColoursCard;
         if (k.key == kCardsShadowed) {
-            cardsAnimate = settings.Get(Settings::kCardsAnimate, kFlagWidth);
+            cardsAnimate = settings.Get(Settings::kCardsAnimate);
             fallback = cardsAnimate;
         }
         std::string value = Read(config, k, fallback);
         if (k.key == kCardSize &&
             (value.size() != 1 || kCardSizes.find(value) == std::string::npos))
             value = k.fallback;
-        settings.Set(k.position, k.width, FitText(value, k.width)); // never half a character
+        settings.Set(k.field, FitText(value, k.field.width)); // never half a character
 
         if (k.key == kCardSize && value == kMediumCardSize)
-            settings.Set(Settings::kBackCard, FindKey(kBackCard)->width, kMediumCardBack);
-        if (k.key == kAutomaticFaceUp) settings.Set(k.position, k.width, kNo);
+            settings.Set(Settings::kBackCard, kMediumCardBack);
+        if (k.key == kAutomaticFaceUp) settings.Set(k.field, kNo);
     }
     startup.toolBarLarge = ReadPreference(config, kToolBarLarge) == kYes;
     startup.toolBarFlat = ReadPreference(config, kToolBarFlat) == kYes;
-    startup.cursor = settings.GetInt(Settings::kCursor, FindKey(kCursor)->width, 0);
+    startup.cursor = settings.Int(Settings::kCursor);
 
-    if (settings.GetInt(Settings::kBackCard, FindKey(kBackCard)->width, 0) == 0)
-        settings.Set(Settings::kBackCard, FindKey(kBackCard)->width, "1");
-    if (settings.GetInt(Settings::kBackgroundCol, FindKey(kBackgroundCol)->width, 0) == 0)
-        settings.Set(Settings::kBackgroundCol, FindKey(kBackgroundCol)->width,
-                     kDefaultBackgroundCol);
-    if (settings.Get(Settings::kBackgroundBmp, FindKey(kBackgroundBmp)->width).empty())
-        settings.Set(Settings::kBackgroundBmp, FindKey(kBackgroundBmp)->width, kNoBitmap);
+    if (settings.Int(Settings::kBackCard) == 0) settings.Set(Settings::kBackCard, "1");
+    if (settings.Int(Settings::kBackgroundCol) == 0)
+        settings.Set(Settings::kBackgroundCol, kDefaultBackgroundCol);
+    if (settings.Get(Settings::kBackgroundBmp).empty())
+        settings.Set(Settings::kBackgroundBmp, kNoBitmap);
 
-    startup.showTime = settings.Get(Settings::kShowTime, kFlagWidth) != kNo;
-    startup.showScore = settings.Get(Settings::kShowScore, kFlagWidth) != kNo;
+    startup.showTime = settings.Flag(Settings::kShowTime);
+    startup.showScore = settings.Flag(Settings::kShowScore);
 
     if (settings.Player().empty()) {
         settings.SetPlayer(kFirstPlayer);
@@ -188,9 +178,16 @@ std::string ReadPreference(const IniFile& config, std::string_view key) {
     return Read(config, *k, k->fallback);
 }
 
-int PreferenceFieldPosition(std::string_view key) {
+std::optional<SettingsField> PreferenceField(std::string_view key) {
     const PreferenceKey* k = FindKey(key);
-    return k ? k->position : 0;
+    if (!k || k->field.position == 0) return std::nullopt;
+    return k->field;
+}
+
+std::string_view FieldDefault(SettingsField field) {
+    for (const PreferenceKey& k : kKeys)
+        if (field.position != 0 && k.field.position == field.position) return k.fallback;
+    return {};
 }
 
 std::string PreferenceDefault(std::string_view key) {

@@ -8,6 +8,7 @@
 #include "records/ini_file.h"
 #include "records/settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,8 +34,12 @@ std::string FitPlayerName(std::string_view name);
 // A key of section "Preference" with its default; for the keys read when they are needed.
 std::string ReadPreference(const IniFile& config, std::string_view key);
 
-// The settings record position of a key of section "Preference"; 0 for a key without a field.
-int PreferenceFieldPosition(std::string_view key);
+// The settings record field of a key of section "Preference"; nullopt for a key without one.
+std::optional<SettingsField> PreferenceField(std::string_view key);
+
+// The default of the key whose value the settings record field holds; empty for a field
+// without a key.
+std::string_view FieldDefault(SettingsField field);
 
 // The default of a key of section "Preference"; empty for a key without one.
 std::string PreferenceDefault(std::string_view key);

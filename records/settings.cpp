@@ -1,7 +1,10 @@
 #include "records/settings.h"
 
+#include "records/preferences.h"
+
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <utility>
 
 namespace tablamor {
@@ -21,7 +24,8 @@ std::string* Settings::Locate(int position, int& index) {
     return const_cast<std::string*>(std::as_const(*this).Locate(position, index));
 }
 
-std::string Settings::Get(int position, int width) const {
+std::string Settings::Get(SettingsField f) const {
+    const int position = f.position, width = f.width;
     int index = 0;
     const std::string* s = Locate(position, index);
     if (!s || width <= 0) return {};
@@ -30,9 +34,10 @@ std::string Settings::Get(int position, int width) const {
     return field;
 }
 
-void Settings::Set(int position, int width, std::string_view value) {
+void Settings::Set(SettingsField f, std::string_view value) {
+    int width = f.width;
     int index = 0;
-    std::string* s = Locate(position, index);
+    std::string* s = Locate(f.position, index);
     if (!s || width <= 0) return;
     width = std::min(width, kStringLength - index);
     std::string field(value.substr(0, static_cast<std::size_t>(width)));
@@ -40,18 +45,28 @@ void Settings::Set(int position, int width, std::string_view value) {
     s->replace(static_cast<std::size_t>(index), field.size(), field);
 }
 
-int Settings::GetInt(int position, int width, int fallback) const {
-    std::string text = Get(position, width);
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return fallback;
+namespace {
+
+std::optional<int> Number(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
     int value = 0;
     auto [end, ec] = std::from_chars(text.data() + first, text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return fallback;
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 
-void Settings::SetInt(int position, int width, int value) {
-    Set(position, width, std::to_string(value));
+} // namespace
+
+bool Settings::Flag(SettingsField f) const {
+    const std::string value = Get(f);
+    if (value == "Y" || value == "N") return value == "Y";
+    return FieldDefault(f) == "Y";
+}
+
+int Settings::Int(SettingsField f) const {
+    if (auto value = Number(Get(f))) return *value;
+    return Number(FieldDefault(f)).value_or(0);
 }
 
 } // namespace tablamor

@@ -1,13 +1,22 @@
 #pragma once
-// The settings record: three 250-character strings of fixed-width text fields, addressed by a
-// position 1..749 and a width. Preferences and a few items of the running game live here; the
-// named accessors below are the fields in use. Positions 250 and 500 and anything outside
-// 1..749 hold no field: reads give the empty text, writes do nothing.
+// The settings record: three 250-character strings of fixed-width text fields, each field a
+// named constant below with its position 1..749 and width. Preferences and a few items of the
+// running game live here. Positions 250 and 500 and anything outside 1..749 hold no field:
+// reads give the empty text, writes do nothing. A field's default is the one its key has in the
+// preference table (records/preferences.h).
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace tablamor {
+
+// Where a field lies in the settings record.
+struct SettingsField {
+    int position = 0;
+    int width = 0;
+
+    bool operator==(const SettingsField&) const = default;
+};
 
 class Settings {
 public:
@@ -16,100 +25,101 @@ public:
     Settings();
 
     // The field's characters with trailing blanks removed.
-    std::string Get(int position, int width) const;
+    std::string Get(SettingsField field) const;
     // Pads the value with blanks or cuts it to the width.
-    void Set(int position, int width, std::string_view value);
+    void Set(SettingsField field, std::string_view value);
 
-    bool GetFlag(int position) const { return Get(position, 1) == "Y"; }
-    void SetFlag(int position, bool on) { Set(position, 1, on ? "Y" : "N"); }
-    // Decimal value of a field; `fallback` when it is not a number.
-    int GetInt(int position, int width, int fallback = 0) const;
-    void SetInt(int position, int width, int value);
+    // A "Y"/"N" field: "Y" is on, "N" off, anything else the field's default.
+    bool Flag(SettingsField field) const;
+    void SetFlag(SettingsField field, bool on) { Set(field, on ? "Y" : "N"); }
+    // Decimal value of a field; the field's default when it is not a number (0 without one).
+    int Int(SettingsField field) const;
+    void SetInt(SettingsField field, int value) { Set(field, std::to_string(value)); }
 
     // Named fields.
-    std::string PreferencesFile() const { return Get(kPrefsFile, 20); }
-    int GameId() const { return GetInt(kGameId, 4, -1); }
-    void SetGameId(int id) { SetInt(kGameId, 4, id); }
-    std::string GameNumber() const { return Get(kGameNumber, 15); }
-    void SetGameNumber(std::string_view number) { Set(kGameNumber, 15, number); }
-    std::string GameName() const { return Get(kGameName, 50); }
-    void SetGameName(std::string_view name) { Set(kGameName, 50, name); }
-    std::string Player() const { return Get(kPlayer, 30); }
-    void SetPlayer(std::string_view name) { Set(kPlayer, 30, name); }
-    int Score() const { return GetInt(kScore, 6); }
-    void SetScore(int score) { SetInt(kScore, 6, score); }
-    std::string ScoringType() const { return Get(kScoringType, 2); }
-    std::string CardSize() const { return Get(kCardSize, 1); }
-    void SetCardSize(std::string_view letter) { Set(kCardSize, 1, letter); }
-    std::string ProgramDir() const { return Get(kProgramDir, 200); }
-    void SetProgramDir(std::string_view dir) { Set(kProgramDir, 200, dir); }
-    int Language() const { return GetInt(kLanguage, 6, 20000); }
+    std::string PreferencesFile() const { return Get(kPrefsFile); }
+    int GameId() const { return Int(kGameId); }
+    void SetGameId(int id) { SetInt(kGameId, id); }
+    std::string GameNumber() const { return Get(kGameNumber); }
+    void SetGameNumber(std::string_view number) { Set(kGameNumber, number); }
+    std::string GameName() const { return Get(kGameName); }
+    void SetGameName(std::string_view name) { Set(kGameName, name); }
+    std::string Player() const { return Get(kPlayer); }
+    void SetPlayer(std::string_view name) { Set(kPlayer, name); }
+    int Score() const { return Int(kScore); }
+    void SetScore(int score) { SetInt(kScore, score); }
+    std::string ScoringType() const { return Get(kScoringType); }
+    std::string CardSize() const { return Get(kCardSize); }
+    void SetCardSize(std::string_view letter) { Set(kCardSize, letter); }
+    std::string ProgramDir() const { return Get(kProgramDir); }
+    void SetProgramDir(std::string_view dir) { Set(kProgramDir, dir); }
+    int Language() const { return Int(kLanguage); }
 
-    // Positions of the fields in use.
-    static constexpr int kPrefsFile = 1; // width 20
-    static constexpr int kBackCard = 21; // width 3
-    static constexpr int kCardFace = 24; // width 3
-    static constexpr int kBackgroundDef = 27;
-    static constexpr int kBackgroundCol = 28;      // width 15
-    static constexpr int kBackgroundBmp = 43;      // width 4
-    static constexpr int kBackgroundFixedCol = 47; // width 15
-    static constexpr int kGameId = 62;             // width 4
-    static constexpr int kShowTime = 66;
-    static constexpr int kCardsAnimate = 67;
-    static constexpr int kLanguage = 68;      // width 6
-    static constexpr int kSpeedMoveCard = 74; // width 2
-    static constexpr int kStatusBar = 76;
-    static constexpr int kPlayer = 77;        // width 30
-    static constexpr int kStatCounter1 = 112; // width 4: games won since start-up
-    static constexpr int kStatCounter2 = 116; // width 4: games lost since start-up
-    static constexpr int kScoringType = 120;  // width 2
-    static constexpr int kScore = 122;        // width 6
-    static constexpr int kCardSize = 128;
-    static constexpr int kSavedCardFace = 129; // width 3
-    static constexpr int kSavedBackCard = 132; // width 3
-    static constexpr int kFadeBackground = 135;
-    static constexpr int kShowScore = 136;
-    static constexpr int kUndoEnabled = 137;
-    static constexpr int kUndoMark = 138;
-    static constexpr int kRedoMark = 139;
-    static constexpr int kWinningAnimation = 140;
-    static constexpr int kSoundsEnabled = 141;
-    static constexpr int kSoundsAbout = 142;
-    static constexpr int kSoundsAutoplay = 143;
-    static constexpr int kSoundsGameWon = 144;
-    static constexpr int kSoundsNewGame = 145;
-    static constexpr int kSoundsRedo = 146;
-    static constexpr int kSoundsRestart = 147;
-    static constexpr int kSoundsSplash = 148;
-    static constexpr int kSoundsShuffle = 149;
-    static constexpr int kSoundsUndo = 151;
-    static constexpr int kRandomBackground = 152;
-    static constexpr int kGameNumber = 153; // width 15
-    static constexpr int kSoundsHiScores = 171;
-    static constexpr int kCursor = 172; // width 2
-    static constexpr int kSoundsNewHiScores = 174;
-    static constexpr int kSoundsPairing = 175;
-    static constexpr int kSoundsStock = 176;
-    static constexpr int kSoundsTableau = 177;
-    static constexpr int kCardsShadowed = 178;
-    static constexpr int kPilesUntidy = 179;
-    static constexpr int kSoundsFaceUp = 180;
-    static constexpr int kSoundsCardDown = 181;
-    static constexpr int kSoundsCardUp = 182;
-    static constexpr int kSoundsRedeal = 183;
-    static constexpr int kSoundsFoundation = 184;
-    static constexpr int kConfirmQuitGame = 185;
-    static constexpr int kConfirmEnterHiScores = 186;
-    static constexpr int kRandomCard = 187;
-    static constexpr int kRandomDeck = 188;
-    static constexpr int kGameName = 189; // width 50
-    static constexpr int kAutomaticFaceUp = 239;
-    static constexpr int kSavedCardSize = 240;
-    static constexpr int kDealAnimation = 241;
-    static constexpr int kRedealAnimation = 242;
-    static constexpr int kVertScrollBar = 243;
-    static constexpr int kShowToolTips = 244;
-    static constexpr int kProgramDir = 501; // width 200
+    // The fields in use.
+    static constexpr SettingsField kPrefsFile{1, 20};
+    static constexpr SettingsField kBackCard{21, 3};
+    static constexpr SettingsField kCardFace{24, 3};
+    static constexpr SettingsField kBackgroundDef{27, 1};
+    static constexpr SettingsField kBackgroundCol{28, 15};
+    static constexpr SettingsField kBackgroundBmp{43, 4};
+    static constexpr SettingsField kBackgroundFixedCol{47, 15};
+    static constexpr SettingsField kGameId{62, 4};
+    static constexpr SettingsField kShowTime{66, 1};
+    static constexpr SettingsField kCardsAnimate{67, 1};
+    static constexpr SettingsField kLanguage{68, 6};
+    static constexpr SettingsField kSpeedMoveCard{74, 2};
+    static constexpr SettingsField kStatusBar{76, 1};
+    static constexpr SettingsField kPlayer{77, 30};
+    static constexpr SettingsField kStatCounter1{112, 4}; // games won since start-up
+    static constexpr SettingsField kStatCounter2{116, 4}; // games lost since start-up
+    static constexpr SettingsField kScoringType{120, 2};
+    static constexpr SettingsField kScore{122, 6};
+    static constexpr SettingsField kCardSize{128, 1};
+    static constexpr SettingsField kSavedCardFace{129, 3};
+    static constexpr SettingsField kSavedBackCard{132, 3};
+    static constexpr SettingsField kFadeBackground{135, 1};
+    static constexpr SettingsField kShowScore{136, 1};
+    static constexpr SettingsField kUndoEnabled{137, 1};
+    static constexpr SettingsField kUndoMark{138, 1};
+    static constexpr SettingsField kRedoMark{139, 1};
+    static constexpr SettingsField kWinningAnimation{140, 1};
+    static constexpr SettingsField kSoundsEnabled{141, 1};
+    static constexpr SettingsField kSoundsAbout{142, 1};
+    static constexpr SettingsField kSoundsAutoplay{143, 1};
+    static constexpr SettingsField kSoundsGameWon{144, 1};
+    static constexpr SettingsField kSoundsNewGame{145, 1};
+    static constexpr SettingsField kSoundsRedo{146, 1};
+    static constexpr SettingsField kSoundsRestart{147, 1};
+    static constexpr SettingsField kSoundsSplash{148, 1};
+    static constexpr SettingsField kSoundsShuffle{149, 1};
+    static constexpr SettingsField kSoundsUndo{151, 1};
+    static constexpr SettingsField kRandomBackground{152, 1};
+    static constexpr SettingsField kGameNumber{153, 15};
+    static constexpr SettingsField kSoundsHiScores{171, 1};
+    static constexpr SettingsField kCursor{172, 2};
+    static constexpr SettingsField kSoundsNewHiScores{174, 1};
+    static constexpr SettingsField kSoundsPairing{175, 1};
+    static constexpr SettingsField kSoundsStock{176, 1};
+    static constexpr SettingsField kSoundsTableau{177, 1};
+    static constexpr SettingsField kCardsShadowed{178, 1};
+    static constexpr SettingsField kPilesUntidy{179, 1};
+    static constexpr SettingsField kSoundsFaceUp{180, 1};
+    static constexpr SettingsField kSoundsCardDown{181, 1};
+    static constexpr SettingsField kSoundsCardUp{182, 1};
+    static constexpr SettingsField kSoundsRedeal{183, 1};
+    static constexpr SettingsField kSoundsFoundation{184, 1};
+    static constexpr SettingsField kConfirmQuitGame{185, 1};
+    static constexpr SettingsField kConfirmEnterHiScores{186, 1};
+    static constexpr SettingsField kRandomCard{187, 1};
+    static constexpr SettingsField kRandomDeck{188, 1};
+    static constexpr SettingsField kGameName{189, 50};
+    static constexpr SettingsField kAutomaticFaceUp{239, 1};
+    static constexpr SettingsField kSavedCardSize{240, 1};
+    static constexpr SettingsField kDealAnimation{241, 1};
+    static constexpr SettingsField kRedealAnimation{242, 1};
+    static constexpr SettingsField kVertScrollBar{243, 1};
+    static constexpr SettingsField kShowToolTips{244, 1};
+    static constexpr SettingsField kProgramDir{501, 200};
 
 private:
     std::array<std::string, 3> strings_;

@@ -14,7 +14,6 @@ namespace tablamor {
 namespace {
 
 constexpr std::string_view kCleanMark = "0";
-constexpr int kMarkWidth = 1;
 
 std::string RecentKey(int position) {
     std::string digits = std::to_string(position);
@@ -114,8 +113,8 @@ bool GameSession::Deal(const GameNumber& number) {
     state_ = next;
 
     settings_.SetGameNumber(number.Text());
-    settings_.Set(Settings::kUndoMark, kMarkWidth, kCleanMark);
-    settings_.Set(Settings::kRedoMark, kMarkWidth, kCleanMark);
+    settings_.Set(Settings::kUndoMark, kCleanMark);
+    settings_.Set(Settings::kRedoMark, kCleanMark);
     settings_.SetScore(state_.score);
     RefreshTitle();
     IniFile config = Config();
@@ -131,8 +130,8 @@ std::string GameSession::Resume(const SavedGame& game, GamePlay& play) {
     if (!SetUpGame()) return "the game cannot be set up";
     if (std::string refusal = ResumeSavedGame(game, state_, play); !refusal.empty()) return refusal;
     settings_.SetGameNumber(game.number.Text());
-    settings_.Set(Settings::kUndoMark, kMarkWidth, kCleanMark);
-    settings_.Set(Settings::kRedoMark, kMarkWidth, kCleanMark);
+    settings_.Set(Settings::kUndoMark, kCleanMark);
+    settings_.Set(Settings::kRedoMark, kCleanMark);
     settings_.SetScore(state_.score);
     RefreshTitle();
     return {};

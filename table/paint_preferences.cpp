@@ -3,18 +3,10 @@
 namespace tablamor::table {
 namespace {
 
-constexpr int kColourWidth = 15;
-constexpr int kPictureWidth = 4;
-constexpr int kDelayWidth = 2;
-
-bool NotNo(const Settings& s, int position) {
-    return s.Get(position, 1) != "N";
-}
-
 // Colour fields are written as decimal text that may not fit an int (a system colour is
 // stored as a negative value, a plain colour as up to 16777215).
-std::int64_t ColourField(const Settings& s, int position, std::int64_t fallback) {
-    const std::string text = s.Get(position, kColourWidth);
+std::int64_t ColourField(const Settings& s, SettingsField field, std::int64_t fallback) {
+    const std::string text = s.Get(field);
     std::size_t used = 0;
     try {
         const long long value = std::stoll(text, &used);
@@ -28,16 +20,16 @@ std::int64_t ColourField(const Settings& s, int position, std::int64_t fallback)
 
 PaintPreferences PaintPreferencesFrom(const Settings& s) {
     PaintPreferences p;
-    p.defaultBackground = s.GetFlag(Settings::kBackgroundDef);
+    p.defaultBackground = s.Flag(Settings::kBackgroundDef);
     p.backgroundColour = ColourField(s, Settings::kBackgroundCol, p.backgroundColour);
-    p.backgroundPicture = s.GetInt(Settings::kBackgroundBmp, kPictureWidth, 0);
+    p.backgroundPicture = s.Int(Settings::kBackgroundBmp);
     p.fixedColour = ColourField(s, Settings::kBackgroundFixedCol, 0);
-    p.fadeBackground = s.GetFlag(Settings::kFadeBackground);
-    p.cardsShadowed = NotNo(s, Settings::kCardsShadowed);
-    p.untidyTableau = NotNo(s, Settings::kPilesUntidy);
-    p.cardsAnimate = NotNo(s, Settings::kCardsAnimate);
-    p.moveDelayMs = s.GetInt(Settings::kSpeedMoveCard, kDelayWidth, kDefaultMoveDelay);
-    p.winningAnimation = s.GetFlag(Settings::kWinningAnimation);
+    p.fadeBackground = s.Flag(Settings::kFadeBackground);
+    p.cardsShadowed = s.Flag(Settings::kCardsShadowed);
+    p.untidyTableau = s.Flag(Settings::kPilesUntidy);
+    p.cardsAnimate = s.Flag(Settings::kCardsAnimate);
+    p.moveDelayMs = s.Int(Settings::kSpeedMoveCard);
+    p.winningAnimation = s.Flag(Settings::kWinningAnimation);
     return p;
 }
 

@@ -46,9 +46,6 @@ constexpr int kBackSampleY = (kSampleHeight - kSampleCardHeight) / 2;
 // A display of this many bits per pixel or fewer shows 256 colours at most.
 constexpr int kLowColourDepth = 8;
 
-constexpr int kBackCardWidth = 3;
-constexpr int kBackgroundBmpWidth = 4;
-constexpr int kColourWidth = 15;
 constexpr std::string_view kSoundsDirectory = "SOUNDS\\";
 // Medium cards always show back 6.
 constexpr std::string_view kMediumCardSize = "M";
@@ -278,15 +275,15 @@ void CustomizeDialog::LoadValues() {
     BusyCursor busy;
     const QSignalBlocker blockBacks(backTree_);
     const QSignalBlocker blockBackgrounds(backgroundTree_);
-    fade_->setChecked(settings_.GetFlag(Settings::kFadeBackground));
-    const int colour = settings_.GetInt(Settings::kBackgroundCol, kColourWidth, 0);
+    fade_->setChecked(settings_.Flag(Settings::kFadeBackground));
+    const int colour = settings_.Int(Settings::kBackgroundCol);
     customColour_ = colour != 0 ? colour : kButtonFaceColour;
 
     // The back in use is shown even when the tree does not offer it (back 6 of medium cards);
     // it is kept unless another entry is chosen.
     chosenBack_ = 0;
     decksLabel_->setText(tr("Sample "));
-    const int back = settings_.GetInt(Settings::kBackCard, kBackCardWidth, 0);
+    const int back = settings_.Int(Settings::kBackCard);
     table::ImageSource(programDir_)
         .LoadBitmapFile(table::BackFileName(kSampleSizeLetter, back), backImage_);
     QTreeWidgetItem* backEntry = FindEntry(backTree_, back);
@@ -296,9 +293,9 @@ void CustomizeDialog::LoadValues() {
     // The default background is kept as it is: no entry is selected for it (picking the first
     // colour instead would store that colour on an untouched OK).
     std::int64_t background = 0;
-    if (!settings_.GetFlag(Settings::kBackgroundDef)) {
-        const int fixed = settings_.GetInt(Settings::kBackgroundFixedCol, kColourWidth, 0);
-        const int picture = settings_.GetInt(Settings::kBackgroundBmp, kBackgroundBmpWidth, 0);
+    if (!settings_.Flag(Settings::kBackgroundDef)) {
+        const int fixed = settings_.Int(Settings::kBackgroundFixedCol);
+        const int picture = settings_.Int(Settings::kBackgroundBmp);
         background = fixed != 0 ? fixed : picture != 0 ? picture : kCustomColourEntry;
     }
     QTreeWidgetItem* backgroundEntry = FindEntry(backgroundTree_, background);
@@ -308,7 +305,7 @@ void CustomizeDialog::LoadValues() {
     backgroundLabel_->setText(backgroundEntry ? backgroundEntry->text(0) : QString());
     DrawBackgroundSample();
 
-    soundsOff_->setChecked(settings_.Get(Settings::kSoundsEnabled, 1) != pref::kYes);
+    soundsOff_->setChecked(!settings_.Flag(Settings::kSoundsEnabled));
     const int size = cardSize_->findData(QString::fromStdString(settings_.CardSize()));
     cardSize_->setCurrentIndex(std::max(size, 0));
 }
@@ -398,17 +395,16 @@ void CustomizeDialog::accept() {
     preferences_.WriteString(pref::kPreferenceSection, pref::kSoundsEnabled, soundsValue);
     // The field holds the back zero-padded ("011").
     if (chosenBack_ > 0)
-        settings_.Set(Settings::kBackCard, kBackCardWidth,
-                      FormatNumber(chosenBack_, kBackCardWidth));
+        settings_.Set(Settings::kBackCard, FormatNumber(chosenBack_, Settings::kBackCard.width));
     preferences_.WriteInt(pref::kPreferenceSection, pref::kBackCard,
-                          settings_.GetInt(Settings::kBackCard, kBackCardWidth, 0));
+                          settings_.Int(Settings::kBackCard));
 
     const BackgroundFields fields = FieldsOfBackground(chosenBackground_, customColour_);
     const std::string colour = std::to_string(fields.colour);
     const std::string fixed = std::to_string(fields.fixedColour);
-    settings_.Set(Settings::kBackgroundBmp, kBackgroundBmpWidth, fields.picture);
-    settings_.Set(Settings::kBackgroundCol, kColourWidth, colour);
-    settings_.Set(Settings::kBackgroundFixedCol, kColourWidth, fixed);
+    settings_.Set(Settings::kBackgroundBmp, fields.picture);
+    settings_.Set(Settings::kBackgroundCol, colour);
+    settings_.Set(Settings::kBackgroundFixedCol, fixed);
     settings_.SetFlag(Settings::kBackgroundDef, fields.useDefault);
     settings_.SetFlag(Settings::kFadeBackground, fade_->isChecked());
     settings_.SetFlag(Settings::kSoundsEnabled, soundsOn);
@@ -426,8 +422,8 @@ void CustomizeDialog::accept() {
 
     // Medium cards come with their own back; the file keeps the player's choice for later.
     if (settings_.CardSize() == kMediumCardSize)
-        settings_.Set(Settings::kBackCard, kBackCardWidth,
-                      FormatNumber(kMediumCardBack, kBackCardWidth));
+        settings_.Set(Settings::kBackCard,
+                      FormatNumber(kMediumCardBack, Settings::kBackCard.width));
     QDialog::accept();
 }
 

@@ -68,20 +68,20 @@ struct ToolbarEntry {
     art::ToolbarButton button;
     const char* name; // tbNew ...; the small toolbar's buttons add "1"
     const char* hint;
-    const char* command; // the menu item it acts as ("" for none)
+    MenuCommand command; // the menu item it acts as
 };
 
 constexpr ToolbarEntry kToolbar[] = {
-    {art::ToolbarButton::New, "tbNew", "New", "mnuNew"},
-    {art::ToolbarButton::Open, "tbOpen", "Open", "mnuOpen"},
-    {art::ToolbarButton::Restart, "tbRestart", "Restart", "mnuRestartGame"},
-    {art::ToolbarButton::Save, "tbSave", "Save", "mnuSave"},
-    {art::ToolbarButton::Undo, "tbUndo", "Undo", "mnuUndo"},
-    {art::ToolbarButton::Redo, "tbRedo", "Redo", "mnuRedo"},
-    {art::ToolbarButton::Autoplay, "tbAutoPlay", "Autoplay", "mnuAutoPlay"},
-    {art::ToolbarButton::Statistics, "tbStat", "Statistics", "mnuGameStatistics"},
-    {art::ToolbarButton::Rules, "tbRules", "Rules", "mnuRules"},
-    {art::ToolbarButton::Exit, "tbExit", "Exit", "mnuEsci"},
+    {art::ToolbarButton::New, "tbNew", "New", MenuCommand::New},
+    {art::ToolbarButton::Open, "tbOpen", "Open", MenuCommand::Open},
+    {art::ToolbarButton::Restart, "tbRestart", "Restart", MenuCommand::RestartGame},
+    {art::ToolbarButton::Save, "tbSave", "Save", MenuCommand::Save},
+    {art::ToolbarButton::Undo, "tbUndo", "Undo", MenuCommand::Undo},
+    {art::ToolbarButton::Redo, "tbRedo", "Redo", MenuCommand::Redo},
+    {art::ToolbarButton::Autoplay, "tbAutoPlay", "Autoplay", MenuCommand::Autoplay},
+    {art::ToolbarButton::Statistics, "tbStat", "Statistics", MenuCommand::GameStatistics},
+    {art::ToolbarButton::Rules, "tbRules", "Rules", MenuCommand::Rules},
+    {art::ToolbarButton::Exit, "tbExit", "Exit", MenuCommand::Exit},
 };
 
 // At twice its size a small toolbar picture is the large one.
@@ -94,16 +94,19 @@ bool SeparatorAfter(art::ToolbarButton b) {
 }
 
 // What needs a game in play; disabled once the game is over.
-constexpr std::string_view kInPlayCommands[] = {"mnuQuitGame", "mnuSave", "mnuPause", "mnuUndo",
-                                                "mnuRedo",     "mnuHint", "mnuCanWin"};
+constexpr MenuCommand kInPlayCommands[] = {
+    MenuCommand::QuitGame, MenuCommand::Save, MenuCommand::Pause, MenuCommand::Undo,
+    MenuCommand::Redo,     MenuCommand::Hint, MenuCommand::CanWin};
 
-bool IsUndoCommand(std::string_view command) {
-    return command == "mnuUndo" || command == "mnuRedo";
+bool IsUndoCommand(MenuCommand command) {
+    return command == MenuCommand::Undo || command == MenuCommand::Redo;
 }
 
-const char* const kGameCommands[] = {"mnuNew",      "mnuRestartGame", "mnuSelect", "mnuSave",
-                                     "mnuQuitGame", "mnuUndo",        "mnuRedo",   "mnuPause",
-                                     "mnuAutoPlay", "mnuRules",       "mnuHint",   "mnuCanWin"};
+constexpr MenuCommand kGameCommands[] = {
+    MenuCommand::New,   MenuCommand::RestartGame, MenuCommand::SelectNumber,
+    MenuCommand::Save,  MenuCommand::QuitGame,    MenuCommand::Undo,
+    MenuCommand::Redo,  MenuCommand::Pause,       MenuCommand::Autoplay,
+    MenuCommand::Rules, MenuCommand::Hint,        MenuCommand::CanWin};
 
 } // namespace
 
@@ -165,7 +168,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     connect(controller_.get(), &PlayController::ScoreChanged, this,
             [this](int s) { score_->setText(QString::number(s)); });
     connect(controller_.get(), &PlayController::UndoControlsChanged, this, [this](bool on) {
-        for (const char* n : {"mnuUndo", "mnuRedo"}) Action(n)->setEnabled(on);
+        for (MenuCommand n : {MenuCommand::Undo, MenuCommand::Redo}) Action(n)->setEnabled(on);
     });
     connect(controller_.get(), &PlayController::GameFinished, this, &MainWindow::AfterGameFinished);
     connect(controller_.get(), &PlayController::GameDealt, this, [this] { ShowGameOver(false); });
@@ -176,7 +179,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     controller_->SetCardCounter(counter_);
     controller_->LoadCursors(table::ImageSource(setup.programDir));
     connect(counter_, &table::CardCounterWindow::VisibilityChanged, this,
-            [this](bool visible) { Action("mnuCardCounter")->setChecked(visible); });
+            [this](bool visible) { Action(MenuCommand::CardCounter)->setChecked(visible); });
     connect(this, &MainWindow::RulesRequested, this, [this](int id) { Help().ShowRules(id); });
 
     BuildMenus();
@@ -184,7 +187,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     status_->setObjectName("lblStatus");
     statusBar()->addWidget(status_, 1);
     statusBar()->addWidget(new QLabel(statusBar()), 1);
-    statusBar()->setVisible(settings_.Get(Settings::kStatusBar, 1) != "N");
+    statusBar()->setVisible(settings_.Flag(Settings::kStatusBar));
     hints_ = std::make_unique<HintController>(*controller_, *view_, *statusBar());
     winnable_ = std::make_unique<WinnableDeals>(
         *controller_, settings_, *statusBar(), setup.dataDir,
@@ -204,8 +207,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarLarge, "N") == yes, false);
     SetFlatButtons(
         preferences_.ReadString(pref::kPreferenceSection, pref::kToolBarFlat, "Y") == yes, false);
-    SetTimeShown(settings_.Get(Settings::kShowTime, 1) != "N", false);
-    SetScoreShown(settings_.Get(Settings::kShowScore, 1) != "N", false);
+    SetTimeShown(settings_.Flag(Settings::kShowTime), false);
+    SetScoreShown(settings_.Flag(Settings::kShowScore), false);
     controller_->SetAutoplay(
         preferences_.ReadString(pref::kPreferenceSection, pref::kAutoPlay, "Y") == yes);
     SetGameCommandsEnabled(false);
@@ -214,9 +217,8 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::Action(const std::string& name) const {
-    auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
+QAction* MainWindow::Action(MenuCommand command) const {
+    return actions_[static_cast<std::size_t>(command)];
 }
 
 void MainWindow::BuildMenus() {
@@ -227,58 +229,61 @@ void MainWindow::BuildMenus() {
             menu = menuBar()->addMenu(WithProduct(item.menu));
             current = item.menu;
         }
-        if (item.name.empty()) {
+        if (!item.command) {
             menu->addSeparator();
             continue;
         }
         QAction* action = menu->addAction(WithProduct(item.caption));
         action->setObjectName(Q(item.name));
         if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Q(item.shortcut)));
-        actions_[std::string(item.name)] = action;
+        actions_[static_cast<std::size_t>(*item.command)] = action;
     }
-    Action("mnuAutoPlay")->setCheckable(true);
-    Action("mnuCardCounter")->setCheckable(true);
+    Action(MenuCommand::Autoplay)->setCheckable(true);
+    Action(MenuCommand::CardCounter)->setCheckable(true);
 
-    Connect("mnuNew", [this] { NewGame(); });
-    Connect("mnuOpen", [this] { OpenGame(); });
-    Connect("mnuRestartGame", [this] { RestartGame(); });
-    Connect("mnuSelect", [this] { SelectGameNumber(); });
-    Connect("mnuEsci", [this] { close(); });
-    Connect("mnuUndo", [this] { controller_->Undo(); });
-    Connect("mnuRedo", [this] { controller_->Redo(); });
-    Connect("mnuQuitGame", [this] { QuitGame(); });
-    Connect("mnuSave", [this] { KeepGame(); });
-    Action("mnuPause")->setCheckable(true);
-    Connect("mnuPause", [this] { SetPaused(Action("mnuPause")->isChecked()); });
-    Connect("mnuAutoPlay", [this] {
+    Connect(MenuCommand::New, [this] { NewGame(); });
+    Connect(MenuCommand::Open, [this] { OpenGame(); });
+    Connect(MenuCommand::RestartGame, [this] { RestartGame(); });
+    Connect(MenuCommand::SelectNumber, [this] { SelectGameNumber(); });
+    Connect(MenuCommand::Exit, [this] { close(); });
+    Connect(MenuCommand::Undo, [this] { controller_->Undo(); });
+    Connect(MenuCommand::Redo, [this] { controller_->Redo(); });
+    Connect(MenuCommand::QuitGame, [this] { QuitGame(); });
+    Connect(MenuCommand::Save, [this] { KeepGame(); });
+    Action(MenuCommand::Pause)->setCheckable(true);
+    Connect(MenuCommand::Pause, [this] { SetPaused(Action(MenuCommand::Pause)->isChecked()); });
+    Connect(MenuCommand::Autoplay, [this] {
         controller_->ToggleAutoplay();
         RefreshAutoplayControls();
     });
-    Connect("mnuRules", [this] {
+    Connect(MenuCommand::Rules, [this] {
         int id = settings_.GameId();
         if (id >= 0 && id < kFirstCustomGameId) emit RulesRequested(id);
     });
-    Connect("mnuGameStatistics", [this] {
+    Connect(MenuCommand::GameStatistics, [this] {
         const int id = settings_.GameId();
         ShowStatistics(id >= 0 ? std::optional<int>(id) : std::nullopt, std::nullopt);
     });
-    Connect("mnuPlayersStatistics", [this] { ShowStatistics(std::nullopt, settings_.Player()); });
-    Connect("mnuAllGamesStatistics", [this] { ShowStatistics(std::nullopt, std::nullopt); });
-    Connect("mnuHiScores", [this] { ShowHiScores(); });
-    Connect("mnuPlayers", [this] { ShowPlayers(); });
-    Connect("mnuFavoriteGames",
+    Connect(MenuCommand::PlayersStatistics,
+            [this] { ShowStatistics(std::nullopt, settings_.Player()); });
+    Connect(MenuCommand::AllGamesStatistics,
+            [this] { ShowStatistics(std::nullopt, std::nullopt); });
+    Connect(MenuCommand::HiScores, [this] { ShowHiScores(); });
+    Connect(MenuCommand::Players, [this] { ShowPlayers(); });
+    Connect(MenuCommand::FavoriteGames,
             [this] { FavoritesDialog(RecordGames(), preferences_, this).exec(); });
-    Connect("mnuTips", [this] { TipDialog(setup_.programDir, preferences_, this).exec(); });
-    Connect("Generali1", [this] { ShowOptions(); });
-    Connect("mnuCustomize", [this] { ShowCustomize(); });
-    Connect("mnuCardCounter", [this] { counter_->Toggle(); });
-    Connect("Sommario1", [this] { Help().ShowContents(); });
-    Connect("mnuWeb", [this] { AskAndOpenDownloadPage(this); });
-    Connect("Informazionisu1", [this] { AboutWindow(this).exec(); });
+    Connect(MenuCommand::Tips, [this] { TipDialog(setup_.programDir, preferences_, this).exec(); });
+    Connect(MenuCommand::Options, [this] { ShowOptions(); });
+    Connect(MenuCommand::Customize, [this] { ShowCustomize(); });
+    Connect(MenuCommand::CardCounter, [this] { counter_->Toggle(); });
+    Connect(MenuCommand::Contents, [this] { Help().ShowContents(); });
+    Connect(MenuCommand::Web, [this] { AskAndOpenDownloadPage(this); });
+    Connect(MenuCommand::About, [this] { AboutWindow(this).exec(); });
 }
 
-void MainWindow::Connect(const std::string& name, std::function<void()> handler) {
-    connect(Action(name), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+void MainWindow::Connect(MenuCommand command, std::function<void()> handler) {
+    connect(Action(command), &QAction::triggered, this,
+            [handler = std::move(handler)] { handler(); });
 }
 
 QToolBar* MainWindow::BuildToolbar(bool large) {
@@ -305,14 +310,14 @@ QToolBar* MainWindow::BuildToolbar(bool large) {
         if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
             button->setFixedSize(large ? kLargeButtonWidth : kSmallButtonWidth,
                                  large ? kLargeButtonHeight : kSmallButtonHeight);
-        std::string command = entry.command;
+        const MenuCommand command = entry.command;
         if (entry.button == art::ToolbarButton::Autoplay) {
             action->setCheckable(true);
             (large ? autoplayLarge_ : autoplaySmall_) = action;
         }
         connect(action, &QAction::triggered, this, [this, command] {
             repaint();
-            if (QAction* menuItem = Action(command)) menuItem->trigger();
+            Action(command)->trigger();
         });
         if (SeparatorAfter(entry.button)) bar->addSeparator();
     }
@@ -389,7 +394,7 @@ void MainWindow::SetFlatButtons(bool flat, bool save) {
         for (QAction* action : bar->actions())
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
                 button->setAutoRaise(flat);
-    const bool tips = settings_.Get(Settings::kShowToolTips, 1) != "N";
+    const bool tips = settings_.Flag(Settings::kShowToolTips);
     for (QToolBar* bar : {largeBar_, smallBar_})
         for (QAction* action : bar->actions())
             action->setToolTip(tips ? action->text() : QString());
@@ -409,8 +414,7 @@ void MainWindow::SetScoreShown(bool shown, bool save) {
 }
 
 void MainWindow::SetGameCommandsEnabled(bool on) {
-    for (const char* name : kGameCommands)
-        if (QAction* a = Action(name)) a->setEnabled(on);
+    for (MenuCommand command : kGameCommands) Action(command)->setEnabled(on);
     for (QToolBar* bar : {largeBar_, smallBar_})
         for (QAction* action : bar->actions()) {
             QString n = action->objectName();
@@ -422,8 +426,8 @@ void MainWindow::SetGameCommandsEnabled(bool on) {
     if (on) RefreshAutoplayControls();
 }
 
-void MainWindow::SetCommandEnabled(std::string_view command, bool on) {
-    if (QAction* item = Action(std::string(command))) item->setEnabled(on);
+void MainWindow::SetCommandEnabled(MenuCommand command, bool on) {
+    Action(command)->setEnabled(on);
     for (const ToolbarEntry& entry : kToolbar) {
         if (entry.command != command) continue;
         for (QToolBar* bar : {largeBar_, smallBar_})
@@ -434,16 +438,16 @@ void MainWindow::SetCommandEnabled(std::string_view command, bool on) {
 
 void MainWindow::SetPaused(bool paused) {
     paused = paused && controller_->InPlay();
-    Action("mnuPause")->setChecked(paused);
+    Action(MenuCommand::Pause)->setChecked(paused);
     if (paused == !pauseCover_->isHidden()) return;
     controller_->SetPaused(paused);
     pauseCover_->setGeometry(view_->rect());
     pauseCover_->setVisible(paused);
     const bool undo = controller_->Play().Policy() != UndoPolicy::Disabled;
-    SetCommandEnabled("mnuUndo", !paused && undo);
-    SetCommandEnabled("mnuRedo", !paused && undo);
+    SetCommandEnabled(MenuCommand::Undo, !paused && undo);
+    SetCommandEnabled(MenuCommand::Redo, !paused && undo);
     if (paused)
-        SetCommandEnabled("mnuAutoPlay", false);
+        SetCommandEnabled(MenuCommand::Autoplay, false);
     else
         RefreshAutoplayControls();
     RefreshClock();
@@ -453,13 +457,13 @@ void MainWindow::ShowGameOver(bool over, bool won) {
     SetPaused(false);
     view_->SetDimmed(over);
     // The line is shown even where the player keeps the status bar hidden.
-    statusBar()->setVisible(over || settings_.Get(Settings::kStatusBar, 1) != "N");
+    statusBar()->setVisible(over || settings_.Flag(Settings::kStatusBar));
     status_->setText(!over ? QString()
                      : won
                          ? tr("You won this game. Choose New game, Restart game or Open a game.")
                          : tr("This game is over. Choose New game, Restart game or Open a game."));
     const bool undo = controller_->Play().Policy() != UndoPolicy::Disabled;
-    for (std::string_view command : kInPlayCommands)
+    for (MenuCommand command : kInPlayCommands)
         SetCommandEnabled(command, !over && (undo || !IsUndoCommand(command)));
 }
 
@@ -470,7 +474,7 @@ QString MainWindow::StatusText() const {
 void MainWindow::RefreshAutoplayControls() {
     const bool available = controller_->AutoplayAvailable();
     const bool on = controller_->AutoplayOn();
-    for (QAction* a : {Action("mnuAutoPlay"), autoplayLarge_, autoplaySmall_}) {
+    for (QAction* a : {Action(MenuCommand::Autoplay), autoplayLarge_, autoplaySmall_}) {
         if (!a) continue;
         a->setChecked(on);
         a->setEnabled(available);
@@ -482,7 +486,7 @@ void MainWindow::RefreshClock() {
 }
 
 bool MainWindow::AskAbandonGame() {
-    const bool confirm = settings_.Get(Settings::kConfirmQuitGame, 1) != "N";
+    const bool confirm = settings_.Flag(Settings::kConfirmQuitGame);
     switch (tablamor::AskAbandonGame(controller_->Animating(), confirm, controller_->InPlay(),
                                      controller_->Won())) {
     case AbandonAnswer::Refuse:
@@ -556,9 +560,9 @@ void MainWindow::ShowOptions() {
         statusBar()->setVisible(r.statusBarShown);
         view_->SetPreferences(table::PaintPreferencesFrom(settings_)); // the card speed
         controller_->ApplyCursor();
-        for (const char* n : {"mnuUndo", "mnuRedo"})
+        for (MenuCommand n : {MenuCommand::Undo, MenuCommand::Redo})
             Action(n)->setEnabled(r.undoEnabled && controller_->SetUp());
-        Action("mnuWinnableDeals")->setChecked(r.winnableDeals);
+        Action(MenuCommand::WinnableDeals)->setChecked(r.winnableDeals);
     }
     controller_->RefreshTable();
 }
@@ -574,8 +578,8 @@ void MainWindow::ShowCustomize() {
     // the dialog.
     controller_->ApplyCardSize();
     table::ImageSource source(setup_.programDir);
-    setup_.images->LoadBack(source, settings_.GetInt(Settings::kBackCard, 3, 11));
-    setup_.images->LoadBackground(source, settings_.GetInt(Settings::kBackgroundBmp, 4, 0));
+    setup_.images->LoadBack(source, settings_.Int(Settings::kBackCard));
+    setup_.images->LoadBackground(source, settings_.Int(Settings::kBackgroundBmp));
     view_->SetPreferences(table::PaintPreferencesFrom(settings_));
     view_->Relayout();
     controller_->RefreshTable();
@@ -649,8 +653,8 @@ void MainWindow::OpenGame() {
     if (!AskAbandonGame()) return;
     controller_->EndGame();
     if (changed) {
-        settings_.Set(Settings::kStatCounter1, 4, "0000");
-        settings_.Set(Settings::kStatCounter2, 4, "0000");
+        settings_.Set(Settings::kStatCounter1, "0000");
+        settings_.Set(Settings::kStatCounter2, "0000");
     }
     settings_.SetPlayer(dialog.ChosenPlayer());
     PlayGame(dialog.ChosenGameId());
@@ -675,7 +679,7 @@ void MainWindow::QuitGame() {
 }
 
 void MainWindow::AfterNarrowScreenCheck(bool narrow, bool switchedNow) {
-    Action("mnuCustomize")->setEnabled(!narrow);
+    Action(MenuCommand::Customize)->setEnabled(!narrow);
     if (!switchedNow || narrowMessageShown_) return;
     narrowMessageShown_ = true;
     QMessageBox::information(this, Q(kProductName), Q(NarrowScreenMessage(settings_.GameName())));

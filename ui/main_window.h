@@ -5,14 +5,15 @@
 #include "engine/game_file.h"
 #include "records/ini_file.h"
 #include "records/settings.h"
+#include "ui/main_menu.h"
 #include "ui/play_controller.h"
 #include "ui/statistics_rows.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -54,7 +55,7 @@ public:
     KeyboardPlay& Keyboard() { return *keyboard_; }
     WinnableDeals& Winnable() { return *winnable_; }
     table::TableView& View() { return *view_; }
-    QAction* Action(const std::string& name) const;
+    QAction* Action(MenuCommand command) const;
     QLabel* ClockLabel() const { return clock_; }
     QLabel* ScoreLabel() const { return score_; }
     OpenGameDialog& OpenDialog();
@@ -130,8 +131,8 @@ private:
     std::unique_ptr<KeyboardPlay> keyboard_;
     std::unique_ptr<WinnableDeals> winnable_;
     table::CardCounterWindow* counter_ = nullptr;
-    QPointer<HelpWindow> help_; // owned by the window it was opened over
-    std::map<std::string, QAction*> actions_;
+    QPointer<HelpWindow> help_;                         // owned by the window it was opened over
+    std::array<QAction*, kMenuCommandCount> actions_{}; // filled by BuildMenus
     QToolBar* largeBar_ = nullptr;
     QToolBar* smallBar_ = nullptr;
     QFrame* timePanel_ = nullptr;
@@ -150,9 +151,9 @@ private:
     QFrame* BuildPanel(const QString& caption, QLabel*& value, const char* hideText,
                        std::function<void()> hide);
     void ShowToolbarMenu(const QPoint& globalAt);
-    void Connect(const std::string& name, std::function<void()> handler);
+    void Connect(MenuCommand command, std::function<void()> handler);
     // The menu item and the toolbar buttons that act as it.
-    void SetCommandEnabled(std::string_view command, bool on);
+    void SetCommandEnabled(MenuCommand command, bool on);
     void RefreshClock();
     void RefreshAutoplayControls();
     void SavePreference(std::string_view key, bool on);

@@ -6,7 +6,6 @@ namespace {
 constexpr std::string_view kMediumSize = "M";
 constexpr std::string_view kFixedFaceSet = "003";
 constexpr std::string_view kFixedBack = "006";
-constexpr int kSetWidth = 3;
 
 } // namespace
 
@@ -16,21 +15,21 @@ NarrowScreenOutcome CheckNarrowScreen(Settings& s, int screenWidth, bool gameWan
     if (screenWidth < kNarrowScreenWidth && gameWantsMedium) {
         outcome.narrow = true;
         if (sizeBefore != kMediumSize) {
-            s.Set(Settings::kSavedCardSize, 1, sizeBefore);
-            s.Set(Settings::kSavedCardFace, kSetWidth, s.Get(Settings::kCardFace, kSetWidth));
-            s.Set(Settings::kSavedBackCard, kSetWidth, s.Get(Settings::kBackCard, kSetWidth));
-            s.Set(Settings::kCardFace, kSetWidth, kFixedFaceSet);
-            s.Set(Settings::kBackCard, kSetWidth, kFixedBack);
+            s.Set(Settings::kSavedCardSize, sizeBefore);
+            s.Set(Settings::kSavedCardFace, s.Get(Settings::kCardFace));
+            s.Set(Settings::kSavedBackCard, s.Get(Settings::kBackCard));
+            s.Set(Settings::kCardFace, kFixedFaceSet);
+            s.Set(Settings::kBackCard, kFixedBack);
             s.SetCardSize(kMediumSize);
             outcome.switchedNow = true;
         }
-    } else if (!s.Get(Settings::kSavedCardFace, kSetWidth).empty()) {
-        s.SetCardSize(s.Get(Settings::kSavedCardSize, 1));
-        s.Set(Settings::kCardFace, kSetWidth, s.Get(Settings::kSavedCardFace, kSetWidth));
-        s.Set(Settings::kBackCard, kSetWidth, s.Get(Settings::kSavedBackCard, kSetWidth));
-        for (int position : {Settings::kSavedCardFace, Settings::kSavedBackCard})
-            s.Set(position, kSetWidth, "");
-        s.Set(Settings::kSavedCardSize, 1, "");
+    } else if (!s.Get(Settings::kSavedCardFace).empty()) {
+        s.SetCardSize(s.Get(Settings::kSavedCardSize));
+        s.Set(Settings::kCardFace, s.Get(Settings::kSavedCardFace));
+        s.Set(Settings::kBackCard, s.Get(Settings::kSavedBackCard));
+        for (SettingsField field : {Settings::kSavedCardFace, Settings::kSavedBackCard})
+            s.Set(field, "");
+        s.Set(Settings::kSavedCardSize, "");
     }
     outcome.cardSizeChanged = s.CardSize() != sizeBefore;
     return outcome;

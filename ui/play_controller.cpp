@@ -18,10 +18,6 @@ namespace {
 
 constexpr int kWinningKinds = 2;
 
-bool SettingOn(const Settings& s, int position) {
-    return s.Get(position, 1) != "N";
-}
-
 QString FormatClock(int seconds) {
     return QString("%1:%2:%3")
         .arg(seconds / 3600)
@@ -131,7 +127,7 @@ void PlayController::LoadCursors(const table::ImageSource& source) {
 }
 
 void PlayController::ApplyCursor() {
-    const int idle = settings_.GetInt(Settings::kCursor, 2, table::kDefaultCursor);
+    const int idle = settings_.Int(Settings::kCursor);
     view_.setCursor(cursors_.Cursor(dragging_ ? idle + table::kDragCursorOffset : idle));
 }
 
@@ -226,7 +222,7 @@ void PlayController::Release(QPoint) {
     dropStart_ = dragAt_;
     const bool movedCards = play_.ReleaseOnTable(drop);
     dropStart_.reset();
-    if (!movedCards && moved_ && SettingOn(settings_, Settings::kCardsAnimate)) {
+    if (!movedCards && moved_ && settings_.Flag(Settings::kCardsAnimate)) {
         // An illegal drop flies back to where it was lifted.
         const QPoint home = CardTopLeft(session_.State().table, drag.from, k);
         dragging_ = false;
@@ -350,7 +346,7 @@ void PlayController::AfterOperation() {
 }
 
 void PlayController::PlayNextSlide() {
-    const bool animate = SettingOn(settings_, Settings::kCardsAnimate);
+    const bool animate = settings_.Flag(Settings::kCardsAnimate);
     if (!animate) slides_.clear();
     if (slides_.empty()) {
         RefreshTable();
@@ -388,7 +384,7 @@ void PlayController::PlayNextSlide() {
 
 void PlayController::FinishWin() {
     pendingWin_ = false;
-    if (settings_.Get(Settings::kWinningAnimation, 1) == "Y") {
+    if (settings_.Flag(Settings::kWinningAnimation)) {
         std::uniform_int_distribution<int> kind(1, kWinningKinds);
         view_.Play(std::make_unique<table::WinningAnimation>(view_.Canvas(), kind(random_), random_,
                                                              layout::kNoToolbarTableTop,
@@ -420,7 +416,7 @@ void PlayController::Sound(GameSound sound) {
 }
 
 void PlayController::Redealt(int) {
-    if (settings_.Get(Settings::kRedealAnimation, 1) != "N") Sound(GameSound::Redeal);
+    if (settings_.Flag(Settings::kRedealAnimation)) Sound(GameSound::Redeal);
 }
 
 void PlayController::StockLookChanged(StockLook look) {
@@ -473,8 +469,8 @@ table::ImageSet::Choice PlayController::CardChoice() const {
     table::ImageSet::Choice choice;
     choice.size =
         layout::ParseCardSizeLetter(settings_.CardSize()).value_or(layout::CardSizeLetter::Big);
-    choice.cardSet = settings_.GetInt(Settings::kCardFace, 3, 1);
-    choice.back = settings_.GetInt(Settings::kBackCard, 3, 11);
+    choice.cardSet = settings_.Int(Settings::kCardFace);
+    choice.back = settings_.Int(Settings::kBackCard);
     return choice;
 }
 
@@ -497,7 +493,7 @@ void PlayController::ReloadCards() {
 
 void PlayController::DealReady() {
     if (CounterShown()) counter_->Refresh();
-    dealAnimation_ = settings_.Get(Settings::kDealAnimation, 1) != "N";
+    dealAnimation_ = settings_.Flag(Settings::kDealAnimation);
     InstallScene();
     emit GameDealt();
 }

@@ -25,21 +25,21 @@ void AddHintButton(MainWindow& window, const char* barName, const char* buttonNa
     button->setObjectName(buttonName);
     button->setToolTip(MainWindow::tr("Hint (H)"));
     QObject::connect(button, &QAction::triggered, &window,
-                     [&window] { window.Action("mnuHint")->trigger(); });
-    QObject::connect(window.Action("mnuHint"), &QAction::enabledChanged, button,
+                     [&window] { window.Action(MenuCommand::Hint)->trigger(); });
+    QObject::connect(window.Action(MenuCommand::Hint), &QAction::enabledChanged, button,
                      &QAction::setEnabled);
-    button->setEnabled(window.Action("mnuHint")->isEnabled());
+    button->setEnabled(window.Action(MenuCommand::Hint)->isEnabled());
 }
 
 } // namespace
 
 void AddSolverCommands(MainWindow& window, HintController& hints, WinnableDeals& deals,
                        IniFile& preferences) {
-    QObject::connect(window.Action("mnuHint"), &QAction::triggered, &hints,
+    QObject::connect(window.Action(MenuCommand::Hint), &QAction::triggered, &hints,
                      &HintController::ShowHint);
-    QObject::connect(window.Action("mnuCanWin"), &QAction::triggered, &hints,
+    QObject::connect(window.Action(MenuCommand::CanWin), &QAction::triggered, &hints,
                      &HintController::CheckWinnable);
-    QAction* continuous = window.Action("mnuWinnableStatus");
+    QAction* continuous = window.Action(MenuCommand::WinnableStatus);
     continuous->setCheckable(true);
     const bool on =
         preferences.ReadString(pref::kPreferenceSection, pref::kWinnableStatus, "N") == kYes;
@@ -49,7 +49,7 @@ void AddSolverCommands(MainWindow& window, HintController& hints, WinnableDeals&
         preferences.WriteString(pref::kPreferenceSection, pref::kWinnableStatus, now ? "Y" : "N");
         hints.SetContinuous(now);
     });
-    QAction* winnable = window.Action("mnuWinnableDeals");
+    QAction* winnable = window.Action(MenuCommand::WinnableDeals);
     winnable->setCheckable(true);
     winnable->setChecked(ReadPreference(preferences, pref::kWinnableDeals) == pref::kYes);
     deals.SetOn(winnable->isChecked());

@@ -31,10 +31,10 @@ SoundPlayer::SoundPlayer(std::filesystem::path programDir, const Settings& setti
 SoundPlayer::~SoundPlayer() = default;
 
 bool SoundPlayer::SwitchedOn(std::string_view switchKey) const {
-    if (settings_.Get(Settings::kSoundsEnabled, 1) != "Y") return false;
+    if (!settings_.Flag(Settings::kSoundsEnabled)) return false;
     if (switchKey.empty()) return true;
-    int position = PreferenceFieldPosition(switchKey);
-    return position == 0 || settings_.Get(position, 1) == "Y";
+    const std::optional<SettingsField> field = PreferenceField(switchKey);
+    return !field || settings_.Flag(*field);
 }
 
 QSoundEffect* SoundPlayer::Effect(std::string_view name) {

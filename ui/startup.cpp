@@ -74,9 +74,9 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     std::string dir = s.programDir.string();
     if (!dir.empty() && dir.back() != '/') dir += '/';
     s.settings.SetProgramDir(dir);
-    s.settings.Set(Settings::kStatCounter1, 4, "0000");
-    s.settings.Set(Settings::kStatCounter2, 4, "0000");
-    s.settings.Set(Settings::kScoringType, 2, kDefaultScoringType);
+    s.settings.Set(Settings::kStatCounter1, "0000");
+    s.settings.Set(Settings::kStatCounter2, "0000");
+    s.settings.Set(Settings::kScoringType, kDefaultScoringType);
 
     s.resources = std::make_unique<table::ResourceLibrary>(s.programDir);
     if (!s.resources->Loaded()) {
@@ -108,10 +108,10 @@ bool RunStartup(Startup& s, MessageSink& messages, const std::function<void()>& 
     table::ImageSource source(s.programDir);
     table::ImageSet::Choice choice;
     choice.size = SizeLetter(s.settings.CardSize());
-    choice.cardSet = s.settings.GetInt(Settings::kCardFace, 3, 1);
-    choice.back = s.settings.GetInt(Settings::kBackCard, 3, 11);
+    choice.cardSet = s.settings.Int(Settings::kCardFace);
+    choice.back = s.settings.Int(Settings::kBackCard);
     s.images.Load(source, choice);
-    if (int background = s.settings.GetInt(Settings::kBackgroundBmp, 4, 0); background > 0)
+    if (int background = s.settings.Int(Settings::kBackgroundBmp); background > 0)
         s.images.LoadBackground(source, background);
     if (auto missing = table::CheckImageFile(s.programDir, "Images\\CB001C.bmp")) {
         messages.Show(MessageKind::Fatal, *missing);

@@ -2,7 +2,6 @@
 // the stock, card and run moves, the pairing actions, and what every action does afterwards.
 #include "rules_fixture.h"
 
-#include "engine/action_names.h"
 #include "engine/actions.h"
 #include "engine/fan_style.h"
 #include "engine/game_play.h"
@@ -111,7 +110,7 @@ TEST(StockPress, TheEmptyStockMarkShowsWhenTheStockRunsOut) {
         Put(s, kStockPile, {H(2)}, false);
         Put(s, kWastePile, row.waste);
         RecordingSink sink;
-        ASSERT_TRUE(PerformAction(s, kNoCard, action::kDealToWaste, sink));
+        ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(ActionKind::DealToWaste), sink));
         bool marked =
             std::find(sink.looks.begin(), sink.looks.end(), StockLook::Empty) != sink.looks.end();
         EXPECT_EQ(marked, row.mark) << row.name;
@@ -120,21 +119,25 @@ TEST(StockPress, TheEmptyStockMarkShowsWhenTheStockRunsOut) {
 
 TEST(CardActions, SoundsTellThePlayersMoveFromAutoplay) {
     struct Row {
-        const char* action;
+        const char* name;
+        Action action;
         const char* sound;
+        int score;
     };
     const Row rows[] = {
-        {"Dest1", "Foundation.wav/Sounds_Foundation"},
-        {"Dest_Autoplay1", "Autoplay.wav/Sounds_Autoplay"},
-        {"Fila2", "Tableau/Sounds_Tableau"},
+        {"player to foundation", Action::Move(FoundationPile(0)),
+         "Foundation.wav/Sounds_Foundation", -47},
+        {"autoplay to foundation", Action::Move(FoundationPile(0), true),
+         "Autoplay.wav/Sounds_Autoplay", -47},
+        {"to the tableau", Action::Move(TableauPile(1)), "Tableau/Sounds_Tableau", -52},
     };
     for (const Row& row : rows) {
         GameState s = StockGame(1, 1);
         Put(s, TableauPile(0), {H(1)});
         RecordingSink sink;
-        ASSERT_TRUE(PerformAction(s, H(1), row.action, sink)) << row.action;
-        EXPECT_EQ(sink.sounds, std::vector<std::string>{row.sound}) << row.action;
-        EXPECT_EQ(s.score, -52 + (row.action[0] == 'D' ? 5 : 0)) << row.action;
+        ASSERT_TRUE(PerformAction(s, H(1), row.action, sink)) << row.name;
+        EXPECT_EQ(sink.sounds, std::vector<std::string>{row.sound}) << row.name;
+        EXPECT_EQ(s.score, row.score) << row.name;
     }
 }
 
@@ -143,7 +146,7 @@ TEST(CardActions, ARunKeepsItsOrderAndArrivesFaceUp) {
     Put(s, TableauPile(0), {S(13), H(12)}, true);
     s.table.Append(TableauPile(0), C(11), false);
     s.move.singleCard = false;
-    ASSERT_TRUE(PerformAction(s, H(12), "Fila2", NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, H(12), Action::Move(TableauPile(1)), NullEventSink()));
     EXPECT_EQ(s.table.PileString(TableauPile(1)), "012037");
     EXPECT_TRUE(s.table.FaceUp(C(11)));
     EXPECT_EQ(s.table.PileString(TableauPile(0)), "052");
@@ -153,13 +156,13 @@ TEST(CardActions, TheOpeningRestrictionLetsOnlyATableauCardGoUp) {
     struct Row {
         const char* name;
         int card;
-        const char* action;
+        Action action;
         bool done;
     };
     const Row rows[] = {
-        {"tableau card to a foundation", H(1), "Dest1", true},
-        {"tableau card to the tableau", H(1), "Fila2", false},
-        {"stock press", kNoCard, "Mazzo_Vis", false},
+        {"tableau card to a foundation", H(1), Action::Move(FoundationPile(0)), true},
+        {"tableau card to the tableau", H(1), Action::Move(TableauPile(1)), false},
+        {"stock press", kNoCard, Action::Of(ActionKind::DealToWaste), false},
     };
     for (const Row& row : rows) {
         GameState s = StockGame(1, 1);
@@ -175,7 +178,7 @@ TEST(CardActions, TheOpeningRestrictionLetsOnlyATableauCardGoUp) {
 TEST(DealFromStock, FillsOnlyAsManyPilesAsTheStockHasCards) {
     GameState s = StockGame(1, 1, 5);
     Put(s, kStockPile, {H(2), H(3)}, false);
-    ASSERT_TRUE(PerformAction(s, kNoCard, action::kFillTableaus, NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(ActionKind::FillTableaus), NullEventSink()));
     EXPECT_EQ(s.table.PileString(TableauPile(0)), "003");
     EXPECT_EQ(s.table.PileString(TableauPile(1)), "002");
     EXPECT_TRUE(s.table.Empty(TableauPile(2)));
@@ -187,28 +190,30 @@ TEST(DealFromStock, TheFirstActionFillsTheTableauInGamesThatAskForIt) {
     s.params[param::kAutoFillAfterFirst] = code::kOn;
     Put(s, kStockPile, {H(2), H(3), H(4), H(5)}, false);
     Put(s, TableauPile(1), {S(9)});
-    ASSERT_TRUE(PerformAction(s, kNoCard, action::kDealToWaste, NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(ActionKind::DealToWaste), NullEventSink()));
     EXPECT_EQ(Waste(s), "005");
     EXPECT_EQ(s.table.PileString(TableauPile(0)), "004");
     EXPECT_EQ(s.table.PileString(TableauPile(2)), "003");
     EXPECT_EQ(s.actionsDone, 2);
-    ASSERT_TRUE(PerformAction(s, kNoCard, action::kDealToWaste, NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(ActionKind::DealToWaste), NullEventSink()));
     EXPECT_EQ(s.table.Size(TableauPile(0)), 1) << "only once";
 }
 
 TEST(DealFromStock, WhichPilesEachActionDealsTo) {
     struct Row {
-        const char* action;
+        const char* name;
+        ActionKind action;
         int tableauFan;
         const char* tableau1;
         const char* tableau2;
         const char* reserve1;
     };
     const Row rows[] = {
-        {"Add_Tableaus", 0, "", "003", ""}, // only pile 2 is flagged
-        {"Add_Reserves", 0, "", "", "003"},
-        {"Add_Tableaus_Last", 0, "003", "002", ""},
-        {"Add_Tableaus_Last", FanCode(FanStyle::OneSpot), "000003000002", "", ""},
+        {"add to tableaus", ActionKind::AddTableaus, 0, "", "003", ""}, // only pile 2 is flagged
+        {"add to reserves", ActionKind::AddReserves, 0, "", "", "003"},
+        {"last deal to the tableau", ActionKind::AddTableausLast, 0, "003", "002", ""},
+        {"last deal to one row", ActionKind::AddTableausLast, FanCode(FanStyle::OneSpot),
+         "000003000002", "", ""},
     };
     for (const Row& row : rows) {
         GameState s = StockGame(1, 1, row.tableauFan == FanCode(FanStyle::OneSpot) ? 1 : 2);
@@ -218,12 +223,12 @@ TEST(DealFromStock, WhichPilesEachActionDealsTo) {
         s.params[param::kReserveTakesAdd] = code::kAddDeals;
         Put(s, kStockPile, {H(2), H(3)}, false);
         if (row.tableauFan == FanCode(FanStyle::OneSpot)) { // one pile: deal twice
-            ASSERT_TRUE(PerformAction(s, kNoCard, row.action, NullEventSink()));
+            ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(row.action), NullEventSink()));
         }
-        ASSERT_TRUE(PerformAction(s, kNoCard, row.action, NullEventSink())) << row.action;
-        EXPECT_EQ(s.table.PileString(TableauPile(0)), row.tableau1) << row.action;
-        EXPECT_EQ(s.table.PileString(TableauPile(1)), row.tableau2) << row.action;
-        EXPECT_EQ(s.table.PileString(ReservePile(0)), row.reserve1) << row.action;
+        ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(row.action), NullEventSink())) << row.name;
+        EXPECT_EQ(s.table.PileString(TableauPile(0)), row.tableau1) << row.name;
+        EXPECT_EQ(s.table.PileString(TableauPile(1)), row.tableau2) << row.name;
+        EXPECT_EQ(s.table.PileString(ReservePile(0)), row.reserve1) << row.name;
     }
 }
 
@@ -240,7 +245,8 @@ TEST(PairingActions, DiscardLeavesGapsOnlyInTheSideBySideTableau) {
         Put(s, TableauPile(0), {H(8), H(5)});
         Put(s, kWastePile, {S(8)});
         Put(s, kSelectionPile, {H(8), S(8)});
-        ASSERT_TRUE(PerformAction(s, kNoCard, action::kDiscardSelection, NullEventSink()));
+        ASSERT_TRUE(
+            PerformAction(s, kNoCard, Action::Of(ActionKind::DiscardSelection), NullEventSink()));
         EXPECT_EQ(s.table.PileString(TableauPile(0)), row.tableau1);
         EXPECT_EQ(s.table.PileString(kThirdPile), "008047");
         EXPECT_TRUE(s.table.Empty(kSelectionPile));
@@ -255,7 +261,7 @@ TEST(PairingActions, ClosingGapsMovesPilesUpThenRefillsFromTheStock) {
     Put(s, TableauPile(4), {H(5)});
     Put(s, kStockPile, {S(1), S(2), S(3)}, false);
     Put(s, kSelectionPile, {H(1)});
-    ASSERT_TRUE(PerformAction(s, kNoCard, action::kCloseGaps, NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(ActionKind::CloseGaps), NullEventSink()));
     std::vector<std::string> piles;
     for (int n = 0; n < 5; ++n) piles.push_back(s.table.PileString(TableauPile(n)));
     EXPECT_EQ(piles, (std::vector<std::string>{"001", "003004", "005", "042", "041"}));
@@ -268,7 +274,7 @@ TEST(PyramidRedeal, TheRedealtWasteCardLeavesTheSelection) {
     Put(s, kWastePile, {H(2), H(7)});
     Put(s, kSelectionPile, {H(6), H(7)});
     s.stockPressed = true;
-    ASSERT_TRUE(PerformAction(s, kNoCard, action::kDealToWaste, NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(ActionKind::DealToWaste), NullEventSink()));
     EXPECT_EQ(s.table.PileString(kSelectionPile), "006");
     EXPECT_EQ(Waste(s), "002");
 }
@@ -280,7 +286,7 @@ TEST(Foundations, AResortingFoundationIsKeptInCardOrder) {
     Put(s, FoundationPile(0), {H(9), H(2)});
     Put(s, TableauPile(0), {H(5)});
     RecordingSink sink;
-    ASSERT_TRUE(PerformAction(s, H(5), "Dest1", sink));
+    ASSERT_TRUE(PerformAction(s, H(5), Action::Move(FoundationPile(0)), sink));
     EXPECT_EQ(s.table.PileString(FoundationPile(0)), "002005009");
     EXPECT_EQ(sink.sounds.back(), "Reorder/");
 }

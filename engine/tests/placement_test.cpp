@@ -173,18 +173,18 @@ TEST(CanPlace, Reserves) {
     });
 }
 
-TEST(CanPlace, ByPileName) {
+TEST(CanPlace, OnAnyPile) {
     GameState s = SmallGame();
     Put(s, TableauPile(2), {S(9)});
     RecordingSink sink;
-    EXPECT_TRUE(CanPlaceOnPile(s, S(1), "Dest2", sink));
-    EXPECT_TRUE(CanPlaceOnPile(s, H(8), "Fila3", sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, C(8), "Fila3", sink));
-    EXPECT_TRUE(CanPlaceOnPile(s, H(8), "Appogg2", sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), "Appogg3", sink)) << "the game has two reserves";
-    EXPECT_FALSE(CanPlaceOnPile(s, S(13), "Fila5", sink)) << "the game has four tableau piles";
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), "Mazzo_Vis", sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), "Bogus", sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, S(1), FoundationPile(1), sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, H(8), TableauPile(2), sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, C(8), TableauPile(2), sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, H(8), ReservePile(1), sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, H(8), ReservePile(2), sink)) << "the game has two reserves";
+    EXPECT_FALSE(CanPlaceOnPile(s, S(13), TableauPile(4), sink))
+        << "the game has four tableau piles";
+    EXPECT_FALSE(CanPlaceOnPile(s, H(8), kWastePile, sink));
 }
 
 TEST(RunSize, LargestRunByCode) {

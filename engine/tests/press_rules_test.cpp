@@ -142,7 +142,7 @@ TEST(LeftPress, StockPressOrder) {
         int stockCards;
         bool gap;
         PressKind kind;
-        std::string_view action;
+        std::optional<ActionKind> action; // StockAction
         int repeat;
     };
     const int last = param::kTableauTakesAdd + 2; // the third and last tableau pile
@@ -152,59 +152,65 @@ TEST(LeftPress, StockPressOrder) {
          3,
          false,
          PressKind::StockAction,
-         "Mazzo_Vis",
+         ActionKind::DealToWaste,
          1},
         {"first pile dealt to",
          {{param::kTableauTakesAdd, 1}},
          3,
          false,
          PressKind::StockAction,
-         "Add_Tableaus",
+         ActionKind::AddTableaus,
          1},
-        {"last pile dealt to", {{last, 1}}, 3, false, PressKind::StockAction, "Add_Tableaus", 1},
+        {"last pile dealt to",
+         {{last, 1}},
+         3,
+         false,
+         PressKind::StockAction,
+         ActionKind::AddTableaus,
+         1},
         {"no gaps needed, none",
          {{param::kTableauTakesAdd, 2}},
          3,
          false,
          PressKind::StockAction,
-         "Add_Tableaus",
+         ActionKind::AddTableaus,
          1},
         {"no gaps needed, a gap",
          {{param::kTableauTakesAdd, 2}},
          3,
          true,
          PressKind::Message,
-         "",
+         std::nullopt,
          1},
         {"reserves",
          {{param::kReserveTakesAdd, 1}},
          3,
          false,
          PressKind::StockAction,
-         "Add_Reserves",
+         ActionKind::AddReserves,
          1},
         {"eight left: the last deal",
          {{param::kReserveTakesAdd, 3}},
          8,
          false,
          PressKind::StockAction,
-         "Add_Tableaus_Last",
+         ActionKind::AddTableausLast,
          1},
         {"more left: reserves twice",
          {{param::kReserveTakesAdd, 3}},
          9,
          false,
          PressKind::StockAction,
-         "Add_Reserves",
+         ActionKind::AddReserves,
          2},
         {"third pile",
          {{param::kThirdPileLayout, 6}},
          3,
          false,
          PressKind::StockAction,
-         "Mazzo_Waste",
+         ActionKind::DealToThirdPile,
          1},
-        {"nothing to deal to", {}, 3, false, PressKind::Nothing, "", 1},
+        {"nothing to deal to", {}, 3, false, PressKind::Nothing, std::nullopt, 1},
     };
     for (const Row& row : rows) {
         GameState s = TableauGame();
@@ -215,7 +221,9 @@ TEST(LeftPress, StockPressOrder) {
             if (!(row.gap && n == 1)) Put(s, TableauPile(n), {S(10 + n)});
         PressDecision d = DecideLeftPress(s, kStockPile, s.table.Top(kStockPile), NullEventSink());
         EXPECT_EQ(d.kind, row.kind) << row.name;
-        EXPECT_EQ(d.action, row.action) << row.name;
+        const std::optional<ActionKind> action =
+            d.kind == PressKind::StockAction ? std::optional(d.action) : std::nullopt;
+        EXPECT_EQ(action, row.action) << row.name;
         EXPECT_EQ(d.repeat, row.repeat) << row.name;
         EXPECT_EQ(d.message, row.kind == PressKind::Message ? kFillGapsFirstText : "") << row.name;
     }

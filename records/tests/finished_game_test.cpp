@@ -80,9 +80,9 @@ TEST(FinishedGame, NoGameInPlayWritesNothing) {
 TEST(FinishedGame, RunCountersLiveInTheSettings) {
     Settings s;
     StoreRunCounters(s, {0, 0});
-    EXPECT_EQ(s.Get(Settings::kStatCounter1, 4), "0000");
+    EXPECT_EQ(s.Get(Settings::kStatCounter1), "0000");
     StoreRunCounters(s, {12, 3});
-    EXPECT_EQ(s.Get(Settings::kStatCounter2, 4), "0003");
+    EXPECT_EQ(s.Get(Settings::kStatCounter2), "0003");
     EXPECT_EQ(ReadRunCounters(s).wins, 12);
 }
 

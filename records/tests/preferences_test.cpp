@@ -18,23 +18,22 @@ TEST(Preferences, FirstRunDefaults) {
     Settings s;
     StartupPreferences startup = LoadPreferences(config, s, false);
     struct Row {
-        int position;
-        int width;
+        SettingsField field;
         const char* expected;
     } rows[] = {
         // The defaults that a derived step or a special rule gives.
-        {Settings::kBackgroundBmp, 4, "0"},
-        {Settings::kBackgroundCol, 15, "-2147483633"},
-        {Settings::kCardsShadowed, 1, "Y"},
-        {Settings::kAutomaticFaceUp, 1, "N"},
-        {Settings::kPlayer, 30, "Player 1"},
+        {Settings::kBackgroundBmp, "0"},
+        {Settings::kBackgroundCol, "-2147483633"},
+        {Settings::kCardsShadowed, "Y"},
+        {Settings::kAutomaticFaceUp, "N"},
+        {Settings::kPlayer, "Player 1"},
         // One of each kind of plain default: a number, a letter, a flag of either value.
-        {Settings::kLanguage, 6, "20000"},
-        {Settings::kCardSize, 1, "F"}, // "Fit to window"
-        {Settings::kSoundsFoundation, 1, "Y"},
-        {Settings::kVertScrollBar, 1, "N"},
+        {Settings::kLanguage, "20000"},
+        {Settings::kCardSize, "F"}, // "Fit to window"
+        {Settings::kSoundsFoundation, "Y"},
+        {Settings::kVertScrollBar, "N"},
     };
-    for (const Row& r : rows) EXPECT_EQ(s.Get(r.position, r.width), r.expected) << r.position;
+    for (const Row& r : rows) EXPECT_EQ(s.Get(r.field), r.expected) << r.field.position;
     EXPECT_FALSE(startup.toolBarLarge);
     EXPECT_TRUE(startup.toolBarFlat);
     EXPECT_TRUE(startup.autoPlay);
@@ -48,35 +47,33 @@ TEST(Preferences, DerivedSteps) {
         const char* name;
         const char* file;
         bool fewColours;
-        int position;
-        int width;
+        SettingsField field;
         const char* expected;
     } rows[] = {
-        {"back card 0 is used as 1", "Back_Card=0", false, Settings::kBackCard, 3, "1"},
+        {"back card 0 is used as 1", "Back_Card=0", false, Settings::kBackCard, "1"},
         {"a medium card size uses back 6", "Back_Card=14\nCard_Size=M", false, Settings::kBackCard,
-         3, "6"},
+         "6"},
         {"a big card size keeps its back", "Back_Card=14\nCard_Size=B", false, Settings::kBackCard,
-         3, "14"},
-        {"an unknown size letter is the default", "Card_Size=Q", false, Settings::kCardSize, 1,
-         "F"},
-        {"a chosen big size stays", "Card_Size=B", false, Settings::kCardSize, 1, "B"},
-        {"a chosen small size stays", "Card_Size=P", false, Settings::kCardSize, 1, "P"},
+         "14"},
+        {"an unknown size letter is the default", "Card_Size=Q", false, Settings::kCardSize, "F"},
+        {"a chosen big size stays", "Card_Size=B", false, Settings::kCardSize, "B"},
+        {"a chosen small size stays", "Card_Size=P", false, Settings::kCardSize, "P"},
         {"automatic turning is always off", "Automatic_FaceUp=Y", false, Settings::kAutomaticFaceUp,
-         1, "N"},
-        {"few colours default to face set 3", "", true, Settings::kCardFace, 3, "3"},
-        {"few colours keep a chosen face set", "Card=2", true, Settings::kCardFace, 3, "2"},
+         "N"},
+        {"few colours default to face set 3", "", true, Settings::kCardFace, "3"},
+        {"few colours keep a chosen face set", "Card=2", true, Settings::kCardFace, "2"},
         {"background colour 0 is the default", "Background_Col=0", false, Settings::kBackgroundCol,
-         15, "-2147483633"},
-        {"an empty bitmap name is 0", "Background_bmp=", false, Settings::kBackgroundBmp, 4, "0"},
+         "-2147483633"},
+        {"an empty bitmap name is 0", "Background_bmp=", false, Settings::kBackgroundBmp, "0"},
         {"shadows follow the animation by default", "Cards_Animate=N", false,
-         Settings::kCardsShadowed, 1, "N"},
+         Settings::kCardsShadowed, "N"},
         {"shadows can differ from the animation", "Cards_Animate=N\nCards_Shadowed=Y", false,
-         Settings::kCardsShadowed, 1, "Y"},
+         Settings::kCardsShadowed, "Y"},
         {"keys match without regard to case", "game_name=Spider\nGAME=3", false,
-         Settings::kGameName, 50, "Spider"},
+         Settings::kGameName, "Spider"},
         {"a number that is not one is the default", "Speed_Move_Card=fast", false,
-         Settings::kSpeedMoveCard, 2, "10"},
-        {"a player is kept", "UserDefault=Bob", false, Settings::kPlayer, 30, "Bob"},
+         Settings::kSpeedMoveCard, "10"},
+        {"a player is kept", "UserDefault=Bob", false, Settings::kPlayer, "Bob"},
     };
     for (const Row& r : rows) {
         TestDir dir;
@@ -84,7 +81,7 @@ TEST(Preferences, DerivedSteps) {
         IniFile config(dir / "CFG.DAT");
         Settings s;
         LoadPreferences(config, s, r.fewColours);
-        EXPECT_EQ(s.Get(r.position, r.width), r.expected) << r.name;
+        EXPECT_EQ(s.Get(r.field), r.expected) << r.name;
     }
 }
 
@@ -139,10 +136,10 @@ namespace tablamor {
 namespace {
 
 TEST(PreferenceFields, SoundSwitchesHaveTheirPositions) {
-    EXPECT_EQ(PreferenceFieldPosition(tablamor::pref::kSoundsStock), Settings::kSoundsStock);
-    EXPECT_EQ(PreferenceFieldPosition(tablamor::pref::kCardSize), Settings::kCardSize);
-    EXPECT_EQ(PreferenceFieldPosition(tablamor::pref::kToolBarLarge), 0);
-    EXPECT_EQ(PreferenceFieldPosition("NoSuchKey"), 0);
+    EXPECT_EQ(PreferenceField(tablamor::pref::kSoundsStock), Settings::kSoundsStock);
+    EXPECT_EQ(PreferenceField(tablamor::pref::kCardSize), Settings::kCardSize);
+    EXPECT_EQ(PreferenceField(tablamor::pref::kToolBarLarge), std::nullopt);
+    EXPECT_EQ(PreferenceField("NoSuchKey"), std::nullopt);
 }
 
 } // namespace

@@ -19,10 +19,7 @@ namespace {
 
 // The only language code in use; the dialog always stores it.
 constexpr int kLanguageCode = 20000;
-constexpr int kLanguageWidth = 6;
 // Speed_Move_Card: ms between the steps of a moving card, in a field two digits wide.
-constexpr int kCardSpeedWidth = 2;
-constexpr int kDefaultCardSpeed = 10;
 constexpr int kSlowestCardSpeed = 99;
 // The undo policy that switches undo off.
 constexpr std::string_view kUndoDisabled = "2";
@@ -152,14 +149,13 @@ void OptionsDialog::LoadValues() {
     auto fileValue = [this](std::string_view key, std::string_view fallback) {
         return preferences_.ReadString(pref::kPreferenceSection, key, fallback);
     };
-    showTime_->setChecked(settings_.Get(Settings::kShowTime, 1) != pref::kNo);
-    showScore_->setChecked(settings_.Get(Settings::kShowScore, 1) != pref::kNo);
-    winningAnimation_->setChecked(settings_.GetFlag(Settings::kWinningAnimation));
-    dealAnimation_->setChecked(settings_.Get(Settings::kDealAnimation, 1) != pref::kNo);
-    redealAnimation_->setChecked(settings_.Get(Settings::kRedealAnimation, 1) != pref::kNo);
-    cardSpeed_->setValue(
-        settings_.GetInt(Settings::kSpeedMoveCard, kCardSpeedWidth, kDefaultCardSpeed));
-    vertScrollBar_->setChecked(settings_.GetFlag(Settings::kVertScrollBar));
+    showTime_->setChecked(settings_.Flag(Settings::kShowTime));
+    showScore_->setChecked(settings_.Flag(Settings::kShowScore));
+    winningAnimation_->setChecked(settings_.Flag(Settings::kWinningAnimation));
+    dealAnimation_->setChecked(settings_.Flag(Settings::kDealAnimation));
+    redealAnimation_->setChecked(settings_.Flag(Settings::kRedealAnimation));
+    cardSpeed_->setValue(settings_.Int(Settings::kSpeedMoveCard));
+    vertScrollBar_->setChecked(settings_.Flag(Settings::kVertScrollBar));
     confirmQuit_->setChecked(!BeginsWithNo(fileValue(pref::kConfirmQuit, pref::kNo)));
     confirmQuitGame_->setChecked(!BeginsWithNo(fileValue(pref::kConfirmQuitGame, pref::kYes)));
     confirmEnterHiScores_->setChecked(
@@ -182,8 +178,8 @@ void OptionsDialog::accept() {
     result_.toolBarFlat = flatButtons_->isChecked();
     result_.showTime = showTime_->isChecked();
     result_.showScore = showScore_->isChecked();
-    result_.statusBarShown = settings_.Get(Settings::kStatusBar, 1) != pref::kNo;
-    result_.undoEnabled = settings_.Get(Settings::kUndoEnabled, 1) != kUndoDisabled;
+    result_.statusBarShown = settings_.Flag(Settings::kStatusBar);
+    result_.undoEnabled = settings_.Get(Settings::kUndoEnabled) != kUndoDisabled;
     result_.winnableDeals = winnableDeals_->isChecked();
     QDialog::accept();
 }
@@ -213,7 +209,7 @@ void OptionsDialog::WriteFile() {
 void OptionsDialog::WriteSettings() {
     settings_.SetFlag(Settings::kShowTime, showTime_->isChecked());
     settings_.SetFlag(Settings::kShowScore, showScore_->isChecked());
-    settings_.SetInt(Settings::kLanguage, kLanguageWidth, kLanguageCode);
+    settings_.SetInt(Settings::kLanguage, kLanguageCode);
     settings_.SetFlag(Settings::kWinningAnimation, winningAnimation_->isChecked());
     settings_.SetFlag(Settings::kVertScrollBar, vertScrollBar_->isChecked());
     settings_.SetFlag(Settings::kConfirmQuitGame, confirmQuitGame_->isChecked());
@@ -221,7 +217,7 @@ void OptionsDialog::WriteSettings() {
     settings_.SetFlag(Settings::kShowToolTips, showToolTips_->isChecked());
     settings_.SetFlag(Settings::kDealAnimation, dealAnimation_->isChecked());
     settings_.SetFlag(Settings::kRedealAnimation, redealAnimation_->isChecked());
-    settings_.SetInt(Settings::kSpeedMoveCard, kCardSpeedWidth, cardSpeed_->value());
+    settings_.SetInt(Settings::kSpeedMoveCard, cardSpeed_->value());
 }
 
 } // namespace tablamor

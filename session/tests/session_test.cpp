@@ -44,7 +44,7 @@ protected:
                                       {param::kTableauEmptyFill, kFillBelowFoundationBase}});
         GameDefinition bad = Game(2, {{param::kCardCount, 60}});
         games_ = GameFile::Parse(WriteGameFile({one, bad}));
-        settings_.Set(Settings::kScoringType, 2, "01");
+        settings_.Set(Settings::kScoringType, "01");
         Choose(1);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
@@ -74,8 +74,8 @@ TEST_F(Session, DealWithAGivenNumber) {
     EXPECT_EQ(session.State().score, -47);
     EXPECT_EQ(settings_.Score(), -47);
     EXPECT_EQ(settings_.GameNumber(), "0000000000001");
-    EXPECT_EQ(settings_.Get(Settings::kUndoMark, 1), "0");
-    EXPECT_EQ(settings_.Get(Settings::kRedoMark, 1), "0");
+    EXPECT_EQ(settings_.Get(Settings::kUndoMark), "0");
+    EXPECT_EQ(settings_.Get(Settings::kRedoMark), "0");
     EXPECT_EQ(Config().ReadString("Game_Numbers", "Game001"), "0000000000001");
     ASSERT_EQ(sink_.titles.size(), 1u);
     EXPECT_EQ(sink_.titles[0], "Tablamor [Game 1]  [0000000000001]");

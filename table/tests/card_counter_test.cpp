@@ -1,6 +1,5 @@
 // The card counter: which cards a dealt game marks on each watched side, how the marks follow
 // the engine's notices, and what the window paints and keeps in the preferences.
-#include "engine/action_names.h"
 #include "engine/actions.h"
 #include "engine/deal.h"
 #include "records/ini_file.h"
@@ -156,13 +155,14 @@ TEST(CardCounterMarks, FollowsMovesThroughTheNotices) {
         // Three presses on the stock, then the waste's top card wherever it may go.
         int moved = 0;
         for (int press = 0; press < 3; ++press) {
-            ASSERT_TRUE(PerformAction(s, s.table.Top(kStockPile), action::kDealToWaste, sink));
+            ASSERT_TRUE(PerformAction(s, s.table.Top(kStockPile),
+                                      Action::Of(ActionKind::DealToWaste), sink));
             ExpectMarksMatchTable(marks, s);
         }
         for (int n = 0; n < s.TableauCount() && moved == 0; ++n) {
             GameState before = s;
             const Card top = s.table.Top(kWastePile);
-            if (PerformAction(s, top, PileName(TableauPile(n)), sink) &&
+            if (PerformAction(s, top, Action::Move(TableauPile(n)), sink) &&
                 s.table.PileOf(top) == TableauPile(n))
                 ++moved;
             else

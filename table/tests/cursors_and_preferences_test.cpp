@@ -41,15 +41,15 @@ TEST(Cursors, LargerDrawingsOnAHighRatioScreen) {
 
 TEST(PaintPreferences, ReadFromTheSettings) {
     Settings s;
-    s.Set(Settings::kBackgroundDef, 1, "N");
-    s.Set(Settings::kBackgroundCol, 15, "-2147483633");
-    s.Set(Settings::kBackgroundBmp, 4, "324");
-    s.Set(Settings::kBackgroundFixedCol, 15, "16711680");
-    s.Set(Settings::kFadeBackground, 1, "Y");
-    s.Set(Settings::kCardsShadowed, 1, "N");
-    s.Set(Settings::kPilesUntidy, 1, "Y");
-    s.Set(Settings::kSpeedMoveCard, 2, "4");
-    s.Set(Settings::kWinningAnimation, 1, "Y");
+    s.Set(Settings::kBackgroundDef, "N");
+    s.Set(Settings::kBackgroundCol, "-2147483633");
+    s.Set(Settings::kBackgroundBmp, "324");
+    s.Set(Settings::kBackgroundFixedCol, "16711680");
+    s.Set(Settings::kFadeBackground, "Y");
+    s.Set(Settings::kCardsShadowed, "N");
+    s.Set(Settings::kPilesUntidy, "Y");
+    s.Set(Settings::kSpeedMoveCard, "4");
+    s.Set(Settings::kWinningAnimation, "Y");
     PaintPreferences p = PaintPreferencesFrom(s);
     EXPECT_FALSE(p.defaultBackground);
     EXPECT_EQ(p.backgroundColour, -2147483633LL);
@@ -62,16 +62,16 @@ TEST(PaintPreferences, ReadFromTheSettings) {
     EXPECT_EQ(p.moveDelayMs, 4);
     EXPECT_TRUE(p.winningAnimation);
 
-    // Blank fields: shadows and the untidy tableau count as on unless "N"; a picture number
-    // that is not a number is no picture; the delay takes its default.
+    // Blank fields take their defaults: shadows, fading and the winning animation on, the
+    // untidy tableau off; a picture number that is not a number is no picture.
     const PaintPreferences blank = PaintPreferencesFrom(Settings());
     EXPECT_TRUE(blank.cardsShadowed);
     EXPECT_EQ(blank.ShadowAllowance(), 9);
-    EXPECT_TRUE(blank.untidyTableau);
-    EXPECT_FALSE(blank.fadeBackground);
+    EXPECT_FALSE(blank.untidyTableau);
+    EXPECT_TRUE(blank.fadeBackground);
     EXPECT_EQ(blank.backgroundPicture, 0);
     EXPECT_EQ(blank.moveDelayMs, kDefaultMoveDelay);
-    EXPECT_FALSE(blank.winningAnimation);
+    EXPECT_TRUE(blank.winningAnimation);
 }
 
 } // namespace

@@ -47,9 +47,9 @@ Settings RecordSettings(const Context& ctx, int id, const GameNumber& number, Me
     settings.SetGameId(id);
     if (games) settings.SetGameName(GameName(*games, id, CustomGamesFile(ctx)));
     settings.SetGameNumber(number.Text());
-    settings.Set(Settings::kScoringType, 2, kDefaultScoringType);
-    settings.Set(Settings::kStatCounter1, 4, "0000");
-    settings.Set(Settings::kStatCounter2, 4, "0000");
+    settings.Set(Settings::kScoringType, kDefaultScoringType);
+    settings.Set(Settings::kStatCounter1, "0000");
+    settings.Set(Settings::kStatCounter2, "0000");
     return settings;
 }
 

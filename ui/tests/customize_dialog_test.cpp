@@ -102,13 +102,13 @@ TEST_F(CustomizeDialogTest, OkWritesTheChoices) {
     EXPECT_EQ(Value(config, "Background_def"), "N");
     EXPECT_EQ(Value(config, "Fade_Background"), "N");
     EXPECT_EQ(Value(config, "Sounds_Enabled"), "N");
-    EXPECT_EQ(settings.Get(Settings::kBackCard, 3), "014");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundBmp, 4), "324");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundCol, 15), "255");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundFixedCol, 15), "0");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundDef, 1), "N");
-    EXPECT_EQ(settings.Get(Settings::kFadeBackground, 1), "N");
-    EXPECT_EQ(settings.Get(Settings::kSoundsEnabled, 1), "N");
+    EXPECT_EQ(settings.Get(Settings::kBackCard), "014");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundBmp), "324");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundCol), "255");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundFixedCol), "0");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundDef), "N");
+    EXPECT_EQ(settings.Get(Settings::kFadeBackground), "N");
+    EXPECT_EQ(settings.Get(Settings::kSoundsEnabled), "N");
 }
 
 TEST_F(CustomizeDialogTest, OkWithAColourStoresItAsFixedColour) {
@@ -119,8 +119,8 @@ TEST_F(CustomizeDialogTest, OkWithAColourStoresItAsFixedColour) {
     dialog.accept();
     EXPECT_EQ(Value(config, "Background_bmp"), "0");
     EXPECT_EQ(Value(config, "Background_Fixed_Col"), "8421376");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundFixedCol, 15), "8421376");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundBmp, 4), "0");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundFixedCol), "8421376");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundBmp), "0");
 }
 
 TEST_F(CustomizeDialogTest, MediumCardsKeepBackSixButTheFileKeepsTheChoice) {
@@ -128,7 +128,7 @@ TEST_F(CustomizeDialogTest, MediumCardsKeepBackSixButTheFileKeepsTheChoice) {
     CustomizeDialog dialog(runtime, config, settings);
     dialog.CardBackTree()->setCurrentItem(Entry(dialog.CardBackTree(), "Boat"));
     dialog.accept();
-    EXPECT_EQ(settings.Get(Settings::kBackCard, 3), "006");
+    EXPECT_EQ(settings.Get(Settings::kBackCard), "006");
     EXPECT_EQ(Value(config, "Back_Card"), "1");
 }
 
@@ -166,7 +166,7 @@ TEST_F(CustomizeDialogTest, UntouchedOkKeepsTheDefaultBackground) {
     dialog.accept();
     EXPECT_EQ(Value(config, "Background_def"), "Y");
     EXPECT_EQ(Value(config, "Background_Fixed_Col"), "0");
-    EXPECT_EQ(settings.Get(Settings::kBackgroundDef, 1), "Y");
+    EXPECT_EQ(settings.Get(Settings::kBackgroundDef), "Y");
 }
 
 TEST_F(CustomizeDialogTest, CancelAfterBrowsingWritesNothing) {
@@ -183,8 +183,8 @@ TEST_F(CustomizeDialogTest, CancelAfterBrowsingWritesNothing) {
     Box(dialog, "chkSoundsEnabled")->toggle();
     dialog.reject();
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(settings.Get(1, Settings::kStringLength - 1),
-              settingsBefore.Get(1, Settings::kStringLength - 1));
+    EXPECT_EQ(settings.Get({1, Settings::kStringLength - 1}),
+              settingsBefore.Get({1, Settings::kStringLength - 1}));
 
     // Shown again, it starts from the stored choices.
     dialog.show();

@@ -27,10 +27,12 @@ std::vector<QWidget*> Controls(QWidget* window) {
 
 TEST_F(DialogAccessibility, EveryControlIsNamedAndReachedByTab) {
     Open(1, "1");
-    const char* commands[] = {"mnuOpen",     "Generali1",         "mnuCustomize",
-                              "mnuSelect",   "mnuPlayers",        "mnuFavoriteGames",
-                              "mnuHiScores", "mnuGameStatistics", "mnuTips"};
-    for (const char* command : commands) {
+    const MenuCommand commands[] = {
+        MenuCommand::Open,         MenuCommand::Options,        MenuCommand::Customize,
+        MenuCommand::SelectNumber, MenuCommand::Players,        MenuCommand::FavoriteGames,
+        MenuCommand::HiScores,     MenuCommand::GameStatistics, MenuCommand::Tips};
+    for (MenuCommand command : commands) {
+        const std::string name = window->Action(command)->objectName().toStdString();
         std::vector<std::string> unnamed, unreached;
         int controls = 0;
         ModalAnswer answer([&](QWidget* dialog) {
@@ -51,9 +53,9 @@ TEST_F(DialogAccessibility, EveryControlIsNamedAndReachedByTab) {
         });
         window->Action(command)->trigger();
         QTest::qWait(50);
-        EXPECT_GT(controls, 0) << command;
-        EXPECT_TRUE(unnamed.empty()) << command << ": " << ::testing::PrintToString(unnamed);
-        EXPECT_TRUE(unreached.empty()) << command << ": " << ::testing::PrintToString(unreached);
+        EXPECT_GT(controls, 0) << name;
+        EXPECT_TRUE(unnamed.empty()) << name << ": " << ::testing::PrintToString(unnamed);
+        EXPECT_TRUE(unreached.empty()) << name << ": " << ::testing::PrintToString(unreached);
     }
 }
 

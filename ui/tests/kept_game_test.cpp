@@ -70,8 +70,8 @@ TEST_F(KeptGame, ClosingKeepsTheGameAndTheNextStartOffersItBack) {
     EXPECT_EQ(State(), played);
     EXPECT_EQ(Play().Play().GetHistory().UndoStack().Size(), 3u);
     EXPECT_EQ(startup.settings.GameNumber(), "1063937284984");
-    EXPECT_TRUE(window->Action("mnuSave")->isEnabled());
-    EXPECT_TRUE(window->Action("mnuUndo")->isEnabled());
+    EXPECT_TRUE(window->Action(MenuCommand::Save)->isEnabled());
+    EXPECT_TRUE(window->Action(MenuCommand::Undo)->isEnabled());
     EXPECT_FALSE(std::filesystem::exists(KeptFile())) << "taken up: the window holds it again";
     EXPECT_TRUE(finished.results.empty());
 }
@@ -113,10 +113,10 @@ TEST_F(KeptGame, ADamagedFileIsSetAsideWithAMessage) {
 
 TEST_F(KeptGame, FileSaveKeepsTheGameUntilItEnds) {
     Open(kKlondike, "7");
-    window->Action("mnuSave")->trigger();
+    window->Action(MenuCommand::Save)->trigger();
     EXPECT_TRUE(std::filesystem::exists(KeptFile()));
     EXPECT_NE(window->StatusText().toStdString().find("kept"), std::string::npos);
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     window->Controller().EndGame();
     EXPECT_FALSE(std::filesystem::exists(KeptFile())) << "its game is over";
 }

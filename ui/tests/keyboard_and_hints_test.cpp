@@ -38,10 +38,11 @@ protected:
         return window->View().Marks(table::MarkLayer::Hint);
     }
 
-    void AskAndWait(const char* command) {
+    void AskAndWait(MenuCommand command) {
         QSignalSpy answered(&Hints(), &HintController::Answered);
         window->Action(command)->trigger();
-        ASSERT_TRUE(answered.wait(kAnswerWaitMs)) << command;
+        ASSERT_TRUE(answered.wait(kAnswerWaitMs))
+            << window->Action(command)->objectName().toStdString();
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(TableWidget(), static_cast<Qt::Key>(key), modifiers);
@@ -76,7 +77,7 @@ protected:
 
 TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     Open(kFreeCell, "1");
-    AskAndWait("mnuHint");
+    AskAndWait(MenuCommand::Hint);
     ASSERT_TRUE(Hints().ShownHint());
     const Command first = *Hints().ShownHint();
     const PlacedPiles g = PlacedPiles::From(Play().Geometry());
@@ -88,7 +89,7 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     EXPECT_TRUE(HintMarks()[0].rect.contains(QPoint(lifted.x + 1, lifted.y + 1)));
     EXPECT_TRUE(Hints().Line().startsWith("Hint: ")) << Hints().Line().toStdString();
 
-    AskAndWait("mnuHint");
+    AskAndWait(MenuCommand::Hint);
     ASSERT_TRUE(Hints().ShownHint());
     EXPECT_NE(*Hints().ShownHint(), first);
 
@@ -107,7 +108,7 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
 TEST_F(SolverAtHand, AMoveStopsTheSearchAndItsAnswerNeverComes) {
     Open(kKlondike, "3");
     QSignalSpy answered(&Hints(), &HintController::Answered);
-    window->Action("mnuCanWin")->trigger();
+    window->Action(MenuCommand::CanWin)->trigger();
     ASSERT_TRUE(Hints().Searching());
     EXPECT_TRUE(window->statusBar()->isVisible()) << "the progress line is shown";
     ASSERT_TRUE(Play().ApplyCommand(Command{CommandKind::Stock}));
@@ -120,7 +121,7 @@ TEST_F(SolverAtHand, AMoveStopsTheSearchAndItsAnswerNeverComes) {
 
 TEST_F(SolverAtHand, CanThisDealBeWonAnswers) {
     Open(kFreeCell, "1");
-    AskAndWait("mnuCanWin");
+    AskAndWait(MenuCommand::CanWin);
     EXPECT_EQ(Hints().Line(), "This game can still be won");
     EXPECT_EQ(HintController::WinnableText(SolveOutcome::Lost, 0),
               "This game can no longer be won");
@@ -132,7 +133,7 @@ TEST_F(SolverAtHand, CanThisDealBeWonAnswers) {
 // number the solver wins; the numbers found ahead are kept in the data directory, and the next
 // new game takes the oldest at once.
 TEST_F(SolverAtHand, WinnableDealsOnlyDealsNumbersTheSolverWins) {
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.SetFlag(Settings::kConfirmQuitGame, false);
     Open(kFreeCell, "1");
     WinnableDeals& deals = window->Winnable();
     const auto file = startup.dataDir / "WINNABLE.DAT";
@@ -140,11 +141,11 @@ TEST_F(SolverAtHand, WinnableDealsOnlyDealsNumbersTheSolverWins) {
         for (int i = 0; i < kAnswerWaitMs / 50 && !done(); ++i) QTest::qWait(50);
         return done();
     };
-    window->Action("mnuWinnableDeals")->trigger();
-    EXPECT_TRUE(window->Action("mnuWinnableDeals")->isChecked());
+    window->Action(MenuCommand::WinnableDeals)->trigger();
+    EXPECT_TRUE(window->Action(MenuCommand::WinnableDeals)->isChecked());
     EXPECT_EQ(ReadPreference(IniFile(startup.dataDir / "CFG.DAT"), pref::kWinnableDeals), "Y");
 
-    window->Action("mnuNew")->trigger();
+    window->Action(MenuCommand::New)->trigger();
     ASSERT_TRUE(waitFor([&] { return !deals.Waiting() && State().active; }));
     EXPECT_NE(State().number.Text(), GameNumber::Parse("1")->Text());
     const PlacedPiles g = PlacedPiles::From(Play().Geometry());
@@ -152,12 +153,12 @@ TEST_F(SolverAtHand, WinnableDealsOnlyDealsNumbersTheSolverWins) {
 
     ASSERT_TRUE(waitFor([&] { return !ReadWinnableNumbers(file, silent)[kFreeCell].empty(); }));
     const std::string kept = ReadWinnableNumbers(file, silent)[kFreeCell].front();
-    window->Action("mnuNew")->trigger();
+    window->Action(MenuCommand::New)->trigger();
     EXPECT_FALSE(deals.Waiting()) << "a kept number is dealt at once";
     WaitForAnimations();
     EXPECT_EQ(State().number.Text(), kept);
 
-    window->Action("mnuWinnableDeals")->trigger();
+    window->Action(MenuCommand::WinnableDeals)->trigger();
     EXPECT_FALSE(deals.On());
     EXPECT_FALSE(deals.Searching());
 }

@@ -65,7 +65,7 @@ TEST_F(MainWindowCommands, F2UnderConfirmQuitGameAsksFirst) {
         SCOPED_TRACE(row.name);
         kept.results.clear();
         Open(kKlondike, "1");
-        startup.settings.Set(Settings::kConfirmQuitGame, 1, "Y");
+        startup.settings.Set(Settings::kConfirmQuitGame, "Y");
         PlayOneMove();
         const Table before = State().table;
         const std::string number = startup.settings.GameNumber();
@@ -94,11 +94,11 @@ TEST_F(MainWindowCommands, F2UnderConfirmQuitGameAsksFirst) {
 
 TEST_F(MainWindowCommands, RestartDealsTheSameTableAgain) {
     Open(kKlondike, "1234567");
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     const Table dealt = State().table;
     PlayOneMove();
     ASSERT_NE(State().table, dealt);
-    window->Action("mnuRestartGame")->trigger();
+    window->Action(MenuCommand::RestartGame)->trigger();
     WaitForAnimations();
     EXPECT_EQ(State().table, dealt);
     EXPECT_EQ(startup.settings.GameNumber(), "0000001234567");
@@ -112,23 +112,24 @@ TEST_F(MainWindowCommands, RestartDealsTheSameTableAgain) {
 // plays to its end on the table as it stays (no resize after it lays the table out again and cuts
 // the deal short).
 TEST_F(MainWindowCommands, ANewDealPlaysOnTheTableAsItStays) {
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.SetFlag(Settings::kConfirmQuitGame, false);
     Open(kKlondike, "1", true);
     ASSERT_TRUE(window->statusBar()->isHidden()) << "the player keeps it hidden";
-    for (const char* command : {"mnuNew", "mnuRestartGame"}) {
+    for (const MenuCommand command : {MenuCommand::New, MenuCommand::RestartGame}) {
         window->Action(command)->trigger();
-        ASSERT_TRUE(Play().Animating()) << command;
+        ASSERT_TRUE(Play().Animating()) << static_cast<int>(command);
         const Rect dealtAt = Play().Geometry().TopCardRect(TableauPile(6));
         QTest::qWait(300); // longer than a resize takes to settle
         WaitForAnimations();
-        EXPECT_EQ(Play().Geometry().TopCardRect(TableauPile(6)), dealtAt) << command;
-        EXPECT_TRUE(window->statusBar()->isHidden()) << command;
+        EXPECT_EQ(Play().Geometry().TopCardRect(TableauPile(6)), dealtAt)
+            << static_cast<int>(command);
+        EXPECT_TRUE(window->statusBar()->isHidden()) << static_cast<int>(command);
     }
 }
 
 TEST_F(MainWindowCommands, CloseDuringTheWinningAnimationClosesOnceTheGameIsRecorded) {
     Open(kCanfield, kWinnableCanfield);
-    startup.settings.Set(Settings::kWinningAnimation, 1, "Y");
+    startup.settings.Set(Settings::kWinningAnimation, "Y");
     SolveResult solved = Solve(State(), Play().Geometry(), kSolveBudget);
     ASSERT_EQ(solved.outcome, SolveOutcome::Won);
     QSignalSpy finished(&Play(), &PlayController::GameFinished);
@@ -189,23 +190,27 @@ TEST_F(MainWindowCommands, AfterQuitGameAndCancelTheTableShowsTheGameIsOver) {
     EXPECT_TRUE(window->View().Dimmed());
     EXPECT_LT(window->View().grab().toImage().pixelColor(5, 100).lightness(), before.lightness());
     EXPECT_TRUE(window->StatusText().contains("over"));
-    for (const char* name : {"mnuQuitGame", "mnuPause", "mnuUndo", "mnuRedo"})
-        EXPECT_FALSE(window->Action(name)->isEnabled()) << name;
-    for (const char* name : {"mnuNew", "mnuRestartGame", "mnuSelect", "mnuOpen"})
-        EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
+    for (MenuCommand name :
+         {MenuCommand::QuitGame, MenuCommand::Pause, MenuCommand::Undo, MenuCommand::Redo})
+        EXPECT_FALSE(window->Action(name)->isEnabled())
+            << window->Action(name)->objectName().toStdString();
+    for (MenuCommand name :
+         {MenuCommand::New, MenuCommand::RestartGame, MenuCommand::SelectNumber, MenuCommand::Open})
+        EXPECT_TRUE(window->Action(name)->isEnabled())
+            << window->Action(name)->objectName().toStdString();
 
     window->NewGame();
     WaitForAnimations();
     EXPECT_TRUE(State().active);
     EXPECT_FALSE(window->View().Dimmed());
     EXPECT_TRUE(window->StatusText().isEmpty());
-    EXPECT_TRUE(window->Action("mnuQuitGame")->isEnabled());
+    EXPECT_TRUE(window->Action(MenuCommand::QuitGame)->isEnabled());
 }
 
 // "Select a game number..." takes digits only as they are typed and says why a key was refused.
 TEST_F(MainWindowCommands, SelectAGameNumberTakesDigitsOnly) {
     Open(kKlondike, "1");
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     bool typed = false;
     ModalAnswer answer([&](QWidget* modal) {
         auto* dialog = qobject_cast<GameNumberDialog*>(modal);
@@ -266,19 +271,19 @@ TEST_F(MainWindowCommands, AWinShowsTheSummaryAndItsChoiceIsCarriedOut) {
 TEST_F(MainWindowCommands, PauseCoversTheTableUntilResumed) {
     Open(kKlondike, "1");
     const Table dealt = State().table;
-    window->Action("mnuPause")->trigger();
+    window->Action(MenuCommand::Pause)->trigger();
     EXPECT_TRUE(Play().Paused());
     auto* cover = window->findChild<QPushButton*>("btnPaused");
     ASSERT_NE(cover, nullptr);
     EXPECT_TRUE(cover->isVisible());
-    EXPECT_FALSE(window->Action("mnuUndo")->isEnabled());
+    EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
     Press(TopCentre(kStockPile));
     Release(TopCentre(kStockPile));
     EXPECT_EQ(State().table, dealt) << "the table takes no input while paused";
     cover->click();
     EXPECT_FALSE(Play().Paused());
     EXPECT_FALSE(cover->isVisible());
-    EXPECT_FALSE(window->Action("mnuPause")->isChecked());
+    EXPECT_FALSE(window->Action(MenuCommand::Pause)->isChecked());
     Press(TopCentre(kStockPile));
     Release(TopCentre(kStockPile));
     EXPECT_NE(State().table, dealt);

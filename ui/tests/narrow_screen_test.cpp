@@ -29,7 +29,7 @@ struct CardChoice {
 };
 
 CardChoice ChoiceOf(const Settings& s) {
-    return {s.CardSize(), s.Get(Settings::kCardFace, 3), s.Get(Settings::kBackCard, 3)};
+    return {s.CardSize(), s.Get(Settings::kCardFace), s.Get(Settings::kBackCard)};
 }
 
 class NarrowScreen : public WindowFixture {
@@ -54,8 +54,8 @@ protected:
 
 TEST_F(NarrowScreen, FixedMediumSetOnANarrowScreenAndThePlayersCardsBack) {
     startup.settings.SetCardSize("B");
-    startup.settings.Set(Settings::kCardFace, 3, "001");
-    startup.settings.Set(Settings::kBackCard, 3, "014");
+    startup.settings.Set(Settings::kCardFace, "001");
+    startup.settings.Set(Settings::kBackCard, "014");
     const CardChoice players{"B", "001", "014"};
     Open(kFreeCell, "1");
     SetScreenWidth(kNarrowWidth);
@@ -98,7 +98,7 @@ TEST_F(NarrowScreen, FixedMediumSetOnANarrowScreenAndThePlayersCardsBack) {
         EXPECT_EQ(startup.images.Size(),
                   narrow ? layout::CardSizeLetter::Medium : layout::CardSizeLetter::Big);
         EXPECT_EQ(Play().Geometry().TopCardRect(TableauPile(0)).width, startup.images.Card().width);
-        EXPECT_EQ(window->Action("mnuCustomize")->isEnabled(), !narrow);
+        EXPECT_EQ(window->Action(MenuCommand::Customize)->isEnabled(), !narrow);
         EXPECT_EQ(answer.seen, step.messages);
     }
     ASSERT_FALSE(answer.texts.empty());
@@ -109,14 +109,14 @@ TEST_F(NarrowScreen, FixedMediumSetOnANarrowScreenAndThePlayersCardsBack) {
 TEST(NarrowScreenCheck, APlayerOnMediumCardsKeepsTheirOwnSet) {
     Settings s;
     s.SetCardSize("M");
-    s.Set(Settings::kCardFace, 3, "002");
-    s.Set(Settings::kBackCard, 3, "009");
+    s.Set(Settings::kCardFace, "002");
+    s.Set(Settings::kBackCard, "009");
     NarrowScreenOutcome outcome = CheckNarrowScreen(s, kNarrowWidth, true);
     EXPECT_TRUE(outcome.narrow);
     EXPECT_FALSE(outcome.switchedNow);
     EXPECT_FALSE(outcome.cardSizeChanged);
     EXPECT_EQ(ChoiceOf(s), (CardChoice{"M", "002", "009"}));
-    EXPECT_EQ(s.Get(Settings::kSavedCardFace, 3), "");
+    EXPECT_EQ(s.Get(Settings::kSavedCardFace), "");
 }
 
 } // namespace

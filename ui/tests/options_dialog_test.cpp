@@ -39,7 +39,7 @@ TEST_F(OptionsDialogTest, StoredTextsShowTheirBoxes) {
         {"Show_ToolTips", "N", "chkShowToolTips", false},
         {"Show_Time", "N", "chkTempo", false},
         {"Show_Score", "x", "chkShowScore", true},
-        {"Winning_Animation", "x", "chkWinningAnimation", false},
+        {"Winning_Animation", "x", "chkWinningAnimation", true}, // neither Y nor N: the default
         {"VertScrollBar", "Y", "chkVertScrollBar", true},
         {"Deal_Animation", "N", "chkDealAnimation", false},
         {"Deal_Animation", "x", "chkDealAnimation", true},
@@ -85,9 +85,9 @@ TEST_F(OptionsDialogTest, OkWritesTheDealOptionsAndTheCardSpeed) {
     EXPECT_EQ(Value(config, "Deal_Animation"), "N");
     EXPECT_EQ(Value(config, "Redeal_Animation"), "Y");
     EXPECT_EQ(Value(config, "Speed_Move_Card"), "3");
-    EXPECT_EQ(settings.Get(Settings::kDealAnimation, 1), "N");
-    EXPECT_EQ(settings.Get(Settings::kRedealAnimation, 1), "Y");
-    EXPECT_EQ(settings.GetInt(Settings::kSpeedMoveCard, 2), 3);
+    EXPECT_EQ(settings.Get(Settings::kDealAnimation), "N");
+    EXPECT_EQ(settings.Get(Settings::kRedealAnimation), "Y");
+    EXPECT_EQ(settings.Int(Settings::kSpeedMoveCard), 3);
 }
 
 TEST_F(OptionsDialogTest, OkWritesTheKeysInOrderAndTheFields) {
@@ -131,14 +131,14 @@ TEST_F(OptionsDialogTest, OkWritesTheKeysInOrderAndTheFields) {
     // "StatusBar" is left alone.
     EXPECT_EQ(Value(config, "StatusBar"), "N");
 
-    EXPECT_EQ(settings.Get(Settings::kShowTime, 1), "N");
-    EXPECT_EQ(settings.Get(Settings::kShowScore, 1), "Y");
-    EXPECT_EQ(settings.Get(Settings::kLanguage, 6), "20000");
-    EXPECT_EQ(settings.Get(Settings::kWinningAnimation, 1), "Y");
-    EXPECT_EQ(settings.Get(Settings::kVertScrollBar, 1), "Y");
-    EXPECT_EQ(settings.Get(Settings::kConfirmQuitGame, 1), "N");
-    EXPECT_EQ(settings.Get(Settings::kConfirmEnterHiScores, 1), "Y");
-    EXPECT_EQ(settings.Get(Settings::kShowToolTips, 1), "N");
+    EXPECT_EQ(settings.Get(Settings::kShowTime), "N");
+    EXPECT_EQ(settings.Get(Settings::kShowScore), "Y");
+    EXPECT_EQ(settings.Get(Settings::kLanguage), "20000");
+    EXPECT_EQ(settings.Get(Settings::kWinningAnimation), "Y");
+    EXPECT_EQ(settings.Get(Settings::kVertScrollBar), "Y");
+    EXPECT_EQ(settings.Get(Settings::kConfirmQuitGame), "N");
+    EXPECT_EQ(settings.Get(Settings::kConfirmEnterHiScores), "Y");
+    EXPECT_EQ(settings.Get(Settings::kShowToolTips), "N");
 
     const OptionsResult& result = dialog.Result();
     EXPECT_TRUE(result.toolBarLarge);
@@ -158,8 +158,8 @@ TEST_F(OptionsDialogTest, CancelWritesNothing) {
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) box->toggle();
     dialog.reject();
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(settings.Get(1, Settings::kStringLength - 1),
-              settingsBefore.Get(1, Settings::kStringLength - 1));
+    EXPECT_EQ(settings.Get({1, Settings::kStringLength - 1}),
+              settingsBefore.Get({1, Settings::kStringLength - 1}));
 }
 
 TEST_F(OptionsDialogTest, HelpAsksForItsTopic) {

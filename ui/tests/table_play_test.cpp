@@ -136,7 +136,7 @@ TEST_F(TablePlay, PixelsAtLayoutPlaces) {
 TEST_F(TablePlay, KeyF2DealsAnew) {
     Open(1, "1");
     const std::string first = startup.settings.GameNumber();
-    startup.settings.Set(Settings::kConfirmQuitGame, 1, "N");
+    startup.settings.Set(Settings::kConfirmQuitGame, "N");
     QTest::keyClick(window.get(), Qt::Key_F2);
     WaitForAnimations();
     EXPECT_NE(startup.settings.GameNumber(), first);

@@ -54,10 +54,10 @@ protected:
     // Opens the window with no game on the table yet.
     void OpenWithoutGame(bool animate = false) {
         const char* flag = animate ? "Y" : "N";
-        for (int position : {Settings::kCardsAnimate, Settings::kDealAnimation,
-                             Settings::kRedealAnimation, Settings::kWinningAnimation})
-            startup.settings.Set(position, 1, flag);
-        startup.settings.Set(Settings::kSoundsEnabled, 1, "N");
+        for (SettingsField field : {Settings::kCardsAnimate, Settings::kDealAnimation,
+                                    Settings::kRedealAnimation, Settings::kWinningAnimation})
+            startup.settings.Set(field, flag);
+        startup.settings.Set(Settings::kSoundsEnabled, "N");
         window = std::make_unique<MainWindow>(MainWindowSetup{
             dir, startup.dataDir, &startup.settings, &*startup.games, &startup.images, recorder});
         window->Controller().SetAutoplay(false); // tests look at one move at a time

@@ -29,7 +29,7 @@ class Winning : public WindowFixture {};
 
 TEST_F(Winning, AnimationThenTheWindowIsTold) {
     Open(kCanfield, kWinnableNumber);
-    startup.settings.Set(Settings::kWinningAnimation, 1, "Y");
+    startup.settings.Set(Settings::kWinningAnimation, "Y");
     SolveResult solved = Solve(State(), Play().Geometry(), kSolveBudget);
     ASSERT_EQ(solved.outcome, SolveOutcome::Won);
 
