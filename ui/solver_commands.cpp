@@ -13,8 +13,6 @@
 namespace tablamor::ui {
 namespace {
 
-constexpr const char* kYes = "Y";
-
 // The Hint button stands at the end of each toolbar, with the picture of a question.
 void AddHintButton(MainWindow& window, const char* barName, const char* buttonName) {
     auto* bar = window.findChild<QToolBar*>(barName);
@@ -31,6 +29,20 @@ void AddHintButton(MainWindow& window, const char* barName, const char* buttonNa
     button->setEnabled(window.Action(MenuCommand::Hint)->isEnabled());
 }
 
+// A check item kept in a Y/N preference: checked as the preference reads, and on each toggle the
+// preference is written and `apply` told.
+template <typename Apply>
+void BindToPreference(QAction* item, IniFile& preferences, std::string_view key, QObject* context,
+                      Apply apply) {
+    item->setCheckable(true);
+    item->setChecked(ReadPreference(preferences, key) == pref::kYes);
+    apply(item->isChecked());
+    QObject::connect(item, &QAction::toggled, context, [&preferences, key, apply](bool now) {
+        preferences.WriteString(pref::kPreferenceSection, key, now ? pref::kYes : pref::kNo);
+        apply(now);
+    });
+}
+
 } // namespace
 
 void AddSolverCommands(MainWindow& window, HintController& hints, WinnableDeals& deals,
@@ -39,25 +51,10 @@ void AddSolverCommands(MainWindow& window, HintController& hints, WinnableDeals&
                      &HintController::ShowHint);
     QObject::connect(window.Action(MenuCommand::CanWin), &QAction::triggered, &hints,
                      &HintController::CheckWinnable);
-    QAction* continuous = window.Action(MenuCommand::WinnableStatus);
-    continuous->setCheckable(true);
-    const bool on =
-        preferences.ReadString(pref::kPreferenceSection, pref::kWinnableStatus, "N") == kYes;
-    continuous->setChecked(on);
-    hints.SetContinuous(on);
-    QObject::connect(continuous, &QAction::toggled, &hints, [&hints, &preferences](bool now) {
-        preferences.WriteString(pref::kPreferenceSection, pref::kWinnableStatus, now ? "Y" : "N");
-        hints.SetContinuous(now);
-    });
-    QAction* winnable = window.Action(MenuCommand::WinnableDeals);
-    winnable->setCheckable(true);
-    winnable->setChecked(ReadPreference(preferences, pref::kWinnableDeals) == pref::kYes);
-    deals.SetOn(winnable->isChecked());
-    QObject::connect(winnable, &QAction::toggled, &deals, [&deals, &preferences](bool now) {
-        preferences.WriteString(pref::kPreferenceSection, pref::kWinnableDeals,
-                                now ? pref::kYes : pref::kNo);
-        deals.SetOn(now);
-    });
+    BindToPreference(window.Action(MenuCommand::WinnableStatus), preferences, pref::kWinnableStatus,
+                     &hints, [&hints](bool on) { hints.SetContinuous(on); });
+    BindToPreference(window.Action(MenuCommand::WinnableDeals), preferences, pref::kWinnableDeals,
+                     &deals, [&deals](bool on) { deals.SetOn(on); });
     AddHintButton(window, "pnlTB", "tbHint");
     AddHintButton(window, "pnlTB1", "tbHint1");
 }
