@@ -50,9 +50,10 @@ void GamePlay::StartClockAfresh() {
     operationStart_ = record_.recorded;
 }
 
-void GamePlay::Resume(History history, int elapsedSeconds) {
+void GamePlay::Resume(History history, int elapsedSeconds, bool hinted) {
     StartClockAfresh();
     history_ = std::move(history);
+    hinted_ = hinted;
     start_ = end_ - std::chrono::seconds(elapsedSeconds);
 }
 

@@ -49,8 +49,8 @@ public:
     void Begin();
     // A saved game was put back into the state: its history takes the place of this one, the
     // clock goes on from `elapsedSeconds`, and nothing else runs (autoplay ran when it was
-    // saved).
-    void Resume(History history, int elapsedSeconds);
+    // saved). A game that was hinted before it was kept stays hinted.
+    void Resume(History history, int elapsedSeconds, bool hinted);
     // The clock starts again from 0 (the window has finished showing the deal); a game that
     // has already ended keeps its time.
     void RestartClock();

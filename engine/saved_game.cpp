@@ -77,6 +77,11 @@ public:
         return line->substr(key.size() + 1);
     }
 
+    // True when the next line starts with `key` and a blank; nothing is read.
+    bool NextIs(std::string_view key) const {
+        return text_.size() > key.size() && text_.starts_with(key) && text_[key.size()] == ' ';
+    }
+
     std::string Fault(std::string_view what) const {
         return "line " + std::to_string(number_) + ": " + std::string(what);
     }
@@ -105,6 +110,11 @@ template <typename Value> bool Read(LineReader& lines, std::string_view key, Val
         return ParseFlag(lines.Value(key), into);
     else
         return ParseNumber(lines.Value(key), into);
+}
+
+// Reads the line "<key> <value>" when the next line is one; otherwise leaves `into` as it is.
+template <typename Value> bool ReadOptional(LineReader& lines, std::string_view key, Value& into) {
+    return !lines.NextIs(key) || Read(lines, key, into);
 }
 
 bool ReadGameNumber(std::optional<std::string_view> text, GameNumber& into) {
@@ -200,6 +210,7 @@ SavedGame CaptureGame(int gameId, const GamePlay& play) {
     game.stockPressed = state.stockPressed;
     game.undoDone = history.UndoDone();
     game.redoDone = history.RedoDone();
+    game.hinted = play.Hinted();
     game.table = EncodeSnapshot(state.table, false);
     game.undo = CaptureStack(history.UndoStack(), state.table, omitSelection);
     game.redo = CaptureStack(history.RedoStack(), state.table, omitSelection);
@@ -223,6 +234,7 @@ std::string SavedGameText(const SavedGame& game) {
     text += line("stock-pressed", flag(game.stockPressed));
     text += line("undo-done", flag(game.undoDone));
     text += line("redo-done", flag(game.redoDone));
+    if (game.hinted) text += line("hinted", flag(true));
     text += line("table", JoinPiles(game.table));
     text += line("undo", std::to_string(game.undo.size()));
     for (const SavedStep& step : game.undo) text += StepLine(step) + '\n';
@@ -245,8 +257,9 @@ std::variant<SavedGame, std::string> ParseSavedGame(std::string_view text) {
         Read(lines, "actions", game.actionsDone) &&
         Read(lines, "stock-pressed", game.stockPressed) &&
         Read(lines, "undo-done", game.undoDone) && Read(lines, "redo-done", game.redoDone) &&
-        ReadPiles(lines.Value("table"), game.table) && ReadSteps(lines, "undo", game.undo) &&
-        ReadSteps(lines, "redo", game.redo) && lines.Next() == kEndLine;
+        ReadOptional(lines, "hinted", game.hinted) && ReadPiles(lines.Value("table"), game.table) &&
+        ReadSteps(lines, "undo", game.undo) && ReadSteps(lines, "redo", game.redo) &&
+        lines.Next() == kEndLine;
     if (!read) return lines.Fault("the saved game is damaged");
     return game;
 }
@@ -276,7 +289,7 @@ std::string ResumeSavedGame(const SavedGame& game, GameState& state, GamePlay& p
     if (!undo || !redo) return damaged;
     state = resumed;
     play.Resume(History(std::move(*undo), std::move(*redo), game.undoDone, game.redoDone),
-                game.seconds);
+                game.seconds, game.hinted);
     return {};
 }
 

@@ -2,7 +2,8 @@
 // A game in progress kept in a file and taken up again later: the game and its number, the
 // table, the score, the clock, the per-deal counters and the whole undo and redo history. The
 // text format lives here and nowhere else. It opens with a version line and closes with an end
-// line; every pile is written as the undo snapshots write it.
+// line; every pile is written as the undo snapshots write it. The line "hinted 1" follows the
+// redo flag only in a game where a hint was taken, so files kept before it existed still read.
 //
 // A kept game is taken back whole or not at all: a damaged file, a file of another kind, or one
 // whose game definition has changed since it was saved is refused with a message, and the game
@@ -43,6 +44,7 @@ struct SavedGame {
     bool stockPressed = false;
     bool undoDone = false;
     bool redoDone = false;
+    bool hinted = false; // the player took a hint before the game was kept
     std::array<std::string, kPileCount> table;
     std::vector<SavedStep> undo; // oldest first
     std::vector<SavedStep> redo;

@@ -150,6 +150,10 @@ const DamageCase kDamage[] = {
          return t.substr(0, at) + std::to_string(std::stoi(t.substr(at, end - at)) + 1) +
                 t.substr(end);
      }},
+    {"a hinted flag that is not 0 or 1",
+     [](const std::string& t) {
+         return Replaced(t, "\nredo-done 0\n", "\nredo-done 0\nhinted 2\n");
+     }},
     {"a damaged step",
      [](const std::string& t) { return Replaced(t, "\nstep 1 - ", "\nstep 1 - 999"); }},
 };
@@ -171,6 +175,25 @@ TEST(SavedGame, DamagedTextIsRefusedAndNothingChanges) {
         EXPECT_NE(reason, "");
         EXPECT_EQ(inPlay.state, before);
         EXPECT_EQ(inPlay.play.GetHistory().UndoStack().Size(), undoBefore);
+    }
+}
+
+// A game in which a hint was taken stays hinted when it is kept and taken up again, so its end
+// counts as hinted; a game without one is written as files were before the flag existed.
+TEST(SavedGame, TheHintTakenIsKept) {
+    for (const bool hinted : {false, true}) {
+        SCOPED_TRACE(hinted ? "hinted" : "not hinted");
+        PlayedGame original(1, "1063937284984", 20, 6);
+        if (hinted) original.play.NoteHint();
+        const std::string text = SavedGameText(CaptureGame(1, original.play));
+        EXPECT_EQ(text.find("\nhinted "),
+                  hinted ? text.find("\nredo-done ") + 12 : std::string::npos);
+        auto parsed = ParseSavedGame(text);
+        ASSERT_TRUE(std::holds_alternative<SavedGame>(parsed)) << std::get<std::string>(parsed);
+        GameState state = NewGameState(ShippedParams(1));
+        GamePlay play(state, NullEventSink());
+        ASSERT_EQ(ResumeSavedGame(std::get<SavedGame>(parsed), state, play), "");
+        EXPECT_EQ(play.Hinted(), hinted);
     }
 }
 
