@@ -88,6 +88,13 @@ void TableView::SetCardSizer(std::function<void(layout::CardSize)> sizer) {
     cardSizer_ = std::move(sizer);
 }
 
+void TableView::SetBottomAllowance(int pixels) {
+    if (bottomAllowance_ == pixels) return;
+    bottomAllowance_ = pixels;
+    // The view's own resize that comes with the line is laid out with it, once it has settled.
+    if (frame_.fitToWindow && canvas_.Scene().Ready()) settle_->start();
+}
+
 void TableView::SetLaidOut(std::function<void()> laidOut) {
     laidOut_ = std::move(laidOut);
 }
@@ -115,6 +122,8 @@ void TableView::Relayout() {
             input.screenHeight = canvas_.TablePicture().height() - kPictureMargin;
         input.cardsShadowed = canvas_.Preferences().cardsShadowed;
         if (input.fitToWindow) {
+            input.windowHeight = std::max(1, input.windowHeight - scaled(bottomAllowance_));
+            input.tableBottom = input.windowHeight - 1;
             layout::SizedLayout fitted = layout::FitToWindow(*scene.params, input);
             const ImageSet& images = canvas_.Images();
             if (cardSizer_ && (!images.Rendered() || !(images.Card() == fitted.card)))

@@ -40,6 +40,10 @@ public:
     // then the last whole table stays on show).
     void Relayout();
     void SetCardSizer(std::function<void(layout::CardSize)> sizer);
+    // View pixels at the bottom that a fitted table leaves free: the height of a line that the
+    // window shows below the table now and then. Given while that line is hidden and 0 while it
+    // shows, the fitted table keeps its place and size as the line comes and goes.
+    void SetBottomAllowance(int pixels);
     // Canvas pixels per view pixel. A fitted table is painted in the screen's own pixels (the
     // device pixel ratio), so that nothing is enlarged on a scaled screen; the fixed card sizes
     // keep one canvas pixel per view pixel. The canvas, the layout and the pointer's places on
@@ -92,6 +96,7 @@ private:
     std::function<void(const std::string&)> sound_;
     std::function<void(layout::CardSize)> cardSizer_;
     std::function<void()> laidOut_;
+    int bottomAllowance_ = 0;
     QTimer* settle_ = nullptr; // a resize of a fitted table is laid out when this fires
     unsigned generation_ = 0;  // frames scheduled for an earlier animation are ignored
 

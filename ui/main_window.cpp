@@ -55,6 +55,28 @@
 namespace tablamor::ui {
 namespace {
 
+// Keeps room for the status bar below a fitted table while the bar is hidden, so that the cards
+// stay where they are when the bar shows for a while (a search's progress, the game-over line).
+class StatusBarRoom : public QObject {
+public:
+    StatusBarRoom(QStatusBar& bar, table::TableView& view) : QObject(&bar), bar_(bar), view_(view) {
+        bar.installEventFilter(this);
+        Update();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) Update();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QStatusBar& bar_;
+    table::TableView& view_;
+
+    void Update() { view_.SetBottomAllowance(bar_.isHidden() ? bar_.sizeHint().height() : 0); }
+};
+
 constexpr int kClockIntervalMs = 1000;
 constexpr int kLargeButtonWidth = 44, kLargeButtonHeight = 42;
 constexpr int kSmallButtonWidth = 23, kSmallButtonHeight = 22;
@@ -193,6 +215,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
         *controller_, settings_, *statusBar(), setup.dataDir,
         [this](std::optional<GameNumber> number) { DealAnew(number); });
     AddSolverCommands(*this, *hints_, *winnable_, preferences_);
+    new StatusBarRoom(*statusBar(), *view_); // measured once every widget is on the bar
     keyboard_ = std::make_unique<KeyboardPlay>(*controller_, *view_);
     NameControlsOfEveryDialog(*this);
 

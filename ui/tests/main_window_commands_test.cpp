@@ -127,6 +127,24 @@ TEST_F(MainWindowCommands, ANewDealPlaysOnTheTableAsItStays) {
     }
 }
 
+// A fitted table keeps room for the hidden status bar, so that the cards stay where they are
+// while the bar shows for a while (a search's progress, the game-over line) and after it hides.
+TEST_F(MainWindowCommands, AFittedTableStaysPutAsTheStatusBarComesAndGoes) {
+    startup.settings.SetCardSize("F");
+    Open(kKlondike, "1");
+    QStatusBar* bar = window->statusBar();
+    ASSERT_TRUE(bar->isHidden()) << "the player keeps it hidden";
+    auto settled = [this] {
+        QTest::qWait(300); // longer than a resize takes to settle
+        return Play().Geometry().TopCardRect(TableauPile(6));
+    };
+    const Rect laidOut = settled();
+    bar->show();
+    EXPECT_EQ(settled(), laidOut) << "the bar shows";
+    bar->hide();
+    EXPECT_EQ(settled(), laidOut) << "the bar hides again";
+}
+
 TEST_F(MainWindowCommands, CloseDuringTheWinningAnimationClosesOnceTheGameIsRecorded) {
     Open(kCanfield, kWinnableCanfield);
     startup.settings.Set(Settings::kWinningAnimation, "Y");
