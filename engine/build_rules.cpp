@@ -270,7 +270,7 @@ bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& 
 
     int sharing = 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
-        if (s.P(param::kFoundationBase + n) == baseCode) ++sharing;
+        if (s.P(param::kFoundationBase, n) == baseCode) ++sharing;
     const int half = sharing / 2;
 
     int red = 0, black = 0;
@@ -287,7 +287,7 @@ bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& 
     }
     for (int n = 0; n < s.FoundationCount(); ++n) {
         PileIndex f = FoundationPile(n);
-        if (s.P(param::kFoundationBase + n) != baseCode || s.table.Empty(f)) continue;
+        if (s.P(param::kFoundationBase, n) != baseCode || s.table.Empty(f)) continue;
         if (!count(s.table.At(f, 0))) {
             sink.Message(kUnknownSuitText);
             return false;

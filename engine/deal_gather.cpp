@@ -87,7 +87,7 @@ void AcesFromReserveAndWaste(GameState& s) {
 }
 
 void GatherToFoundations(GameState& s, EventSink& sink) {
-    const int code = s.P(param::kFoundationStartCard);
+    const int code = s.P(param::kFoundationStartCard, 0);
     const bool byPile = s.P(param::kAfterDealByPile) != 0;
     ScanTableau(s, byPile, [&](int pile, Card card) {
         if (card == kNoCard) return false;

@@ -156,7 +156,7 @@ std::optional<SendTarget> FindSendTarget(GameState& s, int card, bool automatic,
     s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
     bool choiceOfFirstCard = s.FoundationCount() > 0;
     for (int n = 0; n < s.FoundationCount(); ++n) {
-        const int base = s.P(param::kFoundationBase + n);
+        const int base = s.P(param::kFoundationBase, n);
         choiceOfFirstCard = choiceOfFirstCard &&
                             (base == kBaseSharedRank || base == kBaseSharedRankFirstFromReserve) &&
                             s.table.Empty(FoundationPile(n));

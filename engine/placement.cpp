@@ -40,19 +40,19 @@ bool AceOrBelowTableauTop(const GameState& s, int card) {
 
 BuildQuery TableauQuery(const GameState& s, int n) {
     BuildQuery q;
-    q.base = s.P(param::kTableauEmptyFill + n);
-    q.stop = s.P(param::kFoundationBase);
-    q.direction = s.P(param::kTableauDirection + n);
-    q.rule = s.P(param::kTableauRule + n);
+    q.base = s.P(param::kTableauEmptyFill, n);
+    q.stop = s.P(param::kFoundationBase, 0);
+    q.direction = s.P(param::kTableauDirection, n);
+    q.rule = s.P(param::kTableauRule, n);
     q.wrap = false;
-    q.pastBase = s.P(param::kTableauPastBase + n) > 0;
+    q.pastBase = s.P(param::kTableauPastBase, n) > 0;
     q.pile = n;
     return q;
 }
 
 bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) {
     const PileIndex f = FoundationPile(n);
-    const int rule = s.P(param::kFoundationRule + n);
+    const int rule = s.P(param::kFoundationRule, n);
     if (rule == kCompleteSuit) return s.table.Empty(f) && IsCompleteSuit(s, card);
     if (!s.move.singleCard) return false;
     const int count = s.table.Size(f);
@@ -65,9 +65,9 @@ bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) 
     BuildQuery q;
     q.top = TopOrEmpty(s.table, f);
     q.card = card;
-    q.base = s.P(param::kFoundationBase + n);
+    q.base = s.P(param::kFoundationBase, n);
     q.stop = q.base;
-    q.direction = s.P(param::kFoundationDirection + n);
+    q.direction = s.P(param::kFoundationDirection, n);
     q.rule = rule;
     q.wrap = true;
     q.pastBase = true;
@@ -99,7 +99,7 @@ bool CanPlaceOnReserve(const GameState& s, int k, int card) {
     const bool single = s.move.singleCard;
     const bool empty = s.table.Empty(ReservePile(k));
     const int firstReserveSize = s.table.Size(ReservePile(0));
-    switch (s.P(param::kReserveRule + k)) {
+    switch (s.P(param::kReserveRule, k)) {
     case kReserveClosed:
         return false;
     case kReserveKingsWhileFirstShort:
@@ -118,7 +118,7 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     if (KindOfPile(target) == PileKind::Reserve) {
         // two rules count the first reserve's cards; the others read the card and whether the
         // reserve is empty
-        const int rule = s.P(param::kReserveRule + n);
+        const int rule = s.P(param::kReserveRule, n);
         return n < s.ReserveCount() && rule != kReserveKingsWhileFirstShort &&
                rule != kReserveAnyWhileFirstShort;
     }
@@ -128,9 +128,9 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     switch (KindOfPile(target)) {
     case PileKind::Tableau:
         // the run-size limit reads the table only for an empty target
-        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule + n));
+        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
     case PileKind::Foundation: {
-        const int rule = s.P(param::kFoundationRule + n);
+        const int rule = s.P(param::kFoundationRule, n);
         // these rules are judged on the foundation's count, the tableau or a whole suit
         const bool countOrTableau =
             rule == kCompleteSuit || rule == kQueenOnlyToEmpty || rule == kAceOrBelowTableauTop ||
