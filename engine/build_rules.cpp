@@ -117,10 +117,8 @@ bool FollowsPileDirection(const GameState& s, const BuildQuery& q) {
 
 } // namespace
 
-int LocateCard(const Table& table, int card) {
-    const std::optional<Card> c = ValidCard(card);
-    if (!c) return location::kNowhere;
-    PileIndex pile = table.PileOf(*c);
+int LocateCard(const Table& table, Card card) {
+    const PileIndex pile = table.PileOf(card);
     if (pile < 0) return location::kNowhere;
     switch (KindOfPile(pile)) {
     case PileKind::Stock:
@@ -261,7 +259,7 @@ bool RuleReadsQueryOnly(int rule) {
     }
 }
 
-bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& sink) {
+bool BalancedBaseAllowed(const GameState& s, int baseCode, Card card, EventSink& sink) {
     const int m = CardRank(card);
     if ((baseCode == kBaseBalancedAces || baseCode == kBaseBalancedAcesBySuit) && m != kAce)
         return false;

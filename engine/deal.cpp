@@ -45,6 +45,7 @@ private:
     EventSink& sink_;
 
     int P(int index) const { return s_.P(index); }
+    int P(ParamRange range, int n) const { return s_.P(range, n); }
 
     // Deals n cards face down from the front of the deal array.
     void Deal(PileIndex pile, int n) {
@@ -233,7 +234,7 @@ bool DealForPlay(GameState& state, const GameNumber& number, EventSink& sink) {
     return true;
 }
 
-bool TryPutOnFoundation(GameState& s, int card, int foundation, EventSink& sink) {
+bool TryPutOnFoundation(GameState& s, Card card, int foundation, EventSink& sink) {
     int first = foundation < 0 ? 0 : foundation;
     int last = foundation < 0 ? s.FoundationCount() : std::min(foundation + 1, s.FoundationCount());
     for (int n = first; n < last; ++n) {
@@ -250,8 +251,8 @@ bool TryPutOnFoundation(GameState& s, int card, int foundation, EventSink& sink)
         q.pile = n;
         q.dropping = false;
         if (!CheckBuild(s, q, sink)) continue;
-        s.table.RemoveCard(static_cast<Card>(card), s.TableauCount());
-        s.table.Append(f, static_cast<Card>(card), true);
+        s.table.RemoveCard(card, s.TableauCount());
+        s.table.Append(f, card, true);
         AddScore(s, 1);
         return true;
     }

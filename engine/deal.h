@@ -27,6 +27,6 @@ namespace tablamor {
 // (foundation -1) or to the one given (0-based). A foundation that takes it (by its own rule,
 // wrapping, with the first foundation's base as the stop rank) receives it face up from wherever
 // it lay, and the score grows by one card.
-[[nodiscard]] bool TryPutOnFoundation(GameState& state, int card, int foundation, EventSink& sink);
+[[nodiscard]] bool TryPutOnFoundation(GameState& state, Card card, int foundation, EventSink& sink);
 
 } // namespace tablamor

@@ -34,7 +34,7 @@ template <typename Visit> void ScanTableau(const GameState& s, bool byPile, Visi
     }
 }
 
-bool OfferToGroup(GameState& s, int card, int pile, EventSink& sink) {
+bool OfferToGroup(GameState& s, Card card, int pile, EventSink& sink) {
     int first = 0, count = 2 * kFoundationGroup;
     if (pile < kKingPiles) {
         count = kFoundationGroup;

@@ -3,6 +3,7 @@
 // double-click and the release.
 #include "rules_fixture.h"
 
+#include "engine/actions.h"
 #include "engine/fan_style.h"
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
