@@ -315,6 +315,34 @@ TEST(DealGame, SameNumberSameTable) {
     EXPECT_EQ(first.table.Hash(), second.table.Hash());
 }
 
+// A deal for play starts from a cleared table and fresh counters, whatever the last deal left;
+// a refused one leaves the game in play as it was.
+TEST(DealForPlay, ClearsTheLastDealAndPutsTheNewOneInPlay) {
+    GameState s = Definition(4);
+    s.params[param::kStockDealt] = 52;
+    s.params.Set(param::kFoundationBase, 1, kKing); // rewritten by the last deal
+    Put(s, TableauPile(0), {S(1)});
+    s.passesUsed = 3;
+    s.actionsDone = 2;
+    s.stockPressed = true;
+    s.won = true;
+    RecordingSink sink;
+    ASSERT_TRUE(DealForPlay(s, kOne, sink));
+    EXPECT_TRUE(s.active);
+    EXPECT_FALSE(s.won);
+    EXPECT_EQ(s.passesUsed, 1);
+    EXPECT_EQ(s.actionsDone, 0);
+    EXPECT_FALSE(s.stockPressed);
+    EXPECT_TRUE(s.table.Empty(TableauPile(0)));
+    EXPECT_EQ(s.table.Size(kStockPile), 52);
+    EXPECT_EQ(s.P(param::kFoundationBase, 1), kAce);
+
+    s.params[param::kCardCount] = 60;
+    const GameState before = s;
+    EXPECT_FALSE(DealForPlay(s, kOne, sink));
+    EXPECT_EQ(s, before);
+}
+
 // The after-deal steps on hand-made tables.
 GameState GatherTable(int startCode, int byPile) {
     GameState s = Definition(8);
