@@ -53,30 +53,29 @@ bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSin
     return true;
 }
 
-bool MoveByTarget(GameState& s, int card, bool automatic, PileIndex target, EventSink& sink) {
-    auto c = ValidCard(card);
-    if (!c) return false;
+bool MoveByTarget(GameState& s, Card card, bool automatic, PileIndex target, EventSink& sink) {
+    if (!ValidCard(card)) return false;
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
-        return ToFoundation(s, *c, target, automatic, sink);
+        return ToFoundation(s, card, target, automatic, sink);
     case PileKind::Tableau: {
-        bool moved =
-            s.move.singleCard ? act::MoveCard(s, *c, target, sink) : RunToPile(s, *c, target, sink);
+        bool moved = s.move.singleCard ? act::MoveCard(s, card, target, sink)
+                                       : RunToPile(s, card, target, sink);
         if (moved) sink.Sound(GameSound::Tableau);
         return moved;
     }
     case PileKind::Reserve:
     case PileKind::Waste: {
-        bool moved = act::MoveCard(s, *c, target, sink);
+        bool moved = act::MoveCard(s, card, target, sink);
         if (moved) sink.Sound(GameSound::Tableau);
         return moved;
     }
     case PileKind::ThirdPile: {
         // a card of the peaks leaves its place as a gap and uncovers the cards it lay on
-        const PileIndex from = CardPile(s, *c);
+        const PileIndex from = CardPile(s, card);
         const bool peaks = HasPeaks(s.params) && from >= 0 && KindOfPile(from) == PileKind::Tableau;
-        bool moved = peaks ? act::MoveCardLeavingGap(s, *c, target, sink)
-                           : act::MoveCard(s, *c, target, sink);
+        bool moved = peaks ? act::MoveCardLeavingGap(s, card, target, sink)
+                           : act::MoveCard(s, card, target, sink);
         if (moved && peaks) TurnUncoveredPeakCards(s, sink);
         if (moved && s.P(param::kSpecialCode) == code::kSpecialPeaks) sink.Sound(GameSound::Eddy);
         return moved;
@@ -86,7 +85,7 @@ bool MoveByTarget(GameState& s, int card, bool automatic, PileIndex target, Even
     }
 }
 
-bool Dispatch(GameState& s, int card, Action action, EventSink& sink) {
+bool Dispatch(GameState& s, Card card, Action action, EventSink& sink) {
     switch (action.kind) {
     case ActionKind::MoveTo:
         return MoveByTarget(s, card, action.automatic, action.target, sink);
@@ -161,7 +160,7 @@ namespace {
 // What follows every action: the score, the count of actions, the fill after the first action,
 // the won flag and the empty-stock mark. `dispatch` carries the action out.
 template <class Dispatcher>
-bool CarryOut(GameState& s, int card, PileIndex target, EventSink& sink, Dispatcher&& dispatch) {
+bool CarryOut(GameState& s, Card card, PileIndex target, EventSink& sink, Dispatcher&& dispatch) {
     if (!OpeningRestrictionAllows(s, card, target)) return false;
     const bool stockWasRunning = StockRunning(s.table);
     bool moved = dispatch();
@@ -178,24 +177,24 @@ bool CarryOut(GameState& s, int card, PileIndex target, EventSink& sink, Dispatc
 
 } // namespace
 
-bool PerformAction(GameState& s, int card, Action action, EventSink& sink) {
+bool PerformAction(GameState& s, Card card, Action action, EventSink& sink) {
     const PileIndex target = action.kind == ActionKind::MoveTo ? action.target : -1;
     return CarryOut(s, card, target, sink, [&] { return Dispatch(s, card, action, sink); });
 }
 
-bool PerformMove(GameState& s, int card, PileIndex target, EventSink& sink) {
+bool PerformMove(GameState& s, Card card, PileIndex target, EventSink& sink) {
     const std::optional<Action> action = PlacingAction(target, false);
     return action && PerformAction(s, card, *action, sink);
 }
 
-bool TurnCardFaceUp(GameState& s, int card, int n, EventSink& sink) {
+bool TurnCardFaceUp(GameState& s, Card card, int n, EventSink& sink) {
     if (n < 0 || n >= s.TableauCount() || !ValidCard(card)) return false;
     const PileIndex pile = TableauPile(n);
     if (s.table.Empty(pile) || s.table.Top(pile) != card || s.table.FaceUp(card)) return false;
     s.table.SetFaceUp(card, true);
-    sink.CardTurned(static_cast<Card>(card), true);
+    sink.CardTurned(card, true);
     sink.Sound(GameSound::FaceUp);
-    sink.CardArrived(static_cast<Card>(card), PileKind::Tableau);
+    sink.CardArrived(card, PileKind::Tableau);
     return true;
 }
 

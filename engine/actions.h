@@ -32,11 +32,11 @@
 namespace tablamor {
 
 // True when something moved. A move onto a pile no card is moved to moves nothing.
-[[nodiscard]] bool PerformAction(GameState& state, int card, Action action, EventSink& sink);
+[[nodiscard]] bool PerformAction(GameState& state, Card card, Action action, EventSink& sink);
 
 // PlacingAction(target, false) carried out: the card (or the run the move context lifts) onto
 // a foundation, tableau pile, reserve or the waste.
-[[nodiscard]] bool PerformMove(GameState& state, int card, PileIndex target, EventSink& sink);
+[[nodiscard]] bool PerformMove(GameState& state, Card card, PileIndex target, EventSink& sink);
 
 // The move that puts a card on a foundation, tableau pile, reserve or the waste; nullopt for
 // other piles.
@@ -44,7 +44,7 @@ std::optional<Action> PlacingAction(PileIndex target, bool automatic);
 
 // Turns the face-down top card of tableau pile n (0-based) face up. False, changing nothing,
 // when the card is not that pile's face-down top card.
-[[nodiscard]] bool TurnCardFaceUp(GameState& state, int card, int n, EventSink& sink);
+[[nodiscard]] bool TurnCardFaceUp(GameState& state, Card card, int n, EventSink& sink);
 
 // Sorts foundation n (0-based) by ascending card code.
 void ReorderFoundation(GameState& state, int n, EventSink& sink);

@@ -117,10 +117,8 @@ bool FollowsPileDirection(const GameState& s, const BuildQuery& q) {
 
 } // namespace
 
-int LocateCard(const Table& table, int card) {
-    const std::optional<Card> c = ValidCard(card);
-    if (!c) return location::kNowhere;
-    PileIndex pile = table.PileOf(*c);
+int LocateCard(const Table& table, Card card) {
+    const PileIndex pile = table.PileOf(card);
     if (pile < 0) return location::kNowhere;
     switch (KindOfPile(pile)) {
     case PileKind::Stock:
@@ -261,7 +259,7 @@ bool RuleReadsQueryOnly(int rule) {
     }
 }
 
-bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& sink) {
+bool BalancedBaseAllowed(const GameState& s, int baseCode, Card card, EventSink& sink) {
     const int m = CardRank(card);
     if ((baseCode == kBaseBalancedAces || baseCode == kBaseBalancedAcesBySuit) && m != kAce)
         return false;
@@ -270,7 +268,7 @@ bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& 
 
     int sharing = 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
-        if (s.P(param::kFoundationBase + n) == baseCode) ++sharing;
+        if (s.P(param::kFoundationBase, n) == baseCode) ++sharing;
     const int half = sharing / 2;
 
     int red = 0, black = 0;
@@ -287,7 +285,7 @@ bool BalancedBaseAllowed(const GameState& s, int baseCode, int card, EventSink& 
     }
     for (int n = 0; n < s.FoundationCount(); ++n) {
         PileIndex f = FoundationPile(n);
-        if (s.P(param::kFoundationBase + n) != baseCode || s.table.Empty(f)) continue;
+        if (s.P(param::kFoundationBase, n) != baseCode || s.table.Empty(f)) continue;
         if (!count(s.table.At(f, 0))) {
             sink.Message(kUnknownSuitText);
             return false;

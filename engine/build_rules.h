@@ -23,7 +23,7 @@ inline constexpr int kNowhere = 0;
 inline constexpr int kFirstReserve = -21;
 } // namespace location
 
-int LocateCard(const Table& table, int card);
+int LocateCard(const Table& table, Card card);
 bool IsTableauLocation(int location);
 bool IsFoundationLocation(int location);
 bool IsReserveLocation(int location);
@@ -52,6 +52,6 @@ bool RuleReadsQueryOnly(int rule);
 // Keeps the colours (and, for codes 84 and 85, the suits) of the cards that start the
 // foundations of one base code balanced: code 81 takes aces, 84 kings and 85 aces, with no
 // colour on more than half of those foundations and, for 84 and 85, no suit twice.
-bool BalancedBaseAllowed(const GameState& state, int baseCode, int card, EventSink& sink);
+bool BalancedBaseAllowed(const GameState& state, int baseCode, Card card, EventSink& sink);
 
 } // namespace tablamor

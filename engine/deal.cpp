@@ -45,6 +45,7 @@ private:
     EventSink& sink_;
 
     int P(int index) const { return s_.P(index); }
+    int P(ParamRange range, int n) const { return s_.P(range, n); }
 
     // Deals n cards face down from the front of the deal array.
     void Deal(PileIndex pile, int n) {
@@ -74,12 +75,12 @@ private:
 
     // The start card of foundation n, 0 for none.
     int StartCard(int n) {
-        const int c = P(param::kFoundationStartCard + n);
+        const int c = P(param::kFoundationStartCard, n);
         const int cards = s_.CardCount();
         const PileIndex f = FoundationPile(n);
         if (!StartCodePutsCard(c)) {
             if (c == kStartEmptySharedBase)
-                s_.params[param::kFoundationBase + n] = s_.params[param::kFoundationBase];
+                s_.params.Set(param::kFoundationBase, n, s_.params.At(param::kFoundationBase, 0));
             return 0;
         }
         switch (c) {
@@ -116,7 +117,7 @@ private:
             int card = StartCard(n);
             if (card == 0) continue;
             Place(FoundationPile(n), card);
-            s_.params[param::kFoundationBase + n] = static_cast<std::int16_t>(CardRank(card));
+            s_.params.Set(param::kFoundationBase, n, static_cast<std::int16_t>(CardRank(card)));
             AddScore(s_, 1);
         }
     }
@@ -143,9 +144,9 @@ private:
 
     void DealTableau() {
         for (int n = 0; n < kMaxTableaus; ++n) {
-            if (P(param::kTableauDealt + n) <= 0) continue;
-            Deal(TableauPile(n), P(param::kTableauDealt + n));
-            s_.table.SetFaceFlags(TableauPile(n), P(param::kTableauFaceUp + n), true);
+            if (P(param::kTableauDealt, n) <= 0) continue;
+            Deal(TableauPile(n), P(param::kTableauDealt, n));
+            s_.table.SetFaceFlags(TableauPile(n), P(param::kTableauFaceUp, n), true);
         }
         if (HasPeaks(s_.params)) SpreadPeaks(s_);
     }
@@ -159,7 +160,7 @@ private:
 
     void DealReserves() {
         for (int k = 0; k < kMaxReserves; ++k) {
-            int n = P(param::kReserveDealt + k);
+            int n = P(param::kReserveDealt, k);
             if (n <= 0) continue;
             Deal(ReservePile(k), n);
             s_.table.SetFaceFlags(ReservePile(k), n, true);
@@ -176,16 +177,17 @@ private:
         if (P(param::kDealFoundationBaseCard) == kOn) {
             OneCardToFirstFoundation();
             auto base = static_cast<std::int16_t>(CardRank(s_.table.At(FoundationPile(0), 0)));
-            for (int n = 0; n < kMaxFoundations; ++n) s_.params[param::kFoundationBase + n] = base;
+            for (int n = 0; n < kMaxFoundations; ++n)
+                s_.params.Set(param::kFoundationBase, n, base);
         }
         for (int n = 0; n < kMaxTableaus; ++n)
-            if (P(param::kTableauEmptyFill + n) == kFillBelowFoundationBase)
-                s_.params[param::kTableauEmptyFill + n] =
-                    static_cast<std::int16_t>(RankBelow(P(param::kFoundationBase)));
+            if (P(param::kTableauEmptyFill, n) == kFillBelowFoundationBase)
+                s_.params.Set(param::kTableauEmptyFill, n,
+                              static_cast<std::int16_t>(RankBelow(P(param::kFoundationBase, 0))));
         if (P(param::kDealFoundationCard) == kOn) OneCardToFirstFoundation();
         if (P(param::kSpecialCode) == kSpecialAcesFromReserveAndWaste)
             deal::AcesFromReserveAndWaste(s_);
-        switch (P(param::kFoundationStartCard)) {
+        switch (P(param::kFoundationStartCard, 0)) {
         case kStartAceThenGather:
         case kStartAceThenGatherOwn:
         case kStartKingsAndAcesThenGather:
@@ -223,7 +225,16 @@ bool DealGame(GameState& state, const GameNumber& number, EventSink& sink) {
     return true;
 }
 
-bool TryPutOnFoundation(GameState& s, int card, int foundation, EventSink& sink) {
+bool DealForPlay(GameState& state, const GameNumber& number, EventSink& sink) {
+    GameState next = state;
+    ResetForDeal(next);
+    if (!DealGame(next, number, sink)) return false;
+    next.active = true;
+    state = next;
+    return true;
+}
+
+bool TryPutOnFoundation(GameState& s, Card card, int foundation, EventSink& sink) {
     int first = foundation < 0 ? 0 : foundation;
     int last = foundation < 0 ? s.FoundationCount() : std::min(foundation + 1, s.FoundationCount());
     for (int n = first; n < last; ++n) {
@@ -231,17 +242,17 @@ bool TryPutOnFoundation(GameState& s, int card, int foundation, EventSink& sink)
         BuildQuery q;
         q.top = s.table.Empty(f) ? 0 : s.table.Top(f); // 0 for empty here, not -1 as in play
         q.card = card;
-        q.base = s.P(param::kFoundationBase + n);
-        q.stop = s.P(param::kFoundationBase);
-        q.direction = s.P(param::kFoundationDirection + n);
-        q.rule = s.P(param::kFoundationRule + n);
+        q.base = s.P(param::kFoundationBase, n);
+        q.stop = s.P(param::kFoundationBase, 0);
+        q.direction = s.P(param::kFoundationDirection, n);
+        q.rule = s.P(param::kFoundationRule, n);
         q.wrap = true;
-        q.pastBase = s.P(param::kTableauPastBase + n) > 0;
+        q.pastBase = s.P(param::kTableauPastBase, n) > 0;
         q.pile = n;
         q.dropping = false;
         if (!CheckBuild(s, q, sink)) continue;
-        s.table.RemoveCard(static_cast<Card>(card), s.TableauCount());
-        s.table.Append(f, static_cast<Card>(card), true);
+        s.table.RemoveCard(card, s.TableauCount());
+        s.table.Append(f, card, true);
         AddScore(s, 1);
         return true;
     }

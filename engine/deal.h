@@ -19,10 +19,14 @@ namespace tablamor {
 // True when the table is dealt. Sets state.number.
 [[nodiscard]] bool DealGame(GameState& state, const GameNumber& number, EventSink& sink);
 
+// A fresh deal put in play: the per-deal state reset (ResetForDeal), the table dealt, the deal
+// active. False, with the state unchanged, when the deal is refused (the sink hears why).
+[[nodiscard]] bool DealForPlay(GameState& state, const GameNumber& number, EventSink& sink);
+
 // Offers a card to the foundations during the deal: to every foundation of the game in order
 // (foundation -1) or to the one given (0-based). A foundation that takes it (by its own rule,
 // wrapping, with the first foundation's base as the stop rank) receives it face up from wherever
 // it lay, and the score grows by one card.
-[[nodiscard]] bool TryPutOnFoundation(GameState& state, int card, int foundation, EventSink& sink);
+[[nodiscard]] bool TryPutOnFoundation(GameState& state, Card card, int foundation, EventSink& sink);
 
 } // namespace tablamor

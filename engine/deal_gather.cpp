@@ -34,7 +34,7 @@ template <typename Visit> void ScanTableau(const GameState& s, bool byPile, Visi
     }
 }
 
-bool OfferToGroup(GameState& s, int card, int pile, EventSink& sink) {
+bool OfferToGroup(GameState& s, Card card, int pile, EventSink& sink) {
     int first = 0, count = 2 * kFoundationGroup;
     if (pile < kKingPiles) {
         count = kFoundationGroup;
@@ -87,7 +87,7 @@ void AcesFromReserveAndWaste(GameState& s) {
 }
 
 void GatherToFoundations(GameState& s, EventSink& sink) {
-    const int code = s.P(param::kFoundationStartCard);
+    const int code = s.P(param::kFoundationStartCard, 0);
     const bool byPile = s.P(param::kAfterDealByPile) != 0;
     ScanTableau(s, byPile, [&](int pile, Card card) {
         if (card == kNoCard) return false;

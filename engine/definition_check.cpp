@@ -15,13 +15,14 @@ std::string AcesFromReserveFault(const GameDefinition& game) {
     const GameParams& p = game.params;
     if (p[param::kSpecialCode] != kSpecialAcesFromReserveAndWaste) return {};
     // reserve 1 may hold every ace of the game, but no more than it is dealt
-    const int aces = std::min<int>(p[param::kReserveDealt], p[param::kCardCount] / kCardsPerAce);
+    const int aces =
+        std::min<int>(p.At(param::kReserveDealt, 0), p[param::kCardCount] / kCardsPerAce);
     for (int n = 1; n <= aces; ++n) {
         const std::string foundation = "Dest" + std::to_string(n + 1);
         if (n >= p[param::kFoundationCount])
             return "special code 11 may move an ace of Appogg1 onto " + foundation +
                    ", which the game does not have";
-        const int start = p[param::kFoundationStartCard + n];
+        const int start = p.At(param::kFoundationStartCard, n);
         if (StartCodePutsCard(start))
             return "special code 11 may move an ace of Appogg1 onto " + foundation +
                    ", which the deal starts with a card (start code " + std::to_string(start) + ")";

@@ -33,7 +33,7 @@ struct Candidate {
 };
 
 // The waste takes a card of its top card's suit, one rank away, ace and king adjacent.
-bool WasteTakes(const GameState& s, int card) {
+bool WasteTakes(const GameState& s, Card card) {
     if (s.table.Empty(kWastePile) || s.P(param::kWasteBuild) != kWasteTakesBuilds) return false;
     int top = s.table.Top(kWastePile);
     if (CardSuit(top) != CardSuit(card)) return false;
@@ -72,13 +72,11 @@ bool IsDropCandidate(const GameState& s, PileIndex pile, const PileGeometry& geo
     }
 }
 
-bool DropAllowed(const GameState& s, int card, PileIndex target, EventSink& sink) {
-    const std::optional<Card> c = ValidCard(card);
-    if (!c) return false;
-    return DropAllowed(s, card, CardPile(s, *c), target, sink);
+bool DropAllowed(const GameState& s, Card card, PileIndex target, EventSink& sink) {
+    return DropAllowed(s, card, CardPile(s, card), target, sink);
 }
 
-bool DropAllowed(const GameState& s, int card, PileIndex from, PileIndex target, EventSink& sink) {
+bool DropAllowed(const GameState& s, Card card, PileIndex from, PileIndex target, EventSink& sink) {
     if (!ValidCard(card) || from < 0 || from == target) return false;
     if (!OpeningRestrictionAllows(s, card, target)) return false;
     return target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
@@ -110,7 +108,7 @@ DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeom
     return targets;
 }
 
-bool TryMoveToPile(GameState& s, int card, const Rect& drop, PileIndex target, bool automatic,
+bool TryMoveToPile(GameState& s, Card card, const Rect& drop, PileIndex target, bool automatic,
                    const PileGeometry& geometry, EventSink& sink) {
     if (!geometry.Placed(target) || !RectsMeet(drop, geometry.TopCardRect(target))) return false;
     s.move.singleCard = drop.height == geometry.CardHeight();
@@ -119,7 +117,7 @@ bool TryMoveToPile(GameState& s, int card, const Rect& drop, PileIndex target, b
     return action && PerformAction(s, card, *action, sink);
 }
 
-bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> target,
+bool TryDrop(GameState& s, Card card, const Rect& drop, std::optional<PileIndex> target,
              const PileGeometry& geometry, EventSink& sink) {
     DropTargets targets;
     if (target) {
@@ -137,26 +135,25 @@ bool TryDrop(GameState& s, int card, const Rect& drop, std::optional<PileIndex> 
     return false;
 }
 
-std::optional<SendTarget> FindSendTarget(GameState& s, int card, bool automatic, bool alsoReserves,
+std::optional<SendTarget> FindSendTarget(GameState& s, Card card, bool automatic, bool alsoReserves,
                                          const PileGeometry& geometry, EventSink& sink) {
-    const std::optional<Card> c = ValidCard(card);
-    if (!c || !s.table.FaceUp(*c)) return std::nullopt;
-    const PileIndex from = CardPile(s, *c);
-    auto firstTaking = [&](int moving, PileIndex first, int count) -> std::optional<SendTarget> {
+    if (!s.table.FaceUp(card)) return std::nullopt;
+    const PileIndex from = CardPile(s, card);
+    auto firstTaking = [&](Card moving, PileIndex first, int count) -> std::optional<SendTarget> {
         for (int i = 0; i < count; ++i)
             if (geometry.Placed(first + i) && DropAllowed(s, moving, from, first + i, sink))
-                return SendTarget{static_cast<Card>(moving), first + i};
+                return SendTarget{moving, first + i};
         return std::nullopt;
     };
     // the ace that ends a whole suit sends the suit, where a foundation takes whole suits
     if (const Card king = CompleteSuitUnder(s, card); king != kNoCard) {
-        s.move = MoveContext{king, static_cast<Card>(card), false};
+        s.move = MoveContext{king, card, false};
         if (auto target = firstTaking(king, FoundationPile(0), s.FoundationCount())) return target;
     }
-    s.move = MoveContext{static_cast<Card>(card), kNoCard, true};
+    s.move = MoveContext{card, kNoCard, true};
     bool choiceOfFirstCard = s.FoundationCount() > 0;
     for (int n = 0; n < s.FoundationCount(); ++n) {
-        const int base = s.P(param::kFoundationBase + n);
+        const int base = s.P(param::kFoundationBase, n);
         choiceOfFirstCard = choiceOfFirstCard &&
                             (base == kBaseSharedRank || base == kBaseSharedRankFirstFromReserve) &&
                             s.table.Empty(FoundationPile(n));
@@ -168,7 +165,7 @@ std::optional<SendTarget> FindSendTarget(GameState& s, int card, bool automatic,
     return target;
 }
 
-bool SendToFoundation(GameState& s, int card, bool automatic, bool alsoReserves,
+bool SendToFoundation(GameState& s, Card card, bool automatic, bool alsoReserves,
                       const PileGeometry& geometry, EventSink& sink) {
     auto target = FindSendTarget(s, card, automatic, alsoReserves, geometry, sink);
     bool sent = false;

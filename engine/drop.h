@@ -33,9 +33,9 @@ bool IsDropCandidate(const GameState& state, PileIndex pile, const PileGeometry&
 // Whether the card (with the run the move context describes) may go onto the pile now: the
 // opening restriction, the pile's rule (for the waste: the game builds on it and its top card is
 // of the card's suit, one rank away, ace and king adjacent), and the card not already lying there.
-bool DropAllowed(const GameState& state, int card, PileIndex target, EventSink& sink);
+bool DropAllowed(const GameState& state, Card card, PileIndex target, EventSink& sink);
 // The same for a card known to lie on `from`.
-bool DropAllowed(const GameState& state, int card, PileIndex from, PileIndex target,
+bool DropAllowed(const GameState& state, Card card, PileIndex from, PileIndex target,
                  EventSink& sink);
 
 // What a send moves: the card (for a whole suit, its king with the suit on it) and the pile that
@@ -50,7 +50,7 @@ struct SendTarget {
 // all of them are empty and share base code 92 or 88, whose first card is the player's choice.
 // The ace that ends a whole suit on a tableau pile sends the whole suit when a foundation takes
 // it. Sets the move context to the move found (a single-card move of the card when none is).
-std::optional<SendTarget> FindSendTarget(GameState& state, int card, bool automatic,
+std::optional<SendTarget> FindSendTarget(GameState& state, Card card, bool automatic,
                                          bool alsoReserves, const PileGeometry& geometry,
                                          EventSink& sink);
 
@@ -64,18 +64,18 @@ DropTargets FindDropTargets(const GameState& state, const Rect& drop, const Pile
 // lets cards be built there and the waste's top card is of the card's suit, one rank away, ace
 // and king adjacent). A legal move is carried out at once, marked automatic for autoplay's move
 // to a foundation. True when the move was carried out.
-[[nodiscard]] bool TryMoveToPile(GameState& state, int card, const Rect& drop, PileIndex target,
+[[nodiscard]] bool TryMoveToPile(GameState& state, Card card, const Rect& drop, PileIndex target,
                                  bool automatic, const PileGeometry& geometry, EventSink& sink);
 
 // A drop: onto `target` when given, else onto the first of FindDropTargets that takes it, after
 // the opening restriction has removed the targets it forbids.
-[[nodiscard]] bool TryDrop(GameState& state, int card, const Rect& drop,
+[[nodiscard]] bool TryDrop(GameState& state, Card card, const Rect& drop,
                            std::optional<PileIndex> target, const PileGeometry& geometry,
                            EventSink& sink);
 
 // Sends one face-up card (or the whole suit it ends) where FindSendTarget says. True when it
 // went.
-[[nodiscard]] bool SendToFoundation(GameState& state, int card, bool automatic, bool alsoReserves,
+[[nodiscard]] bool SendToFoundation(GameState& state, Card card, bool automatic, bool alsoReserves,
                                     const PileGeometry& geometry, EventSink& sink);
 
 } // namespace tablamor

@@ -33,20 +33,20 @@ GameState NewGameState(const GameParams& loaded) {
     state.params = loaded;
     for (int n = 0; n < kMaxFoundations; ++n)
         state.saved.foundationBase[static_cast<std::size_t>(n)] =
-            loaded[param::kFoundationBase + n];
+            loaded.At(param::kFoundationBase, n);
     for (int n = 0; n < kMaxTableaus; ++n)
         state.saved.tableauEmptyFill[static_cast<std::size_t>(n)] =
-            loaded[param::kTableauEmptyFill + n];
+            loaded.At(param::kTableauEmptyFill, n);
     return state;
 }
 
 void RestoreDealParams(GameState& state) {
     for (int n = 0; n < kMaxFoundations; ++n)
-        state.params[param::kFoundationBase + n] =
-            state.saved.foundationBase[static_cast<std::size_t>(n)];
+        state.params.Set(param::kFoundationBase, n,
+                         state.saved.foundationBase[static_cast<std::size_t>(n)]);
     for (int n = 0; n < kMaxTableaus; ++n)
-        state.params[param::kTableauEmptyFill + n] =
-            state.saved.tableauEmptyFill[static_cast<std::size_t>(n)];
+        state.params.Set(param::kTableauEmptyFill, n,
+                         state.saved.tableauEmptyFill[static_cast<std::size_t>(n)]);
 }
 
 void ResetForDeal(GameState& state) {

@@ -47,6 +47,7 @@ struct GameState {
     bool won = false;
 
     int P(int index) const { return params[index]; }
+    int P(ParamRange range, int n) const { return params.At(range, n); }
     // Inline: the rules read them for every pile they judge.
     int FoundationCount() const {
         return std::clamp<int>(params[param::kFoundationCount], 0, kMaxFoundations);

@@ -14,6 +14,17 @@ inline constexpr int kMaxFoundations = 16;
 inline constexpr int kMaxTableaus = 26;
 inline constexpr int kMaxReserves = 8;
 
+// A run of parameters with one value per pile of a group: pile n (0-based) reads P[first + n],
+// for n in 0 .. count - 1. Read and written only through GameParams::At and Set, which refuse a
+// pile outside the run.
+struct ParamRange {
+    int first;
+    int count;
+
+    constexpr bool Holds(int n) const { return n >= 0 && n < count; }
+    constexpr int Index(int n) const { return first + n; }
+};
+
 namespace param {
 // Deal (foundation and stock set-up)
 inline constexpr int kDealFoundationBaseCard = 1; // 1: a card dealt to foundation 1 sets every base
@@ -43,20 +54,23 @@ inline constexpr int kOpeningRestriction = 28;    // 1: opening restriction
 inline constexpr int kAutoFillAfterFirst = 29;    // 1: fill the tableau after the first action
 inline constexpr int kDealScore = 30;             // score added after the deal, in cards
 inline constexpr int kSpecialCode = 31;           // special game code
-// Per-foundation ranges (index + foundation number 0..15)
-inline constexpr int kFoundationBase = 32;
-inline constexpr int kFoundationDirection = 48;
-inline constexpr int kFoundationRule = 64;
-inline constexpr int kFoundationStartCard = 80;
-// Per-tableau ranges (index + pile number 0..25)
-inline constexpr int kTableauEmptyFill = 96;
-inline constexpr int kTableauDirection = 122;
-inline constexpr int kTableauRule = 148;
-inline constexpr int kTableauPastBase = 174;
-inline constexpr int kTableauTakesAdd = 200; // pile takes a card in "Add_Tableaus"
-// Per-reserve ranges (index + reserve number 0..7)
-inline constexpr int kReserveRule = 225;
-inline constexpr int kReserveTakesAdd = 233; // reserve takes a card in "Add_Reserves"
+// Per-foundation ranges (one value per foundation 0..15)
+inline constexpr ParamRange kFoundationBase{32, kMaxFoundations};
+inline constexpr ParamRange kFoundationDirection{48, kMaxFoundations};
+inline constexpr ParamRange kFoundationRule{64, kMaxFoundations};
+inline constexpr ParamRange kFoundationStartCard{80, kMaxFoundations};
+// Per-tableau ranges (one value per pile 0..25)
+inline constexpr ParamRange kTableauEmptyFill{96, kMaxTableaus};
+inline constexpr ParamRange kTableauDirection{122, kMaxTableaus};
+inline constexpr ParamRange kTableauRule{148, kMaxTableaus};
+inline constexpr ParamRange kTableauPastBase{174, kMaxTableaus};
+// Pile takes a card in "Add_Tableaus". The record has no slot of its own for the 26th pile:
+// its flag is P[225], the slot that is also the first reserve's rule code, and each reader
+// takes that value in its own sense. The game sources name the first 25 only.
+inline constexpr ParamRange kTableauTakesAdd{200, kMaxTableaus};
+// Per-reserve ranges (one value per reserve 0..7)
+inline constexpr ParamRange kReserveRule{225, kMaxReserves};
+inline constexpr ParamRange kReserveTakesAdd{233, kMaxReserves}; // takes a card in "Add_Reserves"
 inline constexpr int kThirdPileStartCard = 241;
 inline constexpr int kWasteBuild = 242;     // 2: builds on the waste; 3: it holds one card
 inline constexpr int kWasteNotTarget = 243; // 4: the waste is never a drop target
@@ -79,10 +93,10 @@ inline constexpr int kThirdPilePlaced = 259;
 inline constexpr int kCardCount = 260;
 inline constexpr int kStockDealt = 261;
 inline constexpr int kWasteDealt = 262;
-inline constexpr int kTableauDealt = 263;  // + pile 0..25
-inline constexpr int kTableauFaceUp = 289; // + pile 0..25
+inline constexpr ParamRange kTableauDealt{263, kMaxTableaus};
+inline constexpr ParamRange kTableauFaceUp{289, kMaxTableaus};
 inline constexpr int kThirdPileDealt = 315;
-inline constexpr int kReserveDealt = 316;   // + reserve 0..7
+inline constexpr ParamRange kReserveDealt{316, kMaxReserves};
 inline constexpr int kPlayingTime = 327;    // 0 long, 1 medium, 2 quick
 inline constexpr int kDifficulty = 328;     // 0 easy, 1 medium, 2 hard
 inline constexpr int kWinChanceClass = 330; // 0 very high .. 4 very low
@@ -112,6 +126,14 @@ struct GameParams {
 
     std::int16_t& operator[](int index) { return value[static_cast<std::size_t>(index)]; }
     std::int16_t operator[](int index) const { return value[static_cast<std::size_t>(index)]; }
+    // The value of pile n in a per-pile range; 0 for a pile outside it.
+    std::int16_t At(ParamRange range, int n) const {
+        return range.Holds(n) ? (*this)[range.Index(n)] : std::int16_t{0};
+    }
+    // Sets the value of pile n in a per-pile range; a pile outside it changes nothing.
+    void Set(ParamRange range, int n, std::int16_t v) {
+        if (range.Holds(n)) (*this)[range.Index(n)] = v;
+    }
     bool operator==(const GameParams&) const = default;
 };
 

@@ -23,7 +23,7 @@ int TopOrEmpty(const Table& table, PileIndex pile) {
 
 // Rule 22: an ace always (never in a game whose aces stay); another card when some tableau pile
 // shows a higher card of its suit, or an ace of its suit, on top.
-bool AceOrBelowTableauTop(const GameState& s, int card) {
+bool AceOrBelowTableauTop(const GameState& s, Card card) {
     if (CardRank(card) == kAce) return s.P(param::kSpecialCode) != kSpecialAcesStay;
     for (int n = 0; n < s.TableauCount(); ++n) {
         PileIndex p = TableauPile(n);
@@ -40,19 +40,19 @@ bool AceOrBelowTableauTop(const GameState& s, int card) {
 
 BuildQuery TableauQuery(const GameState& s, int n) {
     BuildQuery q;
-    q.base = s.P(param::kTableauEmptyFill + n);
-    q.stop = s.P(param::kFoundationBase);
-    q.direction = s.P(param::kTableauDirection + n);
-    q.rule = s.P(param::kTableauRule + n);
+    q.base = s.P(param::kTableauEmptyFill, n);
+    q.stop = s.P(param::kFoundationBase, 0);
+    q.direction = s.P(param::kTableauDirection, n);
+    q.rule = s.P(param::kTableauRule, n);
     q.wrap = false;
-    q.pastBase = s.P(param::kTableauPastBase + n) > 0;
+    q.pastBase = s.P(param::kTableauPastBase, n) > 0;
     q.pile = n;
     return q;
 }
 
-bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) {
+bool CanPlaceOnFoundation(const GameState& s, int n, Card card, EventSink& sink) {
     const PileIndex f = FoundationPile(n);
-    const int rule = s.P(param::kFoundationRule + n);
+    const int rule = s.P(param::kFoundationRule, n);
     if (rule == kCompleteSuit) return s.table.Empty(f) && IsCompleteSuit(s, card);
     if (!s.move.singleCard) return false;
     const int count = s.table.Size(f);
@@ -65,9 +65,9 @@ bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) 
     BuildQuery q;
     q.top = TopOrEmpty(s.table, f);
     q.card = card;
-    q.base = s.P(param::kFoundationBase + n);
+    q.base = s.P(param::kFoundationBase, n);
     q.stop = q.base;
-    q.direction = s.P(param::kFoundationDirection + n);
+    q.direction = s.P(param::kFoundationDirection, n);
     q.rule = rule;
     q.wrap = true;
     q.pastBase = true;
@@ -75,7 +75,7 @@ bool CanPlaceOnFoundation(const GameState& s, int n, int card, EventSink& sink) 
     return CheckBuild(s, q, sink);
 }
 
-bool CanPlaceOnTableau(const GameState& s, int n, int card, EventSink& sink) {
+bool CanPlaceOnTableau(const GameState& s, int n, Card card, EventSink& sink) {
     const PileIndex p = TableauPile(n);
     if (!s.table.Empty(p) && s.table.Top(p) != kNoCard && !s.table.FaceUp(s.table.Top(p)))
         return false;
@@ -95,11 +95,11 @@ bool CanPlaceOnTableau(const GameState& s, int n, int card, EventSink& sink) {
     return q.top != s.move.runTop;
 }
 
-bool CanPlaceOnReserve(const GameState& s, int k, int card) {
+bool CanPlaceOnReserve(const GameState& s, int k, Card card) {
     const bool single = s.move.singleCard;
     const bool empty = s.table.Empty(ReservePile(k));
     const int firstReserveSize = s.table.Size(ReservePile(0));
-    switch (s.P(param::kReserveRule + k)) {
+    switch (s.P(param::kReserveRule, k)) {
     case kReserveClosed:
         return false;
     case kReserveKingsWhileFirstShort:
@@ -118,7 +118,7 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     if (KindOfPile(target) == PileKind::Reserve) {
         // two rules count the first reserve's cards; the others read the card and whether the
         // reserve is empty
-        const int rule = s.P(param::kReserveRule + n);
+        const int rule = s.P(param::kReserveRule, n);
         return n < s.ReserveCount() && rule != kReserveKingsWhileFirstShort &&
                rule != kReserveAnyWhileFirstShort;
     }
@@ -128,9 +128,9 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     switch (KindOfPile(target)) {
     case PileKind::Tableau:
         // the run-size limit reads the table only for an empty target
-        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule + n));
+        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
     case PileKind::Foundation: {
-        const int rule = s.P(param::kFoundationRule + n);
+        const int rule = s.P(param::kFoundationRule, n);
         // these rules are judged on the foundation's count, the tableau or a whole suit
         const bool countOrTableau =
             rule == kCompleteSuit || rule == kQueenOnlyToEmpty || rule == kAceOrBelowTableauTop ||
@@ -143,7 +143,7 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     }
 }
 
-bool CanPlaceOnPile(const GameState& s, int card, PileIndex target, EventSink& sink) {
+bool CanPlaceOnPile(const GameState& s, Card card, PileIndex target, EventSink& sink) {
     const int n = NumberInGroup(target);
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
@@ -157,25 +157,22 @@ bool CanPlaceOnPile(const GameState& s, int card, PileIndex target, EventSink& s
     }
 }
 
-std::optional<Run> RunFrom(const Table& table, int card) {
-    const std::optional<Card> c = ValidCard(card);
-    if (!c) return std::nullopt;
-    PileIndex pile = table.PileOf(*c);
+std::optional<Run> RunFrom(const Table& table, Card card) {
+    const PileIndex pile = table.PileOf(card);
     if (pile < 0) return std::nullopt;
     Run run;
     run.pile = pile;
-    run.first = table.Find(pile, *c);
+    run.first = table.Find(pile, card);
     run.size = table.Size(pile) - run.first;
     run.top = table.Top(pile);
     return run;
 }
 
-bool IsBuiltRun(const GameState& s, int card, int n, EventSink& sink) {
+bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
     const int mode = s.P(param::kTableauRunCheck);
     if (mode != kRunCheckPileRule && mode != kRunCheckSameSuit) return true;
     const PileIndex p = TableauPile(n);
-    const std::optional<Card> c = ValidCard(card);
-    const int first = c ? s.table.Find(p, *c) : -1;
+    const int first = ValidCard(card) ? s.table.Find(p, card) : -1; // 0 would find a gap
     if (first < 0) return false;
     BuildQuery q = TableauQuery(s, n);
     q.dropping = false;
@@ -188,7 +185,7 @@ bool IsBuiltRun(const GameState& s, int card, int n, EventSink& sink) {
     return true;
 }
 
-bool IsCompleteSuit(const GameState& s, int king) {
+bool IsCompleteSuit(const GameState& s, Card king) {
     auto run = RunFrom(s.table, king);
     if (!run || KindOfPile(run->pile) != PileKind::Tableau || run->size != kSuitSize) return false;
     for (int k = 0; k < run->size; ++k) {
@@ -199,7 +196,7 @@ bool IsCompleteSuit(const GameState& s, int king) {
     return true;
 }
 
-Card CompleteSuitUnder(const GameState& s, int top) {
+Card CompleteSuitUnder(const GameState& s, Card top) {
     auto run = RunFrom(s.table, top);
     if (!run || run->size != 1 || run->first + 1 < kSuitSize) return kNoCard;
     const Card king = s.table.At(run->pile, run->first + 1 - kSuitSize);
@@ -236,14 +233,14 @@ int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
     }
 }
 
-bool RunSizeAllowed(GameState& s, int card, bool toEmptyTableau) {
+bool RunSizeAllowed(GameState& s, Card card, bool toEmptyTableau) {
     auto run = RunFrom(s.table, card);
     s.move.runTop = run ? run->top : kNoCard;
     int size = run ? run->size : 1;
     return size <= LargestRunAllowed(s, card, toEmptyTableau);
 }
 
-bool OpeningRestrictionAllows(const GameState& s, int card, PileIndex target) {
+bool OpeningRestrictionAllows(const GameState& s, Card card, PileIndex target) {
     if (s.P(param::kOpeningRestriction) != kOpeningRestrictionOn || s.actionsDone != 0) return true;
     return IsTableauLocation(LocateCard(s.table, card)) &&
            KindOfPile(target) == PileKind::Foundation;

@@ -13,9 +13,9 @@ namespace tablamor {
 // n, k: 0-based numbers within the group.
 // The build question of tableau pile n with its rules filled in; the caller sets top and card.
 BuildQuery TableauQuery(const GameState& state, int n);
-bool CanPlaceOnFoundation(const GameState& state, int n, int card, EventSink& sink);
-bool CanPlaceOnTableau(const GameState& state, int n, int card, EventSink& sink);
-bool CanPlaceOnReserve(const GameState& state, int k, int card);
+bool CanPlaceOnFoundation(const GameState& state, int n, Card card, EventSink& sink);
+bool CanPlaceOnTableau(const GameState& state, int n, Card card, EventSink& sink);
+bool CanPlaceOnReserve(const GameState& state, int k, Card card);
 
 // Whether CanPlaceOnPile's verdict for `target` as it lies now reads nothing but its top card (or
 // that it is empty), the card and the move's single-card flag (for a tableau pile, besides, that
@@ -26,7 +26,7 @@ bool VerdictReadsTopOnly(const GameState& state, PileIndex target);
 
 // Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
 // nothing.
-bool CanPlaceOnPile(const GameState& state, int card, PileIndex target, EventSink& sink);
+bool CanPlaceOnPile(const GameState& state, Card card, PileIndex target, EventSink& sink);
 
 // A run: a card and every card above it on its pile.
 struct Run {
@@ -36,17 +36,17 @@ struct Run {
     Card top = kNoCard;
 };
 // The run from the card to the top of the pile holding it; nullopt when no pile holds it.
-std::optional<Run> RunFrom(const Table& table, int card);
+std::optional<Run> RunFrom(const Table& table, Card card);
 
 // The run from the card to the top of tableau pile n is built: every adjacent pair passes the
 // pile's own rule (run check mode 1) or its direction in one suit (mode 10); any other mode
 // accepts every run.
-bool IsBuiltRun(const GameState& state, int card, int n, EventSink& sink);
+bool IsBuiltRun(const GameState& state, Card card, int n, EventSink& sink);
 
 // The run from `king` to the top of its tableau pile is a whole suit, face up, king to ace.
-bool IsCompleteSuit(const GameState& state, int king);
+bool IsCompleteSuit(const GameState& state, Card king);
 // The king of the whole suit that `top`, the top card of a tableau pile, ends; kNoCard if none.
-Card CompleteSuitUnder(const GameState& state, int top);
+Card CompleteSuitUnder(const GameState& state, Card top);
 
 // The largest run that may move at once now; `toEmptyTableau` when the run is being dropped on
 // an empty tableau pile rather than picked up. `runBottom` decides the king-led code and the
@@ -55,10 +55,10 @@ int LargestRunAllowed(const GameState& state, int runBottom, bool toEmptyTableau
 
 // The run from the card up is no longer than allowed. Also notes the run's top card as the move
 // context's run top, which keeps a run from being put back on its own pile.
-bool RunSizeAllowed(GameState& state, int card, bool toEmptyTableau);
+bool RunSizeAllowed(GameState& state, Card card, bool toEmptyTableau);
 
 // Before the first action of a deal in a game with the opening restriction, only a tableau card
 // may move, and only to a foundation.
-bool OpeningRestrictionAllows(const GameState& state, int card, PileIndex target);
+bool OpeningRestrictionAllows(const GameState& state, Card card, PileIndex target);
 
 } // namespace tablamor

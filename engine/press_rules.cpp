@@ -159,8 +159,8 @@ PressDecision StockPress(const GameState& s) {
     }
     const int tableaus = s.TableauCount(), reserves = s.ReserveCount();
     auto tableauFlag = [&](int flag) {
-        return s.P(param::kTableauTakesAdd) == flag ||
-               (tableaus > 0 && s.P(param::kTableauTakesAdd + tableaus - 1) == flag);
+        return s.P(param::kTableauTakesAdd, 0) == flag ||
+               (tableaus > 0 && s.P(param::kTableauTakesAdd, tableaus - 1) == flag);
     };
     if (tableauFlag(kAddDeals)) return Stock(ActionKind::AddTableaus);
     if (tableauFlag(kAddDealsWithoutGaps)) {
@@ -169,10 +169,10 @@ PressDecision StockPress(const GameState& s) {
         d.message = kFillGapsFirstText;
         return d;
     }
-    if (s.P(param::kReserveTakesAdd) == kAddDeals ||
-        (reserves > 0 && s.P(param::kReserveTakesAdd + reserves - 1) == kAddDeals))
+    if (s.P(param::kReserveTakesAdd, 0) == kAddDeals ||
+        (reserves > 0 && s.P(param::kReserveTakesAdd, reserves - 1) == kAddDeals))
         return Stock(ActionKind::AddReserves);
-    if (s.P(param::kReserveTakesAdd) == kAddLastEightToTableau) {
+    if (s.P(param::kReserveTakesAdd, 0) == kAddLastEightToTableau) {
         if (s.table.Size(kStockPile) == kLastTimeStockHolds)
             return Stock(ActionKind::AddTableausLast);
         return Stock(ActionKind::AddReserves, 2);

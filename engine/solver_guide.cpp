@@ -47,15 +47,15 @@ constexpr ScoreWeights kStyles[kSearchStyles] = {
 constexpr std::size_t kWantedCacheLimit = 1 << 16;
 
 bool SameBuildingRules(const GameState& s, int a, int b) {
-    for (const int range : {param::kTableauEmptyFill, param::kTableauDirection, param::kTableauRule,
-                            param::kTableauPastBase})
-        if (s.P(range + a) != s.P(range + b)) return false;
+    for (const ParamRange range : {param::kTableauEmptyFill, param::kTableauDirection,
+                                   param::kTableauRule, param::kTableauPastBase})
+        if (s.P(range, a) != s.P(range, b)) return false;
     return true;
 }
 
-bool AnySet(const GameState& s, int count, int range) {
+bool AnySet(const GameState& s, int count, ParamRange range) {
     for (int n = 0; n < count; ++n)
-        if (s.P(range + n) != 0) return true;
+        if (s.P(range, n) != 0) return true;
     return false;
 }
 
@@ -64,8 +64,8 @@ bool AnySet(const GameState& s, int count, int range) {
 // out the cards a win needs next, so sending it is a choice, never safe.
 bool FoundationsBuildOneWay(const GameState& s) {
     for (int n = 0; n < s.FoundationCount(); ++n) {
-        if (s.P(param::kFoundationDirection + n) == code::kUpOrDown) return false;
-        switch (s.P(param::kFoundationRule + n)) {
+        if (s.P(param::kFoundationDirection, n) == code::kUpOrDown) return false;
+        switch (s.P(param::kFoundationRule, n)) {
         case code::kSuitUpOrDownNoWrap:
         case code::kSuitUpThenKingThenDown:
         case code::kSuitFollowsPileDirection:
@@ -95,11 +95,11 @@ SolverGuide::SolverGuide(const GameState& s, int style)
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
     for (int n = 0; n < s.FoundationCount(); ++n)
         wantedReadsTableau_ =
-            wantedReadsTableau_ || s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
+            wantedReadsTableau_ || s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
     judgedByTableauTops_ = s.FoundationCount() > 0 && s.P(param::kFoundationLift) == 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
         judgedByTableauTops_ =
-            judgedByTableauTops_ && s.P(param::kFoundationRule + n) == code::kAceOrBelowTableauTop;
+            judgedByTableauTops_ && s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
     for (int n = 0; n < s.TableauCount(); ++n) {
         int group = -1;
         for (std::size_t g = 0; g < distinctTableaus_.size() && group < 0; ++g)

@@ -42,16 +42,16 @@ std::uint64_t DiscardKey(const Table& table, PileIndex pile) {
 }
 
 // Every pile of the group [first, first + count) has the same value of each per-pile range.
-bool SameAcross(const GameState& s, int count, std::initializer_list<int> ranges) {
-    for (const int range : ranges)
+bool SameAcross(const GameState& s, int count, std::initializer_list<ParamRange> ranges) {
+    for (const ParamRange range : ranges)
         for (int n = 1; n < count; ++n)
-            if (s.P(range + n) != s.P(range)) return false;
+            if (s.P(range, n) != s.P(range, 0)) return false;
     return true;
 }
 
-bool NoneSet(const GameState& s, int count, int range) {
+bool NoneSet(const GameState& s, int count, ParamRange range) {
     for (int n = 0; n < count; ++n)
-        if (s.P(range + n) != 0) return false;
+        if (s.P(range, n) != 0) return false;
     return true;
 }
 
@@ -90,7 +90,7 @@ PileSymmetry SymmetryOf(const GameState& s) {
                                     param::kTableauRule, param::kTableauPastBase}) &&
                         NoneSet(s, tableaus, param::kTableauTakesAdd);
     const int reserves = s.ReserveCount();
-    const int reserveRule = s.P(param::kReserveRule);
+    const int reserveRule = s.P(param::kReserveRule, 0);
     // Only reserves that take a card when empty and hold one card are free cells; the others
     // count their cards against the first reserve or feed the tableau in order.
     const bool freeCellRule = reserveRule != code::kReserveKingsWhileFirstShort &&

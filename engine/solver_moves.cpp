@@ -17,15 +17,16 @@ constexpr std::size_t kVerdictsPerGroup = kCardCodes * kCardCodes * kCarriedCoun
 
 // The parameters that fill in the build question of a pile of each kind: piles alike in all of
 // them judge a card on a given top card alike.
-constexpr int kTableauRanges[] = {param::kTableauEmptyFill, param::kTableauDirection,
-                                  param::kTableauRule, param::kTableauPastBase};
-constexpr int kFoundationRanges[] = {param::kFoundationBase, param::kFoundationDirection,
-                                     param::kFoundationRule, param::kFoundationStartCard};
-constexpr int kReserveRanges[] = {param::kReserveRule};
+constexpr ParamRange kTableauRanges[] = {param::kTableauEmptyFill, param::kTableauDirection,
+                                         param::kTableauRule, param::kTableauPastBase};
+constexpr ParamRange kFoundationRanges[] = {param::kFoundationBase, param::kFoundationDirection,
+                                            param::kFoundationRule, param::kFoundationStartCard};
+constexpr ParamRange kReserveRanges[] = {param::kReserveRule};
 
-template <std::size_t N> bool Alike(const GameState& s, const int (&ranges)[N], int a, int b) {
-    for (const int range : ranges)
-        if (s.P(range + a) != s.P(range + b)) return false;
+template <std::size_t N>
+bool Alike(const GameState& s, const ParamRange (&ranges)[N], int a, int b) {
+    for (const ParamRange range : ranges)
+        if (s.P(range, a) != s.P(range, b)) return false;
     return true;
 }
 

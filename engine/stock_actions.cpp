@@ -52,9 +52,9 @@ bool Receives(const GameState& s, ActionKind kind, int k) {
     auto flagged = [](int flag) { return flag >= kFirstAddFlag && flag <= kLastAddFlag; };
     switch (kind) {
     case ActionKind::AddTableaus:
-        return flagged(s.P(param::kTableauTakesAdd + k));
+        return flagged(s.P(param::kTableauTakesAdd, k));
     case ActionKind::AddReserves:
-        return flagged(s.P(param::kReserveTakesAdd + k));
+        return flagged(s.P(param::kReserveTakesAdd, k));
     case ActionKind::FillTableaus:
         return s.table.Empty(TableauPile(k));
     default:

@@ -16,7 +16,7 @@ void Table::ClearPiles() {
     start_.fill(0);
 }
 
-void Table::SetFaceUp(int card, bool up) {
+void Table::SetFaceUp(Card card, bool up) {
     if (!ValidCard(card)) return;
     int bit = card - 1;
     std::uint64_t mask = std::uint64_t{1} << (bit % 64);
@@ -176,7 +176,7 @@ std::string Table::SnapshotText(PileIndex pile) const {
     return text;
 }
 
-std::string Table::CardTableLine(int card) const {
+std::string Table::CardTableLine(Card card) const {
     std::string line = CardImageName(card);
     line.resize(15, ' ');
     line += static_cast<char>('0' + CardSuit(card));

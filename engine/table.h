@@ -46,12 +46,12 @@ public:
     Card At(PileIndex pile, int k) const { return slots_[start_[pile] + k]; }
     int TotalSlots() const { return start_[kPileCount]; }
 
-    bool FaceUp(int card) const {
+    bool FaceUp(Card card) const {
         if (!ValidCard(card)) return false;
         const int bit = card - 1;
         return (faceUp_[static_cast<std::size_t>(bit / 64)] >> (bit % 64)) & 1U;
     }
-    void SetFaceUp(int card, bool up);
+    void SetFaceUp(Card card, bool up);
 
     // Appends a card (or a gap) to the top of a pile; returns false (and changes nothing) when
     // the table is full. The flag, when given, is set on the card.
@@ -88,7 +88,7 @@ public:
     // Text forms other parts read: "001014027" (bottom first) and the 20-character card table line.
     std::string PileString(PileIndex pile) const;
     bool SetPileString(PileIndex pile, std::string_view text);
-    std::string CardTableLine(int card) const;
+    std::string CardTableLine(Card card) const;
     // A pile as the undo snapshots write it: per card its three-digit code and its face flag
     // ("0401" the king of spades face up), "0000" for a gap; empty for an empty pile.
     std::string SnapshotText(PileIndex pile) const;

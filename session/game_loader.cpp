@@ -48,7 +48,7 @@ void ApplyCustomOverrides(GameParams& p, std::string_view overrides) {
     }
     int tableaus = std::min<int>(p[param::kTableauCount], kMaxTableaus);
     for (int n = 0; n < tableaus; ++n)
-        p[param::kTableauEmptyFill + n] = static_cast<std::int16_t>(fill);
+        p.Set(param::kTableauEmptyFill, n, static_cast<std::int16_t>(fill));
 }
 
 std::optional<GameParams> LoadGameDefinition(const GameFile& games, int id,

@@ -105,11 +105,8 @@ bool GameSession::StartDeal(const GameNumber& number) {
 
 bool GameSession::Deal(const GameNumber& number) {
     GameState next = state_;
-    ResetForDeal(next);
     next.scoring = settings_.ScoringType() == kDefaultScoringType;
-    if (!DealGame(next, number, sink_)) return false;
-    next.active = true;
-    next.won = false;
+    if (!DealForPlay(next, number, sink_)) return false;
     state_ = next;
 
     settings_.SetGameNumber(number.Text());

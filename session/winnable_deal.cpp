@@ -40,10 +40,7 @@ WinnableDealSearch FindWinnableDeal(const GameState& setUp, const PileGeometry& 
         const GameNumber number = NewGameNumber(rng);
         ++search.tried;
         GameState dealt = setUp;
-        ResetForDeal(dealt);
-        if (!DealGame(dealt, number, NullEventSink())) continue;
-        dealt.active = true;
-        dealt.won = false;
+        if (!DealForPlay(dealt, number, NullEventSink())) continue;
         if (Solve(dealt, geometry, perNumber).outcome == SolveOutcome::Won) {
             search.number = number;
             break;

@@ -38,13 +38,13 @@ int WasteMark(const GameParams& p) {
 }
 
 int FoundationMark(const GameParams& p, int n) {
-    if (p[param::kFoundationRule + n] == kQueenFoundationRule) return mark::kQueen;
-    const int rank = RankMark(p[param::kFoundationBase + n]);
+    if (p.At(param::kFoundationRule, n) == kQueenFoundationRule) return mark::kQueen;
+    const int rank = RankMark(p.At(param::kFoundationBase, n));
     return rank != mark::kNone ? rank : mark::kAnyCard;
 }
 
 int ReserveMark(const GameParams& p) {
-    switch (p[param::kReserveRule]) {
+    switch (p.At(param::kReserveRule, 0)) {
     case kFreeCellRule:
         return mark::kFreeCell;
     case kKingReserveRule:
@@ -55,9 +55,9 @@ int ReserveMark(const GameParams& p) {
 }
 
 int TableauMark(const GameParams& p, int n) {
-    const int rank = RankMark(p[param::kTableauEmptyFill + n]);
+    const int rank = RankMark(p.At(param::kTableauEmptyFill, n));
     if (rank != mark::kNone) return rank;
-    return p[param::kTableauEmptyFill] != 0 ? mark::kAnyCard : mark::kEmptyColumn;
+    return p.At(param::kTableauEmptyFill, 0) != 0 ? mark::kAnyCard : mark::kEmptyColumn;
 }
 
 } // namespace

@@ -26,8 +26,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* version = new QLabel(tr("Version %1").arg(Version()), this);
     version->setObjectName("lblVersion");
     auto* what = new QLabel(tr("A collection of patience card games."), this);
-    const QString address =
-        QString::fromUtf8(kDownloadPage.data(), static_cast<qsizetype>(kDownloadPage.size()));
+    const QString address = Q(kDownloadPage);
     auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(address), this);
     link->setOpenExternalLinks(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -47,15 +46,14 @@ QString AboutWindow::Version() {
 }
 
 bool AskAndOpenDownloadPage(QWidget* parent) {
-    const QString text =
-        QObject::tr("Tablamor will now open the download page from our Web site.") +
-        QStringLiteral("\n") + QObject::tr("Click OK to continue.");
+    const QString text = QObject::tr("%1 will now open the download page from our Web site.")
+                             .arg(AboutWindow::ProgramName()) +
+                         QStringLiteral("\n") + QObject::tr("Click OK to continue.");
     const auto answer =
         QMessageBox::information(parent, AboutWindow::ProgramName(), text,
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     if (answer != QMessageBox::Ok) return false;
-    QDesktopServices::openUrl(QUrl(
-        QString::fromUtf8(kDownloadPage.data(), static_cast<qsizetype>(kDownloadPage.size()))));
+    QDesktopServices::openUrl(QUrl(Q(kDownloadPage)));
     return true;
 }
 

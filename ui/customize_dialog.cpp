@@ -8,6 +8,7 @@
 #include "table/background.h"
 #include "table/image_files.h"
 #include "table/image_names.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 #include "ui/customize_choices.h"
 #include "ui/resource_pictures.h"
@@ -69,10 +70,6 @@ const QColor kTreeIconKey(0, 255, 0);
 
 constexpr int kNumberRole = Qt::UserRole;
 
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
 std::int64_t NumberOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, kNumberRole).toLongLong() : 0;
 }
@@ -82,7 +79,7 @@ bool IsGroup(const QTreeWidgetItem* item) {
 }
 
 QTreeWidgetItem* ChildNamed(QTreeWidgetItem* parent, QTreeWidget* tree, std::string_view text) {
-    const QString name = Text(text);
+    const QString name = Q(text);
     const int count = parent ? parent->childCount() : tree->topLevelItemCount();
     for (int i = 0; i < count; ++i) {
         QTreeWidgetItem* item = parent ? parent->child(i) : tree->topLevelItem(i);
@@ -167,8 +164,7 @@ QWidget* CustomizeDialog::BuildDecksPage() {
     cardSize_ = new QComboBox(page);
     cardSize_->setObjectName("cmbCardSize");
     for (const CardSizeEntry& entry : kCardSizeEntries)
-        cardSize_->addItem(tr(entry.caption),
-                           QString::fromLatin1(entry.value.data(), entry.value.size()));
+        cardSize_->addItem(tr(entry.caption), Q(entry.value));
     auto* sizeLabel = new QLabel(tr("Card si&ze:"), page);
     sizeLabel->setBuddy(cardSize_);
     auto* sizeRow = new QHBoxLayout;
@@ -216,7 +212,7 @@ QWidget* CustomizeDialog::BuildSoundsPage() {
     // Every sound of the program, to hear before choosing.
     sounds_ = new QListWidget(page);
     sounds_->setObjectName("lstSounds");
-    for (std::string_view name : art::kSoundNames) sounds_->addItem(Text(name));
+    for (std::string_view name : art::kSoundNames) sounds_->addItem(Q(name));
     sounds_->setCurrentRow(0);
     auto* play = new QPushButton(tr("&Play"), page);
     play->setObjectName("btnPlaySound");
@@ -235,7 +231,7 @@ void CustomizeDialog::FillTree(QTreeWidget* tree, bool backs) {
         QTreeWidgetItem* parent = ChildNamed(nullptr, tree, choice.group);
         if (!choice.subGroup.empty()) parent = ChildNamed(parent, tree, choice.subGroup);
         auto* entry = new QTreeWidgetItem(parent);
-        entry->setText(0, Text(choice.text));
+        entry->setText(0, Q(choice.text));
         entry->setData(0, kNumberRole, static_cast<qlonglong>(choice.number));
     }
     tree->setSortingEnabled(true);
@@ -306,7 +302,7 @@ void CustomizeDialog::LoadValues() {
     DrawBackgroundSample();
 
     soundsOff_->setChecked(!settings_.Flag(Settings::kSoundsEnabled));
-    const int size = cardSize_->findData(QString::fromStdString(settings_.CardSize()));
+    const int size = cardSize_->findData(Q(settings_.CardSize()));
     cardSize_->setCurrentIndex(std::max(size, 0));
 }
 

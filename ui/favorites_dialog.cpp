@@ -1,6 +1,7 @@
 #include "ui/favorites_dialog.h"
 
 #include "records/favorites.h"
+#include "table/qt_text.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -28,7 +29,7 @@ FavoritesDialog::FavoritesDialog(const std::vector<StatisticsGame>& games, IniFi
     std::sort(sorted.begin(), sorted.end(),
               [](const StatisticsGame& a, const StatisticsGame& b) { return a.name < b.name; });
     for (const StatisticsGame& game : sorted) {
-        auto* item = new QListWidgetItem(QString::fromStdString(game.name), list_);
+        auto* item = new QListWidgetItem(Q(game.name), list_);
         item->setData(Qt::UserRole, game.id);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         const bool marked =

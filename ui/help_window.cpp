@@ -1,5 +1,8 @@
 #include "ui/help_window.h"
 
+#include "records/record_names.h"
+#include "table/qt_text.h"
+
 #include <QKeyEvent>
 #include <QUrl>
 
@@ -14,7 +17,7 @@ constexpr int kDefaultHeight = 520;
 HelpWindow::HelpWindow(const std::filesystem::path& programDir, QWidget* parent)
     : QTextBrowser(parent), helpDir_(help::HelpDir(programDir)) {
     setWindowFlag(Qt::Window);
-    setWindowTitle(tr("Tablamor Help"));
+    setWindowTitle(tr("%1 Help").arg(Q(kProductName)));
     setOpenLinks(true);
     setOpenExternalLinks(true);
     setSearchPaths({QString::fromStdString(helpDir_.string())});

@@ -542,7 +542,7 @@ void MainWindow::RestartGame() {
 
 void MainWindow::SelectGameNumber() {
     if (!controller_->SetUp()) return;
-    GameNumberDialog dialog(QString::fromStdString(settings_.GameNumber()), this);
+    GameNumberDialog dialog(Q(settings_.GameNumber()), this);
     if (dialog.exec() != QDialog::Accepted) return;
     const std::optional<GameNumber> number = dialog.Number();
     if (!number || !AskAbandonGame()) return;
@@ -721,8 +721,8 @@ void MainWindow::AfterGameFinished(bool won) {
 
 void MainWindow::ShowWinSummary() {
     WinSummary summary;
-    summary.game = QString::fromStdString(settings_.GameName());
-    summary.number = QString::fromStdString(settings_.GameNumber());
+    summary.game = Q(settings_.GameName());
+    summary.number = Q(settings_.GameNumber());
     summary.seconds = controller_->Play().ElapsedSeconds();
     summary.score = controller_->Score();
     summary.moves = static_cast<int>(controller_->Play().GetHistory().UndoStack().Size());

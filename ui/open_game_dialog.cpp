@@ -4,6 +4,7 @@
 #include "records/players.h"
 #include "records/preference_keys.h"
 #include "records/preferences.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 #include "ui/resource_pictures.h"
 
@@ -41,10 +42,6 @@ constexpr int kPreviewHeight = 190;
 constexpr int kRememberIntervalMs = 2000;
 constexpr int kSettledAfterMs = 200;
 const QColor kPreviewBackground(0, 128, 0);
-
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 std::string Preference(const IniFile& ini, std::string_view key, std::string_view fallback) {
     return ini.ReadString(pref::kPreferenceSection, key, fallback);
@@ -153,7 +150,7 @@ void OpenGameDialog::BuildTree() {
     folder.addPixmap(ResourcePicture(pictures[kRootSelectedPicture]), QIcon::Selected);
     root->setIcon(0, folder);
     for (std::size_t i = 1; i < nodes_.size(); ++i) {
-        auto* item = new QTreeWidgetItem(root, QStringList(Text(nodes_[i].text)));
+        auto* item = new QTreeWidgetItem(root, QStringList(Q(nodes_[i].text)));
         item->setIcon(0, icon(nodes_[i].picture));
         item->setData(0, Qt::UserRole, static_cast<int>(i));
     }
@@ -327,20 +324,20 @@ void OpenGameDialog::RefreshPanel() {
     ok_->setEnabled(!folder);
     rules_->setEnabled(!folder);
     if (!folder) {
-        gameName_->setText(Text(node->text));
+        gameName_->setText(Q(node->text));
         GamePanel panel;
         try {
             panel = DescribeGame(games_.ReadValues(node->number, GamePanelParams()));
         } catch (const DefinitionError&) {
             // A damaged column shows an empty panel; choosing the game reports the fault.
         }
-        decks_->setText(Text(panel.decks));
-        difficulty_->setText(Text(panel.difficulty));
+        decks_->setText(Q(panel.decks));
+        difficulty_->setText(Q(panel.difficulty));
         SetPicture(difficultyPicture_, panel.difficultyPicture);
-        chance_->setText(Text(panel.chance));
+        chance_->setText(Q(panel.chance));
         SetPicture(chancePicture_, panel.chancePicture);
-        redeals_->setText(Text(panel.redeals));
-        time_->setText(Text(panel.time));
+        redeals_->setText(Q(panel.redeals));
+        time_->setText(Q(panel.time));
         SetPicture(timePicture_, panel.timePicture);
         lastChangeMs_ = QDateTime::currentMSecsSinceEpoch();
         DrawPreview();
@@ -407,8 +404,8 @@ void OpenGameDialog::FillPlayers() {
     std::vector<std::string> names = PlayerNames(preferences_);
     std::sort(names.begin(), names.end());
     players_->clear();
-    for (const std::string& n : names) players_->addItem(Text(n));
-    players_->setCurrentText(Text(settings_.Player()));
+    for (const std::string& n : names) players_->addItem(Q(n));
+    players_->setCurrentText(Q(settings_.Player()));
 }
 
 void OpenGameDialog::PrepareToShow() {

@@ -429,8 +429,7 @@ void PlayController::Beep() {
 }
 
 void PlayController::Message(std::string_view text) {
-    QMessageBox::information(dialogParent_, Q(kProductName),
-                             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QMessageBox::information(dialogParent_, Q(kProductName), Q(text));
 }
 
 void PlayController::SelectionChanged(Card card, bool) {
@@ -499,7 +498,7 @@ void PlayController::DealReady() {
 }
 
 void PlayController::TitleChanged(std::string_view title) {
-    emit CaptionChanged(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    emit CaptionChanged(Q(title));
 }
 
 void PlayController::SetCardCounter(table::CardCounterWindow* counter) {

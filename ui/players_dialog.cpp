@@ -1,5 +1,7 @@
 #include "ui/players_dialog.h"
 
+#include "table/qt_text.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -10,13 +12,7 @@
 #include <QVBoxLayout>
 
 namespace tablamor::ui {
-namespace {
-
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
+namespace {} // namespace
 
 PlayersDialog::PlayersDialog(IniFile& config, std::string current, QWidget* parent)
     : QDialog(parent), config_(config), current_(std::move(current)) {
@@ -57,7 +53,7 @@ PlayersDialog::PlayersDialog(IniFile& config, std::string current, QWidget* pare
 void PlayersDialog::Fill(const std::string& select) {
     list_->clear();
     for (const std::string& name : PlayerNames(config_)) {
-        auto* item = new QListWidgetItem(Text(name), list_);
+        auto* item = new QListWidgetItem(Q(name), list_);
         QFont font = item->font();
         font.setBold(name == current_);
         item->setFont(font);

@@ -1,6 +1,7 @@
 #include "ui/resource_pictures.h"
 
 #include "table/app_icon_names.h"
+#include "table/qt_text.h"
 #include "table/resource_names.h"
 
 #include <QString>
@@ -8,8 +9,7 @@
 namespace tablamor::ui {
 
 QPixmap ResourcePicture(std::string_view name) {
-    return QPixmap(QStringLiteral(":/SOL/") +
-                   QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return QPixmap(QStringLiteral(":/SOL/") + Q(name));
 }
 
 QPixmap ResourcePicture(std::string_view name, qreal devicePixelRatio) {

@@ -1,5 +1,6 @@
 #include "ui/win_summary_dialog.h"
 
+#include "table/qt_text.h"
 #include "ui/statistics_rows.h"
 
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@ WinSummaryDialog::WinSummaryDialog(const WinSummary& summary, QWidget* parent) :
     setObjectName("TfrmWon");
     QString text = tr("<b>%1</b>, number %2<br>Time: %3<br>Score: %4<br>Moves: %5")
                        .arg(summary.game.toHtmlEscaped(), summary.number)
-                       .arg(QString::fromStdString(FormatSeconds(summary.seconds)))
+                       .arg(Q(FormatSeconds(summary.seconds)))
                        .arg(summary.score)
                        .arg(summary.moves);
     if (summary.record) {

@@ -21,13 +21,13 @@ GameState TwoDeckGame() {
     p[param::kStockFaceDown] = 1;
     p[param::kFoundationCapacity] = 13;
     for (int n = 0; n < 8; ++n) {
-        p[param::kFoundationBase + n] = kAce;
-        p[param::kFoundationDirection + n] = code::kUp;
+        p.Set(param::kFoundationBase, n, kAce);
+        p.Set(param::kFoundationDirection, n, code::kUp);
     }
     for (int n = 0; n < 10; ++n) {
-        p[param::kTableauDealt + n] = 4;
-        p[param::kTableauFaceUp + n] = 4;
-        p[param::kTableauEmptyFill + n] = code::kBaseAnyCard;
+        p.Set(param::kTableauDealt, n, 4);
+        p.Set(param::kTableauFaceUp, n, 4);
+        p.Set(param::kTableauEmptyFill, n, code::kBaseAnyCard);
     }
     return NewGameState(p);
 }

@@ -219,8 +219,8 @@ TEST(DealFromStock, WhichPilesEachActionDealsTo) {
         GameState s = StockGame(1, 1, row.tableauFan == FanCode(FanStyle::OneSpot) ? 1 : 2);
         s.params[param::kTableauFan] = static_cast<std::int16_t>(row.tableauFan);
         s.params[param::kReserveCount] = 1;
-        s.params[param::kTableauTakesAdd + 1] = code::kAddDeals;
-        s.params[param::kReserveTakesAdd] = code::kAddDeals;
+        s.params.Set(param::kTableauTakesAdd, 1, code::kAddDeals);
+        s.params.Set(param::kReserveTakesAdd, 0, code::kAddDeals);
         Put(s, kStockPile, {H(2), H(3)}, false);
         if (row.tableauFan == FanCode(FanStyle::OneSpot)) { // one pile: deal twice
             ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(row.action), NullEventSink()));
@@ -282,7 +282,7 @@ TEST(PyramidRedeal, TheRedealtWasteCardLeavesTheSelection) {
 TEST(Foundations, AResortingFoundationIsKeptInCardOrder) {
     GameState s = StockGame(1, 1);
     s.params[param::kFoundationResort] = code::kOn;
-    s.params[param::kFoundationRule] = code::kAnything;
+    s.params.Set(param::kFoundationRule, 0, code::kAnything);
     Put(s, FoundationPile(0), {H(9), H(2)});
     Put(s, TableauPile(0), {H(5)});
     RecordingSink sink;

@@ -327,8 +327,8 @@ TEST(BalancedBase, ColoursAndSuitsStayBalanced) {
         GameState s = MakeGame({{param::kFoundationCount, 4}});
         for (int n = 0; n < 4; ++n) {
             int bottom = c.bottoms[static_cast<std::size_t>(n)];
-            s.params[param::kFoundationBase + n] =
-                static_cast<std::int16_t>(bottom < 0 ? kAce : c.code);
+            s.params.Set(param::kFoundationBase, n,
+                         static_cast<std::int16_t>(bottom < 0 ? kAce : c.code));
             if (bottom > 0) Put(s, FoundationPile(n), {bottom});
         }
         RecordingSink sink;

@@ -64,14 +64,14 @@ auto Start(std::initializer_list<int> codes) {
     return [codes](GameState& s) {
         int n = 0;
         for (int c : codes)
-            s.params[param::kFoundationStartCard + n++] = static_cast<std::int16_t>(c);
+            s.params.Set(param::kFoundationStartCard, n++, static_cast<std::int16_t>(c));
     };
 }
 
 auto Bases(std::vector<int> expected) {
     return [expected](const GameState& s) {
         for (std::size_t n = 0; n < expected.size(); ++n)
-            EXPECT_EQ(s.P(param::kFoundationBase + static_cast<int>(n)), expected[n])
+            EXPECT_EQ(s.P(param::kFoundationBase, static_cast<int>(n)), expected[n])
                 << "base of foundation " << n + 1;
     };
 }
@@ -147,7 +147,7 @@ TEST(DealGame, SuitMatesCountedRoundStayCards) {
     ASSERT_TRUE(DealGame(s, *GameNumber::Parse("158"), sink));
     EXPECT_EQ(s.table.PileString(FoundationPile(0)), "013");
     EXPECT_EQ(s.table.PileString(FoundationPile(3)), "052");
-    EXPECT_EQ(s.P(param::kFoundationBase + 3), kKing);
+    EXPECT_EQ(s.P(param::kFoundationBase, 3), kKing);
 }
 
 TEST(DealGame, LayoutInOrder) {
@@ -182,10 +182,10 @@ TEST(DealGame, LayoutInOrder) {
          set({{param::kStockDealt, 1},
               {param::kStockFaceDown, 1},
               {param::kWasteDealt, 2},
-              {param::kTableauDealt + 1, 3},
-              {param::kTableauFaceUp + 1, 1},
+              {param::kTableauDealt.Index(1), 3},
+              {param::kTableauFaceUp.Index(1), 1},
               {param::kThirdPileDealt, 2},
-              {param::kReserveDealt + 1, 2}}),
+              {param::kReserveDealt.Index(1), 2}}),
          {{kStockPile, "0400"},
           {kWastePile, "00410431"},
           {TableauPile(1), "039001500061"},
@@ -194,7 +194,7 @@ TEST(DealGame, LayoutInOrder) {
          -42},
         {"an alternating face-up count of -1 on seven cards",
          4,
-         set({{param::kTableauDealt, 7}, {param::kTableauFaceUp, -1}}),
+         set({{param::kTableauDealt.Index(0), 7}, {param::kTableauFaceUp.Index(0), -1}}),
          {{TableauPile(0), "0401004004310390015100600161"}},
          -52},
         {"P[1]: a card to foundation 1 fixes every base",
@@ -202,19 +202,19 @@ TEST(DealGame, LayoutInOrder) {
          set({{param::kStockDealt, 3},
               {param::kStockFaceDown, 1},
               {param::kDealFoundationBaseCard, 1},
-              {param::kTableauEmptyFill, kFillBelowFoundationBase}}),
+              {param::kTableauEmptyFill.Index(0), kFillBelowFoundationBase}}),
          {{FoundationPile(0), "0391"}},
          -47,
          [](const GameState& s) {
              Bases({13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13, 13})(s);
-             EXPECT_EQ(s.P(param::kTableauEmptyFill), 12) << "one below the new base";
+             EXPECT_EQ(s.P(param::kTableauEmptyFill, 0), 12) << "one below the new base";
          }},
         {"91 empty-fill below the loaded base",
          4,
-         set({{param::kTableauEmptyFill + 3, kFillBelowFoundationBase}}),
+         set({{param::kTableauEmptyFill.Index(3), kFillBelowFoundationBase}}),
          {},
          -52,
-         [](const GameState& s) { EXPECT_EQ(s.P(param::kTableauEmptyFill + 3), 13); }},
+         [](const GameState& s) { EXPECT_EQ(s.P(param::kTableauEmptyFill, 3), 13); }},
         {"P[10]: one more card to foundation 1",
          4,
          set({{param::kStockDealt, 1}, {param::kDealFoundationCard, 1}}),
@@ -223,7 +223,7 @@ TEST(DealGame, LayoutInOrder) {
         {"P[30]: the score after the deal", 4, set({{param::kDealScore, 3}}), {}, -37},
         {"special code 9 keeps no score",
          4,
-         set({{param::kSpecialCode, kSpecialUnscored}, {param::kFoundationStartCard, 20}}),
+         set({{param::kSpecialCode, kSpecialUnscored}, {param::kFoundationStartCard.Index(0), 20}}),
          {{FoundationPile(0), "0401"}},
          0},
         {"93: tableau cards gathered after the deal",
@@ -258,7 +258,7 @@ TEST(DealGame, RefusedDefinitionsLeaveTheStateAsItWas) {
         {"more cards than the game has",
          [](GameState& s) {
              s.params[param::kStockDealt] = 50;
-             s.params[param::kTableauDealt + 2] = 3;
+             s.params.Set(param::kTableauDealt, 2, 3);
          },
          "Cannot deal this game: Fila3 asks for 3 cards but only 2 are left."},
         {"a card to foundation 1 when none is left",
@@ -268,7 +268,7 @@ TEST(DealGame, RefusedDefinitionsLeaveTheStateAsItWas) {
          },
          "Cannot deal this game: Dest1 asks for 1 cards but only 0 are left."},
         {"a start card outside the game",
-         [](GameState& s) { s.params[param::kFoundationStartCard + 3] = 50; },
+         [](GameState& s) { s.params.Set(param::kFoundationStartCard, 3, 50); },
          "Cannot deal this game: Dest4 starts with card 089, which is not among the cards left to "
          "deal."},
         {"one start card on two foundations",
@@ -279,7 +279,7 @@ TEST(DealGame, RefusedDefinitionsLeaveTheStateAsItWas) {
          "deal."},
         {"the third pile's start card twice",
          [](GameState& s) {
-             s.params[param::kFoundationStartCard] = 101;
+             s.params.Set(param::kFoundationStartCard, 0, 101);
              s.params[param::kThirdPileStartCard] = 101;
          },
          "Cannot deal this game: Mazzo_Waste starts with card 001, which is not among the cards "
@@ -303,8 +303,8 @@ TEST(DealGame, SameNumberSameTable) {
     s.params[param::kStockDealt] = 24;
     s.params[param::kStockFaceDown] = 1;
     for (int n = 0; n < 7; ++n) {
-        s.params[param::kTableauDealt + n] = static_cast<std::int16_t>(n + 1);
-        s.params[param::kTableauFaceUp + n] = 1;
+        s.params.Set(param::kTableauDealt, n, static_cast<std::int16_t>(n + 1));
+        s.params.Set(param::kTableauFaceUp, n, 1);
     }
     GameState first = s, second = s;
     RecordingSink sink;
@@ -315,10 +315,38 @@ TEST(DealGame, SameNumberSameTable) {
     EXPECT_EQ(first.table.Hash(), second.table.Hash());
 }
 
+// A deal for play starts from a cleared table and fresh counters, whatever the last deal left;
+// a refused one leaves the game in play as it was.
+TEST(DealForPlay, ClearsTheLastDealAndPutsTheNewOneInPlay) {
+    GameState s = Definition(4);
+    s.params[param::kStockDealt] = 52;
+    s.params.Set(param::kFoundationBase, 1, kKing); // rewritten by the last deal
+    Put(s, TableauPile(0), {S(1)});
+    s.passesUsed = 3;
+    s.actionsDone = 2;
+    s.stockPressed = true;
+    s.won = true;
+    RecordingSink sink;
+    ASSERT_TRUE(DealForPlay(s, kOne, sink));
+    EXPECT_TRUE(s.active);
+    EXPECT_FALSE(s.won);
+    EXPECT_EQ(s.passesUsed, 1);
+    EXPECT_EQ(s.actionsDone, 0);
+    EXPECT_FALSE(s.stockPressed);
+    EXPECT_TRUE(s.table.Empty(TableauPile(0)));
+    EXPECT_EQ(s.table.Size(kStockPile), 52);
+    EXPECT_EQ(s.P(param::kFoundationBase, 1), kAce);
+
+    s.params[param::kCardCount] = 60;
+    const GameState before = s;
+    EXPECT_FALSE(DealForPlay(s, kOne, sink));
+    EXPECT_EQ(s, before);
+}
+
 // The after-deal steps on hand-made tables.
 GameState GatherTable(int startCode, int byPile) {
     GameState s = Definition(8);
-    s.params[param::kFoundationStartCard] = static_cast<std::int16_t>(startCode);
+    s.params.Set(param::kFoundationStartCard, 0, static_cast<std::int16_t>(startCode));
     s.params[param::kAfterDealByPile] = static_cast<std::int16_t>(byPile);
     s.params[param::kTableauCount] = 10;
     return s;
@@ -357,7 +385,7 @@ TEST(AfterDeal, GatherToOwnOrGroupedFoundations) {
     };
     for (const Case& c : cases) {
         GameState s = GatherTable(c.code, 0);
-        for (int n = 0; n < 4; ++n) s.params[param::kFoundationDirection + n] = kDown;
+        for (int n = 0; n < 4; ++n) s.params.Set(param::kFoundationDirection, n, kDown);
         const int tops[] = {H(13), D(13), C(13), S(13), H(1), D(1), C(1), S(1)};
         for (int n = 0; n < 8; ++n) Put(s, FoundationPile(n), {tops[n]});
         Put(s, TableauPile(c.pile), {c.card});

@@ -26,7 +26,7 @@ TEST(EngineDecisions, StartCode91WrapsToARealCard) {
     const char* expected[] = {"013", "026", "039", "052"}; // 52 + 52 = 104 wraps to 52
     for (int n = 0; n < 4; ++n) {
         EXPECT_EQ(s.table.PileString(FoundationPile(n)), expected[n]) << "foundation " << n + 1;
-        EXPECT_EQ(s.P(param::kFoundationBase + n), kKing) << "foundation " << n + 1;
+        EXPECT_EQ(s.P(param::kFoundationBase, n), kKing) << "foundation " << n + 1;
     }
 }
 
@@ -126,8 +126,8 @@ TEST(EngineDecisions, TheCompilerRefusesSpecial11OntoAStartedFoundation) {
         g.params[param::kSpecialCode] = code::kSpecialAcesFromReserveAndWaste;
         g.params[param::kFoundationCount] = static_cast<std::int16_t>(row.foundations);
         g.params[param::kReserveCount] = 1;
-        g.params[param::kReserveDealt] = static_cast<std::int16_t>(row.reserveCards);
-        g.params[param::kFoundationStartCard + 2] = static_cast<std::int16_t>(row.startCode);
+        g.params.Set(param::kReserveDealt, 0, static_cast<std::int16_t>(row.reserveCards));
+        g.params.Set(param::kFoundationStartCard, 2, static_cast<std::int16_t>(row.startCode));
         const std::string fault = DefinitionFault(g);
         if (!row.fault) {
             EXPECT_EQ(fault, "");

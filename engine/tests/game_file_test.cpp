@@ -130,7 +130,7 @@ TEST(GameFile, WriterAndReaderAgree) {
     b.id = 3;
     b.type = 3;
     b.name = "Gamma";
-    b.params[param::kTableauDealt + 9] = 4;
+    b.params.Set(param::kTableauDealt, 9, 4);
     b.params[kParamCount - 1] = -32768;
     GameFile file = GameFile::Parse(WriteGameFile({b, a}));
     auto games = ReadAllGames(file);
@@ -147,8 +147,8 @@ TEST(GameSource, ParsesNamesRangesAndIndexes) {
         ParseGameSource("# A test.\nid = 4\nname = Test\ntype = 9\n"
                         "TableauDealt = 1 2 3\nTableauFaceUp[2] = -1\nStockPasses = -1\n",
                         "test");
-    EXPECT_EQ(g.params[param::kTableauDealt + 2], 3);
-    EXPECT_EQ(g.params[param::kTableauFaceUp + 2], -1);
+    EXPECT_EQ(g.params.At(param::kTableauDealt, 2), 3);
+    EXPECT_EQ(g.params.At(param::kTableauFaceUp, 2), -1);
     EXPECT_EQ(g.params[param::kStockPasses], -1);
     EXPECT_EQ(ParseGameSource(FormatGameSource(g), "again").params, g.params);
 
@@ -229,7 +229,7 @@ TEST(GameSource, VariantsOverrideTheirBase) {
         EXPECT_EQ(g.type, 2);
         EXPECT_EQ(g.name, "V");
         EXPECT_EQ(g.description, row.description);
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(g.params[param::kTableauDealt + i], row.dealt[i]);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(g.params.At(param::kTableauDealt, i), row.dealt[i]);
         EXPECT_EQ(g.params[param::kStockPasses], row.passes);
         EXPECT_EQ(g.params[param::kStockDealCount], row.dealCount);
     }

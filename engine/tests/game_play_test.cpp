@@ -321,7 +321,7 @@ TEST(EndOfGame, TheClockCountsFromTheEndOfTheShownDeal) {
 TEST(EndOfGame, AGameOfFilledColumnsIsWonByTheTableAndKeepsNoScore) {
     GameState s = SmallGame(2);
     s.params[param::kSpecialCode] = code::kSpecialUnscored;
-    s.params[param::kTableauEmptyFill] = code::kBaseAnyCard;
+    s.params.Set(param::kTableauEmptyFill, 0, code::kBaseAnyCard);
     s.score = 0;
     Put(s, TableauPile(0), {H(5)});
     Put(s, kWastePile, {S(3)});

@@ -28,12 +28,12 @@ GameParams PeaksParams(std::vector<int> rows) {
     p[param::kTableauCount] = static_cast<std::int16_t>(rows.size());
     int dealt = 0;
     for (std::size_t n = 0; n < rows.size(); ++n) {
-        p[param::kTableauDealt + static_cast<int>(n)] = static_cast<std::int16_t>(rows[n]);
-        p[param::kTableauRule + static_cast<int>(n)] = code::kClosed;
+        p.Set(param::kTableauDealt, static_cast<int>(n), static_cast<std::int16_t>(rows[n]));
+        p.Set(param::kTableauRule, static_cast<int>(n), code::kClosed);
         dealt += rows[n];
     }
-    p[param::kTableauFaceUp + static_cast<int>(rows.size()) - 1] =
-        static_cast<std::int16_t>(rows.back());
+    p.Set(param::kTableauFaceUp, static_cast<int>(rows.size()) - 1,
+          static_cast<std::int16_t>(rows.back()));
     p[param::kThirdPileDealt] = 1;
     p[param::kStockDealt] = static_cast<std::int16_t>(52 - dealt - 1);
     p[param::kStockFaceDown] = 1;

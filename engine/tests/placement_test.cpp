@@ -64,7 +64,7 @@ TEST(CanPlace, Foundations) {
     auto run = [](GameState& s) { s.move.singleCard = false; };
     auto rule = [](int code, std::initializer_list<int> cards) {
         return [=](GameState& s) {
-            s.params[param::kFoundationRule] = static_cast<std::int16_t>(code);
+            s.params.Set(param::kFoundationRule, 0, static_cast<std::int16_t>(code));
             Put(s, FoundationPile(0), cards);
         };
     };
@@ -106,12 +106,12 @@ TEST(CanPlace, Foundations) {
         {"rule 20: past the capacity",
          [=](GameState& s) {
              fullSuit(s);
-             s.params[param::kFoundationRule] = kUpAnySuitAroundTheCorner;
+             s.params.Set(param::kFoundationRule, 0, kUpAnySuitAroundTheCorner);
          },
          OnFoundation(0, S(1)), true},
         {"rule 20: never a second deck",
          [=](GameState& s) {
-             s.params[param::kFoundationRule] = kUpAnySuitAroundTheCorner;
+             s.params.Set(param::kFoundationRule, 0, kUpAnySuitAroundTheCorner);
              for (int k = 0; k < 52; ++k)
                  s.table.Append(FoundationPile(0), static_cast<Card>(Second(H(1)) + k % 52 % 13),
                                 true);
@@ -148,7 +148,7 @@ TEST(CanPlace, Tableau) {
 TEST(CanPlace, Reserves) {
     auto rule = [](int code, int firstReserveCards) {
         return [=](GameState& s) {
-            s.params[param::kReserveRule + 1] = static_cast<std::int16_t>(code);
+            s.params.Set(param::kReserveRule, 1, static_cast<std::int16_t>(code));
             for (int k = 0; k < firstReserveCards; ++k)
                 s.table.Append(ReservePile(0), static_cast<Card>(C(k + 1)), true);
         };

@@ -3,6 +3,7 @@
 // double-click and the release.
 #include "rules_fixture.h"
 
+#include "engine/actions.h"
 #include "engine/fan_style.h"
 #include "engine/game_play.h"
 #include "engine/move_generator.h"
@@ -145,17 +146,17 @@ TEST(LeftPress, StockPressOrder) {
         std::optional<ActionKind> action; // StockAction
         int repeat;
     };
-    const int last = param::kTableauTakesAdd + 2; // the third and last tableau pile
+    const int last = param::kTableauTakesAdd.Index(2); // the third and last tableau pile
     const Row rows[] = {
         {"waste placed",
-         {{param::kWastePlaced, 1}, {param::kTableauTakesAdd, 1}},
+         {{param::kWastePlaced, 1}, {param::kTableauTakesAdd.Index(0), 1}},
          3,
          false,
          PressKind::StockAction,
          ActionKind::DealToWaste,
          1},
         {"first pile dealt to",
-         {{param::kTableauTakesAdd, 1}},
+         {{param::kTableauTakesAdd.Index(0), 1}},
          3,
          false,
          PressKind::StockAction,
@@ -169,35 +170,35 @@ TEST(LeftPress, StockPressOrder) {
          ActionKind::AddTableaus,
          1},
         {"no gaps needed, none",
-         {{param::kTableauTakesAdd, 2}},
+         {{param::kTableauTakesAdd.Index(0), 2}},
          3,
          false,
          PressKind::StockAction,
          ActionKind::AddTableaus,
          1},
         {"no gaps needed, a gap",
-         {{param::kTableauTakesAdd, 2}},
+         {{param::kTableauTakesAdd.Index(0), 2}},
          3,
          true,
          PressKind::Message,
          std::nullopt,
          1},
         {"reserves",
-         {{param::kReserveTakesAdd, 1}},
+         {{param::kReserveTakesAdd.Index(0), 1}},
          3,
          false,
          PressKind::StockAction,
          ActionKind::AddReserves,
          1},
         {"eight left: the last deal",
-         {{param::kReserveTakesAdd, 3}},
+         {{param::kReserveTakesAdd.Index(0), 3}},
          8,
          false,
          PressKind::StockAction,
          ActionKind::AddTableausLast,
          1},
         {"more left: reserves twice",
-         {{param::kReserveTakesAdd, 3}},
+         {{param::kReserveTakesAdd.Index(0), 3}},
          9,
          false,
          PressKind::StockAction,
@@ -229,9 +230,34 @@ TEST(LeftPress, StockPressOrder) {
     }
 }
 
+// A game of 26 piles has no slot of its own for the last pile's "Add_Tableaus" flag: it is the
+// first reserve's rule code, read as a flag by the stock press and by the deal.
+TEST(LeftPress, TheLastOf26PilesTakesCardsByTheFirstReserveRule) {
+    struct Row {
+        int reserveRule;
+        PressKind kind;
+        const char* lastPile;
+    };
+    const Row rows[] = {{1, PressKind::StockAction, "003"}, // a plain reserve
+                        {code::kReserveClosed, PressKind::Nothing, ""}};
+    for (const Row& row : rows) {
+        GameState s = TableauGame(kMaxTableaus);
+        s.params.Set(param::kReserveRule, 0, static_cast<std::int16_t>(row.reserveRule));
+        Put(s, kStockPile, {H(2), H(3)}, false);
+        const PressDecision d =
+            DecideLeftPress(s, kStockPile, s.table.Top(kStockPile), NullEventSink());
+        EXPECT_EQ(d.kind, row.kind) << row.reserveRule;
+        if (d.kind != PressKind::StockAction) continue;
+        EXPECT_EQ(d.action, ActionKind::AddTableaus);
+        ASSERT_TRUE(PerformAction(s, kNoCard, Action::Of(d.action), NullEventSink()));
+        EXPECT_EQ(s.table.PileString(TableauPile(kMaxTableaus - 1)), row.lastPile);
+        EXPECT_TRUE(s.table.Empty(TableauPile(kMaxTableaus - 2)));
+    }
+}
+
 TEST(LeftPress, AGapStopsTheDealWithAMessage) {
     GameState s = TableauGame();
-    s.params[param::kTableauTakesAdd] = code::kAddDealsWithoutGaps;
+    s.params.Set(param::kTableauTakesAdd, 0, code::kAddDealsWithoutGaps);
     Put(s, TableauPile(0), {S(10)});
     Put(s, TableauPile(2), {S(12)});
     Put(s, kStockPile, {H(1), H(2), H(3)}, false);

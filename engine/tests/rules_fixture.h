@@ -37,8 +37,8 @@ inline GameState MakeGame(std::initializer_list<std::pair<int, int>> values) {
 }
 
 // Sets a parameter range (pile 0 first) to one value.
-inline void SetRange(GameState& s, int first, int count, int value) {
-    for (int n = 0; n < count; ++n) s.params[first + n] = static_cast<std::int16_t>(value);
+inline void SetRange(GameState& s, ParamRange range, int count, int value) {
+    for (int n = 0; n < count; ++n) s.params.Set(range, n, static_cast<std::int16_t>(value));
 }
 
 // Replaces a pile's content, bottom card first, every card with the given face.

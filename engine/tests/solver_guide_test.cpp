@@ -106,7 +106,7 @@ TEST(SolverGuide, NoSafeMovesWhereTheMoveChangesMore) {
     SolverGuide oneWayGuide(either);
     EXPECT_TRUE(oneWayGuide.IsSafeFoundationMove(either, ToFoundation(either, TableauPile(0), 0)));
     for (int n = 0; n < either.FoundationCount(); ++n)
-        either.params[param::kFoundationDirection + n] = code::kUpOrDown;
+        either.params.Set(param::kFoundationDirection, n, code::kUpOrDown);
     SolverGuide eitherGuide(either);
     EXPECT_FALSE(eitherGuide.IsSafeFoundationMove(either, ToFoundation(either, TableauPile(0), 0)));
 }

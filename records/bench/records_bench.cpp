@@ -44,8 +44,8 @@ const std::filesystem::path& ProgramDir() {
             scores += "\r\n" + SectionHeader(GameSectionName(game)) + "\r\n";
             std::vector<std::string> table = PlaceholderTable(52, when);
             for (int rank = 1; rank <= kHiScoreRanks; ++rank)
-                scores += HiScoreKey(rank, "01") + "=" + table[static_cast<std::size_t>(rank - 1)] +
-                          "\r\n";
+                scores += HiScoreKey(rank, kDefaultScoringType) + "=" +
+                          table[static_cast<std::size_t>(rank - 1)] + "\r\n";
         }
         std::ofstream(d / "DATA" / "STAT.DAT", std::ios::binary) << stat;
         std::ofstream(d / "DATA" / "STAT_SCR.DAT", std::ios::binary) << scores;

@@ -42,7 +42,7 @@ TEST_F(CustomGames, OverridesAndFirstRecordWins) {
         g.type = 5;
         g.name = "Base";
         g.params[param::kTableauCount] = 3;
-        g.params[param::kTableauEmptyFill + 3] = 13;
+        g.params.Set(param::kTableauEmptyFill, 3, 13);
         return std::vector<GameDefinition>{g};
     }()));
     auto file = Write("title\n" + Record("8000", "Easy base", "0001", "003-011") +
@@ -52,14 +52,14 @@ TEST_F(CustomGames, OverridesAndFirstRecordWins) {
     ASSERT_TRUE(p);
     EXPECT_EQ((*p)[param::kStockDealCount], 3);
     EXPECT_EQ((*p)[param::kStockPasses], -1);
-    EXPECT_EQ((*p)[param::kTableauEmptyFill + 2], 91);
-    EXPECT_EQ((*p)[param::kTableauEmptyFill + 3], 13);
+    EXPECT_EQ(p->At(param::kTableauEmptyFill, 2), 91);
+    EXPECT_EQ(p->At(param::kTableauEmptyFill, 3), 13);
     EXPECT_EQ(GameName(games, 8000, file), "Easy base");
 
     auto q = LoadGameDefinition(games, 8001, file);
     ASSERT_TRUE(q);
     EXPECT_EQ((*q)[param::kStockDealCount], 0); // bad first field: both left as loaded
-    EXPECT_EQ((*q)[param::kTableauEmptyFill + 0], -1);
+    EXPECT_EQ(q->At(param::kTableauEmptyFill, 0), -1);
 
     EXPECT_FALSE(LoadGameDefinition(games, 8002, file));
     EXPECT_EQ(GameName(games, 8002, file), "");

@@ -35,13 +35,14 @@ protected:
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         // game 1: the first card starts foundation 1, tableau pile 1's empty-fill is one below it
-        GameDefinition one = Game(1, {{param::kCardCount, 52},
-                                      {param::kFoundationCount, 2},
-                                      {param::kTableauCount, 1},
-                                      {param::kStockDealt, 51},
-                                      {param::kFoundationStartCard, kStartFirstCard},
-                                      {param::kFoundationStartCard + 1, kStartEmptySharedBase},
-                                      {param::kTableauEmptyFill, kFillBelowFoundationBase}});
+        GameDefinition one =
+            Game(1, {{param::kCardCount, 52},
+                     {param::kFoundationCount, 2},
+                     {param::kTableauCount, 1},
+                     {param::kStockDealt, 51},
+                     {param::kFoundationStartCard.Index(0), kStartFirstCard},
+                     {param::kFoundationStartCard.Index(1), kStartEmptySharedBase},
+                     {param::kTableauEmptyFill.Index(0), kFillBelowFoundationBase}});
         GameDefinition bad = Game(2, {{param::kCardCount, 60}});
         games_ = GameFile::Parse(WriteGameFile({one, bad}));
         settings_.Set(Settings::kScoringType, "01");
@@ -87,11 +88,12 @@ TEST_F(Session, DealWithAGivenNumber) {
 TEST_F(Session, EachDealStartsFromTheLoadedParameters) {
     GameSession session(settings_, games_, dir_ / "DATA", sink_, 1);
     ASSERT_TRUE(session.StartDeal(*GameNumber::Parse("1"))); // first card 040, an ace
-    EXPECT_EQ(session.State().P(param::kFoundationBase + 1), kAce);
-    EXPECT_EQ(session.State().P(param::kTableauEmptyFill), kKing);
+    EXPECT_EQ(session.State().P(param::kFoundationBase, 1), kAce);
+    EXPECT_EQ(session.State().P(param::kTableauEmptyFill, 0), kKing);
     ASSERT_TRUE(session.StartDeal(*GameNumber::Parse("1234567890123"))); // first card 005
-    EXPECT_EQ(session.State().P(param::kFoundationBase + 1), 5);
-    EXPECT_EQ(session.State().P(param::kTableauEmptyFill), 4) << "91 put back and replaced again";
+    EXPECT_EQ(session.State().P(param::kFoundationBase, 1), 5);
+    EXPECT_EQ(session.State().P(param::kTableauEmptyFill, 0), 4)
+        << "91 put back and replaced again";
     EXPECT_EQ(session.State().table.PileString(FoundationPile(0)), "005");
     EXPECT_EQ(sink_.setUps, 1) << "set up once";
     EXPECT_EQ(Config().ReadString("Game_Numbers", "Game001"), "1234567890123");

@@ -34,13 +34,12 @@ using namespace tablamor::table;
 
 constexpr int kWindowWidth = 1920;
 constexpr int kWindowHeight = 1080;
-constexpr int kToolbarHeight = 46;
 constexpr const char* kDealt = "1";
 
 // Milliseconds the deal of `state` takes: the frames' waits plus the drawing.
 double DealMs(const GameState& state, bool fit, int speed) {
     layout::LayoutInput input;
-    input.tableTop = kToolbarHeight;
+    input.tableTop = layout::kLargeToolbarTableTop;
     input.tableBottom = kWindowHeight - 1;
     input.windowWidth = input.screenWidth = kWindowWidth;
     input.windowHeight = input.screenHeight = kWindowHeight;

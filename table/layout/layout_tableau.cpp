@@ -278,7 +278,7 @@ void Peaks(LayoutWork& w, Columns& c) {
     const int W = w.cardWidth, H = w.cardHeight, rows = w.tableauCount;
     if (rows == 0) return;
     const int place = W + kSideBySideGap;
-    const int lastRow = std::max<int>(1, w.params[param::kTableauDealt + rows - 1]);
+    const int lastRow = std::max<int>(1, w.params.At(param::kTableauDealt, rows - 1));
     // Centred when that leaves the margin on both sides. A row too wide for that starts at the
     // margin and reaches past the table's right edge, so that "Fit to window" takes a card small
     // enough to keep the margins rather than one whose row touches both edges.

@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(art.Valid());
         GameParams klondike = ShippedGame("0001-klondike.game");
-        for (int f = 0; f < 4; ++f) klondike[param::kFoundationBase + f] = kAce;
+        for (int f = 0; f < 4; ++f) klondike.Set(param::kFoundationBase, f, kAce);
         klondike[param::kStockFaceDown] = 1;
         t = std::make_unique<TestTable>(art, klondike);
         DealKlondike(*t);

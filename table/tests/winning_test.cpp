@@ -1,4 +1,5 @@
 // The card shower: its size table, frames, rows and stopping.
+#include "table/layout/layout_input.h"
 #include "table/tests/test_scene.h"
 #include "table/winning_animation.h"
 
@@ -73,7 +74,7 @@ TEST_F(WinningTest, StopsWhenAsked) {
 }
 
 TEST_F(WinningTest, RowsPauseAtTheRightEdge) {
-    const int top = 46;
+    const int top = layout::kLargeToolbarTableTop;
     WinningAnimation shower(*t->canvas, 2, random, top, t->window);
     // The first row: from x = -20 at the table's top, a card every round(71 / 5.8) = 12 px,
     // the last at 796, then past the 800-px edge: 69 cards, then the pause.

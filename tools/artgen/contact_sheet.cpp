@@ -223,9 +223,7 @@ QImage ContactSheet(const Artwork& art) {
     Section(sheet, art, "cursors", "Cursors (on white, then on the table)", Qt::white, 1);
     sheet.NewRow();
     for (const CursorPicture& cursor : kCursors)
-        if (const QImage* image =
-                Find(art, QString::fromUtf8(cursor.name.data(),
-                                            static_cast<qsizetype>(cursor.name.size()))))
+        if (const QImage* image = Find(art, Q(cursor.name)))
             sheet.Item(*image, "", palette::kTableGreen, 1);
     Section(sheet, art, "tree", "Tree pictures (2 x)", Qt::white, 2);
     Section(sheet, art, "ratings", "Ratings (2 x)", kButtonFace, 2);

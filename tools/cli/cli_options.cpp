@@ -125,9 +125,8 @@ std::vector<GameListEntry> NamedGames(const Context& ctx, const std::string& whi
 GameState DealtGame(const GameParams& params, const GameNumber& number) {
     GameState state = NewGameState(params);
     FirstMessage sink;
-    if (!DealGame(state, number, sink))
+    if (!DealForPlay(state, number, sink))
         throw CliError{sink.message.empty() ? "the game cannot be dealt" : sink.message};
-    state.active = true;
     return state;
 }
 

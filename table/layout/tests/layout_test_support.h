@@ -8,10 +8,10 @@
 
 namespace tablamor::layout::testing {
 
-// The table of a window that fills a screen of the same size, below a 46-pixel toolbar.
+// The table of a window that fills a screen of the same size, below the large toolbar.
 inline LayoutInput Window(int width, int height, CardSizeLetter size = CardSizeLetter::Big) {
     LayoutInput in;
-    in.tableTop = 46;
+    in.tableTop = kLargeToolbarTableTop;
     in.tableBottom = height - 1;
     in.windowWidth = width;
     in.windowHeight = height;

@@ -132,10 +132,10 @@ TEST(PlayCommand, MessagesAreReported) {
     g.name = "Gaps";
     g.params[param::kCardCount] = 52;
     g.params[param::kTableauCount] = 2;
-    g.params[param::kTableauDealt] = 1;
-    g.params[param::kTableauFaceUp] = 1;
+    g.params.Set(param::kTableauDealt, 0, 1);
+    g.params.Set(param::kTableauFaceUp, 0, 1);
     g.params[param::kStockDealt] = 10;
-    g.params[param::kTableauTakesAdd] = 2;
+    g.params.Set(param::kTableauTakesAdd, 0, 2);
     // laid out as Spider is: the stock alone in the stock group, the tableau in row 2
     g.params[param::kStockPlaced] = 1;
     g.params[param::kStockGroupPlaced] = 1;
