@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 namespace tablamor::table {
@@ -114,6 +115,29 @@ TEST(CardCounterMarks, GridAndHeightFollowTheCardCount) {
     marks.Refresh(s);
     ExpectMarksMatchTable(marks, s);
     EXPECT_EQ(marks.MarkOf(105), CounterMark::None);
+}
+
+TEST(CardCounterMarks, RowsShowTheSuitsOfTheDeck) {
+    // Rows hold hearts, diamonds, clubs and spades of each deck; fewer suits relabel them.
+    const struct Row {
+        const char* file;
+        std::array<int, 8> suits;
+    } rows[] = {
+        {"0003-forty-thieves.game",
+         {kHearts, kDiamonds, kClubs, kSpades, kHearts, kDiamonds, kClubs, kSpades}},
+        {"0207-spider-two-suits.game",
+         {kHearts, kHearts, kSpades, kSpades, kHearts, kHearts, kSpades, kSpades}},
+        {"0206-spider-one-suit.game",
+         {kSpades, kSpades, kSpades, kSpades, kSpades, kSpades, kSpades, kSpades}},
+    };
+    for (const Row& row : rows) {
+        CardCounterMarks marks;
+        marks.Refresh(Dealt(row.file));
+        ASSERT_EQ(CardCounterMarks::Rows(marks.CardCount()), 8) << row.file;
+        for (int r = 0; r < 8; ++r)
+            EXPECT_EQ(marks.RowSuit(r), row.suits[static_cast<std::size_t>(r)])
+                << row.file << ", row " << r;
+    }
 }
 
 TEST(CardCounterMarks, OneOnlyOptionAtATime) {
