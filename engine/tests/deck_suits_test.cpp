@@ -1,5 +1,5 @@
 // Decks of fewer suits: the face each physical card shows, and every rule that reads a suit or a
-// colour (builds, runs, the complete-suit move, the waste's suit builds) judging those faces.
+// colour (builds, runs, the complete-suit move) judging those faces.
 #include "engine/definition_check.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"

@@ -127,7 +127,7 @@ TEST_F(TablePaintTest, FewerSuitsShowTheirFaces) {
     } rows[] = {
         {kSpadesAndHearts, 14 + 4, 5},       // five of diamonds: five of hearts
         {kSpadesAndHearts, 53 + 26 + 6, 46}, // second seven of clubs: seven of spades
-        {kSpadesAndHearts, 53 + 39 + 6, 46}, // second seven of spades: itself
+        {kSpadesAndHearts, 53 + 39 + 6, 46}, // second seven of spades: seven of spades
         {kSpadesOnly, 5, 44},                // five of hearts: five of spades
         {kFourSuits, 14 + 4, 14 + 4},        // five of diamonds: itself
     };
