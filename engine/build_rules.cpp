@@ -61,16 +61,16 @@ bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
     }
 }
 
-// The suit or colour condition of the general test.
-bool SuitConditionHolds(int rule, int top, int card) {
+// The suit or colour condition of the general test, on the faces the cards show.
+bool SuitConditionHolds(const GameState& s, int rule, int top, int card) {
     switch (rule) {
     case kSameSuit:
     case kSameSuitNoQueenOnKingJack:
-        return SuitBlock(top) == SuitBlock(card);
+        return SuitBlock(s.Face(top)) == SuitBlock(s.Face(card));
     case kSameColour:
-        return IsRed(top) == IsRed(card);
+        return IsRed(s.Face(top)) == IsRed(s.Face(card));
     case kAlternateColour:
-        return IsRed(top) != IsRed(card);
+        return IsRed(s.Face(top)) != IsRed(s.Face(card));
     case kNoCardOnCard:
         return false;
     default:
@@ -80,7 +80,7 @@ bool SuitConditionHolds(int rule, int top, int card) {
 
 bool GeneralTest(const GameState& s, const BuildQuery& q, int rule, EventSink& sink) {
     if (IsEmptyTop(q.top)) return EmptyPileTakes(s, q, sink);
-    if (!SuitConditionHolds(rule, q.top, q.card)) return false;
+    if (!SuitConditionHolds(s, rule, q.top, q.card)) return false;
     const int t = CardRank(q.top), m = CardRank(q.card);
     const bool up = q.direction == kUp || q.direction == kUpOrDown;
     const bool down = q.direction == kDown || q.direction == kUpOrDown;
@@ -106,7 +106,7 @@ bool GeneralTest(const GameState& s, const BuildQuery& q, int rule, EventSink& s
 bool FollowsPileDirection(const GameState& s, const BuildQuery& q) {
     const int t = CardRank(q.top), m = CardRank(q.card);
     if ((t == kAce && m == kKing) || (t == kKing && m == kAce)) return false;
-    if (!IsEmptyTop(q.top) && SuitBlock(q.top) != SuitBlock(q.card)) return false;
+    if (!IsEmptyTop(q.top) && SuitBlock(s.Face(q.top)) != SuitBlock(s.Face(q.card))) return false;
     PileIndex pile = TableauPile(q.pile);
     int size = s.table.Size(pile);
     if (size == 0) return false;
@@ -150,7 +150,7 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
     if (q.top == q.card) return false;
     const int t = CardRank(q.top), m = CardRank(q.card);
     const bool empty = IsEmptyTop(q.top);
-    const bool sameSuit = SuitBlock(q.top) == SuitBlock(q.card);
+    const bool sameSuit = SuitBlock(s.Face(q.top)) == SuitBlock(s.Face(q.card));
     auto from = [&] { return LocateCard(s.table, q.card); };
     auto tableauSize = [&] { return s.table.Size(TableauPile(q.pile)); };
 
@@ -274,9 +274,10 @@ bool BalancedBaseAllowed(const GameState& s, int baseCode, Card card, EventSink&
     int red = 0, black = 0;
     std::array<int, kSpades + 1> suits{};
     auto count = [&](int c) {
-        if (CardSuit(c) == 0) return false;
-        (IsRed(c) ? red : black) += 1;
-        ++suits[static_cast<std::size_t>(CardSuit(c))];
+        const int face = s.Face(c);
+        if (CardSuit(face) == 0) return false;
+        (IsRed(face) ? red : black) += 1;
+        ++suits[static_cast<std::size_t>(CardSuit(face))];
         return true;
     };
     if (!count(card)) {

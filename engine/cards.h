@@ -12,6 +12,7 @@ using Card = std::uint8_t;
 
 inline constexpr Card kNoCard = 0;
 inline constexpr int kDeckSize = 52;
+inline constexpr int kCardsPerSuit = 13;
 inline constexpr int kMaxCards = 104;
 
 // The card a number holds: nullopt for a gap (0) or a number outside 1..104. Every int that may
@@ -42,6 +43,31 @@ constexpr int CardSuit(int code) {
 constexpr bool IsRed(int code) {
     return (code >= 1 && code <= 26) || (code >= 53 && code <= 78);
 }
+// The suits a deck's cards show (the DeckSuits parameter): the usual four, or only spades, or
+// only spades and hearts. The codes stay the physical cards; only the faces they show change.
+inline constexpr int kFourSuits = 0;
+inline constexpr int kSpadesOnly = 1;
+inline constexpr int kSpadesAndHearts = 2;
+
+// The first-deck card whose face `code` shows in a deck of `deckSuits` suits: every rule, picture
+// and name that reads a suit or a colour reads it from this. With fewer suits a card keeps its
+// rank; with two, red cards show hearts and black ones spades. Four suits (or any other value)
+// and codes that are no card come back as they are.
+constexpr int FaceCode(int code, int deckSuits) {
+    if (!ValidCard(code)) return code;
+    int shown = kSpades;
+    switch (deckSuits) {
+    case kSpadesOnly:
+        break;
+    case kSpadesAndHearts:
+        if (IsRed(code)) shown = kHearts;
+        break;
+    default:
+        return code;
+    }
+    return (shown - 1) * kCardsPerSuit + CardRank(code);
+}
+
 constexpr bool IsCourtCard(int code) {
     return CardRank(code) >= kJack;
 }

@@ -1,5 +1,6 @@
 #include "engine/definition_check.h"
 
+#include "engine/cards.h"
 #include "engine/rule_codes.h"
 
 #include <algorithm>
@@ -30,6 +31,12 @@ std::string AcesFromReserveFault(const GameDefinition& game) {
     return {};
 }
 
+std::string DeckSuitsFault(const GameDefinition& game) {
+    const int suits = game.params[param::kDeckSuits];
+    if (suits == kFourSuits || suits == kSpadesOnly || suits == kSpadesAndHearts) return {};
+    return "DeckSuits is " + std::to_string(suits) + "; a deck shows 4 suits (0), 1 or 2";
+}
+
 } // namespace
 
 bool StartCodePutsCard(int code) {
@@ -37,7 +44,8 @@ bool StartCodePutsCard(int code) {
 }
 
 std::string DefinitionFault(const GameDefinition& game) {
-    const std::string fault = AcesFromReserveFault(game);
+    std::string fault = DeckSuitsFault(game);
+    if (fault.empty()) fault = AcesFromReserveFault(game);
     if (fault.empty()) return {};
     return game.name + " (id " + std::to_string(game.id) + "): " + fault + ".";
 }

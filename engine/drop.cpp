@@ -36,7 +36,7 @@ struct Candidate {
 bool WasteTakes(const GameState& s, Card card) {
     if (s.table.Empty(kWastePile) || s.P(param::kWasteBuild) != kWasteTakesBuilds) return false;
     int top = s.table.Top(kWastePile);
-    if (CardSuit(top) != CardSuit(card)) return false;
+    if (CardSuit(s.Face(top)) != CardSuit(s.Face(card))) return false;
     int t = CardRank(top), m = CardRank(card);
     return RankAbove(t) == m || RankBelow(t) == m;
 }

@@ -59,6 +59,8 @@ struct GameState {
         return std::clamp<int>(params[param::kReserveCount], 0, kMaxReserves);
     }
     int CardCount() const { return params[param::kCardCount]; }
+    // The first-deck card whose face `card` shows in this game's deck (FaceCode).
+    int Face(int card) const { return FaceCode(card, params[param::kDeckSuits]); }
     // A pairing game (the pairing parameter is set) or one of the pyramid family: the first
     // foundation then holds the cards the player has selected, while they still lie on their
     // piles.

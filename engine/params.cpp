@@ -14,7 +14,7 @@ constexpr ParamName kNames[] = {
     {"StockFaceDown", kStockFaceDown, 1},
     {"StockPlaced", kStockPlaced, 1},
     {"WastePlaced", kWastePlaced, 1},
-    {"Unused9", 9, 1},
+    {"DeckSuits", kDeckSuits, 1},
     {"DealFoundationCard", kDealFoundationCard, 1},
     {"RunSize", kRunSize, 1},
     {"ReserveLift", kReserveLift, 1},

@@ -35,6 +35,7 @@ inline constexpr int kReserveFan = 5;             // reserve fan style
 inline constexpr int kStockFaceDown = 6;          // 0: stock cards are dealt face up
 inline constexpr int kStockPlaced = 7;            // 1: the stock is on the table
 inline constexpr int kWastePlaced = 8;            // 1: the waste is on the table
+inline constexpr int kDeckSuits = 9;              // suits the cards show: 0 four, 1 or 2 fewer
 inline constexpr int kDealFoundationCard = 10;    // 1: one more card to foundation 1 after the deal
 inline constexpr int kRunSize = 11;               // how many cards may move at once
 inline constexpr int kReserveLift = 12;           // reserve lifting mode (-11: whole reserve)

@@ -29,7 +29,7 @@ bool AceOrBelowTableauTop(const GameState& s, Card card) {
         PileIndex p = TableauPile(n);
         if (s.table.Empty(p)) continue;
         int top = s.table.Top(p);
-        if (CardSuit(top) == CardSuit(card) &&
+        if (CardSuit(s.Face(top)) == CardSuit(s.Face(card)) &&
             (CardRank(top) > CardRank(card) || CardRank(top) == kAce))
             return true;
     }
@@ -190,7 +190,8 @@ bool IsCompleteSuit(const GameState& s, Card king) {
     if (!run || KindOfPile(run->pile) != PileKind::Tableau || run->size != kSuitSize) return false;
     for (int k = 0; k < run->size; ++k) {
         const Card c = s.table.At(run->pile, run->first + k);
-        if (!s.table.FaceUp(c) || CardSuit(c) != CardSuit(king) || CardRank(c) != kKing - k)
+        if (!s.table.FaceUp(c) || CardSuit(s.Face(c)) != CardSuit(s.Face(king)) ||
+            CardRank(c) != kKing - k)
             return false;
     }
     return true;

@@ -32,13 +32,19 @@ void CardCounterMarks::SetOptions(CounterOptions options) {
     options_ = options;
 }
 
-void CardCounterMarks::Reset(int cardCount) {
+int CardCounterMarks::RowSuit(int row) const {
+    const int firstCard = row % kSuitsPerDeck * kCardsPerRow + 1;
+    return CardSuit(FaceCode(firstCard, deckSuits_));
+}
+
+void CardCounterMarks::Reset(int cardCount, int deckSuits) {
     marks_.fill(CounterMark::None);
     cardCount_ = (cardCount > 0 && cardCount <= kMaxCounted) ? cardCount : 0;
+    deckSuits_ = deckSuits;
 }
 
 void CardCounterMarks::Refresh(const GameState& state) {
-    Reset(state.CardCount());
+    Reset(state.CardCount(), state.P(param::kDeckSuits));
     if (WatchesStock()) MarkStockSide(state);
     if (WatchesTable()) MarkTableSide(state);
 }

@@ -43,8 +43,12 @@ public:
     bool WatchesTable() const { return !options_.stockOnly; }
 
     int CardCount() const { return cardCount_; }
-    // Every card of a game of `cardCount` cards back to no mark (out-of-range counts: none).
-    void Reset(int cardCount);
+    // The suit 1..4 a grid row's cards show: each row holds 13 card codes of one physical suit,
+    // which a deck of fewer suits shows as spades or hearts.
+    int RowSuit(int row) const;
+    // Every card of a game of `cardCount` cards, whose deck shows `deckSuits` suits (the
+    // DeckSuits parameter), back to no mark (out-of-range counts: none).
+    void Reset(int cardCount, int deckSuits = kFourSuits);
     // Reset, then mark the watched piles of the table.
     void Refresh(const GameState& state);
 
@@ -67,6 +71,7 @@ private:
 
     CounterOptions options_;
     int cardCount_ = 0;
+    int deckSuits_ = kFourSuits;
     std::array<CounterMark, kMaxCounted + 1> marks_{};
 
     bool Watched(PileKind kind) const;

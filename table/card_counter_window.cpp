@@ -23,7 +23,6 @@ constexpr int kPlaceMargin = 8;
 // How long after its show the window manager has framed a window: its frame is known then.
 constexpr int kFramedAfterMs = 150;
 constexpr int kRanks = 13;
-constexpr int kSuits = 4;
 constexpr int kUnsetPosition = -1;
 constexpr std::string_view kYes = "Y";
 constexpr std::string_view kNo = "N";
@@ -187,9 +186,10 @@ void CardCounterWindow::WasteNotice() {
 void CardCounterWindow::Redraw() {
     picture_.fill(palette().color(QPalette::Window));
     QPainter painter(&picture_);
-    // The suit symbols go on the rows of the game's decks only.
+    // The suit symbols, as the game's deck shows them, go on the rows of its decks only.
     for (int row = 0; row < CardCounterMarks::Rows(marks_.CardCount()); ++row)
-        DrawPicture(painter, art::kCounterSuitPictures[static_cast<std::size_t>(row % kSuits)], 0,
+        DrawPicture(painter,
+                    art::kCounterSuitPictures[static_cast<std::size_t>(marks_.RowSuit(row) - 1)], 0,
                     CardCounterMarks::kRowStep * row + CardCounterMarks::kRowTop);
     for (int card = 1; card <= marks_.CardCount(); ++card) DrawCard(painter, card);
     painter.end();

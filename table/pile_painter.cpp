@@ -54,8 +54,8 @@ PilePainter::PilePainter(const TableScene& scene, const ImageSet& images,
 void PilePainter::DrawCardFace(Surface& s, int code, QPoint at, BottomCorners bottom,
                                const QRect& clip) const {
     if (code <= 0) return;
-    DrawCardPicture(*s.image, images_.Face(code), s.ToPicture(at), s.background, bottom,
-                    s.ToPicture(clip));
+    DrawCardPicture(*s.image, images_.Face(scene_.Face(code)), s.ToPicture(at), s.background,
+                    bottom, s.ToPicture(clip));
 }
 
 void PilePainter::DrawCardBack(Surface& s, QPoint at, int height, BottomCorners bottom,

@@ -154,7 +154,7 @@ void TableCanvas::SetStockPressed(bool pressed) {
 }
 
 void TableCanvas::BuildDragCard(int code) {
-    drag_.BuildCard(code < 0 ? images_.Back() : images_.Face(code));
+    drag_.BuildCard(code < 0 ? images_.Back() : images_.Face(scene_.Face(code)));
 }
 
 void TableCanvas::BuildDragRun(PileIndex pile, int k) {
@@ -162,8 +162,9 @@ void TableCanvas::BuildDragRun(PileIndex pile, int k) {
     const PilePainter painter = Painter();
     std::vector<QImage> pictures;
     for (int j = std::max(k, 0); j < scene_.table->Size(pile); ++j)
-        pictures.push_back(painter.ShowsFace(pile, j) ? images_.Face(scene_.table->At(pile, j))
-                                                      : images_.Back());
+        pictures.push_back(painter.ShowsFace(pile, j)
+                               ? images_.Face(scene_.Face(scene_.table->At(pile, j)))
+                               : images_.Back());
     drag_.BuildRun(pictures, scene_.steps.verticalUp);
 }
 

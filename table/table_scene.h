@@ -2,6 +2,7 @@
 // What the painter paints: the cards and the game's parameters (owned by the caller, usually the
 // running game's state, and read at every paint) and where the piles lie on this table (the
 // layout's positions, fan steps and card size, and the untidy tableau's shifts of this deal).
+#include "engine/cards.h"
 #include "engine/params.h"
 #include "engine/table.h"
 #include "table/layout/table_geometry.h"
@@ -20,6 +21,11 @@ struct TableScene {
 
     // True once a game is there to paint.
     bool Ready() const { return table != nullptr && params != nullptr; }
+
+    // The first-deck card whose face picture `card` shows in this game's deck (FaceCode).
+    int Face(int card) const {
+        return FaceCode(card, params != nullptr ? (*params)[param::kDeckSuits] : kFourSuits);
+    }
 
     // The card places of this table; `untidy` shows the untidy tableau's shifts. The scene must
     // outlive the geometry and stay where it is.

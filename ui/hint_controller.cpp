@@ -263,7 +263,7 @@ std::vector<table::TableMark> HintController::MarksFor(const Command& command) c
 }
 
 QString HintController::Describe(const Command& command) const {
-    const QString card = SpokenCard(command.card);
+    const QString card = SpokenCard(command.card, play_.State().P(param::kDeckSuits));
     switch (command.kind) {
     case CommandKind::Drop:
         return tr("%1 to %2").arg(card, SpokenPile(command.pile));

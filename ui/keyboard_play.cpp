@@ -106,7 +106,7 @@ QString KeyboardPlay::FocusText() const {
     int faceDown = 0;
     for (int k = 0; k < card_; ++k)
         if (!table.FaceUp(table.At(pile_, k))) ++faceDown;
-    QString text = tr("%1, %2").arg(pile, SpokenCard(card));
+    QString text = tr("%1, %2").arg(pile, SpokenCard(card, play_.State().P(param::kDeckSuits)));
     if (faceDown == 1) text += tr(", 1 card below face down");
     if (faceDown > 1) text += tr(", %1 cards below face down").arg(faceDown);
     if (Holding()) text += tr(", cards lifted from %1").arg(SpokenPile(heldFrom_));

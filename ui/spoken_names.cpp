@@ -17,9 +17,10 @@ QString Tr(const char* text) {
 
 } // namespace
 
-QString SpokenCard(int card) {
-    const int rank = CardRank(card);
-    const int suit = CardSuit(card);
+QString SpokenCard(int card, int deckSuits) {
+    const int face = FaceCode(card, deckSuits);
+    const int rank = CardRank(face);
+    const int suit = CardSuit(face);
     if (rank < kAce || rank > kKing || suit < kHearts || suit > kSpades) return Tr("no card");
     return Tr("%1 of %2").arg(Tr(kRanks[rank - 1]), Tr(kSuits[suit - 1]));
 }

@@ -7,7 +7,8 @@
 
 namespace tablamor::ui {
 
-QString SpokenCard(int card);
+// The face `card` shows in a deck of `deckSuits` suits (the DeckSuits parameter), in words.
+QString SpokenCard(int card, int deckSuits);
 QString SpokenPile(PileIndex pile);
 
 } // namespace tablamor::ui

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace tablamor::table {
 namespace {
@@ -114,6 +115,35 @@ TEST(CardCounterMarks, GridAndHeightFollowTheCardCount) {
     marks.Refresh(s);
     ExpectMarksMatchTable(marks, s);
     EXPECT_EQ(marks.MarkOf(105), CounterMark::None);
+}
+
+TEST(CardCounterMarks, RowsShowTheSuitsOfTheDeck) {
+    // Rows hold hearts, diamonds, clubs and spades of each deck; fewer suits relabel them.
+    const struct Row {
+        const char* file;
+        std::vector<int> suits;
+    } rows[] = {
+        {"0003-forty-thieves.game",
+         {kHearts, kDiamonds, kClubs, kSpades, kHearts, kDiamonds, kClubs, kSpades}},
+        {"0207-spiderette-two-suits.game", {kHearts, kHearts, kSpades, kSpades}},
+        {"0206-spiderette-one-suit.game", {kSpades, kSpades, kSpades, kSpades}},
+    };
+    for (const Row& row : rows) {
+        CardCounterMarks marks;
+        marks.Refresh(Dealt(row.file));
+        ASSERT_EQ(CardCounterMarks::Rows(marks.CardCount()), static_cast<int>(row.suits.size()))
+            << row.file;
+        for (std::size_t r = 0; r < row.suits.size(); ++r)
+            EXPECT_EQ(marks.RowSuit(static_cast<int>(r)), row.suits[r])
+                << row.file << ", row " << r;
+    }
+    // A two-suit deck of two decks repeats the first deck's rows.
+    GameState twoDecks = Dealt("0003-forty-thieves.game");
+    twoDecks.params[param::kDeckSuits] = kSpadesAndHearts;
+    CardCounterMarks marks;
+    marks.Refresh(twoDecks);
+    for (int r = 0; r < 8; ++r)
+        EXPECT_EQ(marks.RowSuit(r), r % 4 < 2 ? kHearts : kSpades) << "row " << r;
 }
 
 TEST(CardCounterMarks, OneOnlyOptionAtATime) {

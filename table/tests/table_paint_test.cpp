@@ -119,6 +119,27 @@ TEST_F(TablePaintTest, SecondDeckCardShowsItsTwin) {
     EXPECT_EQ(t->TableAt(Centre(t->Card(kWastePile, 0))), FaceColour(13));
 }
 
+TEST_F(TablePaintTest, FewerSuitsShowTheirFaces) {
+    const struct Row {
+        int deckSuits;
+        int card;
+        int shows;
+    } rows[] = {
+        {kSpadesAndHearts, 14 + 4, 5},       // five of diamonds: five of hearts
+        {kSpadesAndHearts, 53 + 26 + 6, 46}, // second seven of clubs: seven of spades
+        {kSpadesAndHearts, 53 + 39 + 6, 46}, // second seven of spades: seven of spades
+        {kSpadesOnly, 5, 44},                // five of hearts: five of spades
+        {kFourSuits, 14 + 4, 14 + 4},        // five of diamonds: itself
+    };
+    for (const Row& row : rows) {
+        t->params[param::kDeckSuits] = static_cast<std::int16_t>(row.deckSuits);
+        t->Put(kWastePile, {row.card});
+        Paint();
+        EXPECT_EQ(t->TableAt(Centre(t->Card(kWastePile, 0))), FaceColour(row.shows))
+            << "card " << row.card << ", deck " << row.deckSuits;
+    }
+}
+
 TEST_F(TablePaintTest, PilesWithoutAPlaceAreNeverDrawn) {
     Paint();
     const QImage before = t->canvas->TablePicture();
