@@ -5,7 +5,8 @@
 // as its move from its parent, and every few moves down a line as a packed snapshot of the table;
 // it is rebuilt from the nearest snapshot above it by replaying the moves between. Nothing reached
 // is dropped but positions the rules show can never be won, or, past the memory budget, the least
-// promising of those waiting; so an empty queue with nothing let go means no win exists.
+// promising of those waiting, or the children of moves the guide leaves out; so an empty queue
+// with nothing let go means no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -139,7 +140,7 @@ private:
     std::size_t memoryBytes_;
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
-    bool letGo_ = false; // positions waiting were let go to stay within the memory budget
+    bool letGo_ = false; // moves were left out, or positions waiting let go past the memory budget
     PileSymmetry symmetry_;
     SolverGuide guide_;
     SeenPositions seen_;
@@ -241,6 +242,10 @@ private:
         children_.clear();
         toChildren_.clear();
         for (const SolverMove& c : listed_) {
+            if (guide_.IsLeftOut(state, c.command)) {
+                letGo_ = true;
+                continue;
+            }
             GameState child = state;
             if (!moves_.Apply(child, c)) continue;
             if (child.won) {
