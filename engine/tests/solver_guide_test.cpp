@@ -4,6 +4,8 @@
 #include "play_fixture.h"
 #include "rules_fixture.h"
 
+#include "engine/commands.h"
+#include "engine/placed_piles.h"
 #include "engine/rule_codes.h"
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
@@ -249,6 +251,29 @@ TEST(SolverGuide, DeadWhenASuitsLastCardCanNeverGoUp) {
         SolverGuide guide(s);
         EXPECT_EQ(guide.IsDead(s), row.dead) << row.what;
     }
+}
+
+// Where a press deals one card and every card is reached, stock and waste key as the one
+// sequence they deal in: a press changes nothing; the same cards in another order do.
+TEST(SolverKey, StockAndWasteKeyAsOneCycle) {
+    constexpr int kKlondike = 1;
+    constexpr int kPressesBefore = 2; // the count of actions the rules read stops at two
+    GameState s = Dealt(kKlondike);
+    PileSymmetry cycle = SymmetryOf(s);
+    cycle.stockCycle = true;
+    const PlacedPiles geometry = PlacedPiles::EveryPileOf(s);
+    const PlayEnv env{geometry, NullEventSink(), NoStepRecord()};
+    const Command press{CommandKind::Stock, kNoCard, -1};
+    for (int k = 0; k < kPressesBefore; ++k) ASSERT_TRUE(PlayCommand(s, press, false, env));
+    GameState pressed = s;
+    ASSERT_TRUE(PlayCommand(pressed, press, false, env));
+    EXPECT_EQ(PositionKey(s, cycle), PositionKey(pressed, cycle));
+    EXPECT_NE(PositionKey(s, SymmetryOf(s)), PositionKey(pressed, SymmetryOf(s)));
+    GameState swapped = s;
+    const int size = swapped.table.Size(kStockPile);
+    const Card top = swapped.table.EraseAt(kStockPile, size - 1);
+    swapped.table.Insert(kStockPile, size - 2, top);
+    EXPECT_NE(PositionKey(s, cycle), PositionKey(swapped, cycle));
 }
 
 // Piles cards only go onto key by their top card: what lies under it in another order is the same
