@@ -103,7 +103,8 @@ inline constexpr int kOpeningRestrictionOn = 1;
 inline constexpr int kWasteTakesBuilds = 2;
 inline constexpr int kWasteHoldsOne = 3; // the stock is not dealt while the waste holds a card
 inline constexpr int kWasteNeverTarget = 4;
-inline constexpr int kOn = 1; // a yes/no parameter that is set
+inline constexpr int kOn = 1;               // a yes/no parameter that is set
+inline constexpr int kUnlimitedPasses = -1; // StockPasses: the stock is redealt without end
 
 // Fill sources of empty tableau piles (parameter TableauFillSource).
 inline constexpr int kFillFromReserve = 1;          // reserve 1's top card

@@ -5,7 +5,8 @@
 // as its move from its parent, and every few moves down a line as a packed snapshot of the table;
 // it is rebuilt from the nearest snapshot above it by replaying the moves between. Nothing reached
 // is dropped but positions the rules show can never be won, or, past the memory budget, the least
-// promising of those waiting; so an empty queue with nothing let go means no win exists.
+// promising of those waiting, or the children of moves the guide leaves out; so an empty queue
+// with nothing let go means no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -29,21 +30,29 @@ constexpr long long kSliceNodes = 256;
 // The seen table doubles in place: room is kept for the old and the new table at once.
 constexpr std::size_t kSeenGrowthFactor = 3;
 
-// A move in four bytes.
+// A move in four bytes. A card reached in the stock is lifted off the waste, where no run is
+// lifted: the byte of the run's top card holds the presses instead.
 struct PackedCommand {
-    std::uint8_t kind : 7 = 0;
+    std::uint8_t kind : 6 = 0;
     std::uint8_t singleCard : 1 = 1;
+    std::uint8_t pressed : 1 = 0;
     Card card = kNoCard;
     std::int8_t pile = -1;
-    Card runTop = kNoCard;
+    std::uint8_t runTopOrPresses = kNoCard;
 
     static PackedCommand Of(const SolverMove& m) {
+        const bool pressed = m.presses > 0;
         return {static_cast<std::uint8_t>(m.command.kind),
-                m.singleCard ? std::uint8_t{1} : std::uint8_t{0}, m.command.card,
-                static_cast<std::int8_t>(m.command.pile), m.runTop};
+                m.singleCard ? std::uint8_t{1} : std::uint8_t{0},
+                pressed ? std::uint8_t{1} : std::uint8_t{0},
+                m.command.card,
+                static_cast<std::int8_t>(m.command.pile),
+                pressed ? m.presses : m.runTop};
     }
     SolverMove Unpacked() const {
-        return {Command{static_cast<CommandKind>(kind), card, pile}, runTop, singleCard != 0};
+        return {Command{static_cast<CommandKind>(kind), card, pile},
+                pressed ? kNoCard : runTopOrPresses, singleCard != 0,
+                pressed ? runTopOrPresses : std::uint8_t{0}};
     }
 };
 static_assert(kPileCount <= INT8_MAX, "a pile number fits a packed move");
@@ -105,8 +114,9 @@ class Search {
 public:
     enum class Status { Going, Won, Lost, Stuck };
 
-    Search(const GameState& start, SolverMoves& moves, int style, std::size_t memoryBytes)
-        : start_(start), moves_(moves), memoryBytes_(memoryBytes), symmetry_(SymmetryOf(start)),
+    Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry, int style,
+           std::size_t memoryBytes)
+        : start_(start), moves_(moves), memoryBytes_(memoryBytes), symmetry_(symmetry),
           guide_(start, style), current_(start), state_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent.
@@ -139,7 +149,7 @@ private:
     std::size_t memoryBytes_;
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
-    bool letGo_ = false; // positions waiting were let go to stay within the memory budget
+    bool letGo_ = false; // moves were left out, or positions waiting let go past the memory budget
     PileSymmetry symmetry_;
     SolverGuide guide_;
     SeenPositions seen_;
@@ -213,14 +223,16 @@ private:
     }
 
     // The commands from the deal to the searched position `index`, then `last`.
-    void TraceLine(int index, const Command& last) {
-        line_.clear();
-        line_.push_back(last);
+    void TraceLine(int index, const SolverMove& last) {
+        std::vector<const Searched*> moves;
         for (int i = index;
              i != kNoParent && searched_[static_cast<std::size_t>(i)].parent != kNoParent;
              i = searched_[static_cast<std::size_t>(i)].parent)
-            line_.push_back(searched_[static_cast<std::size_t>(i)].command.Unpacked().command);
-        std::reverse(line_.begin(), line_.end());
+            moves.push_back(&searched_[static_cast<std::size_t>(i)]);
+        line_.clear();
+        for (auto m = moves.rbegin(); m != moves.rend(); ++m)
+            AppendCommands((*m)->command.Unpacked(), line_);
+        AppendCommands(last, line_);
     }
 
     void Push(int score, std::uint32_t order, int parent, const SolverMove& c) {
@@ -241,10 +253,14 @@ private:
         children_.clear();
         toChildren_.clear();
         for (const SolverMove& c : listed_) {
+            if (guide_.IsLeftOut(state, c.command)) {
+                letGo_ = true;
+                continue;
+            }
             GameState child = state;
             if (!moves_.Apply(child, c)) continue;
             if (child.won) {
-                TraceLine(index, c.command);
+                TraceLine(index, c);
                 return true;
             }
             if (guide_.IsDead(child)) continue;
@@ -267,6 +283,14 @@ private:
         return false;
     }
 };
+
+// The key's symmetry, with the stock keyed as a cycle where the moves reach every stock card.
+PileSymmetry SearchSymmetry(const GameState& start, const PileGeometry& geometry) {
+    PileSymmetry symmetry = SymmetryOf(start);
+    symmetry.stockCycle =
+        StockCardsReachedDirectly(start, geometry) && start.P(param::kStockDealCount) == 1;
+    return symmetry;
+}
 
 // The line played as the command line plays it: a win only when play agrees.
 bool ReplaysToWin(GameState s, const PileGeometry& geometry, const std::vector<Command>& line) {
@@ -294,10 +318,11 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
     SolverMoves moves(start, geometry);
+    const PileSymmetry symmetry = SearchSymmetry(start, geometry);
     std::vector<std::unique_ptr<Search>> searches;
     for (int style = 0; style < kSearchStyles; ++style)
-        searches.push_back(
-            std::make_unique<Search>(start, moves, style, budget.memoryBytes / kSearchStyles));
+        searches.push_back(std::make_unique<Search>(start, moves, symmetry, style,
+                                                    budget.memoryBytes / kSearchStyles));
     std::vector<bool> going(searches.size(), true);
     const auto nodes = [&searches] {
         long long total = 0;

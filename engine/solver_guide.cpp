@@ -14,6 +14,12 @@ namespace tablamor {
 namespace {
 
 constexpr int kPointsPerCard = 5; // points of the running score to a card
+constexpr int kSuitSize = 13;     // a whole suit, king to ace
+constexpr int kPercent = 100;
+// Where the foundations take whole suits, what a card counts in percent of a card on them: one
+// on a card of its suit one rank higher, and one more of a run in suit down from a king.
+constexpr int kInSuitShare = 6;
+constexpr int kUnderwayShare = 25;
 
 // The weights of each search style, per card or pile. A card dealt to the waste and not played
 // yet counts against: the stock is spent, the card mostly out of reach. The first style weighs
@@ -77,6 +83,14 @@ bool FoundationsBuildOneWay(const GameState& s) {
     return true;
 }
 
+// The ace of the whole suit on foundation `f` (its last thirteen cards).
+Card WholeSuitsAce(const GameState& s, PileIndex f) {
+    const int size = s.table.Size(f);
+    for (int k = size - kSuitSize; k < size; ++k)
+        if (CardRank(s.table.At(f, k)) == kAce) return s.table.At(f, k);
+    return kNoCard;
+}
+
 } // namespace
 
 SolverGuide::SolverGuide(const GameState& s, int style)
@@ -91,6 +105,8 @@ SolverGuide::SolverGuide(const GameState& s, int style)
                         s.P(param::kOpeningRestriction) == 0 &&
                         s.P(param::kAutoFillAfterFirst) == 0 && FoundationsBuildOneWay(s);
     waveringWaste_ = s.P(param::kStockDealCount) > 1;
+    for (int n = 0; n < s.FoundationCount(); ++n)
+        wholeSuits_ = wholeSuits_ || s.P(param::kFoundationRule + n) == code::kCompleteSuit;
     fillingInOrder_ =
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
     for (int n = 0; n < s.FoundationCount(); ++n)
@@ -196,7 +212,9 @@ int SolverGuide::Score(const GameState& s) {
     int parked = 0;
     for (int n = 0; n < s.ReserveCount(); ++n) parked += s.table.Size(ReservePile(n));
     const ScoreWeights& w = weights_;
-    return Progress(s) - faceDown * w.faceDown + empty * w.empty - buried * w.buried -
+    const int whole =
+        wholeSuits_ ? WholeSuitsInTheMaking(s) * w.progress * kPointsPerCard / kPercent : 0;
+    return Progress(s) + whole - faceDown * w.faceDown + empty * w.empty - buried * w.buried -
            BrokenPairs(s) * w.broken - parked * w.parked - s.table.Size(kWastePile) * w.waste;
 }
 
@@ -211,6 +229,40 @@ int SolverGuide::Progress(const GameState& s) const {
         onTableau += static_cast<int>(std::ranges::count_if(s.table.Pile(TableauPile(n)),
                                                             [](Card c) { return c != kNoCard; }));
     return -onTableau * perCard + s.table.Size(kStockPile) * perCard / 2;
+}
+
+// Where the foundations take whole suits, a share of a card on the foundations: per card on a card
+// of its suit one rank higher, and more per card of a run in suit down from a king.
+int SolverGuide::WholeSuitsInTheMaking(const GameState& s) const {
+    int inSuit = 0;
+    int underway = 0; // cards of runs in suit led by a king
+    for (int n = 0; n < s.TableauCount(); ++n) {
+        const PileIndex p = TableauPile(n);
+        bool led = false;
+        for (int k = 1; k < s.table.Size(p); ++k) {
+            const Card below = s.table.At(p, k - 1);
+            const Card card = s.table.At(p, k);
+            const bool follows = below != kNoCard && card != kNoCard && s.table.FaceUp(below) &&
+                                 CardSuit(below) == CardSuit(card) &&
+                                 CardRank(below) == CardRank(card) + 1;
+            led = follows && (led || CardRank(below) == kKing);
+            inSuit += follows ? 1 : 0;
+            underway += led ? 1 : 0;
+        }
+    }
+    return inSuit * kInSuitShare + underway * kUnderwayShare;
+}
+
+bool SolverGuide::IsLeftOut(const GameState& s, const Command& c) const {
+    if (!wholeSuits_ || c.kind != CommandKind::Drop || KindOfPile(c.pile) != PileKind::Tableau)
+        return false;
+    const PileIndex from = s.table.PileOf(c.card);
+    if (from < 0 || KindOfPile(from) != PileKind::Tableau) return false;
+    const int at = s.table.Find(from, c.card);
+    if (at < 1) return false;
+    const Card below = s.table.At(from, at - 1);
+    return s.table.FaceUp(below) && CardSuit(below) == CardSuit(c.card) &&
+           CardRank(below) == CardRank(c.card) + 1;
 }
 
 bool SolverGuide::IsDead(const GameState& s) const {
@@ -235,20 +287,28 @@ bool SolverGuide::IsDead(const GameState& s) const {
 
 bool SolverGuide::IsSafeFoundationMove(const GameState& before, const GameState& after) {
     if (!safeMovesAllowed_) return false;
+    // The card left on top of the foundation's new cards: the one sent, or the ace of a whole suit.
     Card card = kNoCard;
+    int moved = 0;
     for (int n = 0; n < before.FoundationCount(); ++n) {
         const PileIndex f = FoundationPile(n);
         const int grown = after.table.Size(f) - before.table.Size(f);
         if (grown == 0) continue;
-        if (grown != 1 || card != kNoCard) return false;
-        card = after.table.Top(f);
+        if (card != kNoCard) return false;
+        if (grown == kSuitSize && after.P(param::kFoundationRule + n) == code::kCompleteSuit)
+            card = WholeSuitsAce(after, f);
+        else if (grown == 1)
+            card = after.table.Top(f);
+        else
+            return false;
+        moved = grown;
     }
     if (card == kNoCard) return false;
     const PileIndex from = before.table.PileOf(card);
     if (from < 0) return false;
     switch (KindOfPile(from)) {
     case PileKind::Tableau:
-        if (fillingInOrder_ && before.table.Size(from) == 1) return false;
+        if (fillingInOrder_ && before.table.Size(from) == moved) return false;
         break;
     case PileKind::Reserve:
         break;

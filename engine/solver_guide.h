@@ -4,9 +4,11 @@
 //
 // A card going to a foundation is safe when no card still off the foundations could ever be
 // built on it on any tableau pile: whatever a win from the position before does with that card,
-// it can do without it, so every win from before is also a win after. Games where the move could
-// change anything else (piles filled or dealt to in order,
-// a waste dealt in threes, builds on the waste, special and pairing games) get no safe moves.
+// it can do without it, so every win from before is also a win after. The same holds for a whole
+// suit going up as one move, judged by its ace. Games where the move could change anything else
+// (piles filled or dealt to in order, a waste dealt in threes, builds on the waste, special and
+// pairing games) get no safe moves.
+#include "engine/commands.h"
 #include "engine/game_state.h"
 
 #include <bitset>
@@ -37,6 +39,11 @@ public:
 
     bool IsSafeFoundationMove(const GameState& before, const GameState& after);
 
+    // True for a drop the search leaves out, though it may be needed: where the foundations take
+    // whole suits, a run lifted off a card of its suit one rank higher (it breaks up a suit in the
+    // making). A search that leaves a move out can no longer prove a deal lost.
+    bool IsLeftOut(const GameState& position, const Command& command) const;
+
     // True when the position can no longer be won because a card can never reach a foundation.
     // Read where the foundations judge a card against the tableau tops (a card goes up beside a
     // higher card or an ace of its suit, an ace at any time): once a suit's aces are all up, the
@@ -55,6 +62,7 @@ private:
     bool safeMovesAllowed_ = false;
     bool waveringWaste_ = false;        // a waste card sent early changes what later passes show
     bool fillingInOrder_ = false;       // emptied piles are filled or dealt to by place
+    bool wholeSuits_ = false;           // the foundations take whole suits, king to ace
     bool wantedReadsTableau_ = false;   // a foundation rule looks at the tableau tops
     bool judgedByTableauTops_ = false;  // every foundation takes cards by that rule
     std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
@@ -76,6 +84,7 @@ private:
     const CardSet& Wanted(const GameState& position);
     int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;
+    int WholeSuitsInTheMaking(const GameState& position) const;
 };
 
 } // namespace tablamor

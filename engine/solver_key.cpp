@@ -8,30 +8,52 @@
 namespace tablamor {
 namespace {
 
-constexpr int kUnlimitedStockPasses = -1; // the stock-passes value of no limit
-
-// A pile's cards bottom first with their face flags, eight cards to a word; an empty pile keys
-// as a fixed value.
-std::uint64_t PileKey(const Table& table, PileIndex pile) {
-    constexpr int kCardsPerWord = 8;
-    constexpr int kBitsPerCard = 8;
-    constexpr std::uint64_t kFaceUpBit = 0x80; // card codes stay below it
-    static_assert(kMaxCards < kFaceUpBit);
-    std::uint64_t h = 0x51ed270b27e1f5a3ULL;
-    std::uint64_t word = 0;
-    int inWord = 0;
-    for (const Card c : table.Pile(pile)) {
-        const std::uint64_t face = c != kNoCard && table.FaceUp(c) ? kFaceUpBit : 0;
-        word = (word << kBitsPerCard) | c | face;
-        if (++inWord == kCardsPerWord) {
-            h = MixKey(h, word);
-            word = 0;
-            inWord = 0;
+// Cards in order, eight to a word, each with its face flag (or the flag left out).
+class CardSequenceKey {
+public:
+    void Add(std::uint64_t cardAndFace) {
+        word_ = (word_ << kBitsPerCard) | cardAndFace;
+        ++size_;
+        if (++inWord_ == kCardsPerWord) {
+            h_ = MixKey(h_, word_);
+            word_ = 0;
+            inWord_ = 0;
         }
     }
-    // the size, above the last word's cards, tells a short last word from one of gaps
-    constexpr int kSizeShift = kBitsPerCard * (kCardsPerWord - 1);
-    return MixKey(h, word ^ (static_cast<std::uint64_t>(table.Size(pile)) << kSizeShift));
+    // The size, above the last word's cards, tells a short last word from one of gaps.
+    std::uint64_t Key() const {
+        constexpr int kSizeShift = kBitsPerCard * (kCardsPerWord - 1);
+        return MixKey(h_, word_ ^ (static_cast<std::uint64_t>(size_) << kSizeShift));
+    }
+
+private:
+    static constexpr int kCardsPerWord = 8;
+    static constexpr int kBitsPerCard = 8;
+    std::uint64_t h_ = 0x51ed270b27e1f5a3ULL;
+    std::uint64_t word_ = 0;
+    int inWord_ = 0;
+    int size_ = 0;
+};
+
+// A pile's cards bottom first with their face flags; an empty pile keys as a fixed value.
+std::uint64_t PileKey(const Table& table, PileIndex pile) {
+    constexpr std::uint64_t kFaceUpBit = 0x80; // card codes stay below it
+    static_assert(kMaxCards < kFaceUpBit);
+    CardSequenceKey key;
+    for (const Card c : table.Pile(pile))
+        key.Add(c | (c != kNoCard && table.FaceUp(c) ? kFaceUpBit : 0));
+    return key.Key();
+}
+
+// The stock and the waste as the one sequence the presses deal through: the waste bottom first,
+// then the stock from its top. Where one card is dealt a press, a press only moves the split
+// between the two, and every split is reached by pressing on.
+std::uint64_t StockCycleKey(const Table& table) {
+    CardSequenceKey key;
+    for (const Card c : table.Pile(kWastePile)) key.Add(c);
+    const auto stock = table.Pile(kStockPile);
+    for (auto c = stock.rbegin(); c != stock.rend(); ++c) key.Add(*c);
+    return key.Key();
 }
 
 // A pile cards only go onto: its size and its top card.
@@ -108,8 +130,12 @@ PileSymmetry SymmetryOf(const GameState& s) {
 
 std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
     std::uint64_t h = 0;
-    h = MixKey(h, PileKey(s.table, kStockPile));
-    h = MixKey(h, PileKey(s.table, kWastePile));
+    if (symmetry.stockCycle) {
+        h = MixKey(h, StockCycleKey(s.table));
+    } else {
+        h = MixKey(h, PileKey(s.table, kStockPile));
+        h = MixKey(h, PileKey(s.table, kWastePile));
+    }
     h = MixKey(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
                                              : PileKey(s.table, kThirdPile));
     // Only the game's own piles: the others stay empty. The selection lies on the first
@@ -121,7 +147,7 @@ std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
     h = GroupKey(h, s.table, kFirstReserve, s.ReserveCount(), symmetry.reserves);
     // With unlimited passes the count is never read; keying on it would make every pass a new
     // position and the search endless.
-    if (s.P(param::kStockPasses) != kUnlimitedStockPasses)
+    if (s.P(param::kStockPasses) != code::kUnlimitedPasses)
         h = MixKey(h, static_cast<std::uint64_t>(s.passesUsed));
     h = MixKey(h, static_cast<std::uint64_t>(s.actionsDone));
     h = MixKey(h, s.stockPressed ? 1 : 0);

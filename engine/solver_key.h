@@ -18,6 +18,10 @@ struct PileSymmetry {
     bool foundations = false;
     bool thirdPileDiscards = false;
     bool foundationsDiscard = false;
+    // Stock and waste key as one sequence, whatever the split between them: only where the
+    // search reaches every card of the stock from any split (engine/solver_moves.h) and a press
+    // deals one card.
+    bool stockCycle = false;
 };
 
 // Folds v into the running key h.

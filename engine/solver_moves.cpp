@@ -6,7 +6,10 @@
 #include "engine/placement.h"
 #include "engine/play_flow.h"
 #include "engine/press_rules.h"
+#include "engine/rule_codes.h"
 #include "engine/solver_cache.h"
+
+#include <bitset>
 
 namespace tablamor {
 namespace {
@@ -30,12 +33,29 @@ bool Alike(const GameState& s, const ParamRange (&ranges)[N], int a, int b) {
     return true;
 }
 
+const Command kStockPress{CommandKind::Stock, kNoCard, -1};
+
 } // namespace
+
+bool StockCardsReachedDirectly(const GameState& s, const PileGeometry& geometry) {
+    return s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
+           s.P(param::kWastePlaced) == code::kOn && s.P(param::kReleaseCountsPass) == 0 &&
+           s.P(param::kStockPasses) == code::kUnlimitedPasses &&
+           s.P(param::kWasteBuild) != code::kWasteTakesBuilds &&
+           s.P(param::kWasteBuild) != code::kWasteHoldsOne && s.P(param::kTableauFillSource) == 0 &&
+           geometry.Placed(kStockPile) && geometry.Placed(kWastePile);
+}
+
+void AppendCommands(const SolverMove& move, std::vector<Command>& line) {
+    line.insert(line.end(), move.presses, kStockPress);
+    line.push_back(move.command);
+}
 
 SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
     : geometry_(geometry), quiet_(NullEventSink()), env_{geometry, quiet_, NoStepRecord()},
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
-      liftsBuiltRuns_(TableauPressLiftsRuns(start)), scratch_(start) {
+      liftsBuiltRuns_(TableauPressLiftsRuns(start)),
+      stockReached_(StockCardsReachedDirectly(start, geometry)), scratch_(start) {
     for (PileIndex p = 0; p < kPileCount; ++p)
         if (IsDropCandidate(start, p, geometry)) targets_.push_back(p);
     // The groups are read from the parameters alone, so that the verdicts kept for the game
@@ -78,9 +98,38 @@ void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
     for (int n = 0; n < s.FoundationCount(); ++n) Pile(s, FoundationPile(n), out);
     for (int k = 0; k < s.ReserveCount(); ++k) Pile(s, ReservePile(k), out);
+    if (stockReached_) {
+        ReachedInStock(s, out);
+        return;
+    }
     stock_.clear();
     AppendStockCommands(s, geometry_, stock_);
     for (const Command& c : stock_) out.push_back({c});
+}
+
+// The moves of every card the presses bring to the top of the waste, each at the fewest presses.
+// Without a move played between them the presses run through stock and waste in a cycle, the
+// waste's size telling where the cycle stands; the listing ends when a size comes round again.
+void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& out) {
+    std::bitset<kMaxCards + 1> listedTops;
+    std::bitset<kMaxCards + 1> wasteSizes;
+    if (!s.table.Empty(kWastePile)) listedTops.set(s.table.Top(kWastePile));
+    wasteSizes.set(static_cast<std::size_t>(s.table.Size(kWastePile)));
+    pressed_ = s;
+    for (int presses = 1; presses <= kMostPresses; ++presses) {
+        if (!PlayCommand(pressed_, kStockPress, false, env_) || pressed_.stockPressed) break;
+        const auto size = static_cast<std::size_t>(pressed_.table.Size(kWastePile));
+        if (wasteSizes[size]) break;
+        wasteSizes.set(size);
+        if (size == 0 || listedTops[pressed_.table.Top(kWastePile)]) continue;
+        listedTops.set(pressed_.table.Top(kWastePile));
+        scratch_ = pressed_;
+        const std::size_t first = out.size();
+        Pile(pressed_, kWastePile, out);
+        for (std::size_t i = first; i < out.size(); ++i)
+            out[i].presses = static_cast<std::uint8_t>(presses);
+    }
+    scratch_ = s;
 }
 
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
@@ -159,6 +208,8 @@ bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, Pi
 }
 
 bool SolverMoves::Apply(GameState& s, const SolverMove& m) const {
+    for (int i = 0; i < m.presses; ++i)
+        if (!PlayCommand(s, kStockPress, false, env_)) return false;
     const Command& c = m.command;
     if (c.kind != CommandKind::Drop || s.stockPressed) return PlayCommand(s, c, false, env_);
     s.move = MoveContext{c.card, m.runTop, m.singleCard};

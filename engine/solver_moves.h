@@ -9,9 +9,15 @@
 // card, card and whether one card is carried, each asked of the drop test once. A send that
 // repeats a listed drop (a single card onto the first foundation or reserve taking it) is left out.
 //
+// Where the stock is dealt to a waste nothing is dropped on, with passes without end, and nothing
+// else reads the stock or the waste (StockCardsReachedDirectly), the stock press is not listed:
+// instead every card the presses can bring to the top of the waste is listed with its moves from
+// there, as one move that presses first. The presses change nothing else, so every other move a
+// line makes between presses may as well come first; the search loses no line.
+//
 // Playing: a drop goes straight to the action it names, then the filling of empty piles follows,
 // as PlayCommand does without autoplay; every other command (and a drop while the stock is held
-// pressed) is played by PlayCommand itself.
+// pressed) is played by PlayCommand itself, after the stock presses of a move that has them.
 #include "engine/commands.h"
 #include "engine/geometry.h"
 
@@ -21,12 +27,23 @@
 
 namespace tablamor {
 
-// A command as the solver keeps it: for a drop, also what the press lifts.
+// A command as the solver keeps it: for a drop, also what the press lifts; for a card reached in
+// the stock, the presses that bring it to the top of the waste first.
 struct SolverMove {
     Command command;
     Card runTop = kNoCard; // the top card of the lifted run (kNoCard off the waste or a foundation)
     bool singleCard = true; // one card is lifted
+    std::uint8_t presses = 0;
 };
+
+// The stock presses of one move: at most this many (a cycle through stock and waste is shorter).
+inline constexpr int kMostPresses = UINT8_MAX;
+
+// True where the solver lists stock cards reached by presses instead of the press itself.
+bool StockCardsReachedDirectly(const GameState& start, const PileGeometry& geometry);
+
+// The moves of a line as play takes them: the presses a move carries, then its command.
+void AppendCommands(const SolverMove& move, std::vector<Command>& line);
 
 class SolverMoves {
 public:
@@ -64,13 +81,16 @@ private:
     std::array<bool, kPileCount> remembered_{}; // per pile: its verdicts now read its top alone
     std::vector<Verdict>& verdicts_;            // per group, top card, card and carried count
     bool liftsBuiltRuns_ = false; // tableau presses lift built runs (and nothing else)
+    bool stockReached_ = false;   // stock cards are listed with their presses
     GameState scratch_;           // the drop tests read the move context from it
     std::vector<Command> stock_;  // the stock's commands
+    GameState pressed_;           // the position after some presses of the stock
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile) const;
     void Drops(const GameState& s, PileIndex from, const Lift& lift, std::vector<SolverMove>& out);
     bool Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target);
+    void ReachedInStock(const GameState& s, std::vector<SolverMove>& out);
 };
 
 } // namespace tablamor

@@ -10,7 +10,6 @@
 namespace tablamor::act {
 namespace {
 
-constexpr int kUnlimitedPasses = -1;
 constexpr int kFirstAddFlag = 1; // flags 1..3 take a card
 constexpr int kLastAddFlag = 3;
 
@@ -66,7 +65,7 @@ bool Receives(const GameState& s, ActionKind kind, int k) {
 
 bool PassesLeft(const GameState& s) {
     const int passes = s.P(param::kStockPasses);
-    return passes == kUnlimitedPasses || s.passesUsed < passes;
+    return passes == code::kUnlimitedPasses || s.passesUsed < passes;
 }
 
 bool StockPress(GameState& s, ActionKind kind, EventSink& sink) {

@@ -4,6 +4,8 @@
 #include "play_fixture.h"
 #include "rules_fixture.h"
 
+#include "engine/commands.h"
+#include "engine/placed_piles.h"
 #include "engine/rule_codes.h"
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
@@ -111,6 +113,86 @@ TEST(SolverGuide, NoSafeMovesWhereTheMoveChangesMore) {
     EXPECT_FALSE(eitherGuide.IsSafeFoundationMove(either, ToFoundation(either, TableauPile(0), 0)));
 }
 
+// Spider's table emptied, with the given cards on its first two tableau piles and a whole suit
+// of spades, king to ace, over the first pile's cards.
+GameState SpiderWithSuitOver(std::initializer_list<int> pile0, std::initializer_list<int> pile1) {
+    GameState s = Dealt(kSpider);
+    s.table.ClearPiles();
+    Put(s, TableauPile(0), pile0);
+    Put(s, TableauPile(1), pile1);
+    for (int r = kKing; r >= kAce; --r)
+        s.table.Append(TableauPile(0), static_cast<Card>(S(r)), true);
+    return s;
+}
+
+// `before` with the whole suit on top of `from` moved onto foundation `f`.
+GameState SuitToFoundation(const GameState& before, PileIndex from, int f) {
+    constexpr int kSuitSize = 13;
+    GameState after = before;
+    const int size = after.table.Size(from);
+    for (int k = size - kSuitSize; k < size; ++k)
+        after.table.Append(FoundationPile(f), after.table.At(from, k), true);
+    after.table.Truncate(from, size - kSuitSize);
+    return after;
+}
+
+TEST(SolverGuide, AWholeSuitGoesUpAtOnce) {
+    struct Row {
+        const char* what;
+        GameState before;
+        bool safe;
+    };
+    const Row rows[] = {
+        {"over another card", SpiderWithSuitOver({H(9)}, {H(5)}), true},
+        // No row is dealt while a pile is empty: the suit kept there may be what lets one deal.
+        {"emptying its pile while rows are left to deal", SpiderWithSuitOver({}, {H(5)}), false},
+    };
+    for (const Row& row : rows) {
+        SolverGuide guide(row.before);
+        const GameState after = SuitToFoundation(row.before, TableauPile(0), 0);
+        EXPECT_EQ(guide.IsSafeFoundationMove(row.before, after), row.safe) << row.what;
+    }
+}
+
+// Where the foundations take whole suits, a run lifted off the card of its suit one rank higher
+// is left out of the search; elsewhere, and off any other card, it is searched.
+TEST(SolverGuide, RunsInSuitStayTogetherWhereWholeSuitsGoUp) {
+    constexpr int kWhitehead = 6;
+    struct Row {
+        const char* what;
+        int game;
+        std::initializer_list<int> from, to;
+        bool leftOut;
+    };
+    const Row rows[] = {
+        {"spider: off the nine of its suit", kSpider, {S(9), S(8), S(7)}, {H(9)}, true},
+        {"spider: off a nine of another suit", kSpider, {H(9), S(8), S(7)}, {D(9)}, false},
+        {"spider: off a ten of its suit", kSpider, {S(10), S(8), S(7)}, {D(9)}, false},
+        {"whitehead: suits go up card by card", kWhitehead, {S(9), S(8), S(7)}, {C(9)}, false},
+    };
+    for (const Row& row : rows) {
+        GameState s = Dealt(row.game);
+        s.table.ClearPiles();
+        Put(s, TableauPile(0), row.from);
+        Put(s, TableauPile(1), row.to);
+        SolverGuide guide(s);
+        const Command drop{CommandKind::Drop, static_cast<Card>(S(8)), TableauPile(1)};
+        EXPECT_EQ(guide.IsLeftOut(s, drop), row.leftOut) << row.what;
+    }
+    // The cards of a suit coming together score higher than the same cards mixed.
+    GameState together = Dealt(kSpider);
+    together.table.ClearPiles();
+    Put(together, TableauPile(0), {S(13), S(12), S(11)});
+    Put(together, TableauPile(1), {H(12)});
+    GameState mixed = together;
+    Put(mixed, TableauPile(0), {S(13), H(12), S(11)});
+    Put(mixed, TableauPile(1), {S(12)});
+    for (int style = 0; style < kSearchStyles; ++style) {
+        SolverGuide guide(together, style);
+        EXPECT_GT(guide.Score(together), guide.Score(mixed)) << "style " << style;
+    }
+}
+
 TEST(SolverKey, InterchangeablePilesKeyAsASet) {
     struct Row {
         const char* what;
@@ -169,6 +251,29 @@ TEST(SolverGuide, DeadWhenASuitsLastCardCanNeverGoUp) {
         SolverGuide guide(s);
         EXPECT_EQ(guide.IsDead(s), row.dead) << row.what;
     }
+}
+
+// Where a press deals one card and every card is reached, stock and waste key as the one
+// sequence they deal in: a press changes nothing; the same cards in another order do.
+TEST(SolverKey, StockAndWasteKeyAsOneCycle) {
+    constexpr int kKlondike = 1;
+    constexpr int kPressesBefore = 2; // the count of actions the rules read stops at two
+    GameState s = Dealt(kKlondike);
+    PileSymmetry cycle = SymmetryOf(s);
+    cycle.stockCycle = true;
+    const PlacedPiles geometry = PlacedPiles::EveryPileOf(s);
+    const PlayEnv env{geometry, NullEventSink(), NoStepRecord()};
+    const Command press{CommandKind::Stock, kNoCard, -1};
+    for (int k = 0; k < kPressesBefore; ++k) ASSERT_TRUE(PlayCommand(s, press, false, env));
+    GameState pressed = s;
+    ASSERT_TRUE(PlayCommand(pressed, press, false, env));
+    EXPECT_EQ(PositionKey(s, cycle), PositionKey(pressed, cycle));
+    EXPECT_NE(PositionKey(s, SymmetryOf(s)), PositionKey(pressed, SymmetryOf(s)));
+    GameState swapped = s;
+    const int size = swapped.table.Size(kStockPile);
+    const Card top = swapped.table.EraseAt(kStockPile, size - 1);
+    swapped.table.Insert(kStockPile, size - 2, top);
+    EXPECT_NE(PositionKey(s, cycle), PositionKey(swapped, cycle));
 }
 
 // Piles cards only go onto key by their top card: what lies under it in another order is the same

@@ -55,6 +55,7 @@ TEST(Solver, VerdictsOnSmallGames) {
         {34, "pyramid: pairs and the stock card press"},
         {2, "freecell: wide branching"},
         {30, "beleaguered castle: open cards, no stock"},
+        {1, "klondike: stock cards reached with their presses"},
     };
     const auto games = test::ShippedGameDefinitions();
     for (const Row& row : rows) {
