@@ -106,7 +106,7 @@ SolverGuide::SolverGuide(const GameState& s, int style)
                         s.P(param::kAutoFillAfterFirst) == 0 && FoundationsBuildOneWay(s);
     waveringWaste_ = s.P(param::kStockDealCount) > 1;
     for (int n = 0; n < s.FoundationCount(); ++n)
-        wholeSuits_ = wholeSuits_ || s.P(param::kFoundationRule + n) == code::kCompleteSuit;
+        wholeSuits_ = wholeSuits_ || s.P(param::kFoundationRule, n) == code::kCompleteSuit;
     fillingInOrder_ =
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
     for (int n = 0; n < s.FoundationCount(); ++n)
@@ -295,7 +295,7 @@ bool SolverGuide::IsSafeFoundationMove(const GameState& before, const GameState&
         const int grown = after.table.Size(f) - before.table.Size(f);
         if (grown == 0) continue;
         if (card != kNoCard) return false;
-        if (grown == kSuitSize && after.P(param::kFoundationRule + n) == code::kCompleteSuit)
+        if (grown == kSuitSize && after.P(param::kFoundationRule, n) == code::kCompleteSuit)
             card = WholeSuitsAce(after, f);
         else if (grown == 1)
             card = after.table.Top(f);
