@@ -263,7 +263,12 @@ std::vector<table::TableMark> HintController::MarksFor(const Command& command) c
 }
 
 QString HintController::Describe(const Command& command) const {
-    const QString card = SpokenCard(command.card, play_.State().P(param::kDeckSuits));
+    const GameState& state = play_.State();
+    // A hint tells no more than the table shows: a face-down card is named by its pile.
+    const QString card =
+        state.table.FaceUp(command.card)
+            ? SpokenCard(command.card, state.P(param::kDeckSuits))
+            : tr("face-down card of %1").arg(SpokenPile(state.table.PileOf(command.card)));
     switch (command.kind) {
     case CommandKind::Drop:
         return tr("%1 to %2").arg(card, SpokenPile(command.pile));

@@ -12,6 +12,7 @@
 #include "table/table_view.h"
 #include "ui/hint_controller.h"
 #include "ui/keyboard_play.h"
+#include "ui/spoken_names.h"
 #include "ui/winnable_deals.h"
 
 #include <QAction>
@@ -103,6 +104,22 @@ TEST_F(SolverAtHand, HintMarksAWinningMoveAndAskedAgainAnother) {
     WaitForAnimations();
     EXPECT_TRUE(HintMarks().empty());
     EXPECT_FALSE(Hints().ShownHint());
+}
+
+// A hint to turn a card over names the pile, never the face-down card.
+TEST_F(SolverAtHand, AHintKeepsAFaceDownCardHidden) {
+    constexpr int kSpiderTwoSuits = 213;
+    Open(kSpiderTwoSuits, "8");
+    // The third column's five goes onto the second column's six, uncovering a face-down card.
+    const Card five = State().table.Top(TableauPile(2));
+    ASSERT_TRUE(Play().ApplyCommand(Command{CommandKind::Drop, five, TableauPile(1)}));
+    WaitForAnimations();
+    ASSERT_FALSE(State().table.FaceUp(State().table.Top(TableauPile(2))));
+    AskAndWait(MenuCommand::Hint);
+    ASSERT_TRUE(Hints().ShownHint());
+    ASSERT_EQ(Hints().ShownHint()->kind, CommandKind::Flip);
+    EXPECT_EQ(Hints().Line(),
+              "Hint: turn over the face-down card of " + SpokenPile(TableauPile(2)) + ".");
 }
 
 TEST_F(SolverAtHand, AMoveStopsTheSearchAndItsAnswerNeverComes) {
