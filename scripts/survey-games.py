@@ -2,7 +2,8 @@
 """Surveys every game with the solver and prints a Markdown table of the share of deals won.
 
 For each games/*.game source, runs `tablamor-cli solve-survey` on the first --count numbers with a
-budget of --nodes search nodes per deal, several games at a time. With --update-ratings the
+budget of --nodes search nodes and, with --time-ms, of milliseconds per deal, several games at a
+time. With --update-ratings the
 chance-of-winning ratings of each source are rewritten from the share won:
 
     class  0 very high (80 % or more), 1 high (50 %), 2 medium (25 %), 3 low (10 %), 4 very low
@@ -10,9 +11,9 @@ chance-of-winning ratings of each source are rewritten from the share won:
 
 The share is won / decided: a deal the solver could not decide within the budget (neither won
 nor proven lost) is left out rather than counted as lost, so a short budget does not make a game
-look harder than it is. Where more than a quarter of the deals were left undecided the share is
-too uncertain for a figure (the undecided deals hold most of the losses): the class is written
-but "about k in n" is hidden; a game with no decided deal keeps its class and loses its figure.
+look harder than it is. Losses are harder to prove than wins are to find, so the undecided deals
+hold most of the losses: where more than one deal in ten was left undecided the share leans high
+and is not given as a figure: the class is written but "about k in n" is hidden; a game with no decided deal keeps its class and loses its figure.
 With --drawn the numbers are drawn as a new game draws them (numbers 1 to N give closely related
 deals); the table lists what was won, lost and left undecided.
 """
@@ -60,9 +61,11 @@ def families(games_dir):
     return found
 
 
-def survey(cli, root, game_id, count, nodes, drawn):
+def survey(cli, root, game_id, count, nodes, time_ms, drawn):
     command = [cli, "solve-survey", "--root", root, "--game", str(game_id), "--count", str(count),
                "--nodes", str(nodes)]
+    if time_ms is not None:
+        command += ["--time-ms", str(time_ms)]
     if drawn is not None:
         command += ["--drawn", str(drawn)]
     out = subprocess.run(command, check=True, capture_output=True, text=True).stdout
@@ -79,7 +82,7 @@ def decided_share(won, decided):
 
 def is_certain(decided, count):
     """Whether enough deals were decided for the share to be given as a figure."""
-    return 4 * decided >= 3 * count
+    return 10 * decided >= 9 * count
 
 
 def set_rating(text, key, value):
@@ -135,6 +138,7 @@ def main():
     parser.add_argument("--games", default=str(pathlib.Path(__file__).parent.parent / "games"))
     parser.add_argument("--count", type=int, default=100)
     parser.add_argument("--nodes", type=int, default=100000)
+    parser.add_argument("--time-ms", type=int, help="milliseconds per deal besides the nodes")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--drawn", type=int, metavar="SEED",
                         help="survey numbers drawn as a new game draws them, from this seed")
@@ -155,7 +159,7 @@ def main():
 
     with concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
         futures = {gid: pool.submit(survey, args.cli, args.root, gid, args.count, args.nodes,
-                                   args.drawn)
+                                   args.time_ms, args.drawn)
                    for gid in sources}
         for future in concurrent.futures.as_completed(futures.values()):
             gid = next(g for g, f in futures.items() if f is future)
@@ -167,7 +171,10 @@ def main():
     sample = f"{args.count} numbers drawn from seed {args.drawn}" if args.drawn is not None \
         else f"numbers 1 to {args.count}"
     print("# Solver survey\n")
-    print(f"Each game's {sample}, each searched within {args.nodes:,} positions. Written by "
+    budget = f"{args.nodes:,} positions"
+    if args.time_ms is not None:
+        budget = f"{args.time_ms / 1000:g} s (and at most {budget})"
+    print(f"Each game's {sample}, each searched within {budget}. Written by "
           f"`scripts/survey-games.py`; the ratings come from it (games/CATALOGUE.md).\n")
     print(f"| id | game | family | won of {args.count} | decided | lost | undecided | share of decided "
           f"| median ms | chance class |")

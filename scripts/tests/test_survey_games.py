@@ -38,7 +38,7 @@ class SurveyGames(unittest.TestCase):
         ]
         for output, won, decided, about, out_of in rows:
             got_won, got_decided, _ = survey_games.survey(
-                self.fake_cli(output), str(self.dir), 1, 12, 100, None)
+                self.fake_cli(output), str(self.dir), 1, 12, 100, None, None)
             self.assertEqual((got_won, got_decided), (won, decided))
             share = survey_games.decided_share(got_won, got_decided)
             self.assertEqual(survey_games.chance_about(share), (about, out_of))
@@ -54,8 +54,19 @@ class SurveyGames(unittest.TestCase):
         self.assertIn("WinChanceAbout = 0", text)
         self.assertIn("WinChanceOutOf = 0", text)
 
-    def test_a_figure_only_where_three_quarters_were_decided(self):
-        rows = [(18, 24, True), (17, 24, False), (0, 24, False), (12, 12, True)]
+    def test_the_time_budget_reaches_the_solver(self):
+        cli = self.dir / "recording-cli"
+        cli.write_text(f"#!{sys.executable}\nimport sys\n"
+                       f"open({str(self.dir / 'args')!r}, 'w').write(' '.join(sys.argv[1:]))\n"
+                       f"sys.stdout.write({SEVEN_WON_FIVE_UNDECIDED!r})\n")
+        cli.chmod(cli.stat().st_mode | stat.S_IEXEC)
+        survey_games.survey(str(cli), str(self.dir), 1, 12, 100, 1000, None)
+        self.assertIn("--nodes 100 --time-ms 1000", (self.dir / "args").read_text())
+        survey_games.survey(str(cli), str(self.dir), 1, 12, 100, None, None)
+        self.assertNotIn("--time-ms", (self.dir / "args").read_text())
+
+    def test_a_figure_only_where_nine_deals_in_ten_were_decided(self):
+        rows = [(22, 24, True), (21, 24, False), (18, 24, False), (0, 24, False), (12, 12, True)]
         for decided, count, certain in rows:
             self.assertEqual(survey_games.is_certain(decided, count), certain, (decided, count))
 
@@ -67,13 +78,13 @@ class SurveyGames(unittest.TestCase):
         table = self.dir / "table.md"
         header = ("| id | game | family | won of 12 | decided | lost | undecided | share of decided "
                   "| median ms | chance class |\n|---:|---|---|---:|---:|---:|---:|---:|---:|---:|\n")
-        table.write_text(header + "| 1 | Test | Fan | 5 | 10 | 5 | 2 | 50% | 1.0 | 1 |\n")
+        table.write_text(header + "| 1 | Test | Fan | 6 | 11 | 5 | 1 | 55% | 1.0 | 1 |\n")
         self.assertEqual(survey_games.rate_from_table(games, table), 0)
         text = source.read_text()
         self.assertIn("WinChanceClass = 1", text)
         self.assertIn("WinChanceAbout = 5", text)
         self.assertIn("WinChanceOutOf = 10", text)
-        # Half the deals undecided: the class, but no figure.
+        # Half the deals undecided: the class, but no figure (losses hide among the undecided).
         table.write_text(header + "| 1 | Test | Fan | 3 | 6 | 3 | 6 | 50% (uncertain) | 1.0 | 1 |\n")
         self.assertEqual(survey_games.rate_from_table(games, table), 0)
         text = source.read_text()
