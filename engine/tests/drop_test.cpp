@@ -247,5 +247,33 @@ TEST(SendToFoundation, AutomaticSendLeavesTheFirstSharedRankToThePlayer) {
     EXPECT_EQ(s.table.Top(FoundationPile(1)), H(6));
 }
 
+TEST(SendToFoundation, TheTargetSaysHowTheCardIsCarried) {
+    GameState s = Game();
+    HandGeometry g = Layout();
+    for (int n = 1; n < 4; ++n) s.params.Set(param::kFoundationRule, n, kCompleteSuit);
+    Put(s, FoundationPile(0), {H(1)});
+    Put(s, TableauPile(1), {H(2)});
+    for (int rank = kKing; rank >= kAce; --rank)
+        s.table.Append(TableauPile(0), static_cast<Card>(S(rank)), true);
+    RecordingSink sink;
+
+    const auto alone = FindSendTarget(s, H(2), false, false, g, sink);
+    ASSERT_TRUE(alone);
+    EXPECT_EQ(alone->card, H(2));
+    EXPECT_EQ(alone->move, kCardAlone);
+    EXPECT_EQ(alone->pile, FoundationPile(0));
+
+    // the ace that ends a whole suit sends the suit from its king, as a run topped by the ace
+    const auto suit = FindSendTarget(s, S(1), false, false, g, sink);
+    ASSERT_TRUE(suit);
+    EXPECT_EQ(suit->card, S(13));
+    EXPECT_EQ(suit->move, (MoveContext{static_cast<Card>(S(1)), false}));
+    EXPECT_EQ(suit->pile, FoundationPile(1)) << "the first foundation that takes whole suits";
+
+    ASSERT_TRUE(SendToFoundation(s, S(1), false, false, g, sink));
+    EXPECT_EQ(s.table.Size(FoundationPile(1)), 13);
+    EXPECT_TRUE(s.table.Empty(TableauPile(0)));
+}
+
 } // namespace
 } // namespace tablamor
