@@ -72,16 +72,15 @@ bool IsDropCandidate(const GameState& s, PileIndex pile, const PileGeometry& geo
     }
 }
 
-bool DropAllowed(const GameState& s, Card card, MoveContext move, PileIndex target,
-                 EventSink& sink) {
-    return DropAllowed(s, card, move, CardPile(s, card), target, sink);
+bool DropAllowed(const GameState& s, const MoveContext& move, PileIndex target, EventSink& sink) {
+    return DropAllowed(s, move, CardPile(s, move.card), target, sink);
 }
 
-bool DropAllowed(const GameState& s, Card card, MoveContext move, PileIndex from, PileIndex target,
+bool DropAllowed(const GameState& s, const MoveContext& move, PileIndex from, PileIndex target,
                  EventSink& sink) {
-    if (!ValidCard(card) || from < 0 || from == target) return false;
-    if (!OpeningRestrictionAllows(s, card, target)) return false;
-    return target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, move, target, sink);
+    if (!ValidCard(move.card) || from < 0 || from == target) return false;
+    if (!OpeningRestrictionAllows(s, move.card, target)) return false;
+    return target == kWastePile ? WasteTakes(s, move.card) : CanPlaceOnPile(s, move, target, sink);
 }
 
 DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeometry& geometry) {
@@ -113,8 +112,8 @@ DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeom
 bool TryMoveToPile(GameState& s, Card card, Card runTop, const Rect& drop, PileIndex target,
                    bool automatic, const PileGeometry& geometry, EventSink& sink) {
     if (!geometry.Placed(target) || !RectsMeet(drop, geometry.TopCardRect(target))) return false;
-    const MoveContext move{runTop, drop.height == geometry.CardHeight()};
-    if (!DropAllowed(s, card, move, target, sink)) return false;
+    const MoveContext move{card, runTop, drop.height == geometry.CardHeight()};
+    if (!DropAllowed(s, move, target, sink)) return false;
     const std::optional<Action> action = PlacingAction(target, automatic, move.singleCard);
     return action && PerformAction(s, card, *action, sink);
 }
@@ -142,17 +141,17 @@ std::optional<SendTarget> FindSendTarget(const GameState& s, Card card, bool aut
                                          EventSink& sink) {
     if (!s.table.FaceUp(card)) return std::nullopt;
     const PileIndex from = CardPile(s, card);
-    auto firstTaking = [&](Card moving, MoveContext move, PileIndex first,
+    auto firstTaking = [&](const MoveContext& move, PileIndex first,
                            int count) -> std::optional<SendTarget> {
         for (int i = 0; i < count; ++i)
-            if (geometry.Placed(first + i) && DropAllowed(s, moving, move, from, first + i, sink))
-                return SendTarget{moving, move, first + i};
+            if (geometry.Placed(first + i) && DropAllowed(s, move, from, first + i, sink))
+                return SendTarget{move, first + i};
         return std::nullopt;
     };
     // the ace that ends a whole suit sends the suit, where a foundation takes whole suits
     if (const Card king = CompleteSuitUnder(s, card); king != kNoCard) {
-        const MoveContext wholeSuit{card, false};
-        if (auto target = firstTaking(king, wholeSuit, FoundationPile(0), s.FoundationCount()))
+        const MoveContext wholeSuit{king, card, false};
+        if (auto target = firstTaking(wholeSuit, FoundationPile(0), s.FoundationCount()))
             return target;
     }
     bool choiceOfFirstCard = s.FoundationCount() > 0;
@@ -164,9 +163,9 @@ std::optional<SendTarget> FindSendTarget(const GameState& s, Card card, bool aut
     }
     std::optional<SendTarget> target;
     if (!(automatic && choiceOfFirstCard))
-        target = firstTaking(card, kCardAlone, FoundationPile(0), s.FoundationCount());
+        target = firstTaking(MoveContext::Alone(card), FoundationPile(0), s.FoundationCount());
     if (!target && alsoReserves)
-        target = firstTaking(card, kCardAlone, ReservePile(0), s.ReserveCount());
+        target = firstTaking(MoveContext::Alone(card), ReservePile(0), s.ReserveCount());
     return target;
 }
 
@@ -176,7 +175,7 @@ bool SendToFoundation(GameState& s, Card card, bool automatic, bool alsoReserves
     if (!target) return false;
     const std::optional<Action> action =
         PlacingAction(target->pile, automatic, target->move.singleCard);
-    return action && PerformAction(s, target->card, *action, sink);
+    return action && PerformAction(s, target->move.card, *action, sink);
 }
 
 } // namespace tablamor

@@ -31,19 +31,18 @@ bool RectsMeet(const Rect& drop, const Rect& target);
 // drops, the waste when it is never a target.
 bool IsDropCandidate(const GameState& state, PileIndex pile, const PileGeometry& geometry);
 
-// Whether the card (with the run `move` describes) may go onto the pile now: the opening
+// Whether the move's card (with the run it carries) may go onto the pile now: the opening
 // restriction, the pile's rule (for the waste: the game builds on it and its top card is of the
 // card's suit, one rank away, ace and king adjacent), and the card not already lying there.
-bool DropAllowed(const GameState& state, Card card, MoveContext move, PileIndex target,
+bool DropAllowed(const GameState& state, const MoveContext& move, PileIndex target,
                  EventSink& sink);
 // The same for a card known to lie on `from`.
-bool DropAllowed(const GameState& state, Card card, MoveContext move, PileIndex from,
-                 PileIndex target, EventSink& sink);
+bool DropAllowed(const GameState& state, const MoveContext& move, PileIndex from, PileIndex target,
+                 EventSink& sink);
 
-// What a send moves: the card (for a whole suit, its king with the suit on it), how it is carried
-// and the pile that takes it.
+// What a send moves, the card alone or (for a whole suit) its king with the suit on it, and the
+// pile that takes it.
 struct SendTarget {
-    Card card = kNoCard;
     MoveContext move;
     PileIndex pile = -1;
 };

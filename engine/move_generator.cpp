@@ -68,10 +68,10 @@ private:
     }
 
     void Drops(const PressDecision& d, PileIndex from) {
-        const MoveContext move{d.runTop, d.liftCount == 1};
+        const MoveContext move{d.card, d.runTop, d.liftCount == 1};
         for (int i = 0; i < targetCount_; ++i) {
             PileIndex target = targets_[static_cast<std::size_t>(i)];
-            if (DropAllowed(s_, d.card, move, from, target, quiet_))
+            if (DropAllowed(s_, move, from, target, quiet_))
                 Emit(CommandKind::Drop, d.card, target);
         }
     }

@@ -50,7 +50,8 @@ BuildQuery TableauQuery(const GameState& s, int n) {
     return q;
 }
 
-bool CanPlaceOnFoundation(const GameState& s, int n, Card card, MoveContext move, EventSink& sink) {
+bool CanPlaceOnFoundation(const GameState& s, int n, const MoveContext& move, EventSink& sink) {
+    const Card card = move.card;
     const PileIndex f = FoundationPile(n);
     const int rule = s.P(param::kFoundationRule, n);
     if (rule == kCompleteSuit) return s.table.Empty(f) && IsCompleteSuit(s, card);
@@ -76,7 +77,8 @@ bool CanPlaceOnFoundation(const GameState& s, int n, Card card, MoveContext move
     return CheckBuild(s, q, sink);
 }
 
-bool CanPlaceOnTableau(const GameState& s, int n, Card card, MoveContext move, EventSink& sink) {
+bool CanPlaceOnTableau(const GameState& s, int n, const MoveContext& move, EventSink& sink) {
+    const Card card = move.card;
     const PileIndex p = TableauPile(n);
     if (!s.table.Empty(p) && s.table.Top(p) != kNoCard && !s.table.FaceUp(s.table.Top(p)))
         return false;
@@ -97,7 +99,8 @@ bool CanPlaceOnTableau(const GameState& s, int n, Card card, MoveContext move, E
     return q.top != move.runTop;
 }
 
-bool CanPlaceOnReserve(const GameState& s, int k, Card card, MoveContext move) {
+bool CanPlaceOnReserve(const GameState& s, int k, const MoveContext& move) {
+    const Card card = move.card;
     const bool single = move.singleCard;
     const bool empty = s.table.Empty(ReservePile(k));
     const int firstReserveSize = s.table.Size(ReservePile(0));
@@ -145,16 +148,16 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     }
 }
 
-bool CanPlaceOnPile(const GameState& s, Card card, MoveContext move, PileIndex target,
+bool CanPlaceOnPile(const GameState& s, const MoveContext& move, PileIndex target,
                     EventSink& sink) {
     const int n = NumberInGroup(target);
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
-        return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, card, move, sink);
+        return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, move, sink);
     case PileKind::Tableau:
-        return n < s.TableauCount() && CanPlaceOnTableau(s, n, card, move, sink);
+        return n < s.TableauCount() && CanPlaceOnTableau(s, n, move, sink);
     case PileKind::Reserve:
-        return n < s.ReserveCount() && CanPlaceOnReserve(s, n, card, move);
+        return n < s.ReserveCount() && CanPlaceOnReserve(s, n, move);
     default:
         return false;
     }

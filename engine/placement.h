@@ -11,14 +11,13 @@
 
 namespace tablamor {
 
-// n, k: 0-based numbers within the group. `move` tells whether the card is carried alone and,
-// for a run, the run's top card.
+// n, k: 0-based numbers within the group. `move` names the card and whether it is carried alone
+// and, for a run, the run's top card.
 // The build question of tableau pile n with its rules filled in; the caller sets top and card.
 BuildQuery TableauQuery(const GameState& state, int n);
-bool CanPlaceOnFoundation(const GameState& state, int n, Card card, MoveContext move,
-                          EventSink& sink);
-bool CanPlaceOnTableau(const GameState& state, int n, Card card, MoveContext move, EventSink& sink);
-bool CanPlaceOnReserve(const GameState& state, int k, Card card, MoveContext move);
+bool CanPlaceOnFoundation(const GameState& state, int n, const MoveContext& move, EventSink& sink);
+bool CanPlaceOnTableau(const GameState& state, int n, const MoveContext& move, EventSink& sink);
+bool CanPlaceOnReserve(const GameState& state, int k, const MoveContext& move);
 
 // Whether CanPlaceOnPile's verdict for `target` as it lies now reads nothing but its top card (or
 // that it is empty), the card and the move's single-card flag (for a tableau pile, besides, that
@@ -29,7 +28,7 @@ bool VerdictReadsTopOnly(const GameState& state, PileIndex target);
 
 // Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
 // nothing.
-bool CanPlaceOnPile(const GameState& state, Card card, MoveContext move, PileIndex target,
+bool CanPlaceOnPile(const GameState& state, const MoveContext& move, PileIndex target,
                     EventSink& sink);
 
 // A run: a card and every card above it on its pile.

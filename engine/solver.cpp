@@ -51,7 +51,7 @@ struct PackedCommand {
     }
     SolverMove Unpacked() const {
         return {Command{static_cast<CommandKind>(kind), card, pile},
-                MoveContext{pressed ? kNoCard : runTopOrPresses, singleCard != 0},
+                MoveContext{card, pressed ? kNoCard : runTopOrPresses, singleCard != 0},
                 pressed ? runTopOrPresses : std::uint8_t{0}};
     }
 };

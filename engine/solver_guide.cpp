@@ -144,7 +144,7 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
     if (!fresh) return it->second;
     for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
         for (int n = 0; n < s.FoundationCount(); ++n) {
-            if (CanPlaceOnFoundation(s, n, card, kCardAlone, NullEventSink())) {
+            if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) {
                 it->second.set(card);
                 break;
             }

@@ -154,7 +154,7 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
         switch (d.kind) {
         case PressKind::Lift:
             topLiftedAlone = k == size - 1 && d.liftCount == 1;
-            Drops(s, pile, d.card, MoveContext{d.runTop, d.liftCount == 1}, out);
+            Drops(s, pile, MoveContext{d.card, d.runTop, d.liftCount == 1}, out);
             break;
         case PressKind::TurnFaceUp:
             out.push_back({Command{CommandKind::Flip, card, -1}, {}});
@@ -179,26 +179,26 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
         out.push_back({Command{CommandKind::Send, top, -1}, {}});
 }
 
-void SolverMoves::Drops(const GameState& s, PileIndex from, Card card, MoveContext move,
+void SolverMoves::Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                         std::vector<SolverMove>& out) {
     for (const PileIndex target : targets_)
-        if (Takes(s, from, card, move, target))
-            out.push_back({Command{CommandKind::Drop, card, target}, move});
+        if (target != from && OpeningRestrictionAllows(s, lift.card, target) &&
+            Takes(s, from, lift, target))
+            out.push_back({Command{CommandKind::Drop, lift.card, target}, lift});
 }
 
-bool SolverMoves::Takes(const GameState& s, PileIndex from, Card card, MoveContext move,
+bool SolverMoves::Takes(const GameState& s, PileIndex from, const MoveContext& lift,
                         PileIndex target) {
-    if (from == target || !OpeningRestrictionAllows(s, card, target)) return false;
     const Card top = s.table.Top(target);
-    if (top == move.runTop || !remembered_[target])
-        return DropAllowed(s, card, move, from, target, quiet_);
+    if (top == lift.runTop || !remembered_[target])
+        return DropAllowed(s, lift, from, target, quiet_);
     const std::size_t at =
-        ((static_cast<std::size_t>(group_[target]) * kCardCodes + top) * kCardCodes + card) *
+        ((static_cast<std::size_t>(group_[target]) * kCardCodes + top) * kCardCodes + lift.card) *
             kCarriedCounts +
-        (move.singleCard ? 1 : 0);
+        (lift.singleCard ? 1 : 0);
     Verdict& v = verdicts_[at];
     if (v == Verdict::Unknown)
-        v = DropAllowed(s, card, move, from, target, quiet_) ? Verdict::Taken : Verdict::Refused;
+        v = DropAllowed(s, lift, from, target, quiet_) ? Verdict::Taken : Verdict::Refused;
     return v == Verdict::Taken;
 }
 

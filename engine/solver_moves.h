@@ -81,9 +81,11 @@ private:
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile) const;
-    void Drops(const GameState& s, PileIndex from, Card card, MoveContext move,
+    void Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                std::vector<SolverMove>& out);
-    bool Takes(const GameState& s, PileIndex from, Card card, MoveContext move, PileIndex target);
+    // Whether `target` takes the lift (from another pile, where the opening restriction allows
+    // it), asked once for each remembered verdict.
+    bool Takes(const GameState& s, PileIndex from, const MoveContext& lift, PileIndex target);
     void ReachedInStock(const GameState& s, std::vector<SolverMove>& out);
 };
 

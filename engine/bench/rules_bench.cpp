@@ -73,7 +73,7 @@ void BM_CanPlaceOnPile(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         auto [card, to] = questions[i++ % questions.size()];
-        benchmark::DoNotOptimize(CanPlaceOnPile(s, card, kCardAlone, to, NullEventSink()));
+        benchmark::DoNotOptimize(CanPlaceOnPile(s, MoveContext::Alone(card), to, NullEventSink()));
     }
 }
 BENCHMARK(BM_CanPlaceOnPile)->Repetitions(9)->ReportAggregatesOnly(true);

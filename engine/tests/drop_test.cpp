@@ -259,15 +259,13 @@ TEST(SendToFoundation, TheTargetSaysHowTheCardIsCarried) {
 
     const auto alone = FindSendTarget(s, H(2), false, false, g, sink);
     ASSERT_TRUE(alone);
-    EXPECT_EQ(alone->card, H(2));
-    EXPECT_EQ(alone->move, kCardAlone);
+    EXPECT_EQ(alone->move, MoveContext::Alone(H(2)));
     EXPECT_EQ(alone->pile, FoundationPile(0));
 
     // the ace that ends a whole suit sends the suit from its king, as a run topped by the ace
     const auto suit = FindSendTarget(s, S(1), false, false, g, sink);
     ASSERT_TRUE(suit);
-    EXPECT_EQ(suit->card, S(13));
-    EXPECT_EQ(suit->move, (MoveContext{static_cast<Card>(S(1)), false}));
+    EXPECT_EQ(suit->move, (MoveContext{S(13), S(1), false}));
     EXPECT_EQ(suit->pile, FoundationPile(1)) << "the first foundation that takes whole suits";
 
     ASSERT_TRUE(SendToFoundation(s, S(1), false, false, g, sink));

@@ -46,23 +46,29 @@ void RunRows(const std::vector<Row>& rows) {
     }
 }
 
-// A run carried from another pile.
-constexpr MoveContext kRun{kNoCard, false};
+// The run from `card` up to `runTop`, carried from another pile.
+MoveContext RunOf(int card, int runTop = kNoCard) {
+    return MoveContext{static_cast<Card>(card), static_cast<Card>(runTop), false};
+}
 
-auto OnFoundation(int n, int card, MoveContext move = kCardAlone) {
-    return [=](const GameState& s, EventSink& sink) {
-        return CanPlaceOnFoundation(s, n, static_cast<Card>(card), move, sink);
-    };
+auto OnFoundation(int n, MoveContext move) {
+    return
+        [=](const GameState& s, EventSink& sink) { return CanPlaceOnFoundation(s, n, move, sink); };
 }
-auto OnTableau(int n, int card, MoveContext move = kCardAlone) {
-    return [=](const GameState& s, EventSink& sink) {
-        return CanPlaceOnTableau(s, n, static_cast<Card>(card), move, sink);
-    };
+auto OnFoundation(int n, int card) {
+    return OnFoundation(n, MoveContext::Alone(static_cast<Card>(card)));
 }
-auto OnReserve(int k, int card, MoveContext move = kCardAlone) {
-    return [=](const GameState& s, EventSink&) {
-        return CanPlaceOnReserve(s, k, static_cast<Card>(card), move);
-    };
+auto OnTableau(int n, MoveContext move) {
+    return [=](const GameState& s, EventSink& sink) { return CanPlaceOnTableau(s, n, move, sink); };
+}
+auto OnTableau(int n, int card) {
+    return OnTableau(n, MoveContext::Alone(static_cast<Card>(card)));
+}
+auto OnReserve(int k, MoveContext move) {
+    return [=](const GameState& s, EventSink&) { return CanPlaceOnReserve(s, k, move); };
+}
+auto OnReserve(int k, int card) {
+    return OnReserve(k, MoveContext::Alone(static_cast<Card>(card)));
 }
 auto Nothing() {
     return [](GameState&) {};
@@ -81,7 +87,7 @@ TEST(CanPlace, Foundations) {
     };
     RunRows({
         {"an ace onto an empty foundation", Nothing(), OnFoundation(0, S(1)), true},
-        {"a run is never taken, even when its card fits", Nothing(), OnFoundation(0, S(1), kRun),
+        {"a run is never taken, even when its card fits", Nothing(), OnFoundation(0, RunOf(S(1))),
          false},
         {"one up in suit", [](GameState& s) { Put(s, FoundationPile(0), {H(1)}); },
          OnFoundation(0, H(2)), true},
@@ -137,14 +143,14 @@ TEST(CanPlace, Tableau) {
         {"not onto a face-down card", pile(0, {S(9)}, false), OnTableau(0, H(8)), false},
         {"a king into a space", Nothing(), OnTableau(0, S(13)), true},
         {"only a king into a space", Nothing(), OnTableau(0, S(12)), false},
-        {"a run back on its own pile", pile(0, {S(9), H(8)}),
-         OnTableau(0, H(8), {static_cast<Card>(H(8)), false}), false},
+        {"a run back on its own pile", pile(0, {S(9), H(8)}), OnTableau(0, RunOf(H(8), H(8))),
+         false},
         {"a run is refused on the pile whose top is the run's top",
          [](GameState& s) {
              Put(s, TableauPile(1), {S(10), H(9), S(8)});
              Put(s, TableauPile(0), {C(9)});
          },
-         OnTableau(0, H(8), {static_cast<Card>(C(9)), false}), false},
+         OnTableau(0, RunOf(H(8), C(9))), false},
     });
 }
 
@@ -171,7 +177,7 @@ TEST(CanPlace, Reserves) {
         {"9: not a ten", rule(kReserveCourtCardsToEmpty, 0), OnReserve(1, S(10)), false},
         {"other: any single card onto an empty reserve", rule(0, 3), OnReserve(1, S(2)), true},
         {"other: not onto a card", rule(0, 3), OnReserve(0, S(2)), false},
-        {"other: not a run", Nothing(), OnReserve(1, S(2), kRun), false},
+        {"other: not a run", Nothing(), OnReserve(1, RunOf(S(2))), false},
     });
 }
 
@@ -179,15 +185,15 @@ TEST(CanPlace, OnAnyPile) {
     GameState s = SmallGame();
     Put(s, TableauPile(2), {S(9)});
     RecordingSink sink;
-    EXPECT_TRUE(CanPlaceOnPile(s, S(1), kCardAlone, FoundationPile(1), sink));
-    EXPECT_TRUE(CanPlaceOnPile(s, H(8), kCardAlone, TableauPile(2), sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, C(8), kCardAlone, TableauPile(2), sink));
-    EXPECT_TRUE(CanPlaceOnPile(s, H(8), kCardAlone, ReservePile(1), sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), kCardAlone, ReservePile(2), sink))
+    EXPECT_TRUE(CanPlaceOnPile(s, MoveContext::Alone(S(1)), FoundationPile(1), sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), TableauPile(2), sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(C(8)), TableauPile(2), sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), ReservePile(1), sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), ReservePile(2), sink))
         << "the game has two reserves";
-    EXPECT_FALSE(CanPlaceOnPile(s, S(13), kCardAlone, TableauPile(4), sink))
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(S(13)), TableauPile(4), sink))
         << "the game has four tableau piles";
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), kCardAlone, kWastePile, sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), kWastePile, sink));
 }
 
 TEST(RunSize, LargestRunByCode) {
@@ -257,9 +263,9 @@ TEST(RunSize, DropOnEmptyTableauWithFreeCellsAndSpaces) {
         Put(s, TableauPile(2), {D(12)});
         Put(s, TableauPile(3), {S(10), H(9), S(8), H(7)});
         const Card bottom = s.table.At(TableauPile(3), 4 - length);
-        const MoveContext run{static_cast<Card>(H(7)), false};
         RecordingSink sink;
-        EXPECT_EQ(CanPlaceOnTableau(s, 0, bottom, run, sink), length == 3) << "run of " << length;
+        EXPECT_EQ(CanPlaceOnTableau(s, 0, RunOf(bottom, H(7)), sink), length == 3)
+            << "run of " << length;
     }
 }
 
