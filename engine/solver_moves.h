@@ -32,7 +32,7 @@ namespace tablamor {
 // the stock, the presses that bring it to the top of the waste first.
 struct SolverMove {
     Command command;
-    MoveContext move; // a drop's: the lifted run's top card (kNoCard off the waste or a foundation)
+    MoveContext move; // a drop's lift (its run top kNoCard off the waste or a foundation)
     std::uint8_t presses = 0;
 };
 
