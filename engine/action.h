@@ -9,7 +9,7 @@
 namespace tablamor {
 
 enum class ActionKind : std::uint8_t {
-    MoveTo,             // the card (or the run the move context lifts) onto the target pile
+    MoveTo,             // the card (or the run from it, when not carried alone) onto the target
     DealToWaste,        // a stock press dealing to the waste, or the redeal it arms
     DealToThirdPile,    // a stock press dealing to the third stock-group pile
     AddTableaus,        // one card from the stock to each tableau pile flagged to take one
@@ -26,9 +26,16 @@ struct Action {
     ActionKind kind = ActionKind::MoveTo;
     PileIndex target = -1;  // MoveTo: a foundation, tableau pile, reserve, the waste or third pile
     bool automatic = false; // MoveTo a foundation: autoplay's move, not the player's
+    // MoveTo a foundation or tableau pile: the card alone; otherwise the run from it to the top of
+    // its pile (a whole suit, to a foundation)
+    bool singleCard = true;
 
     static constexpr Action Move(PileIndex target, bool automatic = false) {
         return Action{ActionKind::MoveTo, target, automatic};
+    }
+    // The run from the card to the top of its pile onto the target.
+    static constexpr Action MoveRun(PileIndex target, bool automatic = false) {
+        return Action{ActionKind::MoveTo, target, automatic, false};
     }
     static constexpr Action Of(ActionKind kind) { return Action{kind, -1, false}; }
 

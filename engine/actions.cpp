@@ -41,11 +41,12 @@ bool RunToPile(GameState& s, Card card, PileIndex to, EventSink& sink) {
 }
 
 // One card, or a whole suit from a tableau pile.
-bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSink& sink) {
+bool ToFoundation(GameState& s, Card card, const Action& action, EventSink& sink) {
+    const PileIndex f = action.target;
     const bool moved =
-        s.move.singleCard ? act::MoveCard(s, card, f, sink) : RunToPile(s, card, f, sink);
+        action.singleCard ? act::MoveCard(s, card, f, sink) : RunToPile(s, card, f, sink);
     if (!moved) return false;
-    if (automatic)
+    if (action.automatic)
         sink.Sound(GameSound::Autoplay);
     else
         sink.Sound(GameSound::Foundation);
@@ -53,13 +54,14 @@ bool ToFoundation(GameState& s, Card card, PileIndex f, bool automatic, EventSin
     return true;
 }
 
-bool MoveByTarget(GameState& s, Card card, bool automatic, PileIndex target, EventSink& sink) {
+bool MoveByTarget(GameState& s, Card card, const Action& action, EventSink& sink) {
     if (!ValidCard(card)) return false;
+    const PileIndex target = action.target;
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
-        return ToFoundation(s, card, target, automatic, sink);
+        return ToFoundation(s, card, action, sink);
     case PileKind::Tableau: {
-        bool moved = s.move.singleCard ? act::MoveCard(s, card, target, sink)
+        bool moved = action.singleCard ? act::MoveCard(s, card, target, sink)
                                        : RunToPile(s, card, target, sink);
         if (moved) sink.Sound(GameSound::Tableau);
         return moved;
@@ -88,7 +90,7 @@ bool MoveByTarget(GameState& s, Card card, bool automatic, PileIndex target, Eve
 bool Dispatch(GameState& s, Card card, Action action, EventSink& sink) {
     switch (action.kind) {
     case ActionKind::MoveTo:
-        return MoveByTarget(s, card, action.automatic, action.target, sink);
+        return MoveByTarget(s, card, action, sink);
     case ActionKind::DealToWaste:
     case ActionKind::DealToThirdPile:
         return act::StockPress(s, action.kind, sink);
@@ -143,13 +145,13 @@ void NoteWon(GameState& s) {
 
 } // namespace act
 
-std::optional<Action> PlacingAction(PileIndex target, bool automatic) {
+std::optional<Action> PlacingAction(PileIndex target, bool automatic, bool singleCard) {
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
     case PileKind::Tableau:
     case PileKind::Reserve:
     case PileKind::Waste:
-        return Action::Move(target, automatic);
+        return singleCard ? Action::Move(target, automatic) : Action::MoveRun(target, automatic);
     default:
         return std::nullopt;
     }
@@ -182,8 +184,8 @@ bool PerformAction(GameState& s, Card card, Action action, EventSink& sink) {
     return CarryOut(s, card, target, sink, [&] { return Dispatch(s, card, action, sink); });
 }
 
-bool PerformMove(GameState& s, Card card, PileIndex target, EventSink& sink) {
-    const std::optional<Action> action = PlacingAction(target, false);
+bool PerformMove(GameState& s, Card card, PileIndex target, bool singleCard, EventSink& sink) {
+    const std::optional<Action> action = PlacingAction(target, false, singleCard);
     return action && PerformAction(s, card, *action, sink);
 }
 

@@ -34,13 +34,14 @@ namespace tablamor {
 // True when something moved. A move onto a pile no card is moved to moves nothing.
 [[nodiscard]] bool PerformAction(GameState& state, Card card, Action action, EventSink& sink);
 
-// PlacingAction(target, false) carried out: the card (or the run the move context lifts) onto
-// a foundation, tableau pile, reserve or the waste.
-[[nodiscard]] bool PerformMove(GameState& state, Card card, PileIndex target, EventSink& sink);
+// PlacingAction(target, false, singleCard) carried out: the card (or the run from it) onto a
+// foundation, tableau pile, reserve or the waste.
+[[nodiscard]] bool PerformMove(GameState& state, Card card, PileIndex target, bool singleCard,
+                               EventSink& sink);
 
-// The move that puts a card on a foundation, tableau pile, reserve or the waste; nullopt for
-// other piles.
-std::optional<Action> PlacingAction(PileIndex target, bool automatic);
+// The move that puts a card (or, unless `singleCard`, the run from it) on a foundation, tableau
+// pile, reserve or the waste; nullopt for other piles.
+std::optional<Action> PlacingAction(PileIndex target, bool automatic, bool singleCard);
 
 // Turns the face-down top card of tableau pile n (0-based) face up. False, changing nothing,
 // when the card is not that pile's face-down top card.

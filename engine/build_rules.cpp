@@ -24,6 +24,12 @@ bool IsEmptyTop(int top) {
     return top <= 0;
 }
 
+// The face the target's top shows; an empty-pile marker stays itself (SuitBlock reads it as the
+// first block).
+int TopFace(const GameState& s, int top) {
+    return FaceCode(top, s.P(param::kDeckSuits));
+}
+
 // The base code an empty target is judged by.
 bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
     const int m = CardRank(q.card);
@@ -38,7 +44,7 @@ bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
     case kBaseStartedByDealToo:
         return false;
     case kBaseAnySingleCard:
-        return s.move.singleCard;
+        return q.singleCard;
     case kBaseFromStockOrWaste: {
         int from = LocateCard(s.table, q.card);
         return from == location::kStock || from == location::kWaste || from == location::kNowhere;
@@ -62,15 +68,15 @@ bool EmptyPileTakes(const GameState& s, const BuildQuery& q, EventSink& sink) {
 }
 
 // The suit or colour condition of the general test, on the faces the cards show.
-bool SuitConditionHolds(const GameState& s, int rule, int top, int card) {
+bool SuitConditionHolds(const GameState& s, int rule, int top, Card card) {
     switch (rule) {
     case kSameSuit:
     case kSameSuitNoQueenOnKingJack:
-        return SuitBlock(s.Face(top)) == SuitBlock(s.Face(card));
+        return SuitBlock(TopFace(s, top)) == SuitBlock(s.Face(card));
     case kSameColour:
-        return IsRed(s.Face(top)) == IsRed(s.Face(card));
+        return IsRed(TopFace(s, top)) == IsRed(s.Face(card));
     case kAlternateColour:
-        return IsRed(s.Face(top)) != IsRed(s.Face(card));
+        return IsRed(TopFace(s, top)) != IsRed(s.Face(card));
     case kNoCardOnCard:
         return false;
     default:
@@ -106,7 +112,8 @@ bool GeneralTest(const GameState& s, const BuildQuery& q, int rule, EventSink& s
 bool FollowsPileDirection(const GameState& s, const BuildQuery& q) {
     const int t = CardRank(q.top), m = CardRank(q.card);
     if ((t == kAce && m == kKing) || (t == kKing && m == kAce)) return false;
-    if (!IsEmptyTop(q.top) && SuitBlock(s.Face(q.top)) != SuitBlock(s.Face(q.card))) return false;
+    if (!IsEmptyTop(q.top) && SuitBlock(TopFace(s, q.top)) != SuitBlock(s.Face(q.card)))
+        return false;
     PileIndex pile = TableauPile(q.pile);
     int size = s.table.Size(pile);
     if (size == 0) return false;
@@ -150,7 +157,7 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
     if (q.top == q.card) return false;
     const int t = CardRank(q.top), m = CardRank(q.card);
     const bool empty = IsEmptyTop(q.top);
-    const bool sameSuit = SuitBlock(s.Face(q.top)) == SuitBlock(s.Face(q.card));
+    const bool sameSuit = SuitBlock(TopFace(s, q.top)) == SuitBlock(s.Face(q.card));
     auto from = [&] { return LocateCard(s.table, q.card); };
     auto tableauSize = [&] { return s.table.Size(TableauPile(q.pile)); };
 
@@ -273,7 +280,7 @@ bool BalancedBaseAllowed(const GameState& s, int baseCode, Card card, EventSink&
 
     int red = 0, black = 0;
     std::array<int, kSpades + 1> suits{};
-    auto count = [&](int c) {
+    auto count = [&](Card c) {
         const int face = s.Face(c);
         if (CardSuit(face) == 0) return false;
         (IsRed(face) ? red : black) += 1;

@@ -29,18 +29,20 @@ bool IsFoundationLocation(int location);
 bool IsReserveLocation(int location);
 
 // One build question. `top` is the target's top card: -1 for an empty pile during play, 0 for an
-// empty foundation during the deal; both count as empty.
+// empty foundation during the deal; both count as empty. It stays an int because the two markers
+// judge differently (the rules of steps count from them).
 struct BuildQuery {
     int top = -1;
-    int card = 0;      // M: the card that would lie on the target (a run's lowest card)
-    int base = 0;      // the target's empty-fill or base code
-    int stop = 0;      // the stop rank: the first foundation's base for tableau piles
-    int direction = 0; // code::kDown, kUp, kUpOrDown
+    Card card = kNoCard; // M: the card that would lie on the target (a run's lowest card)
+    int base = 0;        // the target's empty-fill or base code
+    int stop = 0;        // the stop rank: the first foundation's base for tableau piles
+    int direction = 0;   // code::kDown, kUp, kUpOrDown
     int rule = 0;
     bool wrap = false; // foundations wrap king to ace and back; tableau piles do not
     bool pastBase = false;
-    int pile = 0;         // 0-based number of the target within its group
-    bool dropping = true; // false while testing a pair inside a run
+    int pile = 0;           // 0-based number of the target within its group
+    bool dropping = true;   // false while testing a pair inside a run
+    bool singleCard = true; // M is carried alone (base code 86 takes nothing else)
 };
 
 bool CheckBuild(const GameState& state, const BuildQuery& query, EventSink& sink);

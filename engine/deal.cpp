@@ -17,6 +17,8 @@ using namespace code;
 constexpr int kRanks = 13;
 constexpr int kFirstDeckKingFoundations = 4; // start code 95: kings on foundations 1..4, then aces
 
+// An int, not a Card: the codes written here are computed from the parameters and may lie outside
+// the cards, and are written as they are.
 std::string CardText(int card) {
     return card >= 0 && card <= kMaxCards ? CardCodeText(card) : std::to_string(card);
 }
@@ -57,7 +59,9 @@ private:
         for (int i = 0; i < n; ++i) s_.table.Append(pile, deal_.TakeFront(), false);
     }
 
-    // Takes a chosen card out of the deal array and puts it face up on a pile.
+    // Takes a chosen card out of the deal array and puts it face up on a pile. The code is computed
+    // from the parameters and stays an int until ValidCard has checked it: narrowed first, a code
+    // such as 257 would wrap onto a real card.
     void Place(PileIndex pile, int card) {
         const std::optional<Card> c = ValidCard(card);
         if (!c || !deal_.Remove(*c))

@@ -35,7 +35,7 @@ struct Candidate {
 // The waste takes a card of its top card's suit, one rank away, ace and king adjacent.
 bool WasteTakes(const GameState& s, Card card) {
     if (s.table.Empty(kWastePile) || s.P(param::kWasteBuild) != kWasteTakesBuilds) return false;
-    int top = s.table.Top(kWastePile);
+    const Card top = s.table.Top(kWastePile);
     if (CardSuit(s.Face(top)) != CardSuit(s.Face(card))) return false;
     int t = CardRank(top), m = CardRank(card);
     return RankAbove(t) == m || RankBelow(t) == m;
@@ -72,14 +72,15 @@ bool IsDropCandidate(const GameState& s, PileIndex pile, const PileGeometry& geo
     }
 }
 
-bool DropAllowed(const GameState& s, Card card, PileIndex target, EventSink& sink) {
-    return DropAllowed(s, card, CardPile(s, card), target, sink);
+bool DropAllowed(const GameState& s, const MoveContext& move, PileIndex target, EventSink& sink) {
+    return DropAllowed(s, move, CardPile(s, move.card), target, sink);
 }
 
-bool DropAllowed(const GameState& s, Card card, PileIndex from, PileIndex target, EventSink& sink) {
-    if (!ValidCard(card) || from < 0 || from == target) return false;
-    if (!OpeningRestrictionAllows(s, card, target)) return false;
-    return target == kWastePile ? WasteTakes(s, card) : CanPlaceOnPile(s, card, target, sink);
+bool DropAllowed(const GameState& s, const MoveContext& move, PileIndex from, PileIndex target,
+                 EventSink& sink) {
+    if (!ValidCard(move.card) || from < 0 || from == target) return false;
+    if (!OpeningRestrictionAllows(s, move.card, target)) return false;
+    return target == kWastePile ? WasteTakes(s, move.card) : CanPlaceOnPile(s, move, target, sink);
 }
 
 DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeometry& geometry) {
@@ -108,17 +109,17 @@ DropTargets FindDropTargets(const GameState& s, const Rect& drop, const PileGeom
     return targets;
 }
 
-bool TryMoveToPile(GameState& s, Card card, const Rect& drop, PileIndex target, bool automatic,
-                   const PileGeometry& geometry, EventSink& sink) {
+bool TryMoveToPile(GameState& s, Card card, Card runTop, const Rect& drop, PileIndex target,
+                   bool automatic, const PileGeometry& geometry, EventSink& sink) {
     if (!geometry.Placed(target) || !RectsMeet(drop, geometry.TopCardRect(target))) return false;
-    s.move.singleCard = drop.height == geometry.CardHeight();
-    if (!DropAllowed(s, card, target, sink)) return false;
-    const std::optional<Action> action = PlacingAction(target, automatic);
+    const MoveContext move{card, runTop, drop.height == geometry.CardHeight()};
+    if (!DropAllowed(s, move, target, sink)) return false;
+    const std::optional<Action> action = PlacingAction(target, automatic, move.singleCard);
     return action && PerformAction(s, card, *action, sink);
 }
 
-bool TryDrop(GameState& s, Card card, const Rect& drop, std::optional<PileIndex> target,
-             const PileGeometry& geometry, EventSink& sink) {
+bool TryDrop(GameState& s, Card card, Card runTop, const Rect& drop,
+             std::optional<PileIndex> target, const PileGeometry& geometry, EventSink& sink) {
     DropTargets targets;
     if (target) {
         if (!IsDropCandidate(s, *target, geometry)) return false;
@@ -130,27 +131,29 @@ bool TryDrop(GameState& s, Card card, const Rect& drop, std::optional<PileIndex>
     for (int i = 0; i < targets.count; ++i) {
         PileIndex pile = targets.piles[static_cast<std::size_t>(i)];
         if (!OpeningRestrictionAllows(s, card, pile)) continue;
-        if (TryMoveToPile(s, card, drop, pile, false, geometry, sink)) return true;
+        if (TryMoveToPile(s, card, runTop, drop, pile, false, geometry, sink)) return true;
     }
     return false;
 }
 
-std::optional<SendTarget> FindSendTarget(GameState& s, Card card, bool automatic, bool alsoReserves,
-                                         const PileGeometry& geometry, EventSink& sink) {
+std::optional<SendTarget> FindSendTarget(const GameState& s, Card card, bool automatic,
+                                         bool alsoReserves, const PileGeometry& geometry,
+                                         EventSink& sink) {
     if (!s.table.FaceUp(card)) return std::nullopt;
     const PileIndex from = CardPile(s, card);
-    auto firstTaking = [&](Card moving, PileIndex first, int count) -> std::optional<SendTarget> {
+    auto firstTaking = [&](const MoveContext& move, PileIndex first,
+                           int count) -> std::optional<SendTarget> {
         for (int i = 0; i < count; ++i)
-            if (geometry.Placed(first + i) && DropAllowed(s, moving, from, first + i, sink))
-                return SendTarget{moving, first + i};
+            if (geometry.Placed(first + i) && DropAllowed(s, move, from, first + i, sink))
+                return SendTarget{move, first + i};
         return std::nullopt;
     };
     // the ace that ends a whole suit sends the suit, where a foundation takes whole suits
     if (const Card king = CompleteSuitUnder(s, card); king != kNoCard) {
-        s.move = MoveContext{king, card, false};
-        if (auto target = firstTaking(king, FoundationPile(0), s.FoundationCount())) return target;
+        const MoveContext wholeSuit{king, card, false};
+        if (auto target = firstTaking(wholeSuit, FoundationPile(0), s.FoundationCount()))
+            return target;
     }
-    s.move = MoveContext{card, kNoCard, true};
     bool choiceOfFirstCard = s.FoundationCount() > 0;
     for (int n = 0; n < s.FoundationCount(); ++n) {
         const int base = s.P(param::kFoundationBase, n);
@@ -160,22 +163,19 @@ std::optional<SendTarget> FindSendTarget(GameState& s, Card card, bool automatic
     }
     std::optional<SendTarget> target;
     if (!(automatic && choiceOfFirstCard))
-        target = firstTaking(card, FoundationPile(0), s.FoundationCount());
-    if (!target && alsoReserves) target = firstTaking(card, ReservePile(0), s.ReserveCount());
+        target = firstTaking(MoveContext::Alone(card), FoundationPile(0), s.FoundationCount());
+    if (!target && alsoReserves)
+        target = firstTaking(MoveContext::Alone(card), ReservePile(0), s.ReserveCount());
     return target;
 }
 
 bool SendToFoundation(GameState& s, Card card, bool automatic, bool alsoReserves,
                       const PileGeometry& geometry, EventSink& sink) {
-    auto target = FindSendTarget(s, card, automatic, alsoReserves, geometry, sink);
-    bool sent = false;
-    if (target) {
-        const std::optional<Action> action = PlacingAction(target->pile, automatic);
-        sent = action && PerformAction(s, target->card, *action, sink);
-    }
-    s.move.dragged = kNoCard;
-    s.move.runTop = kNoCard;
-    return sent;
+    const auto target = FindSendTarget(s, card, automatic, alsoReserves, geometry, sink);
+    if (!target) return false;
+    const std::optional<Action> action =
+        PlacingAction(target->pile, automatic, target->move.singleCard);
+    return action && PerformAction(s, target->move.card, *action, sink);
 }
 
 } // namespace tablamor

@@ -6,6 +6,7 @@
 #include "engine/events.h"
 #include "engine/game_state.h"
 #include "engine/geometry.h"
+#include "engine/move_context.h"
 
 #include <array>
 #include <optional>
@@ -30,18 +31,19 @@ bool RectsMeet(const Rect& drop, const Rect& target);
 // drops, the waste when it is never a target.
 bool IsDropCandidate(const GameState& state, PileIndex pile, const PileGeometry& geometry);
 
-// Whether the card (with the run the move context describes) may go onto the pile now: the
-// opening restriction, the pile's rule (for the waste: the game builds on it and its top card is
-// of the card's suit, one rank away, ace and king adjacent), and the card not already lying there.
-bool DropAllowed(const GameState& state, Card card, PileIndex target, EventSink& sink);
+// Whether the move's card (with the run it carries) may go onto the pile now: the opening
+// restriction, the pile's rule (for the waste: the game builds on it and its top card is of the
+// card's suit, one rank away, ace and king adjacent), and the card not already lying there.
+bool DropAllowed(const GameState& state, const MoveContext& move, PileIndex target,
+                 EventSink& sink);
 // The same for a card known to lie on `from`.
-bool DropAllowed(const GameState& state, Card card, PileIndex from, PileIndex target,
+bool DropAllowed(const GameState& state, const MoveContext& move, PileIndex from, PileIndex target,
                  EventSink& sink);
 
-// What a send moves: the card (for a whole suit, its king with the suit on it) and the pile that
-// takes it.
+// What a send moves, the card alone or (for a whole suit) its king with the suit on it, and the
+// pile that takes it.
 struct SendTarget {
-    Card card = kNoCard;
+    MoveContext move;
     PileIndex pile = -1;
 };
 
@@ -49,8 +51,8 @@ struct SendTarget {
 // it, then, with `alsoReserves`, the first reserve. An automatic send skips the foundations while
 // all of them are empty and share base code 92 or 88, whose first card is the player's choice.
 // The ace that ends a whole suit on a tableau pile sends the whole suit when a foundation takes
-// it. Sets the move context to the move found (a single-card move of the card when none is).
-std::optional<SendTarget> FindSendTarget(GameState& state, Card card, bool automatic,
+// it.
+std::optional<SendTarget> FindSendTarget(const GameState& state, Card card, bool automatic,
                                          bool alsoReserves, const PileGeometry& geometry,
                                          EventSink& sink);
 
@@ -62,14 +64,16 @@ DropTargets FindDropTargets(const GameState& state, const Rect& drop, const Pile
 
 // Tries one target: it must meet the drop rectangle and take the card (for the waste: the game
 // lets cards be built there and the waste's top card is of the card's suit, one rank away, ace
-// and king adjacent). A legal move is carried out at once, marked automatic for autoplay's move
-// to a foundation. True when the move was carried out.
-[[nodiscard]] bool TryMoveToPile(GameState& state, Card card, const Rect& drop, PileIndex target,
-                                 bool automatic, const PileGeometry& geometry, EventSink& sink);
+// and king adjacent). The card is carried alone when the rectangle is one card high, else with
+// the run up to `runTop`. A legal move is carried out at once, marked automatic for autoplay's
+// move to a foundation. True when the move was carried out.
+[[nodiscard]] bool TryMoveToPile(GameState& state, Card card, Card runTop, const Rect& drop,
+                                 PileIndex target, bool automatic, const PileGeometry& geometry,
+                                 EventSink& sink);
 
 // A drop: onto `target` when given, else onto the first of FindDropTargets that takes it, after
 // the opening restriction has removed the targets it forbids.
-[[nodiscard]] bool TryDrop(GameState& state, Card card, const Rect& drop,
+[[nodiscard]] bool TryDrop(GameState& state, Card card, Card runTop, const Rect& drop,
                            std::optional<PileIndex> target, const PileGeometry& geometry,
                            EventSink& sink);
 

@@ -53,7 +53,6 @@ bool GamePlay::UndoRedo(bool undo) {
         sink_.Sound(GameSound::Redo);
     state_.passesUsed = counters.passesUsed;
     state_.stockPressed = false;
-    state_.move = MoveContext{};
     drag_ = Drag{};
     UpdateScore(state_);
     if (history_.UndoStack().Empty()) state_.actionsDone = 0;

@@ -188,7 +188,6 @@ void GamePlay::EndOfGame() {
             GameResult{won, state_.score, ElapsedSeconds(), end_, state_.number, hinted_});
     hinted_ = false;
     drag_ = Drag{};
-    state_.move = MoveContext{};
     state_.stockPressed = false;
     state_.won = false;
     state_.active = false;

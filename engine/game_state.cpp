@@ -56,7 +56,6 @@ void ResetForDeal(GameState& state) {
     state.passesUsed = 1;
     state.actionsDone = 0;
     state.stockPressed = false;
-    state.move = MoveContext{};
     state.active = false;
     state.won = false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The running state of one game as a single value: the parameters (as loaded, then partly
-// rewritten by each deal), the table, the score and the per-deal counters, and the context of the
-// move being judged. Rules, deals and moves are free functions over this value, so undo, hints
-// and a solver can copy it, compare it and try moves on the copy.
+// rewritten by each deal), the table, the score and the per-deal counters. Rules, deals and moves
+// are free functions over this value, so undo, hints and a solver can copy it, compare it and try
+// moves on the copy.
 #include "engine/game_number.h"
 #include "engine/params.h"
 #include "engine/table.h"
@@ -22,15 +22,6 @@ struct SavedDealParams {
     bool operator==(const SavedDealParams&) const = default;
 };
 
-// What the rules know about the card or run being moved.
-struct MoveContext {
-    Card dragged = kNoCard; // the lifted card; for a run, its lowest card
-    Card runTop = kNoCard;  // top card of the lifted run; kNoCard during automatic moves
-    bool singleCard = true; // exactly one card is carried
-
-    bool operator==(const MoveContext&) const = default;
-};
-
 struct GameState {
     GameParams params;
     SavedDealParams saved;
@@ -42,7 +33,6 @@ struct GameState {
     int passesUsed = 1;  // passes through the stock, 1 at the start of a deal
     int actionsDone = 0; // actions carried out in this deal, counted up to 2
     bool stockPressed = false;
-    MoveContext move;
     bool active = false; // a deal is in play
     bool won = false;
 
@@ -60,7 +50,7 @@ struct GameState {
     }
     int CardCount() const { return params[param::kCardCount]; }
     // The first-deck card whose face `card` shows in this game's deck (FaceCode).
-    int Face(int card) const { return FaceCode(card, params[param::kDeckSuits]); }
+    int Face(Card card) const { return FaceCode(card, params[param::kDeckSuits]); }
     // A pairing game (the pairing parameter is set) or one of the pyramid family: the first
     // foundation then holds the cards the player has selected, while they still lie on their
     // piles.

@@ -11,7 +11,7 @@ namespace {
 class Generator {
 public:
     Generator(const GameState& state, const PileGeometry& geometry, std::vector<Command>& out)
-        : s_(state), scratch_(state), geometry_(geometry), out_(out) {
+        : s_(state), geometry_(geometry), out_(out) {
         for (PileIndex p = 0; p < kPileCount; ++p)
             if (IsDropCandidate(s_, p, geometry_))
                 targets_[static_cast<std::size_t>(targetCount_++)] = p;
@@ -27,7 +27,6 @@ public:
 
 private:
     const GameState& s_;
-    GameState scratch_; // the drop and send tests set the move context on it
     const PileGeometry& geometry_;
     std::vector<Command>& out_;
     std::array<PileIndex, kPileCount> targets_{};
@@ -64,15 +63,15 @@ private:
         if (size == 0) return;
         const Card top = s_.table.Top(pile);
         if (PressReaches(s_, pile, size - 1) && QualifiesForSend(s_, pile, top) &&
-            FindSendTarget(scratch_, top, false, true, geometry_, quiet_))
+            FindSendTarget(s_, top, false, true, geometry_, quiet_))
             Emit(CommandKind::Send, top);
     }
 
     void Drops(const PressDecision& d, PileIndex from) {
-        scratch_.move = MoveContext{d.card, d.runTop, d.liftCount == 1};
+        const MoveContext move{d.card, d.runTop, d.liftCount == 1};
         for (int i = 0; i < targetCount_; ++i) {
             PileIndex target = targets_[static_cast<std::size_t>(i)];
-            if (DropAllowed(scratch_, d.card, from, target, quiet_))
+            if (DropAllowed(s_, move, from, target, quiet_))
                 Emit(CommandKind::Drop, d.card, target);
         }
     }

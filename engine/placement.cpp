@@ -28,7 +28,7 @@ bool AceOrBelowTableauTop(const GameState& s, Card card) {
     for (int n = 0; n < s.TableauCount(); ++n) {
         PileIndex p = TableauPile(n);
         if (s.table.Empty(p)) continue;
-        int top = s.table.Top(p);
+        const Card top = s.table.Top(p);
         if (CardSuit(s.Face(top)) == CardSuit(s.Face(card)) &&
             (CardRank(top) > CardRank(card) || CardRank(top) == kAce))
             return true;
@@ -50,11 +50,12 @@ BuildQuery TableauQuery(const GameState& s, int n) {
     return q;
 }
 
-bool CanPlaceOnFoundation(const GameState& s, int n, Card card, EventSink& sink) {
+bool CanPlaceOnFoundation(const GameState& s, int n, const MoveContext& move, EventSink& sink) {
+    const Card card = move.card;
     const PileIndex f = FoundationPile(n);
     const int rule = s.P(param::kFoundationRule, n);
     if (rule == kCompleteSuit) return s.table.Empty(f) && IsCompleteSuit(s, card);
-    if (!s.move.singleCard) return false;
+    if (!move.singleCard) return false;
     const int count = s.table.Size(f);
     if (rule == kQueenOnlyToEmpty) return CardRank(card) == kQueen && count == 0;
     if (rule == kAceOrBelowTableauTop) return AceOrBelowTableauTop(s, card);
@@ -72,31 +73,35 @@ bool CanPlaceOnFoundation(const GameState& s, int n, Card card, EventSink& sink)
     q.wrap = true;
     q.pastBase = true;
     q.pile = n;
+    q.singleCard = move.singleCard;
     return CheckBuild(s, q, sink);
 }
 
-bool CanPlaceOnTableau(const GameState& s, int n, Card card, EventSink& sink) {
+bool CanPlaceOnTableau(const GameState& s, int n, const MoveContext& move, EventSink& sink) {
+    const Card card = move.card;
     const PileIndex p = TableauPile(n);
     if (!s.table.Empty(p) && s.table.Top(p) != kNoCard && !s.table.FaceUp(s.table.Top(p)))
         return false;
     BuildQuery q = TableauQuery(s, n);
     q.top = TopOrEmpty(s.table, p);
     q.card = card;
+    q.singleCard = move.singleCard;
     if (!CheckBuild(s, q, sink)) return false;
     // the runs these codes allow are shorter when the target is an empty pile
     const int runSize = s.P(param::kRunSize);
     const bool shorterToSpace =
         runSize == kRunFreeCellsAndSpaces || runSize == kRunClassicSupermove;
-    if (shorterToSpace && !s.move.singleCard && s.table.Empty(p)) {
+    if (shorterToSpace && !move.singleCard && s.table.Empty(p)) {
         auto run = RunFrom(s.table, card);
         if (run && run->size > LargestRunAllowed(s, card, true)) return false;
     }
     // a run is never put back on the pile it came from
-    return q.top != s.move.runTop;
+    return q.top != move.runTop;
 }
 
-bool CanPlaceOnReserve(const GameState& s, int k, Card card) {
-    const bool single = s.move.singleCard;
+bool CanPlaceOnReserve(const GameState& s, int k, const MoveContext& move) {
+    const Card card = move.card;
+    const bool single = move.singleCard;
     const bool empty = s.table.Empty(ReservePile(k));
     const int firstReserveSize = s.table.Size(ReservePile(0));
     switch (s.P(param::kReserveRule, k)) {
@@ -143,15 +148,16 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
     }
 }
 
-bool CanPlaceOnPile(const GameState& s, Card card, PileIndex target, EventSink& sink) {
+bool CanPlaceOnPile(const GameState& s, const MoveContext& move, PileIndex target,
+                    EventSink& sink) {
     const int n = NumberInGroup(target);
     switch (KindOfPile(target)) {
     case PileKind::Foundation:
-        return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, card, sink);
+        return n < s.FoundationCount() && CanPlaceOnFoundation(s, n, move, sink);
     case PileKind::Tableau:
-        return n < s.TableauCount() && CanPlaceOnTableau(s, n, card, sink);
+        return n < s.TableauCount() && CanPlaceOnTableau(s, n, move, sink);
     case PileKind::Reserve:
-        return n < s.ReserveCount() && CanPlaceOnReserve(s, n, card);
+        return n < s.ReserveCount() && CanPlaceOnReserve(s, n, move);
     default:
         return false;
     }
@@ -204,7 +210,7 @@ Card CompleteSuitUnder(const GameState& s, Card top) {
     return IsCompleteSuit(s, king) ? king : kNoCard;
 }
 
-int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
+int LargestRunAllowed(const GameState& s, Card runBottom, bool toEmptyTableau) {
     const int code = s.P(param::kRunSize);
     if (code >= 0) return std::max(code, 1);
     if (code == kRunAny) return kMaxCards;
@@ -232,13 +238,6 @@ int LargestRunAllowed(const GameState& s, int runBottom, bool toEmptyTableau) {
     default:
         return std::max(spaces, 1);
     }
-}
-
-bool RunSizeAllowed(GameState& s, Card card, bool toEmptyTableau) {
-    auto run = RunFrom(s.table, card);
-    s.move.runTop = run ? run->top : kNoCard;
-    int size = run ? run->size : 1;
-    return size <= LargestRunAllowed(s, card, toEmptyTableau);
 }
 
 bool OpeningRestrictionAllows(const GameState& s, Card card, PileIndex target) {

@@ -5,17 +5,19 @@
 #include "engine/build_rules.h"
 #include "engine/events.h"
 #include "engine/game_state.h"
+#include "engine/move_context.h"
 
 #include <optional>
 
 namespace tablamor {
 
-// n, k: 0-based numbers within the group.
+// n, k: 0-based numbers within the group. `move` names the card and whether it is carried alone
+// and, for a run, the run's top card.
 // The build question of tableau pile n with its rules filled in; the caller sets top and card.
 BuildQuery TableauQuery(const GameState& state, int n);
-bool CanPlaceOnFoundation(const GameState& state, int n, Card card, EventSink& sink);
-bool CanPlaceOnTableau(const GameState& state, int n, Card card, EventSink& sink);
-bool CanPlaceOnReserve(const GameState& state, int k, Card card);
+bool CanPlaceOnFoundation(const GameState& state, int n, const MoveContext& move, EventSink& sink);
+bool CanPlaceOnTableau(const GameState& state, int n, const MoveContext& move, EventSink& sink);
+bool CanPlaceOnReserve(const GameState& state, int k, const MoveContext& move);
 
 // Whether CanPlaceOnPile's verdict for `target` as it lies now reads nothing but its top card (or
 // that it is empty), the card and the move's single-card flag (for a tableau pile, besides, that
@@ -26,7 +28,8 @@ bool VerdictReadsTopOnly(const GameState& state, PileIndex target);
 
 // Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
 // nothing.
-bool CanPlaceOnPile(const GameState& state, Card card, PileIndex target, EventSink& sink);
+bool CanPlaceOnPile(const GameState& state, const MoveContext& move, PileIndex target,
+                    EventSink& sink);
 
 // A run: a card and every card above it on its pile.
 struct Run {
@@ -51,11 +54,7 @@ Card CompleteSuitUnder(const GameState& state, Card top);
 // The largest run that may move at once now; `toEmptyTableau` when the run is being dropped on
 // an empty tableau pile rather than picked up. `runBottom` decides the king-led code and the
 // whole-pile code.
-int LargestRunAllowed(const GameState& state, int runBottom, bool toEmptyTableau);
-
-// The run from the card up is no longer than allowed. Also notes the run's top card as the move
-// context's run top, which keeps a run from being put back on its own pile.
-bool RunSizeAllowed(GameState& state, Card card, bool toEmptyTableau);
+int LargestRunAllowed(const GameState& state, Card runBottom, bool toEmptyTableau);
 
 // Before the first action of a deal in a game with the opening restriction, only a tableau card
 // may move, and only to a foundation.

@@ -76,7 +76,6 @@ bool AutoFillEmptyTableaus(GameState& s, const PlayEnv& env, bool mergeIntoPrevi
         found = true;
         const Card card = FillCard(s, source);
         if (card == kNoCard) continue;
-        s.move = MoveContext{card, kNoCard, true};
         const bool filled = AsStep(
             s, env.steps, [&] { return PerformAction(s, card, Action::Move(pile), env.sink); });
         if (!filled) continue;

@@ -40,10 +40,8 @@ bool PressLeft(GameState& s, Drag& drag, PileIndex pile, Card card, const PlayEn
                       [&] { return TurnCardFaceUp(s, d.card, NumberInGroup(pile), env.sink); });
     case PressKind::Lift:
         drag = Drag{d.card, d.runTop, d.liftCount, pile};
-        s.move = MoveContext{d.card, d.runTop, d.liftCount == 1};
         return true;
     case PressKind::Discard:
-        s.move = MoveContext{d.card, kNoCard, true};
         return AsStep(s, env.steps,
                       [&] { return PerformAction(s, d.card, Action::Move(kThirdPile), env.sink); });
     case PressKind::ToggleSum:
@@ -74,18 +72,16 @@ bool ReleaseLeft(GameState& s, Drag& drag, const std::optional<Rect>& drop,
         s.stockPressed = false;
     }
     if (drag.Lifted() && drop) {
-        s.move = MoveContext{drag.card, drag.runTop, drag.cards == 1};
         const Card card = drag.card;
-        const bool dropped = AsStep(
-            s, env.steps, [&] { return TryDrop(s, card, *drop, target, env.geometry, env.sink); });
+        const bool dropped = AsStep(s, env.steps, [&] {
+            return TryDrop(s, card, drag.runTop, *drop, target, env.geometry, env.sink);
+        });
         if (dropped && s.P(param::kSpecialCode) == code::kSpecialMarkTableauMoves &&
             KindOfPile(CardPile(s, card)) == PileKind::Tableau)
             env.steps.MarkNewest(kTableauMoveMark);
         moved = moved || dropped;
     }
     drag = Drag{};
-    s.move.dragged = kNoCard;
-    s.move.runTop = kNoCard;
     return moved;
 }
 

@@ -72,7 +72,7 @@ bool NeighbourOfThirdPile(const GameState& s, Card card, EventSink& sink) {
     if (CheckBuild(s, q, sink)) return true;
     if (q.top == kEmptyTop) return false;
     q.top = card;
-    q.card = ThirdPileTop(s);
+    q.card = s.table.Top(kThirdPile);
     return CheckBuild(s, q, sink);
 }
 

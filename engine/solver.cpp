@@ -43,15 +43,15 @@ struct PackedCommand {
     static PackedCommand Of(const SolverMove& m) {
         const bool pressed = m.presses > 0;
         return {static_cast<std::uint8_t>(m.command.kind),
-                m.singleCard ? std::uint8_t{1} : std::uint8_t{0},
+                m.move.singleCard ? std::uint8_t{1} : std::uint8_t{0},
                 pressed ? std::uint8_t{1} : std::uint8_t{0},
                 m.command.card,
                 static_cast<std::int8_t>(m.command.pile),
-                pressed ? m.presses : m.runTop};
+                pressed ? m.presses : m.move.runTop};
     }
     SolverMove Unpacked() const {
         return {Command{static_cast<CommandKind>(kind), card, pile},
-                pressed ? kNoCard : runTopOrPresses, singleCard != 0,
+                MoveContext{card, pressed ? kNoCard : runTopOrPresses, singleCard != 0},
                 pressed ? runTopOrPresses : std::uint8_t{0}};
     }
 };
@@ -60,7 +60,6 @@ static_assert(kPileCount <= INT8_MAX, "a pile number fits a packed move");
 // What a move changes in a state besides the table: the counters. The parameters, the number
 // and the saved deal codes stay as the deal left them.
 struct Counters {
-    MoveContext move;
     int score = 0;
     int passesUsed = 0;
     int actionsDone = 0;
@@ -68,11 +67,10 @@ struct Counters {
     bool active = false;
 
     explicit Counters(const GameState& s)
-        : move(s.move), score(s.score), passesUsed(s.passesUsed), actionsDone(s.actionsDone),
+        : score(s.score), passesUsed(s.passesUsed), actionsDone(s.actionsDone),
           stockPressed(s.stockPressed), active(s.active) {}
 
     void Into(GameState& s) const {
-        s.move = move;
         s.score = score;
         s.passesUsed = passesUsed;
         s.actionsDone = actionsDone;

@@ -142,13 +142,10 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
     if (wantedByFoundations_.size() > kWantedCacheLimit) wantedByFoundations_.clear();
     auto [it, fresh] = wantedByFoundations_.try_emplace(key);
     if (!fresh) return it->second;
-    GameState probe = s;
-    probe.move = MoveContext{};
-    for (int card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
-        probe.move.dragged = static_cast<Card>(card);
+    for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
         for (int n = 0; n < s.FoundationCount(); ++n) {
-            if (CanPlaceOnFoundation(probe, n, card, NullEventSink())) {
-                it->second.set(static_cast<std::size_t>(card));
+            if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) {
+                it->second.set(card);
                 break;
             }
         }
@@ -321,8 +318,8 @@ bool SolverGuide::IsSafeFoundationMove(const GameState& before, const GameState&
     CardSet onFoundation;
     for (int n = 0; n < after.FoundationCount(); ++n)
         for (const Card c : after.table.Pile(FoundationPile(n))) onFoundation.set(c);
-    for (int x = 1; x <= after.CardCount() && x <= kMaxCards; ++x) {
-        if (onFoundation[static_cast<std::size_t>(x)]) continue;
+    for (Card x = 1; x <= after.CardCount() && x <= kMaxCards; ++x) {
+        if (onFoundation[x]) continue;
         for (const int n : distinctTableaus_) {
             BuildQuery q = TableauQuery(after, n);
             q.top = card;

@@ -55,7 +55,7 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
     : geometry_(geometry), quiet_(NullEventSink()), env_{geometry, quiet_, NoStepRecord()},
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
       liftsBuiltRuns_(TableauPressLiftsRuns(start)),
-      stockReached_(StockCardsReachedDirectly(start, geometry)), scratch_(start) {
+      stockReached_(StockCardsReachedDirectly(start, geometry)) {
     for (PileIndex p = 0; p < kPileCount; ++p)
         if (IsDropCandidate(start, p, geometry)) targets_.push_back(p);
     // The groups are read from the parameters alone, so that the verdicts kept for the game
@@ -91,7 +91,6 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
 void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
-    scratch_ = s;
     for (const PileIndex target : targets_)
         remembered_[target] = group_[target] != kNoGroup && VerdictReadsTopOnly(s, target);
     Pile(s, kWastePile, out);
@@ -104,7 +103,7 @@ void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     }
     stock_.clear();
     AppendStockCommands(s, geometry_, stock_);
-    for (const Command& c : stock_) out.push_back({c});
+    for (const Command& c : stock_) out.push_back({c, {}});
 }
 
 // The moves of every card the presses bring to the top of the waste, each at the fewest presses.
@@ -123,13 +122,11 @@ void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& ou
         wasteSizes.set(size);
         if (size == 0 || listedTops[pressed_.table.Top(kWastePile)]) continue;
         listedTops.set(pressed_.table.Top(kWastePile));
-        scratch_ = pressed_;
         const std::size_t first = out.size();
         Pile(pressed_, kWastePile, out);
         for (std::size_t i = first; i < out.size(); ++i)
             out[i].presses = static_cast<std::uint8_t>(presses);
     }
-    scratch_ = s;
 }
 
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
@@ -157,15 +154,15 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
         switch (d.kind) {
         case PressKind::Lift:
             topLiftedAlone = k == size - 1 && d.liftCount == 1;
-            Drops(s, pile, Lift{d.card, d.runTop, d.liftCount == 1}, out);
+            Drops(s, pile, MoveContext{d.card, d.runTop, d.liftCount == 1}, out);
             break;
         case PressKind::TurnFaceUp:
-            out.push_back({Command{CommandKind::Flip, card, -1}});
+            out.push_back({Command{CommandKind::Flip, card, -1}, {}});
             break;
         case PressKind::Discard:
         case PressKind::ToggleSum:
         case PressKind::TogglePair:
-            out.push_back({Command{CommandKind::Press, card, -1}});
+            out.push_back({Command{CommandKind::Press, card, -1}, {}});
             break;
         default:
             break;
@@ -178,32 +175,30 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
     // drop while the stock is held deals first.
     if (topLiftedAlone && !s.stockPressed && CompleteSuitUnder(s, top) == kNoCard) return;
     if (PressReaches(s, pile, size - 1) && QualifiesForSend(s, pile, top) &&
-        FindSendTarget(scratch_, top, false, true, geometry_, quiet_))
-        out.push_back({Command{CommandKind::Send, top, -1}});
+        FindSendTarget(s, top, false, true, geometry_, quiet_))
+        out.push_back({Command{CommandKind::Send, top, -1}, {}});
 }
 
-void SolverMoves::Drops(const GameState& s, PileIndex from, const Lift& lift,
+void SolverMoves::Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                         std::vector<SolverMove>& out) {
-    scratch_.move = MoveContext{lift.card, lift.runTop, lift.singleCard};
     for (const PileIndex target : targets_)
-        if (Takes(s, from, lift, target))
-            out.push_back(
-                {Command{CommandKind::Drop, lift.card, target}, lift.runTop, lift.singleCard});
+        if (target != from && OpeningRestrictionAllows(s, lift.card, target) &&
+            Takes(s, from, lift, target))
+            out.push_back({Command{CommandKind::Drop, lift.card, target}, lift});
 }
 
-bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target) {
-    if (from == target || !OpeningRestrictionAllows(s, lift.card, target)) return false;
+bool SolverMoves::Takes(const GameState& s, PileIndex from, const MoveContext& lift,
+                        PileIndex target) {
     const Card top = s.table.Top(target);
     if (top == lift.runTop || !remembered_[target])
-        return DropAllowed(scratch_, lift.card, from, target, quiet_);
+        return DropAllowed(s, lift, from, target, quiet_);
     const std::size_t at =
         ((static_cast<std::size_t>(group_[target]) * kCardCodes + top) * kCardCodes + lift.card) *
             kCarriedCounts +
         (lift.singleCard ? 1 : 0);
     Verdict& v = verdicts_[at];
     if (v == Verdict::Unknown)
-        v = DropAllowed(scratch_, lift.card, from, target, quiet_) ? Verdict::Taken
-                                                                   : Verdict::Refused;
+        v = DropAllowed(s, lift, from, target, quiet_) ? Verdict::Taken : Verdict::Refused;
     return v == Verdict::Taken;
 }
 
@@ -212,10 +207,7 @@ bool SolverMoves::Apply(GameState& s, const SolverMove& m) const {
         if (!PlayCommand(s, kStockPress, false, env_)) return false;
     const Command& c = m.command;
     if (c.kind != CommandKind::Drop || s.stockPressed) return PlayCommand(s, c, false, env_);
-    s.move = MoveContext{c.card, m.runTop, m.singleCard};
-    const bool moved = PerformMove(s, c.card, c.pile, env_.sink);
-    s.move.dragged = kNoCard;
-    s.move.runTop = kNoCard;
+    const bool moved = PerformMove(s, c.card, c.pile, m.move.singleCard, env_.sink);
     AfterRelease(s, false, moved, env_);
     return moved;
 }

@@ -20,6 +20,7 @@
 // pressed) is played by PlayCommand itself, after the stock presses of a move that has them.
 #include "engine/commands.h"
 #include "engine/geometry.h"
+#include "engine/move_context.h"
 
 #include <array>
 #include <cstdint>
@@ -31,8 +32,7 @@ namespace tablamor {
 // the stock, the presses that bring it to the top of the waste first.
 struct SolverMove {
     Command command;
-    Card runTop = kNoCard; // the top card of the lifted run (kNoCard off the waste or a foundation)
-    bool singleCard = true; // one card is lifted
+    MoveContext move; // a drop's lift (its run top kNoCard off the waste or a foundation)
     std::uint8_t presses = 0;
 };
 
@@ -67,12 +67,6 @@ private:
         std::vector<Verdict> verdicts;
     };
 
-    struct Lift {
-        Card card = kNoCard;
-        Card runTop = kNoCard;
-        bool singleCard = true;
-    };
-
     const PileGeometry& geometry_;
     EventSink& quiet_;
     const PlayEnv env_;
@@ -82,14 +76,16 @@ private:
     std::vector<Verdict>& verdicts_;            // per group, top card, card and carried count
     bool liftsBuiltRuns_ = false; // tableau presses lift built runs (and nothing else)
     bool stockReached_ = false;   // stock cards are listed with their presses
-    GameState scratch_;           // the drop tests read the move context from it
     std::vector<Command> stock_;  // the stock's commands
     GameState pressed_;           // the position after some presses of the stock
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile) const;
-    void Drops(const GameState& s, PileIndex from, const Lift& lift, std::vector<SolverMove>& out);
-    bool Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target);
+    void Drops(const GameState& s, PileIndex from, const MoveContext& lift,
+               std::vector<SolverMove>& out);
+    // Whether `target` takes the lift (from another pile, where the opening restriction allows
+    // it), asked once for each remembered verdict.
+    bool Takes(const GameState& s, PileIndex from, const MoveContext& lift, PileIndex target);
     void ReachedInStock(const GameState& s, std::vector<SolverMove>& out);
 };
 

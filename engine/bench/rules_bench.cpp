@@ -65,7 +65,7 @@ void BM_CanPlaceOnPile(benchmark::State& state) {
     GameState s = TwoDeckGame();
     if (!DealGame(s, Numbers()[0], NullEventSink())) state.SkipWithError("the deal failed");
     // every tableau top offered to every tableau pile and foundation in turn
-    std::vector<std::pair<int, PileIndex>> questions;
+    std::vector<std::pair<Card, PileIndex>> questions;
     for (int from = 0; from < 10; ++from)
         for (PileIndex to = FoundationPile(0); to < TableauPile(10); ++to)
             if (to < FoundationPile(8) || to >= TableauPile(0))
@@ -73,7 +73,7 @@ void BM_CanPlaceOnPile(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         auto [card, to] = questions[i++ % questions.size()];
-        benchmark::DoNotOptimize(CanPlaceOnPile(s, card, to, NullEventSink()));
+        benchmark::DoNotOptimize(CanPlaceOnPile(s, MoveContext::Alone(card), to, NullEventSink()));
     }
 }
 BENCHMARK(BM_CanPlaceOnPile)->Repetitions(9)->ReportAggregatesOnly(true);

@@ -145,8 +145,7 @@ TEST(CardActions, ARunKeepsItsOrderAndArrivesFaceUp) {
     GameState s = StockGame(1, 1);
     Put(s, TableauPile(0), {S(13), H(12)}, true);
     s.table.Append(TableauPile(0), C(11), false);
-    s.move.singleCard = false;
-    ASSERT_TRUE(PerformAction(s, H(12), Action::Move(TableauPile(1)), NullEventSink()));
+    ASSERT_TRUE(PerformAction(s, H(12), Action::MoveRun(TableauPile(1)), NullEventSink()));
     EXPECT_EQ(s.table.PileString(TableauPile(1)), "012037");
     EXPECT_TRUE(s.table.FaceUp(C(11)));
     EXPECT_EQ(s.table.PileString(TableauPile(0)), "052");

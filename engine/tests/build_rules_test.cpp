@@ -249,8 +249,8 @@ TEST(CheckBuild, GeneralTestSuitDirectionWrapAndStop) {
 
 TEST(CheckBuild, EmptyPileByBaseCode) {
     auto single = [](bool on) {
-        return [on](GameState& s, BuildQuery& q) {
-            s.move.singleCard = on;
+        return [on](GameState&, BuildQuery& q) {
+            q.singleCard = on;
             q.base = kBaseAnySingleCard;
         };
     };

@@ -103,7 +103,7 @@ TEST(DeckSuits, BuildsJudgeTheFaces) {
             Put(s, TableauPile(0), {row.top});
             Put(s, TableauPile(1), {row.card});
             RecordingSink sink;
-            EXPECT_EQ(CanPlaceOnTableau(s, 0, row.card, sink), row.expected[d])
+            EXPECT_EQ(CanPlaceOnTableau(s, 0, MoveContext::Alone(row.card), sink), row.expected[d])
                 << row.name << ", deck " << kDecks[d];
         }
 }
@@ -166,9 +166,9 @@ TEST(DeckSuits, CompleteSuitOfMixedPhysicalCards) {
             const std::string where = std::string(row.name) + ", deck " + std::to_string(kDecks[d]);
             EXPECT_EQ(IsCompleteSuit(s, row.cards.front()), row.expected[d]) << where;
             RecordingSink sink;
-            s.move.singleCard = false;
-            EXPECT_EQ(CanPlaceOnFoundation(s, 2, row.cards.front(), sink), row.expected[d])
-                << where;
+            const MoveContext wholeSuit{static_cast<Card>(row.cards.front()),
+                                        static_cast<Card>(row.cards.back()), false};
+            EXPECT_EQ(CanPlaceOnFoundation(s, 2, wholeSuit, sink), row.expected[d]) << where;
             EXPECT_EQ(CompleteSuitUnder(s, row.cards.back()),
                       row.expected[d] ? row.cards.front() : kNoCard)
                 << where;

@@ -135,7 +135,7 @@ TEST(TryDrop, MovesToTheFirstLegalCandidate) {
     Put(s, TableauPile(3), {D(4), S(9)});
     // mostly over tableau 2 (black ten: no black nine on it), partly over tableau 1 (red ten)
     RecordingSink sink;
-    ASSERT_TRUE(TryDrop(s, S(9), CardAt(260, 120), std::nullopt, g, sink));
+    ASSERT_TRUE(TryDrop(s, S(9), S(9), CardAt(260, 120), std::nullopt, g, sink));
     EXPECT_EQ(s.table.PileString(TableauPile(0)), "010048");
     EXPECT_EQ(s.table.PileString(TableauPile(3)), "017");
     ASSERT_EQ(sink.moves.size(), 1u);
@@ -151,9 +151,9 @@ TEST(TryDrop, IllegalDropChangesNothing) {
     Put(s, TableauPile(3), {D(9)});
     GameState before = s;
     RecordingSink sink;
-    EXPECT_FALSE(TryDrop(s, D(9), CardAt(300, 120), std::nullopt, g, sink));
-    EXPECT_FALSE(TryDrop(s, D(9), CardAt(300, 120), TableauPile(1), g, sink));
-    EXPECT_FALSE(TryDrop(s, D(9), CardAt(0, 600), TableauPile(0), g, sink))
+    EXPECT_FALSE(TryDrop(s, D(9), D(9), CardAt(300, 120), std::nullopt, g, sink));
+    EXPECT_FALSE(TryDrop(s, D(9), D(9), CardAt(300, 120), TableauPile(1), g, sink));
+    EXPECT_FALSE(TryDrop(s, D(9), D(9), CardAt(0, 600), TableauPile(0), g, sink))
         << "the target is not met";
     EXPECT_EQ(s.table, before.table);
     EXPECT_TRUE(sink.moves.empty());
@@ -164,10 +164,9 @@ TEST(TryDrop, RunMovesWholeAndNotBackOnItsPile) {
     HandGeometry g = Layout();
     Put(s, TableauPile(0), {S(10)});
     Put(s, TableauPile(2), {C(3), D(9), C(8), H(7)});
-    s.move = {D(9), H(7), false};
     RecordingSink sink;
-    EXPECT_FALSE(TryDrop(s, D(9), CardAt(400, 120, 3), TableauPile(2), g, sink));
-    ASSERT_TRUE(TryDrop(s, D(9), CardAt(200, 120, 3), std::nullopt, g, sink));
+    EXPECT_FALSE(TryDrop(s, D(9), H(7), CardAt(400, 120, 3), TableauPile(2), g, sink));
+    ASSERT_TRUE(TryDrop(s, D(9), H(7), CardAt(200, 120, 3), std::nullopt, g, sink));
     EXPECT_EQ(s.table.PileString(TableauPile(0)), "049022034007");
     EXPECT_EQ(s.table.PileString(TableauPile(2)), "029");
     ASSERT_EQ(sink.moves.size(), 1u);
@@ -181,9 +180,9 @@ TEST(TryDrop, OpeningRestrictionDropsOtherTargets) {
     Put(s, TableauPile(0), {S(10)});
     Put(s, TableauPile(3), {H(9)});
     RecordingSink sink;
-    EXPECT_FALSE(TryDrop(s, H(9), CardAt(200, 120), std::nullopt, g, sink));
+    EXPECT_FALSE(TryDrop(s, H(9), H(9), CardAt(200, 120), std::nullopt, g, sink));
     s.actionsDone = 1;
-    EXPECT_TRUE(TryDrop(s, H(9), CardAt(200, 120), std::nullopt, g, sink));
+    EXPECT_TRUE(TryDrop(s, H(9), H(9), CardAt(200, 120), std::nullopt, g, sink));
 }
 
 TEST(TryMoveToPile, WasteTakesBuildsOnlyWhenTheGameSaysSo) {
@@ -207,7 +206,8 @@ TEST(TryMoveToPile, WasteTakesBuildsOnlyWhenTheGameSaysSo) {
         Put(s, kWastePile, {row.wasteTop});
         Put(s, TableauPile(0), {row.card});
         RecordingSink sink;
-        EXPECT_EQ(TryMoveToPile(s, row.card, CardAt(0, 0), kWastePile, false, g, sink), row.moved)
+        EXPECT_EQ(TryMoveToPile(s, row.card, row.card, CardAt(0, 0), kWastePile, false, g, sink),
+                  row.moved)
             << row.name;
         EXPECT_EQ(s.table.Top(kWastePile), row.moved ? row.card : row.wasteTop) << row.name;
     }
@@ -231,7 +231,6 @@ TEST(SendToFoundation, FirstFoundationThatTakesIt) {
     EXPECT_FALSE(SendToFoundation(s, S(7), true, false, g, sink));
     EXPECT_TRUE(SendToFoundation(s, S(7), false, true, g, sink)) << "to a free reserve";
     EXPECT_EQ(s.table.Top(ReservePile(0)), S(7));
-    EXPECT_EQ(s.move, MoveContext{}) << "the move context is cleared";
 }
 
 TEST(SendToFoundation, AutomaticSendLeavesTheFirstSharedRankToThePlayer) {
@@ -246,6 +245,32 @@ TEST(SendToFoundation, AutomaticSendLeavesTheFirstSharedRankToThePlayer) {
     EXPECT_TRUE(SendToFoundation(s, H(6), true, false, g, sink))
         << "once one foundation is started";
     EXPECT_EQ(s.table.Top(FoundationPile(1)), H(6));
+}
+
+TEST(SendToFoundation, TheTargetSaysHowTheCardIsCarried) {
+    GameState s = Game();
+    HandGeometry g = Layout();
+    for (int n = 1; n < 4; ++n) s.params.Set(param::kFoundationRule, n, kCompleteSuit);
+    Put(s, FoundationPile(0), {H(1)});
+    Put(s, TableauPile(1), {H(2)});
+    for (int rank = kKing; rank >= kAce; --rank)
+        s.table.Append(TableauPile(0), static_cast<Card>(S(rank)), true);
+    RecordingSink sink;
+
+    const auto alone = FindSendTarget(s, H(2), false, false, g, sink);
+    ASSERT_TRUE(alone);
+    EXPECT_EQ(alone->move, MoveContext::Alone(H(2)));
+    EXPECT_EQ(alone->pile, FoundationPile(0));
+
+    // the ace that ends a whole suit sends the suit from its king, as a run topped by the ace
+    const auto suit = FindSendTarget(s, S(1), false, false, g, sink);
+    ASSERT_TRUE(suit);
+    EXPECT_EQ(suit->move, (MoveContext{S(13), S(1), false}));
+    EXPECT_EQ(suit->pile, FoundationPile(1)) << "the first foundation that takes whole suits";
+
+    ASSERT_TRUE(SendToFoundation(s, S(1), false, false, g, sink));
+    EXPECT_EQ(s.table.Size(FoundationPile(1)), 13);
+    EXPECT_TRUE(s.table.Empty(TableauPile(0)));
 }
 
 } // namespace

@@ -46,22 +46,35 @@ void RunRows(const std::vector<Row>& rows) {
     }
 }
 
-auto OnFoundation(int n, int card) {
+// The run from `card` up to `runTop`, carried from another pile.
+MoveContext RunOf(int card, int runTop = kNoCard) {
+    return MoveContext{static_cast<Card>(card), static_cast<Card>(runTop), false};
+}
+
+auto OnFoundation(int n, MoveContext move) {
     return
-        [=](const GameState& s, EventSink& sink) { return CanPlaceOnFoundation(s, n, card, sink); };
+        [=](const GameState& s, EventSink& sink) { return CanPlaceOnFoundation(s, n, move, sink); };
+}
+auto OnFoundation(int n, int card) {
+    return OnFoundation(n, MoveContext::Alone(static_cast<Card>(card)));
+}
+auto OnTableau(int n, MoveContext move) {
+    return [=](const GameState& s, EventSink& sink) { return CanPlaceOnTableau(s, n, move, sink); };
 }
 auto OnTableau(int n, int card) {
-    return [=](const GameState& s, EventSink& sink) { return CanPlaceOnTableau(s, n, card, sink); };
+    return OnTableau(n, MoveContext::Alone(static_cast<Card>(card)));
+}
+auto OnReserve(int k, MoveContext move) {
+    return [=](const GameState& s, EventSink&) { return CanPlaceOnReserve(s, k, move); };
 }
 auto OnReserve(int k, int card) {
-    return [=](const GameState& s, EventSink&) { return CanPlaceOnReserve(s, k, card); };
+    return OnReserve(k, MoveContext::Alone(static_cast<Card>(card)));
 }
 auto Nothing() {
     return [](GameState&) {};
 }
 
 TEST(CanPlace, Foundations) {
-    auto run = [](GameState& s) { s.move.singleCard = false; };
     auto rule = [](int code, std::initializer_list<int> cards) {
         return [=](GameState& s) {
             s.params.Set(param::kFoundationRule, 0, static_cast<std::int16_t>(code));
@@ -74,7 +87,8 @@ TEST(CanPlace, Foundations) {
     };
     RunRows({
         {"an ace onto an empty foundation", Nothing(), OnFoundation(0, S(1)), true},
-        {"a run is never taken, even when its card fits", run, OnFoundation(0, S(1)), false},
+        {"a run is never taken, even when its card fits", Nothing(), OnFoundation(0, RunOf(S(1))),
+         false},
         {"one up in suit", [](GameState& s) { Put(s, FoundationPile(0), {H(1)}); },
          OnFoundation(0, H(2)), true},
         {"no ace on a full ace-based suit", fullSuit, OnFoundation(0, Second(H(1))), false},
@@ -129,19 +143,14 @@ TEST(CanPlace, Tableau) {
         {"not onto a face-down card", pile(0, {S(9)}, false), OnTableau(0, H(8)), false},
         {"a king into a space", Nothing(), OnTableau(0, S(13)), true},
         {"only a king into a space", Nothing(), OnTableau(0, S(12)), false},
-        {"a run back on its own pile",
-         [](GameState& s) {
-             Put(s, TableauPile(0), {S(9), H(8)});
-             s.move = {H(8), H(8), false};
-         },
-         OnTableau(0, H(8)), false},
+        {"a run back on its own pile", pile(0, {S(9), H(8)}), OnTableau(0, RunOf(H(8), H(8))),
+         false},
         {"a run is refused on the pile whose top is the run's top",
          [](GameState& s) {
              Put(s, TableauPile(1), {S(10), H(9), S(8)});
              Put(s, TableauPile(0), {C(9)});
-             s.move = {H(9), C(9), false};
          },
-         OnTableau(0, H(8)), false},
+         OnTableau(0, RunOf(H(8), C(9))), false},
     });
 }
 
@@ -153,7 +162,6 @@ TEST(CanPlace, Reserves) {
                 s.table.Append(ReservePile(0), static_cast<Card>(C(k + 1)), true);
         };
     };
-    auto run = [](GameState& s) { s.move.singleCard = false; };
     RunRows({
         {"4: nothing", rule(kReserveClosed, 0), OnReserve(1, S(13)), false},
         {"8: a king", rule(kReserveKingsWhileFirstShort, 2), OnReserve(1, S(13)), true},
@@ -169,7 +177,7 @@ TEST(CanPlace, Reserves) {
         {"9: not a ten", rule(kReserveCourtCardsToEmpty, 0), OnReserve(1, S(10)), false},
         {"other: any single card onto an empty reserve", rule(0, 3), OnReserve(1, S(2)), true},
         {"other: not onto a card", rule(0, 3), OnReserve(0, S(2)), false},
-        {"other: not a run", [=](GameState& s) { run(s); }, OnReserve(1, S(2)), false},
+        {"other: not a run", Nothing(), OnReserve(1, RunOf(S(2))), false},
     });
 }
 
@@ -177,14 +185,15 @@ TEST(CanPlace, OnAnyPile) {
     GameState s = SmallGame();
     Put(s, TableauPile(2), {S(9)});
     RecordingSink sink;
-    EXPECT_TRUE(CanPlaceOnPile(s, S(1), FoundationPile(1), sink));
-    EXPECT_TRUE(CanPlaceOnPile(s, H(8), TableauPile(2), sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, C(8), TableauPile(2), sink));
-    EXPECT_TRUE(CanPlaceOnPile(s, H(8), ReservePile(1), sink));
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), ReservePile(2), sink)) << "the game has two reserves";
-    EXPECT_FALSE(CanPlaceOnPile(s, S(13), TableauPile(4), sink))
+    EXPECT_TRUE(CanPlaceOnPile(s, MoveContext::Alone(S(1)), FoundationPile(1), sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), TableauPile(2), sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(C(8)), TableauPile(2), sink));
+    EXPECT_TRUE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), ReservePile(1), sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), ReservePile(2), sink))
+        << "the game has two reserves";
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(S(13)), TableauPile(4), sink))
         << "the game has four tableau piles";
-    EXPECT_FALSE(CanPlaceOnPile(s, H(8), kWastePile, sink));
+    EXPECT_FALSE(CanPlaceOnPile(s, MoveContext::Alone(H(8)), kWastePile, sink));
 }
 
 TEST(RunSize, LargestRunByCode) {
@@ -238,8 +247,9 @@ TEST(RunSize, LargestRunByCode) {
         s.table.Append(runPile, static_cast<Card>(c.runBottom), true);
         for (int k = 1; k < c.runLength; ++k)
             s.table.Append(runPile, static_cast<Card>(C(k)), true);
-        EXPECT_EQ(RunSizeAllowed(s, c.runBottom, c.toEmpty), c.expected) << c.name;
-        EXPECT_EQ(s.move.runTop, s.table.Top(runPile)) << c.name;
+        EXPECT_EQ(c.runLength <= LargestRunAllowed(s, static_cast<Card>(c.runBottom), c.toEmpty),
+                  c.expected)
+            << c.name;
     }
 }
 
@@ -252,10 +262,10 @@ TEST(RunSize, DropOnEmptyTableauWithFreeCellsAndSpaces) {
         Put(s, TableauPile(1), {D(13)});
         Put(s, TableauPile(2), {D(12)});
         Put(s, TableauPile(3), {S(10), H(9), S(8), H(7)});
-        int bottom = s.table.At(TableauPile(3), 4 - length);
-        s.move = {static_cast<Card>(bottom), H(7), false};
+        const Card bottom = s.table.At(TableauPile(3), 4 - length);
         RecordingSink sink;
-        EXPECT_EQ(CanPlaceOnTableau(s, 0, bottom, sink), length == 3) << "run of " << length;
+        EXPECT_EQ(CanPlaceOnTableau(s, 0, RunOf(bottom, H(7)), sink), length == 3)
+            << "run of " << length;
     }
 }
 

@@ -51,7 +51,6 @@ protected:
             WaitForAnimations();
         }
         GameState played = State();
-        played.move = MoveContext{}; // the context of the last move is not part of the game
         EXPECT_TRUE(window->close());
         return played;
     }
