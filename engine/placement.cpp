@@ -168,21 +168,48 @@ std::optional<Run> RunFrom(const Table& table, Card card) {
     return run;
 }
 
-bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
+namespace {
+
+// Whether a run check applies, and the question each adjacent pair of a run is asked.
+bool RunChecked(const GameState& s) {
     const int mode = s.P(param::kTableauRunCheck);
-    if (mode != kRunCheckPileRule && mode != kRunCheckSameSuit) return true;
+    return mode == kRunCheckPileRule || mode == kRunCheckSameSuit;
+}
+
+BuildQuery RunQuery(const GameState& s, int n) {
+    BuildQuery q = TableauQuery(s, n);
+    q.dropping = false;
+    if (s.P(param::kTableauRunCheck) == kRunCheckSameSuit) q.rule = kSameSuit;
+    return q;
+}
+
+} // namespace
+
+bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
+    if (!RunChecked(s)) return true;
     const PileIndex p = TableauPile(n);
     const int first = ValidCard(card) ? s.table.Find(p, card) : -1; // 0 would find a gap
     if (first < 0) return false;
-    BuildQuery q = TableauQuery(s, n);
-    q.dropping = false;
-    if (mode == kRunCheckSameSuit) q.rule = kSameSuit;
+    BuildQuery q = RunQuery(s, n);
     for (int k = first; k + 1 < s.table.Size(p); ++k) {
         q.top = s.table.At(p, k);
         q.card = s.table.At(p, k + 1);
         if (!CheckBuild(s, q, sink)) return false;
     }
     return true;
+}
+
+int BuiltRunStart(const GameState& s, int n, EventSink& sink) {
+    const PileIndex p = TableauPile(n);
+    const int size = s.table.Size(p);
+    if (!RunChecked(s) || size == 0) return 0;
+    BuildQuery q = RunQuery(s, n);
+    for (int k = size - 2; k >= 0; --k) {
+        q.top = s.table.At(p, k);
+        q.card = s.table.At(p, k + 1);
+        if (!CheckBuild(s, q, sink)) return k + 1;
+    }
+    return 0;
 }
 
 bool IsCompleteSuit(const GameState& s, Card king) {
@@ -241,8 +268,12 @@ bool RunSizeAllowed(GameState& s, Card card, bool toEmptyTableau) {
     return size <= LargestRunAllowed(s, card, toEmptyTableau);
 }
 
+bool OpeningRestricted(const GameState& s) {
+    return s.P(param::kOpeningRestriction) == kOpeningRestrictionOn && s.actionsDone == 0;
+}
+
 bool OpeningRestrictionAllows(const GameState& s, Card card, PileIndex target) {
-    if (s.P(param::kOpeningRestriction) != kOpeningRestrictionOn || s.actionsDone != 0) return true;
+    if (!OpeningRestricted(s)) return true;
     return IsTableauLocation(LocateCard(s.table, card)) &&
            KindOfPile(target) == PileKind::Foundation;
 }

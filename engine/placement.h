@@ -42,6 +42,10 @@ std::optional<Run> RunFrom(const Table& table, Card card);
 // pile's own rule (run check mode 1) or its direction in one suit (mode 10); any other mode
 // accepts every run.
 bool IsBuiltRun(const GameState& state, Card card, int n, EventSink& sink);
+// The lowest position of tableau pile n from which the cards up to the top form a run IsBuiltRun
+// accepts (the top card's position when no card lies built under it; 0 for an empty pile or a
+// mode that accepts every run). One pass over the pile.
+int BuiltRunStart(const GameState& state, int n, EventSink& sink);
 
 // The run from `king` to the top of its tableau pile is a whole suit, face up, king to ace.
 bool IsCompleteSuit(const GameState& state, Card king);
@@ -60,5 +64,7 @@ bool RunSizeAllowed(GameState& state, Card card, bool toEmptyTableau);
 // Before the first action of a deal in a game with the opening restriction, only a tableau card
 // may move, and only to a foundation.
 bool OpeningRestrictionAllows(const GameState& state, Card card, PileIndex target);
+// The opening restriction is in force: OpeningRestrictionAllows refuses some moves.
+bool OpeningRestricted(const GameState& state);
 
 } // namespace tablamor

@@ -3,7 +3,6 @@
 #include "engine/rule_codes.h"
 
 #include <algorithm>
-#include <array>
 
 namespace tablamor {
 namespace {
@@ -77,16 +76,27 @@ bool NoneSet(const GameState& s, int count, ParamRange range) {
     return true;
 }
 
-// Keys a group of piles: in order, or as a sorted set; each pile whole or as a discard pile.
+// A strong mix of one pile's key, so that a sum of them keys a set of piles.
+std::uint64_t Spread(std::uint64_t x) {
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+// Keys a group of piles: in order, or as a set (the sum of the spread keys, which no order of the
+// piles changes); each pile whole or as a discard pile.
 std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count, bool asSet,
                        bool discards = false) {
-    std::array<std::uint64_t, kMaxTableaus> keys{};
-    for (int n = 0; n < count; ++n)
-        keys[static_cast<std::size_t>(n)] =
+    std::uint64_t set = 0;
+    for (int n = 0; n < count; ++n) {
+        const std::uint64_t key =
             discards ? DiscardKey(table, first + n) : PileKey(table, first + n);
-    if (asSet) std::sort(keys.begin(), keys.begin() + count);
-    for (int n = 0; n < count; ++n) h = MixKey(h, keys[static_cast<std::size_t>(n)]);
-    return h;
+        if (asSet)
+            set += Spread(key);
+        else
+            h = MixKey(h, key);
+    }
+    return asSet ? MixKey(h, set) : h;
 }
 
 } // namespace

@@ -135,13 +135,11 @@ void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& ou
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
 // card lifts, so the scan stops there.
 int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) const {
-    const int size = s.table.Size(pile);
     if (!liftsBuiltRuns_ || KindOfPile(pile) != PileKind::Tableau) return 0;
-    for (int k = size - 2; k >= 0; --k) {
+    // The cards from the run's start up are built on; below it the highest face-up card stops.
+    for (int k = BuiltRunStart(s, NumberInGroup(pile), quiet_) - 1; k >= 0; --k) {
         const Card card = s.table.At(pile, k);
-        if (card != kNoCard && s.table.FaceUp(card) &&
-            !IsBuiltRun(s, card, NumberInGroup(pile), quiet_))
-            return k + 1;
+        if (card != kNoCard && s.table.FaceUp(card)) return k + 1;
     }
     return 0;
 }
@@ -185,21 +183,27 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
 void SolverMoves::Drops(const GameState& s, PileIndex from, const Lift& lift,
                         std::vector<SolverMove>& out) {
     scratch_.move = MoveContext{lift.card, lift.runTop, lift.singleCard};
-    for (const PileIndex target : targets_)
+    const bool restricted = OpeningRestricted(s);
+    for (const PileIndex target : targets_) {
+        if (target == from || (restricted && !OpeningRestrictionAllows(s, lift.card, target)))
+            continue;
         if (Takes(s, from, lift, target))
             out.push_back(
                 {Command{CommandKind::Drop, lift.card, target}, lift.runTop, lift.singleCard});
+    }
 }
 
+// The drop test's verdict, remembered where it reads nothing but the target's top card. The
+// verdicts of one lifted card lie together, by carried count and top card.
 bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target) {
-    if (from == target || !OpeningRestrictionAllows(s, lift.card, target)) return false;
     const Card top = s.table.Top(target);
     if (top == lift.runTop || !remembered_[target])
         return DropAllowed(scratch_, lift.card, from, target, quiet_);
     const std::size_t at =
-        ((static_cast<std::size_t>(group_[target]) * kCardCodes + top) * kCardCodes + lift.card) *
-            kCarriedCounts +
-        (lift.singleCard ? 1 : 0);
+        ((static_cast<std::size_t>(group_[target]) * kCardCodes + lift.card) * kCarriedCounts +
+         (lift.singleCard ? 1 : 0)) *
+            kCardCodes +
+        top;
     Verdict& v = verdicts_[at];
     if (v == Verdict::Unknown)
         v = DropAllowed(scratch_, lift.card, from, target, quiet_) ? Verdict::Taken
