@@ -122,13 +122,13 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
         return n < s.ReserveCount() && rule != kReserveKingsWhileFirstShort &&
                rule != kReserveAnyWhileFirstShort;
     }
-    if (s.table.Empty(target)) return false;
+    const bool empty = s.table.Empty(target);
     const Card top = s.table.Top(target);
-    if (top == kNoCard || !s.table.FaceUp(top)) return false;
+    if (!empty && (top == kNoCard || !s.table.FaceUp(top))) return false;
     switch (KindOfPile(target)) {
     case PileKind::Tableau:
         // the run-size limit reads the table only for an empty target
-        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
+        return !empty && n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
     case PileKind::Foundation: {
         const int rule = s.P(param::kFoundationRule, n);
         // these rules are judged on the foundation's count, the tableau or a whole suit
@@ -136,6 +136,7 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
             rule == kCompleteSuit || rule == kQueenOnlyToEmpty || rule == kAceOrBelowTableauTop ||
             rule == kUpAnySuitAroundTheCorner || rule == kSuitUpThenKingThenDown;
         return n < s.FoundationCount() && !countOrTableau && RuleReadsQueryOnly(rule) &&
+               (!empty || EmptyBaseReadsQueryOnly(s.P(param::kFoundationBase, n))) &&
                s.table.Size(target) < s.P(param::kFoundationCapacity);
     }
     default:

@@ -19,9 +19,9 @@ bool CanPlaceOnReserve(const GameState& state, int k, Card card);
 
 // Whether CanPlaceOnPile's verdict for `target` as it lies now reads nothing but its top card (or
 // that it is empty), the card and the move's single-card flag (for a tableau pile, besides, that
-// the run does not come from it): a tableau pile or foundation with a face-up top card, room left
-// and a rule that reads the query alone, or a reserve whose rule does not count the first
-// reserve's cards.
+// the run does not come from it): a tableau pile with a face-up top card and a rule that reads the
+// query alone, a foundation likewise (or empty, with a base that reads the query alone) with room
+// left, or a reserve whose rule does not count the first reserve's cards.
 bool VerdictReadsTopOnly(const GameState& state, PileIndex target);
 
 // Dispatches by the kind of pile; piles of other kinds, and piles the game does not use, take
