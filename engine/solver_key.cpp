@@ -100,15 +100,9 @@ bool NoneSet(const GameState& s, int count, ParamRange range) {
     return true;
 }
 
-// A strong mix of one pile's key, so that a sum of them keys a set of piles.
-std::uint64_t Spread(std::uint64_t x) {
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
-    return x ^ (x >> 31);
-}
-
-// Keys a group of piles: in order, or as a set (the sum of the spread keys, which no order of the
-// piles changes); each pile whole or as a discard pile.
+// Keys a group of piles: in order, or as a set (the sum of the pile keys, which no order of the
+// piles changes; each is mixed strongly, so sums of different sets rarely meet); each pile whole
+// or as a discard pile.
 std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count, bool asSet,
                        bool discards = false) {
     std::uint64_t set = 0;
@@ -116,7 +110,7 @@ std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int
         const std::uint64_t key =
             discards ? DiscardKey(table, first + n) : PileKey(table, first + n);
         if (asSet)
-            set += Spread(key);
+            set += key;
         else
             h = MixKey(h, key);
     }

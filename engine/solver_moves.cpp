@@ -17,6 +17,7 @@ namespace {
 constexpr std::size_t kCardCodes = kMaxCards + 1; // card codes 0..kMaxCards
 constexpr std::size_t kCarriedCounts = 2;         // one card, or a run
 constexpr std::size_t kVerdictsPerGroup = kCardCodes * kCardCodes * kCarriedCounts;
+constexpr std::size_t kNoVerdicts = SIZE_MAX; // a target of no group
 
 // The parameters that fill in the build question of a pile of each kind: piles alike in all of
 // them judge a card on a given top card alike.
@@ -56,11 +57,10 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
       liftsBuiltRuns_(TableauPressLiftsRuns(start)),
       stockReached_(StockCardsReachedDirectly(start, geometry)), scratch_(start) {
-    for (PileIndex p = 0; p < kPileCount; ++p)
-        if (IsDropCandidate(start, p, geometry)) targets_.push_back(p);
     // The groups are read from the parameters alone, so that the verdicts kept for the game
     // mean the same on any geometry.
-    group_.fill(kNoGroup);
+    std::array<int, kPileCount> group{}; // per pile: its group of remembered verdicts
+    group.fill(kNoGroup);
     std::vector<PileIndex> firsts; // the first pile of each group
     for (PileIndex p = 0; p < kPileCount; ++p) {
         const PileKind kind = KindOfPile(p);
@@ -69,7 +69,7 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
                           (kind == PileKind::Foundation && n < start.FoundationCount()) ||
                           (kind == PileKind::Reserve && n < start.ReserveCount());
         if (!used) continue;
-        for (std::size_t g = 0; g < firsts.size() && group_[p] == kNoGroup; ++g) {
+        for (std::size_t g = 0; g < firsts.size() && group[p] == kNoGroup; ++g) {
             const PileIndex first = firsts[g];
             if (KindOfPile(first) != kind) continue;
             const int a = NumberInGroup(first);
@@ -78,22 +78,29 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
                                : kind == PileKind::Foundation
                                    ? Alike(start, kFoundationRanges, a, b)
                                    : Alike(start, kReserveRanges, a, b);
-            if (alike) group_[p] = static_cast<int>(g);
+            if (alike) group[p] = static_cast<int>(g);
         }
-        if (group_[p] == kNoGroup) {
-            group_[p] = static_cast<int>(firsts.size());
+        if (group[p] == kNoGroup) {
+            group[p] = static_cast<int>(firsts.size());
             firsts.push_back(p);
         }
     }
     if (verdicts_.empty()) verdicts_.assign(firsts.size() * kVerdictsPerGroup, Verdict::Unknown);
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        if (!IsDropCandidate(start, p, geometry)) continue;
+        Target target{p, kNoVerdicts};
+        if (group[p] != kNoGroup)
+            target.verdicts = static_cast<std::size_t>(group[p]) * kVerdictsPerGroup;
+        targets_.push_back(target);
+    }
 }
 
 void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
     scratch_ = s;
-    for (const PileIndex target : targets_)
-        remembered_[target] = group_[target] != kNoGroup && VerdictReadsTopOnly(s, target);
+    for (Target& target : targets_)
+        target.remembered = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile);
     Pile(s, kWastePile, out);
     for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
     for (int n = 0; n < s.FoundationCount(); ++n) Pile(s, FoundationPile(n), out);
@@ -184,30 +191,30 @@ void SolverMoves::Drops(const GameState& s, PileIndex from, const Lift& lift,
                         std::vector<SolverMove>& out) {
     scratch_.move = MoveContext{lift.card, lift.runTop, lift.singleCard};
     const bool restricted = OpeningRestricted(s);
-    for (const PileIndex target : targets_) {
-        if (target == from || (restricted && !OpeningRestrictionAllows(s, lift.card, target)))
+    // The verdicts of one lifted card lie together, by carried count and top card.
+    const std::size_t liftVerdicts =
+        (static_cast<std::size_t>(lift.card) * kCarriedCounts + (lift.singleCard ? 1 : 0)) *
+        kCardCodes;
+    for (const Target& target : targets_) {
+        if (target.pile == from ||
+            (restricted && !OpeningRestrictionAllows(s, lift.card, target.pile)))
             continue;
-        if (Takes(s, from, lift, target))
+        if (Takes(s, from, lift, target, liftVerdicts))
             out.push_back(
-                {Command{CommandKind::Drop, lift.card, target}, lift.runTop, lift.singleCard});
+                {Command{CommandKind::Drop, lift.card, target.pile}, lift.runTop, lift.singleCard});
     }
 }
 
-// The drop test's verdict, remembered where it reads nothing but the target's top card. The
-// verdicts of one lifted card lie together, by carried count and top card.
-bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target) {
-    const Card top = s.table.Top(target);
-    if (top == lift.runTop || !remembered_[target])
-        return DropAllowed(scratch_, lift.card, from, target, quiet_);
-    const std::size_t at =
-        ((static_cast<std::size_t>(group_[target]) * kCardCodes + lift.card) * kCarriedCounts +
-         (lift.singleCard ? 1 : 0)) *
-            kCardCodes +
-        top;
-    Verdict& v = verdicts_[at];
+// The drop test's verdict, remembered where it reads nothing but the target's top card.
+bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, const Target& target,
+                        std::size_t liftVerdicts) {
+    const Card top = s.table.Top(target.pile);
+    if (top == lift.runTop || !target.remembered)
+        return DropAllowed(scratch_, lift.card, from, target.pile, quiet_);
+    Verdict& v = verdicts_[target.verdicts + liftVerdicts + top];
     if (v == Verdict::Unknown)
-        v = DropAllowed(scratch_, lift.card, from, target, quiet_) ? Verdict::Taken
-                                                                   : Verdict::Refused;
+        v = DropAllowed(scratch_, lift.card, from, target.pile, quiet_) ? Verdict::Taken
+                                                                        : Verdict::Refused;
     return v == Verdict::Taken;
 }
 

@@ -76,20 +76,25 @@ private:
     const PileGeometry& geometry_;
     EventSink& quiet_;
     const PlayEnv env_;
-    std::vector<PileIndex> targets_;            // the drop candidates, in pile order
-    std::array<int, kPileCount> group_{};       // per pile: its group of remembered verdicts
-    std::array<bool, kPileCount> remembered_{}; // per pile: its verdicts now read its top alone
-    std::vector<Verdict>& verdicts_;            // per group, top card, card and carried count
-    bool liftsBuiltRuns_ = false; // tableau presses lift built runs (and nothing else)
-    bool stockReached_ = false;   // stock cards are listed with their presses
-    GameState scratch_;           // the drop tests read the move context from it
-    std::vector<Command> stock_;  // the stock's commands
-    GameState pressed_;           // the position after some presses of the stock
+    // A drop candidate: where its group's verdicts start, and whether they may be read now.
+    struct Target {
+        PileIndex pile = -1;
+        std::size_t verdicts = 0;
+        bool remembered = false; // its verdicts now read its top alone
+    };
+    std::vector<Target> targets_;    // the drop candidates, in pile order
+    std::vector<Verdict>& verdicts_; // per group, card, carried count and top card
+    bool liftsBuiltRuns_ = false;    // tableau presses lift built runs (and nothing else)
+    bool stockReached_ = false;      // stock cards are listed with their presses
+    GameState scratch_;              // the drop tests read the move context from it
+    std::vector<Command> stock_;     // the stock's commands
+    GameState pressed_;              // the position after some presses of the stock
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile) const;
     void Drops(const GameState& s, PileIndex from, const Lift& lift, std::vector<SolverMove>& out);
-    bool Takes(const GameState& s, PileIndex from, const Lift& lift, PileIndex target);
+    bool Takes(const GameState& s, PileIndex from, const Lift& lift, const Target& target,
+               std::size_t liftVerdicts);
     void ReachedInStock(const GameState& s, std::vector<SolverMove>& out);
 };
 
