@@ -171,11 +171,13 @@ std::optional<Run> RunFrom(const Table& table, Card card) {
 
 namespace {
 
-// Whether a run check applies, and the question each adjacent pair of a run is asked.
+// Whether a run check applies.
 bool RunChecked(const GameState& s) {
     const int mode = s.P(param::kTableauRunCheck);
     return mode == kRunCheckPileRule || mode == kRunCheckSameSuit;
 }
+
+} // namespace
 
 BuildQuery RunQuery(const GameState& s, int n) {
     BuildQuery q = TableauQuery(s, n);
@@ -183,8 +185,6 @@ BuildQuery RunQuery(const GameState& s, int n) {
     if (s.P(param::kTableauRunCheck) == kRunCheckSameSuit) q.rule = kSameSuit;
     return q;
 }
-
-} // namespace
 
 bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
     if (!RunChecked(s)) return true;
@@ -226,9 +226,14 @@ bool IsCompleteSuit(const GameState& s, Card king) {
 }
 
 Card CompleteSuitUnder(const GameState& s, Card top) {
-    auto run = RunFrom(s.table, top);
-    if (!run || run->size != 1 || run->first + 1 < kSuitSize) return kNoCard;
-    const Card king = s.table.At(run->pile, run->first + 1 - kSuitSize);
+    const PileIndex pile = s.table.PileOf(top);
+    return pile >= 0 && s.table.Top(pile) == top ? CompleteSuitOnTopOf(s, pile) : kNoCard;
+}
+
+Card CompleteSuitOnTopOf(const GameState& s, PileIndex pile) {
+    const int size = s.table.Size(pile);
+    if (size < kSuitSize) return kNoCard;
+    const Card king = s.table.At(pile, size - kSuitSize);
     return IsCompleteSuit(s, king) ? king : kNoCard;
 }
 

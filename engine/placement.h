@@ -42,6 +42,9 @@ std::optional<Run> RunFrom(const Table& table, Card card);
 // pile's own rule (run check mode 1) or its direction in one suit (mode 10); any other mode
 // accepts every run.
 bool IsBuiltRun(const GameState& state, Card card, int n, EventSink& sink);
+// The question IsBuiltRun asks of each adjacent pair of a run on tableau pile n (its top and card
+// left to fill in).
+BuildQuery RunQuery(const GameState& state, int n);
 // The lowest position of tableau pile n from which the cards up to the top form a run IsBuiltRun
 // accepts (the top card's position when no card lies built under it; 0 for an empty pile or a
 // mode that accepts every run). One pass over the pile.
@@ -51,6 +54,8 @@ int BuiltRunStart(const GameState& state, int n, EventSink& sink);
 bool IsCompleteSuit(const GameState& state, Card king);
 // The king of the whole suit that `top`, the top card of a tableau pile, ends; kNoCard if none.
 Card CompleteSuitUnder(const GameState& state, Card top);
+// The same for the top card of `pile`.
+Card CompleteSuitOnTopOf(const GameState& state, PileIndex pile);
 
 // The largest run that may move at once now; `toEmptyTableau` when the run is being dropped on
 // an empty tableau pile rather than picked up. `runBottom` decides the king-led code and the

@@ -125,6 +125,8 @@ SolverGuide::SolverGuide(const GameState& s, int style)
             distinctTableaus_.push_back(n);
         }
         tableauGroup_.push_back(group);
+        const BuildQuery q = RunQuery(s, n);
+        pairQuestions_.push_back({q, RuleReadsQueryOnly(q.rule)});
     }
     constexpr std::size_t kCodes = kMaxCards + 1;
     if (pairBuilt_.empty())
@@ -159,15 +161,12 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
 // Face-up tableau cards that do not lie on a card they are built on, as a run is judged. Under a
 // rule that reads the query alone, each pair's verdict is asked once.
 int SolverGuide::BrokenPairs(const GameState& s) {
-    const bool suitedRuns = s.P(param::kTableauRunCheck) == code::kRunCheckSameSuit;
     constexpr std::size_t kCodes = kMaxCards + 1;
     int broken = 0;
     for (int n = 0; n < s.TableauCount(); ++n) {
         const PileIndex p = TableauPile(n);
-        BuildQuery q = TableauQuery(s, n);
-        q.dropping = false;
-        if (suitedRuns) q.rule = code::kSameSuit;
-        const bool remembered = RuleReadsQueryOnly(q.rule);
+        const auto& [query, remembered] = pairQuestions_[static_cast<std::size_t>(n)];
+        BuildQuery q = query;
         const std::size_t group =
             static_cast<std::size_t>(tableauGroup_[static_cast<std::size_t>(n)]);
         for (int k = 1; k < s.table.Size(p); ++k) {

@@ -8,6 +8,7 @@
 // suit going up as one move, judged by its ace. Games where the move could change anything else
 // (piles filled or dealt to in order, a waste dealt in threes, builds on the waste, special and
 // pairing games) get no safe moves.
+#include "engine/build_rules.h"
 #include "engine/commands.h"
 #include "engine/game_state.h"
 
@@ -67,6 +68,13 @@ private:
     bool judgedByTableauTops_ = false;  // every foundation takes cards by that rule
     std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
     std::vector<int> tableauGroup_;     // per tableau pile: its set in distinctTableaus_
+    // Per tableau pile: the question asked of a pair of its cards, and whether it reads the
+    // query alone (its verdicts are then remembered).
+    struct PairQuestion {
+        BuildQuery query;
+        bool remembered = false;
+    };
+    std::vector<PairQuestion> pairQuestions_;
     // Whether one card is built on another, per set of building rules, asked once.
     enum class PairVerdict : std::uint8_t { Unknown, Built, Broken };
     // The cards some foundation takes, by the foundations' sizes and top cards.

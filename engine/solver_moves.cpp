@@ -181,7 +181,7 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
     // A send of a top card lifted alone goes where its drop onto the first foundation (or
     // reserve) taking it goes, listed already; the whole suit an ace ends is another move, and a
     // drop while the stock is held deals first.
-    if (topLiftedAlone && !s.stockPressed && CompleteSuitUnder(s, top) == kNoCard) return;
+    if (topLiftedAlone && !s.stockPressed && CompleteSuitOnTopOf(s, pile) == kNoCard) return;
     if (PressReaches(s, pile, size - 1) && QualifiesForSend(s, pile, top) &&
         FindSendTarget(scratch_, top, false, true, geometry_, quiet_))
         out.push_back({Command{CommandKind::Send, top, -1}});
@@ -209,13 +209,13 @@ void SolverMoves::Drops(const GameState& s, PileIndex from, const Lift& lift,
 bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, const Target& target,
                         std::size_t liftVerdicts) {
     const Card top = s.table.Top(target.pile);
-    if (top == lift.runTop || !target.remembered)
-        return DropAllowed(scratch_, lift.card, from, target.pile, quiet_);
-    Verdict& v = verdicts_[target.verdicts + liftVerdicts + top];
-    if (v == Verdict::Unknown)
-        v = DropAllowed(scratch_, lift.card, from, target.pile, quiet_) ? Verdict::Taken
-                                                                        : Verdict::Refused;
-    return v == Verdict::Taken;
+    Verdict* kept = top == lift.runTop || !target.remembered
+                        ? nullptr
+                        : &verdicts_[target.verdicts + liftVerdicts + top];
+    if (kept && *kept != Verdict::Unknown) return *kept == Verdict::Taken;
+    const bool takes = DropAllowed(scratch_, lift.card, from, target.pile, quiet_);
+    if (kept) *kept = takes ? Verdict::Taken : Verdict::Refused;
+    return takes;
 }
 
 bool SolverMoves::Apply(GameState& s, const SolverMove& m) const {
