@@ -75,6 +75,9 @@ public:
     Card EraseAt(PileIndex pile, int k);
     // Removes the top n cards (all when n exceeds the size).
     void Truncate(PileIndex pile, int newSize);
+    // Moves the top `count` cards of `from` (all when it holds fewer) onto `to`, in their order,
+    // in one pass over the slots between; flags unchanged.
+    void MoveTop(PileIndex from, int count, PileIndex to);
     // Replaces the whole content of a pile.
     bool Assign(PileIndex pile, std::span<const Card> cards);
 
