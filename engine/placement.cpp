@@ -169,15 +169,10 @@ std::optional<Run> RunFrom(const Table& table, Card card) {
     return run;
 }
 
-namespace {
-
-// Whether a run check applies.
 bool RunChecked(const GameState& s) {
     const int mode = s.P(param::kTableauRunCheck);
     return mode == kRunCheckPileRule || mode == kRunCheckSameSuit;
 }
-
-} // namespace
 
 BuildQuery RunQuery(const GameState& s, int n) {
     BuildQuery q = TableauQuery(s, n);
@@ -198,19 +193,6 @@ bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
         if (!CheckBuild(s, q, sink)) return false;
     }
     return true;
-}
-
-int BuiltRunStart(const GameState& s, int n, EventSink& sink) {
-    const PileIndex p = TableauPile(n);
-    const int size = s.table.Size(p);
-    if (!RunChecked(s) || size == 0) return 0;
-    BuildQuery q = RunQuery(s, n);
-    for (int k = size - 2; k >= 0; --k) {
-        q.top = s.table.At(p, k);
-        q.card = s.table.At(p, k + 1);
-        if (!CheckBuild(s, q, sink)) return k + 1;
-    }
-    return 0;
 }
 
 bool IsCompleteSuit(const GameState& s, Card king) {

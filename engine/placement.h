@@ -45,10 +45,8 @@ bool IsBuiltRun(const GameState& state, Card card, int n, EventSink& sink);
 // The question IsBuiltRun asks of each adjacent pair of a run on tableau pile n (its top and card
 // left to fill in).
 BuildQuery RunQuery(const GameState& state, int n);
-// The lowest position of tableau pile n from which the cards up to the top form a run IsBuiltRun
-// accepts (the top card's position when no card lies built under it; 0 for an empty pile or a
-// mode that accepts every run). One pass over the pile.
-int BuiltRunStart(const GameState& state, int n, EventSink& sink);
+// Whether IsBuiltRun checks the pairs of a run at all (its mode 1 or 10).
+bool RunChecked(const GameState& state);
 
 // The run from `king` to the top of its tableau pile is a whole suit, face up, king to ace.
 bool IsCompleteSuit(const GameState& state, Card king);

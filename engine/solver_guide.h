@@ -8,9 +8,9 @@
 // suit going up as one move, judged by its ace. Games where the move could change anything else
 // (piles filled or dealt to in order, a waste dealt in threes, builds on the waste, special and
 // pairing games) get no safe moves.
-#include "engine/build_rules.h"
 #include "engine/commands.h"
 #include "engine/game_state.h"
+#include "engine/solver_pairs.h"
 
 #include <bitset>
 #include <cstdint>
@@ -61,32 +61,18 @@ private:
     ScoreWeights weights_;
     bool golf_ = false;
     bool safeMovesAllowed_ = false;
-    bool waveringWaste_ = false;        // a waste card sent early changes what later passes show
-    bool fillingInOrder_ = false;       // emptied piles are filled or dealt to by place
-    bool wholeSuits_ = false;           // the foundations take whole suits, king to ace
-    bool wantedReadsTableau_ = false;   // a foundation rule looks at the tableau tops
-    bool judgedByTableauTops_ = false;  // every foundation takes cards by that rule
-    std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
-    std::vector<int> tableauGroup_;     // per tableau pile: its set in distinctTableaus_
-    // Per tableau pile: the question asked of a pair of its cards, and whether it reads the
-    // query alone (its verdicts are then remembered).
-    struct PairQuestion {
-        BuildQuery query;
-        bool remembered = false;
-    };
-    std::vector<PairQuestion> pairQuestions_;
-    // Whether one card is built on another, per set of building rules, asked once.
-    enum class PairVerdict : std::uint8_t { Unknown, Built, Broken };
+    bool waveringWaste_ = false;       // a waste card sent early changes what later passes show
+    bool fillingInOrder_ = false;      // emptied piles are filled or dealt to by place
+    bool wholeSuits_ = false;          // the foundations take whole suits, king to ace
+    bool wantedReadsTableau_ = false;  // a foundation rule looks at the tableau tops
+    bool judgedByTableauTops_ = false; // every foundation takes cards by that rule
+    BuiltPairs pairs_;
     // The cards some foundation takes, by the foundations' sizes and top cards.
     using WantedSets = std::unordered_map<std::uint64_t, CardSet>;
-    // Both kept from one search of the game to the next (engine/solver_cache.h).
-    struct KeptPairs {
-        std::vector<PairVerdict> verdicts;
-    };
+    // Kept from one search of the game to the next (engine/solver_cache.h).
     struct KeptWanted {
         WantedSets sets;
     };
-    std::vector<PairVerdict>& pairBuilt_;
     WantedSets& wantedByFoundations_;
 
     const CardSet& Wanted(const GameState& position);

@@ -56,7 +56,8 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
     : geometry_(geometry), quiet_(NullEventSink()), env_{geometry, quiet_, NoStepRecord()},
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
       liftsBuiltRuns_(TableauPressLiftsRuns(start)),
-      stockReached_(StockCardsReachedDirectly(start, geometry)), scratch_(start) {
+      stockReached_(StockCardsReachedDirectly(start, geometry)), runsChecked_(RunChecked(start)),
+      pairs_(start), scratch_(start) {
     // The groups are read from the parameters alone, so that the verdicts kept for the game
     // mean the same on any geometry.
     std::array<int, kPileCount> group{}; // per pile: its group of remembered verdicts
@@ -141,10 +142,17 @@ void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& ou
 
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
 // card lifts, so the scan stops there.
-int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) const {
+int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) {
     if (!liftsBuiltRuns_ || KindOfPile(pile) != PileKind::Tableau) return 0;
-    // The cards from the run's start up are built on; below it the highest face-up card stops.
-    for (int k = BuiltRunStart(s, NumberInGroup(pile), quiet_) - 1; k >= 0; --k) {
+    // The cards from the start of the built run at the top up are asked; below the start, the
+    // highest face-up card stops the scan (IsBuiltRun refuses it and every card under it).
+    const int n = NumberInGroup(pile);
+    int start = 0;
+    if (runsChecked_) {
+        for (int k = s.table.Size(pile) - 2; k >= 0 && start == 0; --k)
+            if (!pairs_.Built(s, n, s.table.At(pile, k), s.table.At(pile, k + 1))) start = k + 1;
+    }
+    for (int k = start - 1; k >= 0; --k) {
         const Card card = s.table.At(pile, k);
         if (card != kNoCard && s.table.FaceUp(card)) return k + 1;
     }

@@ -20,6 +20,7 @@
 // pressed) is played by PlayCommand itself, after the stock presses of a move that has them.
 #include "engine/commands.h"
 #include "engine/geometry.h"
+#include "engine/solver_pairs.h"
 
 #include <array>
 #include <cstdint>
@@ -86,12 +87,14 @@ private:
     std::vector<Verdict>& verdicts_; // per group, card, carried count and top card
     bool liftsBuiltRuns_ = false;    // tableau presses lift built runs (and nothing else)
     bool stockReached_ = false;      // stock cards are listed with their presses
-    GameState scratch_;              // the drop tests read the move context from it
-    std::vector<Command> stock_;     // the stock's commands
-    GameState pressed_;              // the position after some presses of the stock
+    bool runsChecked_ = false;       // a lifted run's pairs must be built
+    BuiltPairs pairs_;
+    GameState scratch_;          // the drop tests read the move context from it
+    std::vector<Command> stock_; // the stock's commands
+    GameState pressed_;          // the position after some presses of the stock
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
-    int LowestAsked(const GameState& s, PileIndex pile) const;
+    int LowestAsked(const GameState& s, PileIndex pile);
     void Drops(const GameState& s, PileIndex from, const Lift& lift, std::vector<SolverMove>& out);
     bool Takes(const GameState& s, PileIndex from, const Lift& lift, const Target& target,
                std::size_t liftVerdicts);
