@@ -207,21 +207,22 @@ void SolverMoves::Drops(const GameState& s, PileIndex from, const Lift& lift,
         if (target.pile == from ||
             (restricted && !OpeningRestrictionAllows(s, lift.card, target.pile)))
             continue;
-        if (Takes(s, from, lift, target, liftVerdicts))
+        // The verdict remembered where it reads nothing but the target's top card.
+        const Card top = s.table.Top(target.pile);
+        Verdict* kept = top == lift.runTop || !target.remembered
+                            ? nullptr
+                            : &verdicts_[target.verdicts + liftVerdicts + top];
+        const bool takes = kept && *kept != Verdict::Unknown ? *kept == Verdict::Taken
+                                                             : Ask(from, lift, target.pile, kept);
+        if (takes)
             out.push_back(
                 {Command{CommandKind::Drop, lift.card, target.pile}, lift.runTop, lift.singleCard});
     }
 }
 
-// The drop test's verdict, remembered where it reads nothing but the target's top card.
-bool SolverMoves::Takes(const GameState& s, PileIndex from, const Lift& lift, const Target& target,
-                        std::size_t liftVerdicts) {
-    const Card top = s.table.Top(target.pile);
-    Verdict* kept = top == lift.runTop || !target.remembered
-                        ? nullptr
-                        : &verdicts_[target.verdicts + liftVerdicts + top];
-    if (kept && *kept != Verdict::Unknown) return *kept == Verdict::Taken;
-    const bool takes = DropAllowed(scratch_, lift.card, from, target.pile, quiet_);
+// The drop test, its verdict remembered in `kept` when given.
+bool SolverMoves::Ask(PileIndex from, const Lift& lift, PileIndex target, Verdict* kept) {
+    const bool takes = DropAllowed(scratch_, lift.card, from, target, quiet_);
     if (kept) *kept = takes ? Verdict::Taken : Verdict::Refused;
     return takes;
 }

@@ -96,8 +96,7 @@ private:
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile);
     void Drops(const GameState& s, PileIndex from, const Lift& lift, std::vector<SolverMove>& out);
-    bool Takes(const GameState& s, PileIndex from, const Lift& lift, const Target& target,
-               std::size_t liftVerdicts);
+    bool Ask(PileIndex from, const Lift& lift, PileIndex target, Verdict* kept);
     void ReachedInStock(const GameState& s, std::vector<SolverMove>& out);
 };
 
