@@ -152,22 +152,27 @@ int SolverGuide::BrokenPairs(const GameState& s) {
 
 int SolverGuide::Score(const GameState& s) {
     const CardSet& wanted = Wanted(s);
+    // Face-down cards count on the piles cards lie open on and on the foundations (the stock is
+    // face down by nature: dealing it is no progress); buried ones on the open piles. Piles the
+    // game does not use stay empty.
     int faceDown = 0;
     int buried = 0;
-    for (PileIndex p = 0; p < kPileCount; ++p) {
-        const PileKind kind = KindOfPile(p);
-        const bool open =
-            kind == PileKind::Tableau || kind == PileKind::Reserve || kind == PileKind::Waste;
-        // The stock is face down by nature; dealing it is no progress.
-        const bool dealt = open || kind == PileKind::Foundation;
+    const auto countOpen = [&](PileIndex p) {
         const int size = s.table.Size(p);
         for (int k = 0; k < size; ++k) {
             const Card c = s.table.At(p, k);
             if (c == kNoCard) continue;
-            if (dealt && !s.table.FaceUp(c)) ++faceDown;
-            if (open && wanted[c]) buried += size - 1 - k;
+            if (!s.table.FaceUp(c)) ++faceDown;
+            if (wanted[c]) buried += size - 1 - k;
         }
-    }
+    };
+    countOpen(kWastePile);
+    for (int n = 0; n < s.TableauCount(); ++n) countOpen(TableauPile(n));
+    for (int n = 0; n < s.ReserveCount(); ++n) countOpen(ReservePile(n));
+    const int foundations = std::max(s.FoundationCount(), s.HoldsSelection() ? 1 : 0);
+    for (int n = 0; n < foundations; ++n)
+        for (const Card c : s.table.Pile(FoundationPile(n)))
+            if (c != kNoCard && !s.table.FaceUp(c)) ++faceDown;
     int empty = 0;
     for (int n = 0; n < s.TableauCount(); ++n) empty += s.table.Empty(TableauPile(n)) ? 1 : 0;
     int parked = 0;
