@@ -61,7 +61,7 @@ std::uint64_t PileKey(const Table& table, PileIndex pile) {
 // The face flags of every card, but those of the stock and the waste where they key as a cycle
 // (a press turns the card it deals).
 std::uint64_t FaceKey(const Table& table, bool stockCycle) {
-    std::array<std::uint64_t, 2> flags = table.FaceFlags();
+    Table::FaceFlagWords flags = table.FaceFlags();
     if (stockCycle)
         for (const PileIndex pile : {kStockPile, kWastePile})
             for (const Card c : table.Pile(pile)) Table::ClearFaceFlag(flags, c);
@@ -173,9 +173,9 @@ std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
                  symmetry.foundationsDiscard);
     h = GroupKey(h, s.table, kFirstTableau, s.TableauCount(), symmetry.tableaus);
     h = GroupKey(h, s.table, kFirstReserve, s.ReserveCount(), symmetry.reserves);
+    h = MixKey(h, FaceKey(s.table, symmetry.stockCycle));
     // With unlimited passes the count is never read; keying on it would make every pass a new
     // position and the search endless.
-    h = MixKey(h, FaceKey(s.table, symmetry.stockCycle));
     if (s.P(param::kStockPasses) != code::kUnlimitedPasses)
         h = MixKey(h, static_cast<std::uint64_t>(s.passesUsed));
     h = MixKey(h, static_cast<std::uint64_t>(s.actionsDone));

@@ -4,7 +4,9 @@
 // the stock, its foundations) are keyed as a set, not a sequence, so a position and the same
 // position with two such piles swapped are searched once. A pile cards only ever go onto (the
 // discard pile of the golf games, foundations nothing is taken back from) keys by its top card and
-// its size: the order of what lies under the top can never matter again.
+// its size: the order of what lies under the top can never matter again. The face flags are keyed
+// once for the whole table (cards reach such a pile face up), but for stock and waste keyed as a
+// cycle, whose presses turn the cards they deal.
 #include "engine/game_state.h"
 
 #include <cstdint>

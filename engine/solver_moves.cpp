@@ -9,6 +9,7 @@
 #include "engine/rule_codes.h"
 #include "engine/solver_cache.h"
 
+#include <array>
 #include <bitset>
 
 namespace tablamor {
@@ -89,10 +90,9 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
     if (verdicts_.empty()) verdicts_.assign(firsts.size() * kVerdictsPerGroup, Verdict::Unknown);
     for (PileIndex p = 0; p < kPileCount; ++p) {
         if (!IsDropCandidate(start, p, geometry)) continue;
-        Target target{p, kNoVerdicts};
-        if (group[p] != kNoGroup)
-            target.verdicts = static_cast<std::size_t>(group[p]) * kVerdictsPerGroup;
-        targets_.push_back(target);
+        targets_.push_back({p, group[p] == kNoGroup
+                                   ? kNoVerdicts
+                                   : static_cast<std::size_t>(group[p]) * kVerdictsPerGroup});
     }
 }
 

@@ -22,7 +22,6 @@
 #include "engine/geometry.h"
 #include "engine/solver_pairs.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
