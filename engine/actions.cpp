@@ -26,14 +26,12 @@ bool RunToPile(GameState& s, Card card, PileIndex to, EventSink& sink) {
     if (from < 0 || from == to) return false;
     if (kind != PileKind::Tableau && kind != PileKind::Reserve)
         return act::MoveCard(s, card, to, sink);
-    const int first = s.table.Find(from, card);
-    const int size = s.table.Size(from) - first;
-    std::array<Card, Table::kCapacity> cards{};
-    for (int k = 0; k < size; ++k) cards[static_cast<std::size_t>(k)] = s.table.At(from, first + k);
-    s.table.Truncate(from, first);
+    const int size = s.table.Size(from) - s.table.Find(from, card);
+    s.table.MoveTop(from, size, to);
+    const int landed = s.table.Size(to) - size;
     for (int k = 0; k < size; ++k) {
-        Card c = cards[static_cast<std::size_t>(k)];
-        s.table.Append(to, c, true);
+        const Card c = s.table.At(to, landed + k);
+        s.table.SetFaceUp(c, true);
         Notify(sink, c, kind, KindOfPile(to));
     }
     sink.CardsMoved(from, to, size);
@@ -122,8 +120,13 @@ namespace act {
 bool MoveCard(GameState& s, Card card, PileIndex to, EventSink& sink) {
     const PileIndex from = CardPile(s, card);
     if (from < 0 || from == to) return false;
-    s.table.FindInPile(from, card, FindMode::Delete);
-    s.table.Append(to, card, true);
+    if (s.table.Top(from) == card) {
+        s.table.MoveTop(from, 1, to);
+        s.table.SetFaceUp(card, true);
+    } else {
+        s.table.FindInPile(from, card, FindMode::Delete);
+        s.table.Append(to, card, true);
+    }
     sink.CardsMoved(from, to, 1);
     Notify(sink, card, KindOfPile(from), KindOfPile(to));
     return true;

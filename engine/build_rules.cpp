@@ -239,6 +239,20 @@ bool CheckBuild(const GameState& s, const BuildQuery& q, EventSink& sink) {
     return GeneralTest(s, q, generalRule, sink);
 }
 
+bool EmptyBaseReadsQueryOnly(int base) {
+    switch (base) {
+    case kBaseBalancedAces:
+    case kBaseBalancedKingsBySuit:
+    case kBaseBalancedAcesBySuit:
+    case kBaseFromStockOrWaste:
+    case kBaseSharedRank:
+    case kBaseSharedRankFirstFromReserve:
+        return false;
+    default:
+        return true;
+    }
+}
+
 bool RuleReadsQueryOnly(int rule) {
     switch (rule) {
     case kSameSuit:

@@ -50,6 +50,9 @@ bool CheckBuild(const GameState& state, const BuildQuery& query, EventSink& sink
 // Whether CheckBuild's verdict on a target with a top card reads nothing but the query under
 // this rule (not the table, not where the card lies): a verdict that may be remembered.
 bool RuleReadsQueryOnly(int rule);
+// Whether the verdict on an empty target under this base code (the query's base) reads nothing but
+// the query and whether one card is carried.
+bool EmptyBaseReadsQueryOnly(int base);
 
 // Keeps the colours (and, for codes 84 and 85, the suits) of the cards that start the
 // foundations of one base code balanced: code 81 takes aces, 84 kings and 85 aces, with no

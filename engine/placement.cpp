@@ -127,13 +127,13 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
         return n < s.ReserveCount() && rule != kReserveKingsWhileFirstShort &&
                rule != kReserveAnyWhileFirstShort;
     }
-    if (s.table.Empty(target)) return false;
+    const bool empty = s.table.Empty(target);
     const Card top = s.table.Top(target);
-    if (top == kNoCard || !s.table.FaceUp(top)) return false;
+    if (!empty && (top == kNoCard || !s.table.FaceUp(top))) return false;
     switch (KindOfPile(target)) {
     case PileKind::Tableau:
         // the run-size limit reads the table only for an empty target
-        return n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
+        return !empty && n < s.TableauCount() && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
     case PileKind::Foundation: {
         const int rule = s.P(param::kFoundationRule, n);
         // these rules are judged on the foundation's count, the tableau or a whole suit
@@ -141,6 +141,7 @@ bool VerdictReadsTopOnly(const GameState& s, PileIndex target) {
             rule == kCompleteSuit || rule == kQueenOnlyToEmpty || rule == kAceOrBelowTableauTop ||
             rule == kUpAnySuitAroundTheCorner || rule == kSuitUpThenKingThenDown;
         return n < s.FoundationCount() && !countOrTableau && RuleReadsQueryOnly(rule) &&
+               (!empty || EmptyBaseReadsQueryOnly(s.P(param::kFoundationBase, n))) &&
                s.table.Size(target) < s.P(param::kFoundationCapacity);
     }
     default:
@@ -174,15 +175,24 @@ std::optional<Run> RunFrom(const Table& table, Card card) {
     return run;
 }
 
-bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
+bool RunChecked(const GameState& s) {
     const int mode = s.P(param::kTableauRunCheck);
-    if (mode != kRunCheckPileRule && mode != kRunCheckSameSuit) return true;
+    return mode == kRunCheckPileRule || mode == kRunCheckSameSuit;
+}
+
+BuildQuery RunQuery(const GameState& s, int n) {
+    BuildQuery q = TableauQuery(s, n);
+    q.dropping = false;
+    if (s.P(param::kTableauRunCheck) == kRunCheckSameSuit) q.rule = kSameSuit;
+    return q;
+}
+
+bool IsBuiltRun(const GameState& s, Card card, int n, EventSink& sink) {
+    if (!RunChecked(s)) return true;
     const PileIndex p = TableauPile(n);
     const int first = ValidCard(card) ? s.table.Find(p, card) : -1; // 0 would find a gap
     if (first < 0) return false;
-    BuildQuery q = TableauQuery(s, n);
-    q.dropping = false;
-    if (mode == kRunCheckSameSuit) q.rule = kSameSuit;
+    BuildQuery q = RunQuery(s, n);
     for (int k = first; k + 1 < s.table.Size(p); ++k) {
         q.top = s.table.At(p, k);
         q.card = s.table.At(p, k + 1);
@@ -204,9 +214,14 @@ bool IsCompleteSuit(const GameState& s, Card king) {
 }
 
 Card CompleteSuitUnder(const GameState& s, Card top) {
-    auto run = RunFrom(s.table, top);
-    if (!run || run->size != 1 || run->first + 1 < kSuitSize) return kNoCard;
-    const Card king = s.table.At(run->pile, run->first + 1 - kSuitSize);
+    const PileIndex pile = s.table.PileOf(top);
+    return pile >= 0 && s.table.Top(pile) == top ? CompleteSuitOnTopOf(s, pile) : kNoCard;
+}
+
+Card CompleteSuitOnTopOf(const GameState& s, PileIndex pile) {
+    const int size = s.table.Size(pile);
+    if (size < kSuitSize) return kNoCard;
+    const Card king = s.table.At(pile, size - kSuitSize);
     return IsCompleteSuit(s, king) ? king : kNoCard;
 }
 
@@ -240,8 +255,12 @@ int LargestRunAllowed(const GameState& s, Card runBottom, bool toEmptyTableau) {
     }
 }
 
+bool OpeningRestricted(const GameState& s) {
+    return s.P(param::kOpeningRestriction) == kOpeningRestrictionOn && s.actionsDone == 0;
+}
+
 bool OpeningRestrictionAllows(const GameState& s, Card card, PileIndex target) {
-    if (s.P(param::kOpeningRestriction) != kOpeningRestrictionOn || s.actionsDone != 0) return true;
+    if (!OpeningRestricted(s)) return true;
     return IsTableauLocation(LocateCard(s.table, card)) &&
            KindOfPile(target) == PileKind::Foundation;
 }

@@ -52,13 +52,6 @@ constexpr ScoreWeights kStyles[kSearchStyles] = {
 // A cache of the cards the foundations take is dropped when it grows past this many entries.
 constexpr std::size_t kWantedCacheLimit = 1 << 16;
 
-bool SameBuildingRules(const GameState& s, int a, int b) {
-    for (const ParamRange range : {param::kTableauEmptyFill, param::kTableauDirection,
-                                   param::kTableauRule, param::kTableauPastBase})
-        if (s.P(range, a) != s.P(range, b)) return false;
-    return true;
-}
-
 bool AnySet(const GameState& s, int count, ParamRange range) {
     for (int n = 0; n < count; ++n)
         if (s.P(range, n) != 0) return true;
@@ -95,8 +88,7 @@ Card WholeSuitsAce(const GameState& s, PileIndex f) {
 
 SolverGuide::SolverGuide(const GameState& s, int style)
     : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)),
-      pairBuilt_(KeptForGame<KeptPairs>(s.params).verdicts),
-      wantedByFoundations_(KeptForGame<KeptWanted>(s.params).sets) {
+      pairs_(s), wantedByFoundations_(KeptForGame<KeptWanted>(s.params).sets) {
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
     safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
@@ -116,19 +108,6 @@ SolverGuide::SolverGuide(const GameState& s, int style)
     for (int n = 0; n < s.FoundationCount(); ++n)
         judgedByTableauTops_ =
             judgedByTableauTops_ && s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
-    for (int n = 0; n < s.TableauCount(); ++n) {
-        int group = -1;
-        for (std::size_t g = 0; g < distinctTableaus_.size() && group < 0; ++g)
-            if (SameBuildingRules(s, distinctTableaus_[g], n)) group = static_cast<int>(g);
-        if (group < 0) {
-            group = static_cast<int>(distinctTableaus_.size());
-            distinctTableaus_.push_back(n);
-        }
-        tableauGroup_.push_back(group);
-    }
-    constexpr std::size_t kCodes = kMaxCards + 1;
-    if (pairBuilt_.empty())
-        pairBuilt_.assign(distinctTableaus_.size() * kCodes * kCodes, PairVerdict::Unknown);
 }
 
 // The cards some foundation takes now, remembered by the foundations' contents.
@@ -153,34 +132,16 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
     return it->second;
 }
 
-// Face-up tableau cards that do not lie on a card they are built on, as a run is judged. Under a
-// rule that reads the query alone, each pair's verdict is asked once.
+// Face-up tableau cards that do not lie on a card they are built on, as a run is judged.
 int SolverGuide::BrokenPairs(const GameState& s) {
-    const bool suitedRuns = s.P(param::kTableauRunCheck) == code::kRunCheckSameSuit;
-    constexpr std::size_t kCodes = kMaxCards + 1;
     int broken = 0;
     for (int n = 0; n < s.TableauCount(); ++n) {
         const PileIndex p = TableauPile(n);
-        BuildQuery q = TableauQuery(s, n);
-        q.dropping = false;
-        if (suitedRuns) q.rule = code::kSameSuit;
-        const bool remembered = RuleReadsQueryOnly(q.rule);
-        const std::size_t group =
-            static_cast<std::size_t>(tableauGroup_[static_cast<std::size_t>(n)]);
         for (int k = 1; k < s.table.Size(p); ++k) {
             const Card below = s.table.At(p, k - 1);
             const Card card = s.table.At(p, k);
             if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
-            q.top = below;
-            q.card = card;
-            if (!remembered) {
-                if (!CheckBuild(s, q, NullEventSink())) ++broken;
-                continue;
-            }
-            PairVerdict& v = pairBuilt_[(group * kCodes + below) * kCodes + card];
-            if (v == PairVerdict::Unknown)
-                v = CheckBuild(s, q, NullEventSink()) ? PairVerdict::Built : PairVerdict::Broken;
-            if (v == PairVerdict::Broken) ++broken;
+            if (!pairs_.Built(s, n, below, card)) ++broken;
         }
     }
     return broken;
@@ -188,22 +149,27 @@ int SolverGuide::BrokenPairs(const GameState& s) {
 
 int SolverGuide::Score(const GameState& s) {
     const CardSet& wanted = Wanted(s);
+    // Face-down cards count on the piles cards lie open on and on the foundations (the stock is
+    // face down by nature: dealing it is no progress); buried ones on the open piles. Piles the
+    // game does not use stay empty.
     int faceDown = 0;
     int buried = 0;
-    for (PileIndex p = 0; p < kPileCount; ++p) {
-        const PileKind kind = KindOfPile(p);
-        const bool open =
-            kind == PileKind::Tableau || kind == PileKind::Reserve || kind == PileKind::Waste;
-        // The stock is face down by nature; dealing it is no progress.
-        const bool dealt = open || kind == PileKind::Foundation;
+    const auto countOpen = [&](PileIndex p) {
         const int size = s.table.Size(p);
         for (int k = 0; k < size; ++k) {
             const Card c = s.table.At(p, k);
             if (c == kNoCard) continue;
-            if (dealt && !s.table.FaceUp(c)) ++faceDown;
-            if (open && wanted[c]) buried += size - 1 - k;
+            if (!s.table.FaceUp(c)) ++faceDown;
+            if (wanted[c]) buried += size - 1 - k;
         }
-    }
+    };
+    countOpen(kWastePile);
+    for (int n = 0; n < s.TableauCount(); ++n) countOpen(TableauPile(n));
+    for (int n = 0; n < s.ReserveCount(); ++n) countOpen(ReservePile(n));
+    const int foundations = std::max(s.FoundationCount(), s.HoldsSelection() ? 1 : 0);
+    for (int n = 0; n < foundations; ++n)
+        for (const Card c : s.table.Pile(FoundationPile(n)))
+            if (c != kNoCard && !s.table.FaceUp(c)) ++faceDown;
     int empty = 0;
     for (int n = 0; n < s.TableauCount(); ++n) empty += s.table.Empty(TableauPile(n)) ? 1 : 0;
     int parked = 0;
@@ -320,7 +286,7 @@ bool SolverGuide::IsSafeFoundationMove(const GameState& before, const GameState&
         for (const Card c : after.table.Pile(FoundationPile(n))) onFoundation.set(c);
     for (Card x = 1; x <= after.CardCount() && x <= kMaxCards; ++x) {
         if (onFoundation[x]) continue;
-        for (const int n : distinctTableaus_) {
+        for (const int n : pairs_.DistinctTableaus()) {
             BuildQuery q = TableauQuery(after, n);
             q.top = card;
             q.card = x;

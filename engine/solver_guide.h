@@ -10,6 +10,7 @@
 // pairing games) get no safe moves.
 #include "engine/commands.h"
 #include "engine/game_state.h"
+#include "engine/solver_pairs.h"
 
 #include <bitset>
 #include <cstdint>
@@ -60,25 +61,18 @@ private:
     ScoreWeights weights_;
     bool golf_ = false;
     bool safeMovesAllowed_ = false;
-    bool waveringWaste_ = false;        // a waste card sent early changes what later passes show
-    bool fillingInOrder_ = false;       // emptied piles are filled or dealt to by place
-    bool wholeSuits_ = false;           // the foundations take whole suits, king to ace
-    bool wantedReadsTableau_ = false;   // a foundation rule looks at the tableau tops
-    bool judgedByTableauTops_ = false;  // every foundation takes cards by that rule
-    std::vector<int> distinctTableaus_; // one tableau pile of each set of building rules
-    std::vector<int> tableauGroup_;     // per tableau pile: its set in distinctTableaus_
-    // Whether one card is built on another, per set of building rules, asked once.
-    enum class PairVerdict : std::uint8_t { Unknown, Built, Broken };
+    bool waveringWaste_ = false;       // a waste card sent early changes what later passes show
+    bool fillingInOrder_ = false;      // emptied piles are filled or dealt to by place
+    bool wholeSuits_ = false;          // the foundations take whole suits, king to ace
+    bool wantedReadsTableau_ = false;  // a foundation rule looks at the tableau tops
+    bool judgedByTableauTops_ = false; // every foundation takes cards by that rule
+    BuiltPairs pairs_;
     // The cards some foundation takes, by the foundations' sizes and top cards.
     using WantedSets = std::unordered_map<std::uint64_t, CardSet>;
-    // Both kept from one search of the game to the next (engine/solver_cache.h).
-    struct KeptPairs {
-        std::vector<PairVerdict> verdicts;
-    };
+    // Kept from one search of the game to the next (engine/solver_cache.h).
     struct KeptWanted {
         WantedSets sets;
     };
-    std::vector<PairVerdict>& pairBuilt_;
     WantedSets& wantedByFoundations_;
 
     const CardSet& Wanted(const GameState& position);

@@ -4,15 +4,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <span>
 
 namespace tablamor {
 namespace {
 
-// Cards in order, eight to a word, each with its face flag (or the flag left out).
+// Cards in order, eight to a word, as Add gives them one by one.
 class CardSequenceKey {
 public:
-    void Add(std::uint64_t cardAndFace) {
-        word_ = (word_ << kBitsPerCard) | cardAndFace;
+    void Add(Card card) {
+        word_ = (word_ << kBitsPerCard) | card;
         ++size_;
         if (++inWord_ == kCardsPerWord) {
             h_ = MixKey(h_, word_);
@@ -20,29 +22,50 @@ public:
             inWord_ = 0;
         }
     }
+    std::uint64_t Key() const { return LastWordKey(h_, word_, size_); }
+
+    static constexpr std::size_t kCardsPerWord = 8;
+    static constexpr int kBitsPerCard = 8;
+    static constexpr std::uint64_t kSeed = 0x51ed270b27e1f5a3ULL;
+
     // The size, above the last word's cards, tells a short last word from one of gaps.
-    std::uint64_t Key() const {
+    static std::uint64_t LastWordKey(std::uint64_t h, std::uint64_t word, std::size_t size) {
         constexpr int kSizeShift = kBitsPerCard * (kCardsPerWord - 1);
-        return MixKey(h_, word_ ^ (static_cast<std::uint64_t>(size_) << kSizeShift));
+        return MixKey(h, word ^ (static_cast<std::uint64_t>(size) << kSizeShift));
     }
 
 private:
-    static constexpr int kCardsPerWord = 8;
-    static constexpr int kBitsPerCard = 8;
-    std::uint64_t h_ = 0x51ed270b27e1f5a3ULL;
+    std::uint64_t h_ = kSeed;
     std::uint64_t word_ = 0;
-    int inWord_ = 0;
-    int size_ = 0;
+    std::size_t inWord_ = 0;
+    std::size_t size_ = 0;
 };
 
-// A pile's cards bottom first with their face flags; an empty pile keys as a fixed value.
+// A pile's cards bottom first, whole words read at once; an empty pile keys as a fixed value.
+// The face flags are keyed once for the whole table (FaceKey).
 std::uint64_t PileKey(const Table& table, PileIndex pile) {
-    constexpr std::uint64_t kFaceUpBit = 0x80; // card codes stay below it
-    static_assert(kMaxCards < kFaceUpBit);
-    CardSequenceKey key;
-    for (const Card c : table.Pile(pile))
-        key.Add(c | (c != kNoCard && table.FaceUp(c) ? kFaceUpBit : 0));
-    return key.Key();
+    using Key = CardSequenceKey;
+    const std::span<const Card> cards = table.Pile(pile);
+    std::uint64_t h = Key::kSeed;
+    std::size_t i = 0;
+    for (; i + Key::kCardsPerWord <= cards.size(); i += Key::kCardsPerWord) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, cards.data() + i, sizeof word);
+        h = MixKey(h, word);
+    }
+    std::uint64_t last = 0;
+    for (; i < cards.size(); ++i) last = (last << Key::kBitsPerCard) | cards[i];
+    return Key::LastWordKey(h, last, cards.size());
+}
+
+// The face flags of every card, but those of the stock and the waste where they key as a cycle
+// (a press turns the card it deals).
+std::uint64_t FaceKey(const Table& table, bool stockCycle) {
+    Table::FaceFlagWords flags = table.FaceFlags();
+    if (stockCycle)
+        for (const PileIndex pile : {kStockPile, kWastePile})
+            for (const Card c : table.Pile(pile)) Table::ClearFaceFlag(flags, c);
+    return MixKey(MixKey(0, flags[0]), flags[1]);
 }
 
 // The stock and the waste as the one sequence the presses deal through: the waste bottom first,
@@ -77,16 +100,21 @@ bool NoneSet(const GameState& s, int count, ParamRange range) {
     return true;
 }
 
-// Keys a group of piles: in order, or as a sorted set; each pile whole or as a discard pile.
+// Keys a group of piles: in order, or as a set (the sum of the pile keys, which no order of the
+// piles changes; each is mixed strongly, so sums of different sets rarely meet); each pile whole
+// or as a discard pile.
 std::uint64_t GroupKey(std::uint64_t h, const Table& table, PileIndex first, int count, bool asSet,
                        bool discards = false) {
-    std::array<std::uint64_t, kMaxTableaus> keys{};
-    for (int n = 0; n < count; ++n)
-        keys[static_cast<std::size_t>(n)] =
+    std::uint64_t set = 0;
+    for (int n = 0; n < count; ++n) {
+        const std::uint64_t key =
             discards ? DiscardKey(table, first + n) : PileKey(table, first + n);
-    if (asSet) std::sort(keys.begin(), keys.begin() + count);
-    for (int n = 0; n < count; ++n) h = MixKey(h, keys[static_cast<std::size_t>(n)]);
-    return h;
+        if (asSet)
+            set += key;
+        else
+            h = MixKey(h, key);
+    }
+    return asSet ? MixKey(h, set) : h;
 }
 
 } // namespace
@@ -145,6 +173,7 @@ std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
                  symmetry.foundationsDiscard);
     h = GroupKey(h, s.table, kFirstTableau, s.TableauCount(), symmetry.tableaus);
     h = GroupKey(h, s.table, kFirstReserve, s.ReserveCount(), symmetry.reserves);
+    h = MixKey(h, FaceKey(s.table, symmetry.stockCycle));
     // With unlimited passes the count is never read; keying on it would make every pass a new
     // position and the search endless.
     if (s.P(param::kStockPasses) != code::kUnlimitedPasses)

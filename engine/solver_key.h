@@ -4,7 +4,9 @@
 // the stock, its foundations) are keyed as a set, not a sequence, so a position and the same
 // position with two such piles swapped are searched once. A pile cards only ever go onto (the
 // discard pile of the golf games, foundations nothing is taken back from) keys by its top card and
-// its size: the order of what lies under the top can never matter again.
+// its size: the order of what lies under the top can never matter again. The face flags are keyed
+// once for the whole table (cards reach such a pile face up), but for stock and waste keyed as a
+// cycle, whose presses turn the cards they deal.
 #include "engine/game_state.h"
 
 #include <cstdint>
@@ -24,9 +26,13 @@ struct PileSymmetry {
     bool stockCycle = false;
 };
 
-// Folds v into the running key h.
+// Folds v into the running key h: a strong mix (the finalizer of splitmix64), so that keys
+// differing in a few bits anywhere along the way, even in several places, do not meet again.
 inline std::uint64_t MixKey(std::uint64_t h, std::uint64_t v) {
-    return h ^ (v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
+    std::uint64_t x = h ^ v;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
 }
 
 // One of the golf games: cards go onto the third pile, from the tableau or the stock.

@@ -9,6 +9,7 @@
 #include "engine/rule_codes.h"
 #include "engine/solver_cache.h"
 
+#include <array>
 #include <bitset>
 
 namespace tablamor {
@@ -17,6 +18,7 @@ namespace {
 constexpr std::size_t kCardCodes = kMaxCards + 1; // card codes 0..kMaxCards
 constexpr std::size_t kCarriedCounts = 2;         // one card, or a run
 constexpr std::size_t kVerdictsPerGroup = kCardCodes * kCardCodes * kCarriedCounts;
+constexpr std::size_t kNoVerdicts = SIZE_MAX; // a target of no group
 
 // The parameters that fill in the build question of a pile of each kind: piles alike in all of
 // them judge a card on a given top card alike.
@@ -55,12 +57,12 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
     : geometry_(geometry), quiet_(NullEventSink()), env_{geometry, quiet_, NoStepRecord()},
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
       liftsBuiltRuns_(TableauPressLiftsRuns(start)),
-      stockReached_(StockCardsReachedDirectly(start, geometry)) {
-    for (PileIndex p = 0; p < kPileCount; ++p)
-        if (IsDropCandidate(start, p, geometry)) targets_.push_back(p);
+      stockReached_(StockCardsReachedDirectly(start, geometry)), runsChecked_(RunChecked(start)),
+      pairs_(start) {
     // The groups are read from the parameters alone, so that the verdicts kept for the game
     // mean the same on any geometry.
-    group_.fill(kNoGroup);
+    std::array<int, kPileCount> group{}; // per pile: its group of remembered verdicts
+    group.fill(kNoGroup);
     std::vector<PileIndex> firsts; // the first pile of each group
     for (PileIndex p = 0; p < kPileCount; ++p) {
         const PileKind kind = KindOfPile(p);
@@ -69,7 +71,7 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
                           (kind == PileKind::Foundation && n < start.FoundationCount()) ||
                           (kind == PileKind::Reserve && n < start.ReserveCount());
         if (!used) continue;
-        for (std::size_t g = 0; g < firsts.size() && group_[p] == kNoGroup; ++g) {
+        for (std::size_t g = 0; g < firsts.size() && group[p] == kNoGroup; ++g) {
             const PileIndex first = firsts[g];
             if (KindOfPile(first) != kind) continue;
             const int a = NumberInGroup(first);
@@ -78,21 +80,27 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
                                : kind == PileKind::Foundation
                                    ? Alike(start, kFoundationRanges, a, b)
                                    : Alike(start, kReserveRanges, a, b);
-            if (alike) group_[p] = static_cast<int>(g);
+            if (alike) group[p] = static_cast<int>(g);
         }
-        if (group_[p] == kNoGroup) {
-            group_[p] = static_cast<int>(firsts.size());
+        if (group[p] == kNoGroup) {
+            group[p] = static_cast<int>(firsts.size());
             firsts.push_back(p);
         }
     }
     if (verdicts_.empty()) verdicts_.assign(firsts.size() * kVerdictsPerGroup, Verdict::Unknown);
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        if (!IsDropCandidate(start, p, geometry)) continue;
+        targets_.push_back({p, group[p] == kNoGroup
+                                   ? kNoVerdicts
+                                   : static_cast<std::size_t>(group[p]) * kVerdictsPerGroup});
+    }
 }
 
 void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
-    for (const PileIndex target : targets_)
-        remembered_[target] = group_[target] != kNoGroup && VerdictReadsTopOnly(s, target);
+    for (Target& target : targets_)
+        target.remembered = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile);
     Pile(s, kWastePile, out);
     for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
     for (int n = 0; n < s.FoundationCount(); ++n) Pile(s, FoundationPile(n), out);
@@ -131,14 +139,19 @@ void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& ou
 
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
 // card lifts, so the scan stops there.
-int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) const {
-    const int size = s.table.Size(pile);
+int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) {
     if (!liftsBuiltRuns_ || KindOfPile(pile) != PileKind::Tableau) return 0;
-    for (int k = size - 2; k >= 0; --k) {
+    // The cards from the start of the built run at the top up are asked; below the start, the
+    // highest face-up card stops the scan (IsBuiltRun refuses it and every card under it).
+    const int n = NumberInGroup(pile);
+    int start = 0;
+    if (runsChecked_) {
+        for (int k = s.table.Size(pile) - 2; k >= 0 && start == 0; --k)
+            if (!pairs_.Built(s, n, s.table.At(pile, k), s.table.At(pile, k + 1))) start = k + 1;
+    }
+    for (int k = start - 1; k >= 0; --k) {
         const Card card = s.table.At(pile, k);
-        if (card != kNoCard && s.table.FaceUp(card) &&
-            !IsBuiltRun(s, card, NumberInGroup(pile), quiet_))
-            return k + 1;
+        if (card != kNoCard && s.table.FaceUp(card)) return k + 1;
     }
     return 0;
 }
@@ -173,7 +186,7 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
     // A send of a top card lifted alone goes where its drop onto the first foundation (or
     // reserve) taking it goes, listed already; the whole suit an ace ends is another move, and a
     // drop while the stock is held deals first.
-    if (topLiftedAlone && !s.stockPressed && CompleteSuitUnder(s, top) == kNoCard) return;
+    if (topLiftedAlone && !s.stockPressed && CompleteSuitOnTopOf(s, pile) == kNoCard) return;
     if (PressReaches(s, pile, size - 1) && QualifiesForSend(s, pile, top) &&
         FindSendTarget(s, top, false, true, geometry_, quiet_))
         out.push_back({Command{CommandKind::Send, top, -1}, {}});
@@ -181,25 +194,32 @@ void SolverMoves::Pile(const GameState& s, PileIndex pile, std::vector<SolverMov
 
 void SolverMoves::Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                         std::vector<SolverMove>& out) {
-    for (const PileIndex target : targets_)
-        if (target != from && OpeningRestrictionAllows(s, lift.card, target) &&
-            Takes(s, from, lift, target))
-            out.push_back({Command{CommandKind::Drop, lift.card, target}, lift});
+    const bool restricted = OpeningRestricted(s);
+    // The verdicts of one lifted card lie together, by carried count and top card.
+    const std::size_t liftVerdicts =
+        (static_cast<std::size_t>(lift.card) * kCarriedCounts + (lift.singleCard ? 1 : 0)) *
+        kCardCodes;
+    for (const Target& target : targets_) {
+        if (target.pile == from ||
+            (restricted && !OpeningRestrictionAllows(s, lift.card, target.pile)))
+            continue;
+        // The verdict remembered where it reads nothing but the target's top card.
+        const Card top = s.table.Top(target.pile);
+        Verdict* kept = top == lift.runTop || !target.remembered
+                            ? nullptr
+                            : &verdicts_[target.verdicts + liftVerdicts + top];
+        const bool takes = kept && *kept != Verdict::Unknown
+                               ? *kept == Verdict::Taken
+                               : Ask(s, from, lift, target.pile, kept);
+        if (takes) out.push_back({Command{CommandKind::Drop, lift.card, target.pile}, lift});
+    }
 }
 
-bool SolverMoves::Takes(const GameState& s, PileIndex from, const MoveContext& lift,
-                        PileIndex target) {
-    const Card top = s.table.Top(target);
-    if (top == lift.runTop || !remembered_[target])
-        return DropAllowed(s, lift, from, target, quiet_);
-    const std::size_t at =
-        ((static_cast<std::size_t>(group_[target]) * kCardCodes + top) * kCardCodes + lift.card) *
-            kCarriedCounts +
-        (lift.singleCard ? 1 : 0);
-    Verdict& v = verdicts_[at];
-    if (v == Verdict::Unknown)
-        v = DropAllowed(s, lift, from, target, quiet_) ? Verdict::Taken : Verdict::Refused;
-    return v == Verdict::Taken;
+bool SolverMoves::Ask(const GameState& s, PileIndex from, const MoveContext& lift, PileIndex target,
+                      Verdict* kept) {
+    const bool takes = DropAllowed(s, lift, from, target, quiet_);
+    if (kept) *kept = takes ? Verdict::Taken : Verdict::Refused;
+    return takes;
 }
 
 bool SolverMoves::Apply(GameState& s, const SolverMove& m) const {

@@ -21,8 +21,8 @@
 #include "engine/commands.h"
 #include "engine/geometry.h"
 #include "engine/move_context.h"
+#include "engine/solver_pairs.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -70,22 +70,28 @@ private:
     const PileGeometry& geometry_;
     EventSink& quiet_;
     const PlayEnv env_;
-    std::vector<PileIndex> targets_;            // the drop candidates, in pile order
-    std::array<int, kPileCount> group_{};       // per pile: its group of remembered verdicts
-    std::array<bool, kPileCount> remembered_{}; // per pile: its verdicts now read its top alone
-    std::vector<Verdict>& verdicts_;            // per group, top card, card and carried count
-    bool liftsBuiltRuns_ = false; // tableau presses lift built runs (and nothing else)
-    bool stockReached_ = false;   // stock cards are listed with their presses
-    std::vector<Command> stock_;  // the stock's commands
-    GameState pressed_;           // the position after some presses of the stock
+    // A drop candidate: where its group's verdicts start, and whether they may be read now.
+    struct Target {
+        PileIndex pile = -1;
+        std::size_t verdicts = 0;
+        bool remembered = false; // its verdicts now read its top alone
+    };
+    std::vector<Target> targets_;    // the drop candidates, in pile order
+    std::vector<Verdict>& verdicts_; // per group, card, carried count and top card
+    bool liftsBuiltRuns_ = false;    // tableau presses lift built runs (and nothing else)
+    bool stockReached_ = false;      // stock cards are listed with their presses
+    bool runsChecked_ = false;       // a lifted run's pairs must be built
+    BuiltPairs pairs_;
+    std::vector<Command> stock_; // the stock's commands
+    GameState pressed_;          // the position after some presses of the stock
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
-    int LowestAsked(const GameState& s, PileIndex pile) const;
+    int LowestAsked(const GameState& s, PileIndex pile);
     void Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                std::vector<SolverMove>& out);
-    // Whether `target` takes the lift (from another pile, where the opening restriction allows
-    // it), asked once for each remembered verdict.
-    bool Takes(const GameState& s, PileIndex from, const MoveContext& lift, PileIndex target);
+    // The drop test, its verdict remembered in `kept` when given.
+    bool Ask(const GameState& s, PileIndex from, const MoveContext& lift, PileIndex target,
+             Verdict* kept);
     void ReachedInStock(const GameState& s, std::vector<SolverMove>& out);
 };
 

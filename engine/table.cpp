@@ -60,6 +60,24 @@ void Table::Truncate(PileIndex pile, int newSize) {
     while (Size(pile) > newSize) EraseAt(pile, Size(pile) - 1);
 }
 
+void Table::MoveTop(PileIndex from, int count, PileIndex to) {
+    count = std::clamp(count, 0, Size(from));
+    if (from == to || count == 0) return;
+    Card* slots = slots_.data();
+    const int block = start_[from + 1] - count;
+    if (from < to) {
+        // The cards between the block and the end of `to` move down past it.
+        std::rotate(slots + block, slots + block + count, slots + start_[to + 1]);
+        for (int p = from + 1; p <= to; ++p)
+            start_[p] = static_cast<std::uint8_t>(start_[p] - count);
+    } else {
+        // The cards between the end of `to` and the block move up past it.
+        std::rotate(slots + start_[to + 1], slots + block, slots + block + count);
+        for (int p = to + 1; p <= from; ++p)
+            start_[p] = static_cast<std::uint8_t>(start_[p] + count);
+    }
+}
+
 bool Table::Assign(PileIndex pile, std::span<const Card> cards) {
     if (TotalSlots() - Size(pile) + static_cast<int>(cards.size()) > kCapacity) return false;
     Truncate(pile, 0);

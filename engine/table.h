@@ -46,12 +46,24 @@ public:
     Card At(PileIndex pile, int k) const { return slots_[start_[pile] + k]; }
     int TotalSlots() const { return start_[kPileCount]; }
 
+    // The face flags of every card: card c at bit (c - 1) % 64 of word (c - 1) / 64.
+    static constexpr int kFlagsPerWord = 64;
+    using FaceFlagWords = std::array<std::uint64_t, 2>;
     bool FaceUp(Card card) const {
         if (!ValidCard(card)) return false;
         const int bit = card - 1;
-        return (faceUp_[static_cast<std::size_t>(bit / 64)] >> (bit % 64)) & 1U;
+        return (faceUp_[static_cast<std::size_t>(bit / kFlagsPerWord)] >> (bit % kFlagsPerWord)) &
+               1U;
     }
     void SetFaceUp(Card card, bool up);
+    const FaceFlagWords& FaceFlags() const { return faceUp_; }
+    // Clears the flag of `card` (a gap has none) in a copy of the flags.
+    static void ClearFaceFlag(FaceFlagWords& flags, Card card) {
+        if (!ValidCard(card)) return;
+        const int bit = card - 1;
+        flags[static_cast<std::size_t>(bit / kFlagsPerWord)] &=
+            ~(std::uint64_t{1} << (bit % kFlagsPerWord));
+    }
 
     // Appends a card (or a gap) to the top of a pile; returns false (and changes nothing) when
     // the table is full. The flag, when given, is set on the card.
@@ -63,6 +75,9 @@ public:
     Card EraseAt(PileIndex pile, int k);
     // Removes the top n cards (all when n exceeds the size).
     void Truncate(PileIndex pile, int newSize);
+    // Moves the top `count` cards of `from` (all when it holds fewer) onto `to`, in their order,
+    // in one pass over the slots between; flags unchanged.
+    void MoveTop(PileIndex from, int count, PileIndex to);
     // Replaces the whole content of a pile.
     bool Assign(PileIndex pile, std::span<const Card> cards);
 
@@ -106,7 +121,7 @@ public:
 private:
     std::array<Card, kCapacity> slots_{};
     std::array<std::uint8_t, kPileCount + 1> start_{};
-    std::array<std::uint64_t, 2> faceUp_{};
+    FaceFlagWords faceUp_{};
     PileKind TakeOut(Card card, int tableauCount, FindMode mode);
 };
 

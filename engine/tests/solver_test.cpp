@@ -6,7 +6,11 @@
 #include "engine/game_play.h"
 #include "engine/placed_piles.h"
 #include "engine/solver.h"
+#include "engine/solver_key.h"
 #include "engine/solver_seen.h"
+
+#include <set>
+#include <string>
 
 namespace tablamor {
 namespace {
@@ -121,6 +125,68 @@ TEST(Solver, KeySeesTheCounters) {
         EXPECT_NE(PositionKey(changed), PositionKey(s)) << row.what;
     }
     EXPECT_EQ(PositionKey(GameState(s)), PositionKey(s));
+}
+
+// Positions one or two face flags apart all key differently, for every card and pair of cards
+// of a deal: the key's mixing lets no difference in one place cancel one in another.
+TEST(Solver, KeysOfPositionsAFewFlagsApartDiffer) {
+    const auto games = test::ShippedGameDefinitions();
+    const GameState s = test::DealtGame(games.front().params, "13");
+    std::vector<Card> cards;
+    for (PileIndex p = 0; p < kPileCount; ++p)
+        for (const Card c : s.table.Pile(p))
+            if (c != kNoCard) cards.push_back(c);
+    const auto flipped = [&s](Card a, Card b) {
+        GameState g = s;
+        for (const Card c : {a, b}) g.table.SetFaceUp(c, !g.table.FaceUp(c));
+        return PositionKey(g);
+    };
+    std::set<std::uint64_t> keys{PositionKey(s)};
+    std::size_t positions = 1;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        for (std::size_t j = i; j < cards.size(); ++j) {
+            keys.insert(flipped(cards[i], j == i ? kNoCard : cards[j]));
+            ++positions;
+        }
+    }
+    EXPECT_EQ(keys.size(), positions);
+}
+
+// A Klondike position from a search, where once the key took a tableau card face up and face
+// down for the same: piles as "pile:cards", each card three digits and its face flag.
+TEST(Solver, KeyTellsALoneCardsFaceInAPositionOfASearch) {
+    const auto games = test::ShippedGameDefinitions();
+    GameState s = test::DealtGame(games.front().params, "13");
+    s.actionsDone = 2;
+    s.table.ClearPiles();
+    const std::string piles[] = {
+        "0:0400001004200030023003000520028001300310034004600450048003700510050003600060",
+        "1:02410091",
+        "3:0141",
+        "19:0261",
+        "20:0201",
+        "21:004102910021",
+        "22:044002700051043101610411",
+        "23:049001900080039002210471",
+        "24:010002100110025003800171",
+        "25:0330015000700180032001200351"};
+    constexpr std::size_t kCardText = 4; // three digits and the face flag
+    for (const std::string& text : piles) {
+        const std::size_t colon = text.find(':');
+        const PileIndex pile = std::stoi(text.substr(0, colon));
+        for (std::size_t i = colon + 1; i + kCardText <= text.size(); i += kCardText) {
+            const auto card = static_cast<Card>(std::stoi(text.substr(i, 3)));
+            ASSERT_TRUE(s.table.Append(pile, card, text[i + 3] == '1'));
+        }
+    }
+    GameState turned = s;
+    const Card lone = s.table.Top(TableauPile(1));
+    turned.table.SetFaceUp(lone, false);
+    PileSymmetry symmetry = SymmetryOf(s);
+    for (const bool stockCycle : {false, true}) {
+        symmetry.stockCycle = stockCycle;
+        EXPECT_NE(PositionKey(s, symmetry), PositionKey(turned, symmetry)) << stockCycle;
+    }
 }
 
 TEST(Solver, SeenPositionsHoldEveryKeyOnce) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tablamor {
 namespace {
 
@@ -115,6 +117,36 @@ TEST(Table, ValueSemantics) {
     EXPECT_EQ(a.TotalSlots(), kMaxCards);
     EXPECT_EQ(a.PileOf(53), 0);
     EXPECT_EQ(a.PileOf(52), 52);
+}
+
+// Moving the top cards between piles, down and up the slots, gives the table that taking them off
+// one by one and appending them in order gives; a count past the pile's size moves it all.
+TEST(Table, MoveTopMatchesCardByCard) {
+    Table start;
+    Card next = 1;
+    for (const PileIndex p : {kStockPile, kWastePile, TableauPile(0), TableauPile(3),
+                              FoundationPile(1), ReservePile(2)})
+        for (int k = 0; k < 4; ++k) ASSERT_TRUE(start.Append(p, next++));
+    const struct {
+        PileIndex from;
+        int count;
+        PileIndex to;
+    } moves[] = {{TableauPile(0), 2, ReservePile(2)},    {ReservePile(2), 3, kWastePile},
+                 {TableauPile(3), 9, TableauPile(5)},    {kStockPile, 1, kStockPile},
+                 {FoundationPile(1), 0, TableauPile(0)}, {TableauPile(5), 4, TableauPile(4)}};
+    for (const auto& m : moves) {
+        Table moved = start;
+        moved.MoveTop(m.from, m.count, m.to);
+        Table expected = start;
+        const int size = start.Size(m.from);
+        const int first = std::max(0, size - m.count);
+        if (m.from != m.to) {
+            expected.Truncate(m.from, first);
+            for (int k = first; k < size; ++k)
+                ASSERT_TRUE(expected.Append(m.to, start.At(m.from, k)));
+        }
+        EXPECT_TRUE(moved == expected) << m.from << " " << m.count << " " << m.to;
+    }
 }
 
 TEST(Table, FullTableRefusesMoreCards) {
