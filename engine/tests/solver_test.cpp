@@ -123,11 +123,18 @@ TEST(Solver, KeySeesTheCounters) {
     EXPECT_EQ(PositionKey(GameState(s)), PositionKey(s));
 }
 
-TEST(Solver, SeenPositionsHoldEveryKeyOnce) {
+// Every key is held once, with the marks added to it, through several doublings of the table.
+TEST(Solver, SeenPositionsHoldEveryKeyOnceWithItsMarks) {
     SeenPositions seen;
-    constexpr std::uint64_t kKeys = 20'000; // past several doublings of the table
-    for (std::uint64_t k = 0; k < kKeys; ++k) EXPECT_TRUE(seen.Insert(k * kKeys)) << k;
-    for (std::uint64_t k = 0; k < kKeys; ++k) EXPECT_FALSE(seen.Insert(k * kKeys)) << k;
+    constexpr std::uint64_t kKeys = 20'000;
+    constexpr std::uint64_t kSpread = 0x9e3779b97f4a7c15ULL; // keys far apart, 0 among them
+    const auto marksOf = [](std::uint64_t k) { return std::uint64_t{1} << (k % 3); };
+    for (std::uint64_t k = 0; k < kKeys; ++k) EXPECT_TRUE(seen.Insert(k * kSpread)) << k;
+    for (std::uint64_t k = 0; k < kKeys; ++k) EXPECT_EQ(seen.Mark(k * kSpread, marksOf(k)), 0U);
+    for (std::uint64_t k = 0; k < kKeys; ++k) {
+        EXPECT_EQ(seen.Mark(k * kSpread, std::uint64_t{1} << 3), marksOf(k)) << k;
+        EXPECT_FALSE(seen.Insert(k * kSpread)) << k;
+    }
     EXPECT_EQ(seen.Size(), kKeys);
 }
 
