@@ -34,8 +34,9 @@ constexpr long long kSliceNodes = 256;
 // queued it.
 constexpr std::uint64_t kSearchedMark = std::uint64_t{1} << kSearchStyles;
 static_assert(kSearchStyles < SeenPositions::kMarkCount, "a mark per search and one more");
-// The seen table doubles in place: room is kept for the old and the new table at once.
-constexpr std::size_t kSeenGrowthFactor = 3;
+// Positions one search step reaches at most, as far as the memory budget is concerned: the seen
+// table may grow while they go in.
+constexpr std::size_t kMostReachedInAStep = 1024;
 
 // A move in four bytes. A card reached in the stock is lifted off the waste, where no run is
 // lifted: the byte of the run's top card holds the presses instead.
@@ -127,9 +128,12 @@ public:
         : start_(start), moves_(moves), memoryBytes_(memoryBytes), queuedMark_(1ULL << style),
           symmetry_(symmetry), seen_(seen), guide_(start, style), current_(start), state_(start) {}
 
-    // Searches at most `quota` more positions; Stuck when the memory budget is spent.
-    Status Step(long long quota) {
+    // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
+    // searches holding `othersBytes`.
+    Status Step(long long quota, std::size_t othersBytes) {
+        othersBytes_ = othersBytes;
         if (nodes_ == 0) {
+            if (guide_.IsBlocked(start_)) return Status::Drained;
             seen_.Mark(PositionKey(start_, symmetry_), kSearchedMark | queuedMark_);
             quota -= 1;
             if (Expand(start_, kNoParent, SolverMove{})) return Status::Won;
@@ -151,6 +155,8 @@ public:
     }
 
     long long Nodes() const { return nodes_; }
+    // The memory of this search's own tables and queue.
+    std::size_t OwnBytes() const { return OwnTablesBytes() + queue_.capacity() * sizeof(Queued); }
     // Moves were left out, or positions waiting let go past the memory budget.
     bool LetGo() const { return letGo_; }
     std::vector<Command> TakeLine() { return std::move(line_); }
@@ -158,7 +164,8 @@ public:
 private:
     const GameState& start_;
     SolverMoves& moves_;
-    std::size_t memoryBytes_;
+    std::size_t memoryBytes_; // for all the searches together
+    std::size_t othersBytes_ = 0;
     std::uint64_t queuedMark_; // this search's mark in the shared table
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
@@ -179,11 +186,15 @@ private:
     std::vector<SolverMove> replay_;     // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
-    // The memory of everything but the queue, with a share of the table of positions reached.
-    std::size_t HeldBytes() const {
-        return seen_.Bytes() * kSeenGrowthFactor / kSearchStyles +
-               searched_.capacity() * sizeof(Searched) + snapshots_.capacity() * sizeof(Snapshot) +
+    std::size_t OwnTablesBytes() const {
+        return searched_.capacity() * sizeof(Searched) + snapshots_.capacity() * sizeof(Snapshot) +
                tables_.capacity();
+    }
+
+    // The memory of everything but this search's queue: the shared table (with room to grow over
+    // a step), the other searches, this one's tables.
+    std::size_t HeldBytes() const {
+        return seen_.PeakBytes(kMostReachedInAStep) + othersBytes_ + OwnTablesBytes();
     }
 
     // When the queue is full and growing it would pass the memory budget (while it moves, the
@@ -332,8 +343,8 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
         result.outcome = SolveOutcome::Lost;
         return result;
     }
-    // The styles take turns a slice of positions at a time, each within its share of memory;
-    // the first to win gives the line. One that runs out of memory drops out. When all have
+    // The styles take turns a slice of positions at a time, all within the one memory budget;
+    // the first to win gives the line. One that finds the memory spent drops out. When all have
     // emptied their queues and none let anything go, the deal is lost.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
@@ -342,8 +353,8 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
     SeenPositions seen;
     std::vector<std::unique_ptr<Search>> searches;
     for (int style = 0; style < kSearchStyles; ++style)
-        searches.push_back(std::make_unique<Search>(start, moves, symmetry, seen, style,
-                                                    budget.memoryBytes / kSearchStyles));
+        searches.push_back(
+            std::make_unique<Search>(start, moves, symmetry, seen, style, budget.memoryBytes));
     std::vector<bool> going(searches.size(), true);
     std::size_t drained = 0;
     const auto nodes = [&searches] {
@@ -360,7 +371,10 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
             if (budget.timeMs > 0 && std::chrono::steady_clock::now() >= deadline) break;
             if (budget.watch && budget.watch->stop.load(std::memory_order_relaxed)) break;
             const long long before = searches[i]->Nodes();
-            const Search::Status status = searches[i]->Step(quota);
+            std::size_t others = 0;
+            for (std::size_t j = 0; j < searches.size(); ++j)
+                others += j == i ? 0 : searches[j]->OwnBytes();
+            const Search::Status status = searches[i]->Step(quota, others);
             if (budget.watch) budget.watch->positions += searches[i]->Nodes() - before;
             if (status == Search::Status::Won) {
                 result.line = searches[i]->TakeLine();

@@ -38,6 +38,13 @@ public:
 
     std::size_t Size() const { return size_; }
     std::size_t Bytes() const { return slots_.size() * sizeof(std::uint64_t); }
+    // The most bytes held while `moreKeys` keys go in: while the table doubles, the old and the
+    // new table are both held.
+    std::size_t PeakBytes(std::size_t moreKeys) const {
+        constexpr std::size_t kWhileGrowing = 3;
+        const bool grows = (size_ + moreKeys) * kLoadDenominator > slots_.size() * kLoadNumerator;
+        return grows ? Bytes() * kWhileGrowing : Bytes();
+    }
 
 private:
     static constexpr std::uint64_t kEmpty = 0;
