@@ -253,8 +253,8 @@ TEST(SolverGuide, DeadWhenASuitsLastCardCanNeverGoUp) {
     }
 }
 
-// A card that can never move (what it may be built on, and a lower card of its suit, lie under it or
-// under cards waiting for it) blocks the game for good; a card with a way out does not.
+// A card that can never move (what it may be built on, and a lower card of its suit, lie under it
+// or under cards waiting for it) blocks the game for good; a card with a way out does not.
 TEST(SolverGuide, BlockedWhenACardCanGoNowhereBeforeTheCardsBeneathIt) {
     constexpr int kKlondike = 1;
     constexpr int kSecondDeck = kDeckSize;
