@@ -155,10 +155,13 @@ void SolverGuide::ReadBlockingRules(const GameState& s) {
         for (const int n : distinctTableaus_) {
             BuildQuery q = TableauQuery(s, n);
             q.card = card;
-            // An empty pile takes a card of one rank, unless its rule may read more than that.
-            const int base = q.base;
-            const bool oneRank = base >= kAce && base <= kSuitSize && q.stop != code::kBaseAnyCard;
-            if (!oneRank || CardRank(card) == base) toEmpty_.set(static_cast<std::size_t>(card));
+            // An empty pile's base reads the query alone where it names a rank or any card;
+            // others may read the table, so any card may go there.
+            q.top = -1;
+            const bool readsQuery =
+                (q.base >= kAce && q.base <= kSuitSize) || q.base == code::kBaseAnyCard;
+            if (!readsQuery || CheckBuild(s, q, NullEventSink()))
+                toEmpty_.set(static_cast<std::size_t>(card));
             for (int top = 1; top <= cards; ++top) {
                 q.top = top;
                 if (CheckBuild(s, q, NullEventSink()))
