@@ -1,12 +1,15 @@
 // Best-first searches, one per style of scoring, taking turns. In each, the most promising position
 // not yet searched is searched next (the newest among equals, so a plateau is walked depth first).
-// Every position reached is queued once, by its key, as the move that leads to it from a searched
-// position; a position is rebuilt from its parent when its turn comes. A searched position is kept
-// as its move from its parent, and every few moves down a line as a packed snapshot of the table;
-// it is rebuilt from the nearest snapshot above it by replaying the moves between. Nothing reached
-// is dropped but positions the rules show can never be won, or, past the memory budget, the least
-// promising of those waiting, or the children of moves the guide leaves out; so an empty queue
-// with nothing let go means no win exists.
+// The searches share one table of the positions reached, by their keys: a position is queued at
+// most once by each search, as the move that leads to it from a position that search searched, and
+// searched once by whichever search takes it first; the others pass over it when its turn comes,
+// and what lies beyond it is then that search's to find. A position is rebuilt from its parent when
+// its turn comes. A searched position is kept as its move from its parent, and every few moves down
+// a line as a packed snapshot of the table; it is rebuilt from the nearest snapshot above it by
+// replaying the moves between. Nothing reached is dropped but positions the rules show can never be
+// won, or, past the memory budget, the least promising of those waiting, or the children of moves
+// the guide leaves out; so when every search's queue is empty with nothing let go, every position
+// reachable was searched by one of them and no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -27,8 +30,13 @@ constexpr std::uint32_t kNoSnapshot = UINT32_MAX;
 constexpr int kSnapshotInterval = 4;
 // The searches take turns this many positions at a time (the clock is read between turns).
 constexpr long long kSliceNodes = 256;
-// The seen table doubles in place: room is kept for the old and the new table at once.
-constexpr std::size_t kSeenGrowthFactor = 3;
+// The mark of a position searched, in the shared table; the marks below it name the searches that
+// queued it.
+constexpr std::uint64_t kSearchedMark = std::uint64_t{1} << kSearchStyles;
+static_assert(kSearchStyles < SeenPositions::kMarkCount, "a mark per search and one more");
+// Positions one search step reaches at most, as far as the memory budget is concerned: the seen
+// table may grow while they go in.
+constexpr std::size_t kMostReachedInAStep = 1024;
 
 // A move in four bytes. A card reached in the stock is lifted off the waste, where no run is
 // lifted: the byte of the run's top card holds the presses instead.
@@ -107,25 +115,29 @@ struct Queued {
     }
 };
 
-// One best-first search, run a slice at a time.
+// One best-first search, run a slice at a time. Every search searches the deal itself.
 class Search {
 public:
-    enum class Status { Going, Won, Lost, Stuck };
+    // Drained: nothing is left in its queue (and nothing will be: only it queues there).
+    enum class Status { Going, Won, Drained, Stuck };
 
-    Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry, int style,
-           std::size_t memoryBytes)
-        : start_(start), moves_(moves), memoryBytes_(memoryBytes), symmetry_(symmetry),
-          guide_(start, style), current_(start), state_(start) {}
+    Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry,
+           SeenPositions& seen, int style, std::size_t memoryBytes)
+        : start_(start), moves_(moves), memoryBytes_(memoryBytes), queuedMark_(1ULL << style),
+          symmetry_(symmetry), seen_(seen), guide_(start, style), current_(start), state_(start) {}
 
-    // Searches at most `quota` more positions; Stuck when the memory budget is spent.
-    Status Step(long long quota) {
+    // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
+    // searches holding `othersBytes`.
+    Status Step(long long quota, std::size_t othersBytes) {
+        othersBytes_ = othersBytes;
         if (nodes_ == 0) {
-            seen_.Insert(PositionKey(start_, symmetry_));
+            if (guide_.IsBlocked(start_)) return Status::Drained;
+            seen_.Mark(PositionKey(start_, symmetry_), kSearchedMark | queuedMark_);
             quota -= 1;
             if (Expand(start_, kNoParent, SolverMove{})) return Status::Won;
         }
         for (; quota > 0; --quota) {
-            if (queue_.empty()) return letGo_ ? Status::Stuck : Status::Lost;
+            if (queue_.empty()) return Status::Drained;
             if (memoryBytes_ > 0 && HeldBytes() >= memoryBytes_) return Status::Stuck;
             std::pop_heap(queue_.begin(), queue_.end());
             const Queued next = queue_.back();
@@ -133,24 +145,32 @@ public:
             Rebuild(next.parent, state_);
             const SolverMove move = next.command.Unpacked();
             if (!moves_.Apply(state_, move)) continue;
+            const std::uint64_t marks = seen_.Mark(PositionKey(state_, symmetry_), kSearchedMark);
+            if (marks != SeenPositions::kAbsent && (marks & kSearchedMark) != 0) continue;
             if (Expand(state_, next.parent, move)) return Status::Won;
         }
-        return queue_.empty() && !letGo_ ? Status::Lost : Status::Going;
+        return queue_.empty() ? Status::Drained : Status::Going;
     }
 
     long long Nodes() const { return nodes_; }
+    // The memory of this search's own tables and queue.
+    std::size_t OwnBytes() const { return OwnTablesBytes() + queue_.capacity() * sizeof(Queued); }
+    // Moves were left out, or positions waiting let go past the memory budget.
+    bool LetGo() const { return letGo_; }
     std::vector<Command> TakeLine() { return std::move(line_); }
 
 private:
     const GameState& start_;
     SolverMoves& moves_;
-    std::size_t memoryBytes_;
+    std::size_t memoryBytes_; // for all the searches together
+    std::size_t othersBytes_ = 0;
+    std::uint64_t queuedMark_; // this search's mark in the shared table
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
-    bool letGo_ = false; // moves were left out, or positions waiting let go past the memory budget
+    bool letGo_ = false;
     PileSymmetry symmetry_;
+    SeenPositions& seen_;
     SolverGuide guide_;
-    SeenPositions seen_;
     std::vector<Searched> searched_;
     std::vector<Snapshot> snapshots_;
     std::vector<std::uint8_t> tables_; // the packed tables of the snapshots
@@ -164,10 +184,15 @@ private:
     std::vector<SolverMove> replay_;     // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
-    // The memory of everything but the queue.
+    std::size_t OwnTablesBytes() const {
+        return searched_.capacity() * sizeof(Searched) + snapshots_.capacity() * sizeof(Snapshot) +
+               tables_.capacity();
+    }
+
+    // The memory of everything but this search's queue: the shared table (with room to grow over
+    // a step), the other searches, this one's tables.
     std::size_t HeldBytes() const {
-        return seen_.Bytes() * kSeenGrowthFactor + searched_.capacity() * sizeof(Searched) +
-               snapshots_.capacity() * sizeof(Snapshot) + tables_.capacity();
+        return seen_.PeakBytes(kMostReachedInAStep) + othersBytes_ + OwnTablesBytes();
     }
 
     // When the queue is full and growing it would pass the memory budget (while it moves, the
@@ -239,9 +264,16 @@ private:
         std::push_heap(queue_.begin(), queue_.end());
     }
 
-    // Searches one position: queues its children not reached before, or only a safe move to the
-    // foundations when it has one (nothing when that child was reached already). True when a
-    // child is won; the line is then traced.
+    // True when this search is to queue the position: no search searched it, and this one has
+    // not queued it before (it has now).
+    bool Reach(const GameState& position) {
+        const std::uint64_t marks = seen_.Mark(PositionKey(position, symmetry_), queuedMark_);
+        return marks == SeenPositions::kAbsent || (marks & (kSearchedMark | queuedMark_)) == 0;
+    }
+
+    // Searches one position: queues its children this search is to queue, or only a safe move to
+    // the foundations when it has one (nothing when that child was queued or searched already: a
+    // win from here is a win from there). True when a child is won; the line is then traced.
     bool Expand(const GameState& state, int parent, const SolverMove& reachedBy) {
         ++nodes_;
         const int index = Record(state, parent, reachedBy);
@@ -263,8 +295,7 @@ private:
             }
             if (guide_.IsDead(child)) continue;
             if (guide_.IsSafeFoundationMove(state, child)) {
-                if (seen_.Insert(PositionKey(child, symmetry_)))
-                    Push(guide_.Score(child), ++order_, index, c);
+                if (Reach(child)) Push(guide_.Score(child), ++order_, index, c);
                 return false;
             }
             children_.push_back(std::move(child));
@@ -274,7 +305,7 @@ private:
         // Among equal scores the generator's order holds: foundations and tableau before the stock.
         order_ += static_cast<std::uint32_t>(children_.size());
         for (std::size_t i = 0; i < children_.size(); ++i) {
-            if (!seen_.Insert(PositionKey(children_[i], symmetry_))) continue;
+            if (!Reach(children_[i])) continue;
             Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
                  toChildren_[i]);
         }
@@ -310,18 +341,20 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
         result.outcome = SolveOutcome::Lost;
         return result;
     }
-    // The styles take turns a slice of positions at a time, each within its share of memory;
-    // the first to win gives the line, and any that searches its whole space proves the deal
-    // lost. One that runs out of memory drops out.
+    // The styles take turns a slice of positions at a time, all within the one memory budget;
+    // the first to win gives the line. One that finds the memory spent drops out. When all have
+    // emptied their queues and none let anything go, the deal is lost.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
     SolverMoves moves(start, geometry);
     const PileSymmetry symmetry = SearchSymmetry(start, geometry);
+    SeenPositions seen;
     std::vector<std::unique_ptr<Search>> searches;
     for (int style = 0; style < kSearchStyles; ++style)
-        searches.push_back(std::make_unique<Search>(start, moves, symmetry, style,
-                                                    budget.memoryBytes / kSearchStyles));
+        searches.push_back(
+            std::make_unique<Search>(start, moves, symmetry, seen, style, budget.memoryBytes));
     std::vector<bool> going(searches.size(), true);
+    std::size_t drained = 0;
     const auto nodes = [&searches] {
         long long total = 0;
         for (const auto& s : searches) total += s->Nodes();
@@ -336,25 +369,28 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
             if (budget.timeMs > 0 && std::chrono::steady_clock::now() >= deadline) break;
             if (budget.watch && budget.watch->stop.load(std::memory_order_relaxed)) break;
             const long long before = searches[i]->Nodes();
-            const Search::Status status = searches[i]->Step(quota);
+            std::size_t others = 0;
+            for (std::size_t j = 0; j < searches.size(); ++j)
+                others += j == i ? 0 : searches[j]->OwnBytes();
+            const Search::Status status = searches[i]->Step(quota, others);
             if (budget.watch) budget.watch->positions += searches[i]->Nodes() - before;
-            if (status == Search::Status::Won || status == Search::Status::Lost) {
-                result.outcome =
-                    status == Search::Status::Won ? SolveOutcome::Won : SolveOutcome::Lost;
+            if (status == Search::Status::Won) {
                 result.line = searches[i]->TakeLine();
                 result.nodes = nodes();
-                if (result.outcome == SolveOutcome::Won &&
-                    !ReplaysToWin(start, geometry, result.line)) {
-                    result.outcome = SolveOutcome::Unknown;
+                if (ReplaysToWin(start, geometry, result.line))
+                    result.outcome = SolveOutcome::Won;
+                else
                     result.line.clear();
-                }
                 return result;
             }
+            drained += status == Search::Status::Drained ? 1 : 0;
             going[i] = status == Search::Status::Going;
             any = any || going[i];
         }
     }
     result.nodes = nodes();
+    const bool letGo = std::ranges::any_of(searches, [](const auto& s) { return s->LetGo(); });
+    if (drained == searches.size() && !letGo) result.outcome = SolveOutcome::Lost;
     return result;
 }
 

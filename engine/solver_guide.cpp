@@ -108,6 +108,46 @@ SolverGuide::SolverGuide(const GameState& s, int style)
     for (int n = 0; n < s.FoundationCount(); ++n)
         judgedByTableauTops_ =
             judgedByTableauTops_ && s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
+    ReadBlockingRules(s);
+}
+
+// Whether a card leaves the tableau, stock and waste only for a tableau pile or for a foundation
+// built by suit up from the ace (a stock card by way of the waste), and if so, where it may go.
+void SolverGuide::ReadBlockingRules(const GameState& s) {
+    blockable_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() && s.ReserveCount() == 0 &&
+                 s.P(param::kWasteBuild) == 0 && s.P(param::kFoundationResort) == 0 &&
+                 s.P(param::kThirdPilePlaced) == 0 && s.P(param::kTableauFillSource) == 0 &&
+                 s.P(param::kAutoFillAfterFirst) == 0 && s.FoundationCount() > 0 &&
+                 s.P(param::kFoundationCapacity) <= kSuitSize;
+    for (int n = 0; n < s.FoundationCount() && blockable_; ++n)
+        blockable_ = s.P(param::kFoundationRule, n) == code::kSameSuit &&
+                     s.P(param::kFoundationDirection, n) == code::kUp &&
+                     s.P(param::kFoundationBase, n) == kAce &&
+                     s.P(param::kFoundationStartCard, n) == 0;
+    for (const int n : pairs_.DistinctTableaus())
+        blockable_ = blockable_ && RuleReadsQueryOnly(s.P(param::kTableauRule, n));
+    if (!blockable_) return;
+    stockDealsToWaste_ = s.P(param::kWastePlaced) == code::kOn;
+    const int cards = std::min(s.CardCount(), kMaxCards);
+    parents_.assign(static_cast<std::size_t>(cards) + 1, {});
+    for (int card = 1; card <= cards; ++card) {
+        for (const int n : pairs_.DistinctTableaus()) {
+            BuildQuery q = TableauQuery(s, n);
+            q.card = card;
+            // An empty pile's base reads the query alone where it names a rank or any card;
+            // others may read the table, so any card may go there.
+            q.top = -1;
+            const bool readsQuery =
+                (q.base >= kAce && q.base <= kSuitSize) || q.base == code::kBaseAnyCard;
+            if (!readsQuery || CheckBuild(s, q, NullEventSink()))
+                toEmpty_.set(static_cast<std::size_t>(card));
+            for (int top = 1; top <= cards; ++top) {
+                q.top = top;
+                if (CheckBuild(s, q, NullEventSink()))
+                    parents_[static_cast<std::size_t>(card)].push_back(static_cast<Card>(top));
+            }
+        }
+    }
 }
 
 // The cards some foundation takes now, remembered by the foundations' contents.
@@ -245,6 +285,76 @@ bool SolverGuide::IsDead(const GameState& s) const {
     // The highest card down of a suit goes up only beside an ace (no card of its suit is higher).
     for (std::size_t suit = 1; suit <= kSuits; ++suit)
         if (otherDown[suit] && !aceDown[suit]) return true;
+    return false;
+}
+
+// Whether every card lying over `pile`'s card at `at` has moved.
+bool SolverGuide::AllOverMoved(const GameState& s, PileIndex pile, int at,
+                               const CardSet& moved) const {
+    for (int k = at + 1; k < s.table.Size(pile); ++k)
+        if (!moved[s.table.At(pile, k)]) return false;
+    return true;
+}
+
+// Whether the loosened game may move the card at `at` of `pile`, given the cards moved so far.
+bool SolverGuide::MayMove(const GameState& s, PileIndex pile, int at, const CardSet& moved,
+                          bool somePileCleared) const {
+    const Card card = s.table.At(pile, at);
+    const bool onTableau = KindOfPile(pile) == PileKind::Tableau;
+    const bool faceUp = s.table.FaceUp(card);
+    if (onTableau && !faceUp && !AllOverMoved(s, pile, at, moved)) return false;
+    // Carried along with the face-up card it lies on.
+    if (onTableau && faceUp && at > 0 && s.table.FaceUp(s.table.At(pile, at - 1)) &&
+        moved[s.table.At(pile, at - 1)])
+        return true;
+    if (somePileCleared && toEmpty_[card]) return true;
+    for (const Card t : parents_[card]) {
+        if (moved[t]) return true;
+        const PileIndex where = s.table.PileOf(t);
+        if (where >= 0 && KindOfPile(where) == PileKind::Tableau &&
+            AllOverMoved(s, where, s.table.Find(where, t), moved))
+            return true;
+    }
+    std::array<bool, kSuitSize + 1> lowerMoved{}; // per rank: some copy of its suit's card moved
+    lowerMoved[0] = true;
+    for (std::size_t b = 1; b < parents_.size(); ++b)
+        if (moved[b] && CardSuit(s.Face(static_cast<int>(b))) == CardSuit(s.Face(card)))
+            lowerMoved[static_cast<std::size_t>(CardRank(static_cast<int>(b)))] = true;
+    return std::all_of(lowerMoved.begin(), lowerMoved.begin() + CardRank(card),
+                       [](bool m) { return m; });
+}
+
+bool SolverGuide::IsBlocked(const GameState& s) const {
+    if (!blockable_) return false;
+    if (!s.table.Empty(kStockPile) && !stockDealsToWaste_) return false;
+    std::vector<PileIndex> piles = {kStockPile, kWastePile};
+    for (int n = 0; n < s.TableauCount(); ++n) piles.push_back(TableauPile(n));
+    // Cards elsewhere (on the foundations) count as moved.
+    CardSet moved;
+    moved.set();
+    for (const PileIndex p : piles) {
+        for (const Card c : s.table.Pile(p)) {
+            if (c == kNoCard || c >= parents_.size()) return false;
+            moved.reset(c);
+        }
+    }
+    for (bool changed = true; changed;) {
+        changed = false;
+        bool somePileCleared = false;
+        for (int n = 0; n < s.TableauCount(); ++n)
+            somePileCleared = somePileCleared || AllOverMoved(s, TableauPile(n), -1, moved);
+        for (const PileIndex p : piles) {
+            for (int k = 0; k < s.table.Size(p); ++k) {
+                const Card c = s.table.At(p, k);
+                if (moved[c] || !MayMove(s, p, k, moved, somePileCleared)) continue;
+                moved.set(c);
+                changed = true;
+            }
+        }
+    }
+    for (const PileIndex p : piles)
+        for (const Card c : s.table.Pile(p))
+            if (!moved[c]) return true;
     return false;
 }
 

@@ -51,6 +51,18 @@ public:
     // highest card of that suit still down can never follow them.
     bool IsDead(const GameState& position) const;
 
+    // True when some card can never move, so the position can never be won. Worked out on a
+    // loosened game where a card once moved stays at hand: a card may move once the cards over it
+    // have (a face-up one may also carry them along, or be carried by the card it lies on; a
+    // stock or waste card is always at hand) and it has somewhere to go: its foundation once some
+    // copy of each lower card of its suit has moved, a card it may be built on once that card or
+    // the cards over it have moved, an empty pile taking it once some pile's cards have all
+    // moved. Each move of play is one of the loosened game's, so a card it never moves never
+    // moves in play. Read where nothing but the tableau and foundations built by suit up from
+    // the ace take a card, by rules reading the two cards alone, and a stock card comes into play
+    // by the waste.
+    bool IsBlocked(const GameState& position) const;
+
     // Higher is more promising: cards on the foundations above all (in golf, cards off the
     // tableau, then cards still in the stock), then the features of ScoreWeights.
     int Score(const GameState& position);
@@ -67,6 +79,10 @@ private:
     bool wantedReadsTableau_ = false;  // a foundation rule looks at the tableau tops
     bool judgedByTableauTops_ = false; // every foundation takes cards by that rule
     BuiltPairs pairs_;
+    bool blockable_ = false; // IsBlocked reads these rules
+    bool stockDealsToWaste_ = false;
+    std::vector<std::vector<Card>> parents_; // per card: the cards it may be built on
+    CardSet toEmpty_;                        // the cards an empty tableau pile may take
     // The cards some foundation takes, by the foundations' sizes and top cards.
     using WantedSets = std::unordered_map<std::uint64_t, CardSet>;
     // Kept from one search of the game to the next (engine/solver_cache.h).
@@ -79,6 +95,10 @@ private:
     int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;
     int WholeSuitsInTheMaking(const GameState& position) const;
+    void ReadBlockingRules(const GameState& start);
+    bool AllOverMoved(const GameState& s, PileIndex pile, int at, const CardSet& moved) const;
+    bool MayMove(const GameState& s, PileIndex pile, int at, const CardSet& moved,
+                 bool somePileCleared) const;
 };
 
 } // namespace tablamor

@@ -1,7 +1,8 @@
 #pragma once
-// The positions a search has reached, by their 64-bit keys: a flat open-addressing table with
+// The positions the searches have reached, by their 64-bit keys: a flat open-addressing table with
 // linear probing that doubles when it is 70 % full. A key is a fingerprint, so two positions
-// that share one are taken for the same (with 64 bits, rare enough to ignore).
+// that share one are taken for the same (with 59 bits, rare enough to ignore). Each entry carries
+// a few marks (which searches queued the position, whether one searched it) in the key's low bits.
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -11,23 +12,45 @@ namespace tablamor {
 
 class SeenPositions {
 public:
+    // The marks an entry can carry, one bit each.
+    static constexpr int kMarkCount = 4;
+    static constexpr std::uint64_t kAbsent = UINT64_MAX;
+
     SeenPositions() : slots_(kInitialSlots, kEmpty) {}
 
     // True when the key was not there before (it is now).
-    bool Insert(std::uint64_t key) {
-        if (key == kEmpty) key = kEmptyStandIn;
+    bool Insert(std::uint64_t key) { return Mark(key, 0) == kAbsent; }
+
+    // Adds `marks` (bits below 1 << kMarkCount) to the key's entry, adding the key when it is new.
+    // Returns the marks it had before, or kAbsent when it was new.
+    std::uint64_t Mark(std::uint64_t key, std::uint64_t marks) {
         if ((size_ + 1) * kLoadDenominator > slots_.size() * kLoadNumerator) Grow();
-        if (!Place(slots_, key)) return false;
-        ++size_;
-        return true;
+        std::uint64_t& slot = Find(slots_, Fingerprint(key));
+        if (slot == kEmpty) {
+            slot = Fingerprint(key) | (marks << kPresentBits);
+            ++size_;
+            return kAbsent;
+        }
+        const std::uint64_t before = (slot & kLowMask) >> kPresentBits;
+        slot |= marks << kPresentBits;
+        return before;
     }
 
     std::size_t Size() const { return size_; }
     std::size_t Bytes() const { return slots_.size() * sizeof(std::uint64_t); }
+    // The most bytes held while `moreKeys` keys go in: while the table doubles, the old and the
+    // new table are both held.
+    std::size_t PeakBytes(std::size_t moreKeys) const {
+        constexpr std::size_t kWhileGrowing = 3;
+        const bool grows = (size_ + moreKeys) * kLoadDenominator > slots_.size() * kLoadNumerator;
+        return grows ? Bytes() * kWhileGrowing : Bytes();
+    }
 
 private:
     static constexpr std::uint64_t kEmpty = 0;
-    static constexpr std::uint64_t kEmptyStandIn = 0x9e3779b97f4a7c15ULL;
+    // The lowest bit marks a slot in use, the marks follow; the bits above are the fingerprint.
+    static constexpr int kPresentBits = 1;
+    static constexpr std::uint64_t kLowMask = (std::uint64_t{1} << (kPresentBits + kMarkCount)) - 1;
     static constexpr std::size_t kInitialSlots = 1 << 12;
     static constexpr std::size_t kLoadNumerator = 7;
     static constexpr std::size_t kLoadDenominator = 10;
@@ -35,25 +58,26 @@ private:
     std::vector<std::uint64_t> slots_;
     std::size_t size_ = 0;
 
-    // Fibonacci hashing: the high bits of the key times the golden ratio pick the slot.
-    static bool Place(std::vector<std::uint64_t>& slots, std::uint64_t key) {
+    static std::uint64_t Fingerprint(std::uint64_t key) { return (key & ~kLowMask) | 1; }
+
+    // The slot holding the fingerprint, or the empty slot where it goes. Fibonacci hashing: the
+    // high bits of the fingerprint times the golden ratio pick the first slot tried.
+    static std::uint64_t& Find(std::vector<std::uint64_t>& slots, std::uint64_t fingerprint) {
         constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
         constexpr int kKeyBits = 64;
         const std::size_t mask = slots.size() - 1;
         const int shift = kKeyBits - std::countr_zero(slots.size());
-        for (auto i = static_cast<std::size_t>((key * kGolden) >> shift);; i = (i + 1) & mask) {
-            if (slots[i] == key) return false;
-            if (slots[i] == kEmpty) {
-                slots[i] = key;
-                return true;
-            }
+        for (auto i = static_cast<std::size_t>((fingerprint * kGolden) >> shift);;
+             i = (i + 1) & mask) {
+            if (slots[i] == kEmpty || (slots[i] & ~kLowMask) == (fingerprint & ~kLowMask))
+                return slots[i];
         }
     }
 
     void Grow() {
         std::vector<std::uint64_t> bigger(slots_.size() * 2, kEmpty);
-        for (const std::uint64_t key : slots_)
-            if (key != kEmpty) Place(bigger, key);
+        for (const std::uint64_t slot : slots_)
+            if (slot != kEmpty) Find(bigger, Fingerprint(slot)) = slot;
         slots_.swap(bigger);
     }
 };

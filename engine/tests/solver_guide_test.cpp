@@ -26,9 +26,9 @@ constexpr int kSimplePairs = 36;
 constexpr int kGolf = 43;
 constexpr int kAcesUp = 45;
 
-GameState Dealt(int id) {
+GameState Dealt(int id, const char* number = "1") {
     for (const GameDefinition& g : test::ShippedGameDefinitions())
-        if (g.id == id) return test::DealtGame(g.params, "1");
+        if (g.id == id) return test::DealtGame(g.params, number);
     ADD_FAILURE() << "no game " << id;
     return {};
 }
@@ -251,6 +251,75 @@ TEST(SolverGuide, DeadWhenASuitsLastCardCanNeverGoUp) {
         SolverGuide guide(s);
         EXPECT_EQ(guide.IsDead(s), row.dead) << row.what;
     }
+}
+
+// A card that can never move (what it may be built on, and a lower card of its suit, lie under it
+// or under cards waiting for it) blocks the game for good; a card with a way out does not.
+TEST(SolverGuide, BlockedWhenACardCanGoNowhereBeforeTheCardsBeneathIt) {
+    constexpr int kKlondike = 1;
+    constexpr int kSecondDeck = kDeckSize;
+    struct Row {
+        const char* what;
+        int game;
+        std::initializer_list<int> down, up, elsewhere;
+        bool blocked;
+    };
+    const Row rows[] = {
+        {"a black four over both red fives and its ace",
+         kKlondike,
+         {D(5), S(1), H(5)},
+         {S(4)},
+         {},
+         true},
+        {"the same four face down under another card",
+         kKlondike,
+         {D(5), S(1), H(5), S(4)},
+         {C(9)},
+         {},
+         true},
+        {"a red five elsewhere takes it", kKlondike, {D(5), S(1)}, {S(4)}, {H(5)}, false},
+        {"that five lies under a six waiting for the four and lying on both red sevens",
+         kKlondike,
+         {D(5), S(1)},
+         {S(4)},
+         {H(5), H(7), D(7), S(6)},
+         true},
+        {"its ace elsewhere: it may go up", kKlondike, {D(5), C(1), H(5)}, {S(4)}, {S(1)}, false},
+        {"a king goes to an empty pile", kKlondike, {H(2), H(1)}, {H(13)}, {}, false},
+        {"a four lying on a face-up five is lifted with it",
+         kKlondike,
+         {D(5), S(1)},
+         {H(5), S(4)},
+         {},
+         false},
+        {"freecell: a cell takes any card", kFreeCell, {D(5), S(1), H(5)}, {S(4)}, {}, false},
+    };
+    for (const Row& row : rows) {
+        GameState s = Dealt(row.game);
+        s.table.ClearPiles();
+        Put(s, TableauPile(0), row.down, false);
+        for (const int c : row.up) s.table.Append(TableauPile(0), static_cast<Card>(c), true);
+        Put(s, TableauPile(1), row.elsewhere, false);
+        if (row.elsewhere.size() > 0) s.table.SetFaceUp(s.table.Top(TableauPile(1)), true);
+        EXPECT_EQ(SolverGuide(s).IsBlocked(s), row.blocked) << row.what;
+    }
+    // Two decks: the other ace of spades may go up first, unless it lies beneath too.
+    GameState twoDecks = Dealt(kKlondike);
+    twoDecks.params[param::kCardCount] = 2 * kDeckSize;
+    twoDecks.table.ClearPiles();
+    Put(twoDecks, TableauPile(0), {D(5), H(5), D(5) + kSecondDeck, H(5) + kSecondDeck, S(1)},
+        false);
+    twoDecks.table.Append(TableauPile(0), static_cast<Card>(S(4)), true);
+    EXPECT_FALSE(SolverGuide(twoDecks).IsBlocked(twoDecks));
+    Put(twoDecks, TableauPile(0),
+        {S(1) + kSecondDeck, D(5), H(5), D(5) + kSecondDeck, H(5) + kSecondDeck, S(1)}, false);
+    twoDecks.table.Append(TableauPile(0), static_cast<Card>(S(4)), true);
+    EXPECT_TRUE(SolverGuide(twoDecks).IsBlocked(twoDecks));
+    // As dealt: number 12's four of spades lies on both red fives and the ace of spades.
+    const GameState twelve = Dealt(kKlondike, "12");
+    EXPECT_TRUE(SolverGuide(twelve).IsBlocked(twelve));
+    const GameState one = Dealt(kKlondike);
+    EXPECT_FALSE(SolverGuide(one).IsBlocked(one));
 }
 
 // Where a press deals one card and every card is reached, stock and waste key as the one
