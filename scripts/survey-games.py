@@ -13,7 +13,9 @@ The share is won / decided: a deal the solver could not decide within the budget
 nor proven lost) is left out rather than counted as lost, so a short budget does not make a game
 look harder than it is. Losses are harder to prove than wins are to find, so the undecided deals
 hold most of the losses: where more than one deal in ten was left undecided the share leans high
-and is not given as a figure: the class is written but "about k in n" is hidden; a game with no decided deal keeps its class and loses its figure.
+and is not given as a figure: the class is written but "about k in n" is hidden. Where fewer
+than half the deals were decided, the few that were are mostly the easy ones, so the game keeps
+the class it had and loses its figure.
 With --drawn the numbers are drawn as a new game draws them (numbers 1 to N give closely related
 deals); the table lists what was won, lost and left undecided.
 """
@@ -56,7 +58,8 @@ def families(games_dir):
     found = {1: "Klondike", 2: "FreeCell", 3: "Forty Thieves"}
     catalogue = games_dir / "CATALOGUE.md"
     if catalogue.exists():
-        for m in re.finditer(r"^\| (\d+) \| [^|]+ \| ([^|]+) \|", catalogue.read_text(), re.M):
+        games_table = catalogue.read_text().partition("\n## Games\n")[2].partition("\n## ")[0]
+        for m in re.finditer(r"^\| (\d+) \| [^|]+ \| ([^|]+) \|", games_table, re.M):
             found[int(m.group(1))] = m.group(2).strip()
     return found
 
@@ -85,6 +88,11 @@ def is_certain(decided, count):
     return 10 * decided >= 9 * count
 
 
+def is_rated(decided, count):
+    """Whether enough deals were decided for the share to set the class."""
+    return 2 * decided >= count
+
+
 def set_rating(text, key, value):
     line = f"{key} = {value}"
     pattern = re.compile(rf"^{key}\s*=.*$", re.M)
@@ -95,10 +103,10 @@ def set_rating(text, key, value):
     return text.rstrip("\n") + "\n" + line + "\n"
 
 
-def write_ratings(path, text, share, certain):
-    if share is None:
-        # Nothing to give a figure from: the class stays, the figure goes.
-        print(f"{path.name}: no deal decided; its class stays", file=sys.stderr)
+def write_ratings(path, text, share, certain, rated=True):
+    if share is None or not rated:
+        # Too little to go by: the class stays, the figure goes.
+        print(f"{path.name}: fewer than half the deals decided; its class stays", file=sys.stderr)
         text = set_rating(text, "WinChanceAbout", 0)
         path.write_text(set_rating(text, "WinChanceOutOf", 0))
         return
@@ -125,7 +133,8 @@ def rate_from_table(games_dir, table):
         game_id, _, source = read_source(path)
         if game_id in tally:
             won, decided = tally[game_id]
-            write_ratings(path, source, decided_share(won, decided), is_certain(decided, count))
+            write_ratings(path, source, decided_share(won, decided), is_certain(decided, count),
+                          is_rated(decided, count))
         else:
             print(f"game {game_id} is not in the table; its ratings stay", file=sys.stderr)
     return 0
@@ -184,11 +193,11 @@ def main():
         share = decided_share(won, decided)
         certain = is_certain(decided, args.count)
         shown = "-" if share is None else f"{share:.0%}" + ("" if certain else " (uncertain)")
-        rated = "-" if share is None else chance_class(share)
+        rated = "-" if share is None or not is_rated(decided, args.count) else chance_class(share)
         print(f"| {gid} | {name} | {family.get(gid, '')} | {won} | {decided} | {decided - won} | {args.count - decided} "
               f"| {shown} | {median:.1f} | {rated} |", flush=True)
         if args.update_ratings:
-            write_ratings(path, text, share, certain)
+            write_ratings(path, text, share, certain, is_rated(decided, args.count))
     return 0
 
 

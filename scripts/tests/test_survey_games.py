@@ -91,6 +91,14 @@ class SurveyGames(unittest.TestCase):
         self.assertIn("WinChanceClass = 1", text)
         self.assertIn("WinChanceAbout = 0", text)
 
+        # Fewer than half decided: those are mostly the easy deals, so the class stays too.
+        source.write_text("id = 1\nname = Test\nWinChanceClass = 4\n")
+        table.write_text(header + "| 1 | Test | Fan | 3 | 3 | 0 | 9 | 100% (uncertain) | 1.0 | - |\n")
+        self.assertEqual(survey_games.rate_from_table(games, table), 0)
+        text = source.read_text()
+        self.assertIn("WinChanceClass = 4", text)
+        self.assertIn("WinChanceAbout = 0", text)
+
         older = self.dir / "older.md"
         older.write_text("| id | game | won of 12 | share | median ms | chance class |\n"
                          "| 1 | Test | 3 | 25% | 1.0 | 2 |\n")
