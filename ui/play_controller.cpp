@@ -1,7 +1,6 @@
 #include "ui/play_controller.h"
 
 #include "records/preference_keys.h"
-#include "records/record_names.h"
 #include "table/untidy_shifts.h"
 
 namespace tablamor::ui {
@@ -27,7 +26,7 @@ PlayController::PlayController(Settings& settings, const GameFile& games,
       motion_(settings, view, session_.State(), random_,
               MotionQueue::Hooks{[this] {
                                      play_.RestartClock();
-                                     OperationReturned();
+                                     emit ScoreChanged(session_.State().score);
                                  },
                                  [this] { RefreshTable(); }, [this] { emit GameFinished(true); }}),
       pointer_(new PointerInput(*this)) {
