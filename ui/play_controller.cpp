@@ -44,21 +44,30 @@ PlayController::~PlayController() {
 }
 
 bool PlayController::StartGame(std::optional<GameNumber> number) {
-    if (!session_.SetUpGame()) return false;
+    if (!session_.SetUpGame()) {
+        events_.DeliverHeld(); // why it could not be set up
+        return false;
+    }
     return Deal(number);
 }
 
 bool PlayController::Deal(std::optional<GameNumber> number) {
     motion_.Clear();
     bool dealt = number ? session_.StartDeal(*number) : session_.StartDeal();
-    if (!dealt) return false; // the deal is shown when it is ready, before autoplay runs
-    AfterOperation();
+    if (!dealt) {
+        events_.DeliverHeld(); // why it could not be dealt
+        return false;
+    }
+    AfterOperation(); // the deal was shown when it was ready, before autoplay ran
     return true;
 }
 
 std::string PlayController::Resume(const SavedGame& game) {
     motion_.Clear();
-    if (std::string refusal = session_.Resume(game, play_); !refusal.empty()) return refusal;
+    if (std::string refusal = session_.Resume(game, play_); !refusal.empty()) {
+        events_.DeliverHeld();
+        return refusal;
+    }
     InstallScene();
     emit GameDealt();
     if (CounterShown()) counter_->Refresh();
