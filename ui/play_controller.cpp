@@ -1,22 +1,10 @@
 #include "ui/play_controller.h"
 
 #include "records/preference_keys.h"
-#include "records/record_names.h"
-#include "table/deal_animation.h"
-#include "table/qt_text.h"
-#include "table/slide_animation.h"
 #include "table/untidy_shifts.h"
-#include "table/winning_animation.h"
-#include "ui/narrow_screen.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QMouseEvent>
 
 namespace tablamor::ui {
 namespace {
-
-constexpr int kWinningKinds = 2;
 
 QString FormatClock(int seconds) {
     return QString("%1:%2:%3")
@@ -32,11 +20,18 @@ PlayController::PlayController(Settings& settings, const GameFile& games,
                                table::TableView& view, table::ImageSet& images, SoundPlayer& sounds,
                                GameRecorder* recorder, QWidget* dialogParent)
     : QObject(&view), settings_(settings), programDir_(std::move(programDir)), view_(view),
-      images_(images), sounds_(sounds), dialogParent_(dialogParent),
-      session_(settings, games, std::move(dataDir), *this, GameSession::SeedFromClock()),
-      play_(session_.Play()), random_(GameSession::SeedFromClock()) {
+      images_(images), sounds_(sounds), dialogParent_(dialogParent), events_(*this),
+      session_(settings, games, std::move(dataDir), events_, GameSession::SeedFromClock()),
+      play_(session_.Play()), random_(GameSession::SeedFromClock()),
+      motion_(settings, view, session_.State(), random_,
+              MotionQueue::Hooks{[this] {
+                                     play_.RestartClock();
+                                     emit ScoreChanged(session_.State().score);
+                                 },
+                                 [this] { RefreshTable(); }, [this] { emit GameFinished(true); }}),
+      pointer_(new PointerInput(*this)) {
     play_.SetRecorder(recorder);
-    view_.installEventFilter(this);
+    view_.installEventFilter(pointer_);
     view_.setMouseTracking(true);
     view_.SetCardSizer([this](layout::CardSize card) {
         images_.Render(table::ImageSource(programDir_), card, CardChoice());
@@ -49,25 +44,30 @@ PlayController::~PlayController() {
 }
 
 bool PlayController::StartGame(std::optional<GameNumber> number) {
-    if (!session_.SetUpGame()) return false;
+    if (!session_.SetUpGame()) {
+        events_.DeliverHeld(); // why it could not be set up
+        return false;
+    }
     return Deal(number);
 }
 
 bool PlayController::Deal(std::optional<GameNumber> number) {
-    slides_.clear();
-    pendingWin_ = false;
-    dealAnimation_ = false;
+    motion_.Clear();
     bool dealt = number ? session_.StartDeal(*number) : session_.StartDeal();
-    if (!dealt) return false; // the deal is shown when it is ready, before autoplay runs
-    AfterOperation();
+    if (!dealt) {
+        events_.DeliverHeld(); // why it could not be dealt
+        return false;
+    }
+    AfterOperation(); // the deal was shown when it was ready, before autoplay ran
     return true;
 }
 
 std::string PlayController::Resume(const SavedGame& game) {
-    slides_.clear();
-    pendingWin_ = false;
-    dealAnimation_ = false;
-    if (std::string refusal = session_.Resume(game, play_); !refusal.empty()) return refusal;
+    motion_.Clear();
+    if (std::string refusal = session_.Resume(game, play_); !refusal.empty()) {
+        events_.DeliverHeld();
+        return refusal;
+    }
     InstallScene();
     emit GameDealt();
     if (CounterShown()) counter_->Refresh();
@@ -78,7 +78,7 @@ std::string PlayController::Resume(const SavedGame& game) {
 void PlayController::EndGame() {
     if (!InPlay()) return;
     play_.EndOfGame();
-    EmitStatus();
+    OperationReturned();
 }
 
 void PlayController::InstallScene() {
@@ -103,14 +103,6 @@ void PlayController::TakeGeometry() {
     play_.SetGeometry(geometry_.get());
 }
 
-void PlayController::ShowTable(const Table& table) {
-    table::TableScene& scene = view_.Canvas().Scene();
-    scene.table = &table;
-    scene.passesUsed = session_.State().passesUsed;
-    scene.stockPressed = session_.State().stockPressed;
-    view_.Canvas().PaintTable();
-}
-
 void PlayController::SetLayoutFrame(const layout::LayoutInput& frame) {
     frame_ = frame;
     view_.SetLayoutFrame(frame_);
@@ -118,7 +110,7 @@ void PlayController::SetLayoutFrame(const layout::LayoutInput& frame) {
 
 void PlayController::RefreshTable() {
     if (!geometry_) return;
-    ShowTable(session_.State().table);
+    motion_.ShowTable(session_.State().table);
 }
 
 void PlayController::LoadCursors(const table::ImageSource& source) {
@@ -128,7 +120,7 @@ void PlayController::LoadCursors(const table::ImageSource& source) {
 
 void PlayController::ApplyCursor() {
     const int idle = settings_.Int(Settings::kCursor);
-    view_.setCursor(cursors_.Cursor(dragging_ ? idle + table::kDragCursorOffset : idle));
+    view_.setCursor(cursors_.Cursor(pointer_->Dragging() ? idle + table::kDragCursorOffset : idle));
 }
 
 QString PlayController::ClockText() const {
@@ -140,183 +132,48 @@ std::optional<layout::Hit> PlayController::HitAt(QPoint at) const {
     return layout::HitTest(*geometry_, at.x(), at.y());
 }
 
-QPoint PlayController::CardTopLeft(const Table& table, PileIndex pile, int k) const {
-    const table::TableScene& scene = view_.Canvas().Scene();
-    layout::TableGeometry g(scene.positions, table, session_.State().params, scene.steps,
-                            scene.card);
-    Rect r = g.CardRect(pile, k);
-    return {r.x, r.y};
-}
-
 // ---- the pointer ---------------------------------------------------------------------------
 
 void PlayController::PressLeft(QPoint at) {
-    if (!InPlay() || dragging_) return;
-    auto hit = HitAt(at);
-    if (!hit) return;
-    play_.PressOnTable(MouseButton::Left, hit->pile, hit->card);
-    if (play_.Dragged().Lifted())
-        BeginDrag(at);
-    else
-        AfterOperation();
-}
-
-void PlayController::BeginDrag(QPoint at) {
-    const Drag& drag = play_.Dragged();
-    const Table& table = session_.State().table;
-    const int k = table.Size(drag.from) - drag.cards;
-    const QPoint topLeft = CardTopLeft(table, drag.from, k);
-    const Rect topCard = geometry_->TopCardRect(drag.from);
-    grab_ = at - topLeft;
-    dragAt_ = topLeft;
-    dragHeight_ = drag.cards == 1 ? geometry_->CardHeight() : topCard.Bottom() - topLeft.y();
-    if (drag.cards == 1)
-        view_.BuildDragCard(drag.card);
-    else
-        view_.BuildDragRun(drag.from, k);
-    display_ = table;
-    display_.Truncate(drag.from, k);
-    view_.Canvas().Scene().table = &display_;
-    view_.Canvas().RedrawAfterLeave(drag.from, table.Pile(drag.from));
-    view_.MoveDragImage(dragAt_.x(), dragAt_.y(), false, true);
-    dragging_ = true;
-    moved_ = false;
-    ApplyCursor();
-}
-
-void PlayController::Move(QPoint at) {
-    if (dragging_) {
-        moved_ = true;
-        dragAt_ = at - grab_;
-        view_.MoveDragImage(dragAt_.x(), dragAt_.y(), false, true);
-        return;
-    }
-    if (session_.State().stockPressed && geometry_) {
-        Rect stock = geometry_->TopCardRect(kStockPile);
-        if (!stock.Contains(at.x(), at.y())) play_.LeaveStock();
-    }
-}
-
-void PlayController::EndDrag() {
-    dragging_ = false;
-    ApplyCursor();
-    view_.HideDragImage();
-    view_.Canvas().Scene().table = &session_.State().table;
-}
-
-void PlayController::Release(QPoint) {
-    if (peeking_) {
-        peeking_ = false;
-        view_.Canvas().CopyTableToWindow();
-        return;
-    }
-    if (!dragging_) {
-        if (InPlay()) (void)play_.ReleaseOnTable(std::nullopt); // nothing was lifted
-        AfterOperation();
-        return;
-    }
-    const Drag drag = play_.Dragged();
-    const int k = session_.State().table.Size(drag.from) - drag.cards;
-    std::optional<Rect> drop;
-    if (moved_) drop = Rect{dragAt_.x(), dragAt_.y(), geometry_->CardWidth(), dragHeight_};
-    dropStart_ = dragAt_;
-    const bool movedCards = play_.ReleaseOnTable(drop);
-    dropStart_.reset();
-    if (!movedCards && moved_ && settings_.Flag(Settings::kCardsAnimate)) {
-        // An illegal drop flies back to where it was lifted.
-        const QPoint home = CardTopLeft(session_.State().table, drag.from, k);
-        dragging_ = false;
-        view_.Play(std::make_unique<table::SlideAnimation>(view_.Canvas(), dragAt_, home,
-                                                           table::SlideOptions{}),
-                   false, [this] {
-                       EndDrag();
-                       AfterOperation();
-                   });
-        return;
-    }
-    EndDrag();
-    AfterOperation();
+    pointer_->PressLeft(at);
 }
 
 void PlayController::PressRight(QPoint at) {
-    if (!InPlay()) return;
-    auto hit = HitAt(at);
-    if (play_.PressOnTable(MouseButton::Right, hit ? hit->pile : -1, hit ? hit->card : kNoCard) &&
-        hit) {
-        view_.Canvas().DrawCardOnWindow(hit->card, QPoint(hit->rect.x, hit->rect.y));
-        peeking_ = true;
-    }
+    pointer_->PressRight(at);
+}
+
+void PlayController::Move(QPoint at) {
+    pointer_->Move(at);
+}
+
+void PlayController::Release(QPoint at) {
+    pointer_->Release(at);
 }
 
 void PlayController::DoubleClick(QPoint at) {
-    if (!InPlay() || dragging_) return;
-    auto hit = HitAt(at);
-    if (!hit) return;
-    play_.DoubleClickSend(hit->pile, hit->card);
-    AfterOperation();
+    pointer_->DoubleClick(at);
 }
 
-bool PlayController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &view_) return QObject::eventFilter(watched, event);
-    auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (!mouse) return QObject::eventFilter(watched, event);
-    if (Paused()) return true;
-    if (view_.Animating()) {
-        // The release of a press the game already took (a quick click on the stock while its
-        // card slides) still reaches the game, so that the fill and autoplay follow it; the
-        // motion in play shows what it moves once the current slide ends.
-        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
-            !dragging_ && InPlay()) {
-            (void)play_.ReleaseOnTable(std::nullopt); // nothing was lifted
-            EmitStatus();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-    const QPoint at = view_.CanvasPoint(mouse->position());
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton)
-            PressLeft(at);
-        else if (mouse->button() == Qt::RightButton)
-            PressRight(at);
-        else if (InPlay())
-            play_.PressOnTable(MouseButton::Middle, -1, kNoCard);
-        return true;
-    case QEvent::MouseMove:
-        Move(at);
-        return true;
-    case QEvent::MouseButtonRelease:
-        Release(at);
-        return true;
-    case QEvent::MouseButtonDblClick:
-        if (mouse->button() == Qt::LeftButton) {
-            DoubleClick(at);
-            PressLeft(at); // the press that comes with a double-click, which the game ignores
-        }
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
-}
+// ---- operations ------------------------------------------------------------------------------
 
 void PlayController::Undo() {
-    if (dragging_) return;
+    if (pointer_->Dragging()) return;
     play_.Undo();
-    slides_.clear();
+    motion_.DropSlides();
     if (CounterShown()) counter_->Refresh();
     AfterOperation();
 }
 
 void PlayController::Redo() {
-    if (dragging_) return;
+    if (pointer_->Dragging()) return;
     play_.Redo();
-    slides_.clear();
+    motion_.DropSlides();
     if (CounterShown()) counter_->Refresh();
     AfterOperation();
 }
 
 bool PlayController::ApplyCommand(const Command& command) {
-    if (dragging_ || !InPlay()) return false;
+    if (pointer_->Dragging() || !InPlay()) return false;
     const bool done = play_.Apply(command);
     AfterOperation();
     return done;
@@ -328,140 +185,18 @@ bool PlayController::ToggleAutoplay() {
     return on;
 }
 
-// ---- after every operation: motion, then the table, then the end of a won game -----------------
+// ---- after every operation: the score, the held notices, then the motion ------------------------
 
 void PlayController::AfterOperation() {
-    EmitStatus();
-    if (dealAnimation_) {
-        dealAnimation_ = false;
-        // A key or a click shows the dealt table at once; the clock starts once it is shown.
-        view_.Play(std::make_unique<table::DealAnimation>(view_.Canvas()), true, [this] {
-            play_.RestartClock();
-            EmitStatus();
-            PlayNextSlide();
-        });
-        return;
-    }
-    PlayNextSlide();
+    const std::uint64_t operation = ++operations_;
+    OperationReturned();
+    if (operation != operations_) return; // a notice's answer began another, which shows itself
+    motion_.Start();
 }
 
-void PlayController::PlayNextSlide() {
-    const bool animate = settings_.Flag(Settings::kCardsAnimate);
-    if (!animate) slides_.clear();
-    if (slides_.empty()) {
-        RefreshTable();
-        if (pendingWin_) FinishWin();
-        return;
-    }
-    PendingSlide slide = std::move(slides_.front());
-    slides_.pop_front();
-    const int toSize = slide.after.Size(slide.to);
-    const int first = std::max(0, toSize - slide.count);
-    const QPoint from = slide.start
-                            ? *slide.start
-                            : CardTopLeft(slide.after, slide.from, slide.after.Size(slide.from));
-    const QPoint to = CardTopLeft(slide.after, slide.to, first);
-    // The picture of the moving cards, then the table without them.
-    table::TableScene& scene = view_.Canvas().Scene();
-    scene.table = &slide.after;
-    if (slide.count == 1) {
-        Card card = slide.after.At(slide.to, first);
-        view_.BuildDragCard(slide.after.FaceUp(card) ? card : -1);
-    } else {
-        view_.BuildDragRun(slide.to, first);
-    }
-    display_ = slide.after;
-    display_.Truncate(slide.to, first);
-    ShowTable(display_);
-    view_.MoveDragImage(from.x(), from.y(), false, false);
-    view_.Play(
-        std::make_unique<table::SlideAnimation>(view_.Canvas(), from, to, table::SlideOptions{}),
-        false, [this] {
-            view_.HideDragImage();
-            PlayNextSlide();
-        });
-}
-
-void PlayController::FinishWin() {
-    pendingWin_ = false;
-    if (settings_.Flag(Settings::kWinningAnimation)) {
-        std::uniform_int_distribution<int> kind(1, kWinningKinds);
-        view_.Play(std::make_unique<table::WinningAnimation>(view_.Canvas(), kind(random_), random_,
-                                                             layout::kNoToolbarTableTop,
-                                                             view_.CanvasSize()),
-                   true, [this] {
-                       RefreshTable();
-                       emit GameFinished(true);
-                   });
-        return;
-    }
-    emit GameFinished(true);
-}
-
-void PlayController::EmitStatus() {
+void PlayController::OperationReturned() {
     emit ScoreChanged(session_.State().score);
-}
-
-// ---- the engine's events -----------------------------------------------------------------
-
-void PlayController::CardsMoved(PileIndex from, PileIndex to, int count) {
-    PendingSlide slide{from, to, count, session_.State().table, std::nullopt};
-    if (dropStart_ && slides_.empty()) slide.start = dropStart_;
-    slides_.push_back(std::move(slide));
-}
-
-void PlayController::Sound(GameSound sound) {
-    const SoundEntry entry = DescribeSound(sound);
-    sounds_.Play(entry.name, entry.switchKey);
-}
-
-void PlayController::Redealt(int) {
-    if (settings_.Flag(Settings::kRedealAnimation)) Sound(GameSound::Redeal);
-}
-
-void PlayController::StockLookChanged(StockLook look) {
-    view_.Canvas().Scene().stockPressed = look == StockLook::Pressed;
-    view_.Canvas().SetStockPressed(look == StockLook::Pressed);
-}
-
-void PlayController::Beep() {
-    QApplication::beep();
-}
-
-void PlayController::Message(std::string_view text) {
-    QMessageBox::information(dialogParent_, Q(kProductName), Q(text));
-}
-
-void PlayController::SelectionChanged(Card card, bool) {
-    if (!geometry_) return;
-    const Table& table = session_.State().table;
-    for (PileIndex pile = 0; pile < kPileCount; ++pile) {
-        if (pile == FoundationPile(0)) continue; // the selection itself
-        int k = table.Find(pile, card);
-        if (k < 0) continue;
-        Rect r = geometry_->CardRect(pile, k);
-        view_.Canvas().ToggleHighlight(QRect(r.x, r.y, r.width, r.height));
-        return;
-    }
-}
-
-void PlayController::SetUndoControlsEnabled(bool enabled) {
-    emit UndoControlsChanged(enabled);
-}
-
-void PlayController::GameEnded(bool won) {
-    if (won)
-        pendingWin_ = true;
-    else
-        emit GameFinished(false);
-}
-
-void PlayController::GameSetUp() {
-    const bool wantsMedium = session_.State().params[param::kNarrowScreenMedium] == 1;
-    const NarrowScreenOutcome outcome =
-        CheckNarrowScreen(settings_, frame_.screenWidth, wantsMedium);
-    if (outcome.cardSizeChanged) ReloadCards();
-    emit NarrowScreenChecked(outcome.narrow, outcome.switchedNow);
+    events_.DeliverHeld();
 }
 
 table::ImageSet::Choice PlayController::CardChoice() const {
@@ -490,37 +225,12 @@ void PlayController::ReloadCards() {
     view_.SetLayoutFrame(frame_);
 }
 
-void PlayController::DealReady() {
-    if (CounterShown()) counter_->Refresh();
-    dealAnimation_ = settings_.Flag(Settings::kDealAnimation);
-    InstallScene();
-    emit GameDealt();
-}
-
-void PlayController::TitleChanged(std::string_view title) {
-    emit CaptionChanged(Q(title));
-}
-
 void PlayController::SetCardCounter(table::CardCounterWindow* counter) {
     counter_ = counter;
     if (counter_)
         counter_->SetStateSource([this]() -> const GameState* {
             return session_.IsSetUp() ? &session_.State() : nullptr;
         });
-}
-
-void PlayController::CardLeft(Card card, PileKind from) {
-    if (CounterShown()) counter_->CardLeft(card, from);
-}
-
-void PlayController::CardArrived(Card card, PileKind to) {
-    if (!CounterShown()) return;
-    counter_->CardArrived(card, to, session_.State().table.FaceUp(card));
-    if (to == PileKind::Waste) counter_->WasteNotice();
-}
-
-void PlayController::StockRefilled() {
-    if (CounterShown()) counter_->StockRefilled();
 }
 
 } // namespace tablamor::ui

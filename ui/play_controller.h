@@ -1,9 +1,9 @@
 #pragma once
-// The game on the table widget: it deals through the game session, plays through the session's
-// GamePlay, and turns the engine's events into pictures, motion and sounds. The pointer's presses,
-// moves and releases on the table are hit-tested here and handed to GamePlay; what GamePlay lifts
-// is shown as the drag picture, an illegal drop flies back, and every card the engine moved slides
-// from its old place to its new one. While motion plays, input is swallowed by the table widget.
+// The game on the table widget, the face the main window plays through: it owns the game
+// session and deals through it, plays through the session's GamePlay, and owns the three parts
+// that show the play: the pointer's input, the motion queue, and the engine's events. After
+// every operation the score is told, the notices the engine raised during it are delivered,
+// and the motion it left plays.
 #include "engine/game_play.h"
 #include "session/session.h"
 #include "table/card_counter_window.h"
@@ -11,20 +11,22 @@
 #include "table/layout/hit_test.h"
 #include "table/layout/layout_input.h"
 #include "table/table_view.h"
+#include "ui/engine_events.h"
+#include "ui/motion_queue.h"
+#include "ui/pointer_input.h"
 #include "ui/sound_player.h"
 
 #include <QObject>
 #include <QPoint>
 
-#include <deque>
-#include <functional>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <random>
 
 namespace tablamor::ui {
 
-class PlayController : public QObject, public EventSink {
+class PlayController : public QObject {
     Q_OBJECT
 public:
     PlayController(Settings& settings, const GameFile& games, std::filesystem::path programDir,
@@ -66,6 +68,8 @@ public:
     // The table geometry of the current layout (valid after a deal).
     const layout::TableGeometry& Geometry() const { return *geometry_; }
     bool Animating() const { return view_.Animating(); }
+    // The engine's events, as the session's game calls them.
+    EngineEvents& Events() { return events_; }
 
     // Pointer events in table coordinates, as the widget delivers them.
     void PressLeft(QPoint at);
@@ -104,35 +108,9 @@ signals:
     // `switchedNow` when the player's cards were set aside by this set-up.
     void NarrowScreenChecked(bool narrow, bool switchedNow);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // The engine's events.
-    void CardsMoved(PileIndex from, PileIndex to, int count) override;
-    void Sound(GameSound sound) override;
-    void Redealt(int cards) override;
-    void StockLookChanged(StockLook look) override;
-    void Beep() override;
-    void Message(std::string_view text) override;
-    void SelectionChanged(Card card, bool selected) override;
-    void SetUndoControlsEnabled(bool enabled) override;
-    void GameEnded(bool won) override;
-    void GameSetUp() override;
-    void DealReady() override;
-    void TitleChanged(std::string_view title) override;
-    void CardLeft(Card card, PileKind from) override;
-    void CardArrived(Card card, PileKind to) override;
-    void StockRefilled() override;
-
 private:
-    // A move the engine made, with the table right after it, for its slide.
-    struct PendingSlide {
-        PileIndex from;
-        PileIndex to;
-        int count;
-        Table after;
-        std::optional<QPoint> start; // where the cards lie now (a drop); else the old pile
-    };
+    friend class PointerInput;
+    friend class EngineEvents;
 
     Settings& settings_;
     std::filesystem::path programDir_;
@@ -140,40 +118,27 @@ private:
     table::ImageSet& images_;
     SoundPlayer& sounds_;
     QWidget* dialogParent_;
+    EngineEvents events_; // before the session, which tells it of the game
     GameSession session_;
     GamePlay& play_; // the session's
     std::unique_ptr<layout::TableGeometry> geometry_;
-    Table display_; // what the canvas shows while cards are lifted or sliding
-    std::deque<PendingSlide> slides_;
     table::CursorSet cursors_;
     std::mt19937 random_;
-    bool pendingWin_ = false;
-    bool dealAnimation_ = false;
+    MotionQueue motion_;
+    PointerInput* pointer_;        // a child
+    std::uint64_t operations_ = 0; // operations shown, to notice one begun by a notice's answer
     table::CardCounterWindow* counter_ = nullptr;
     layout::LayoutInput frame_;
-
-    // Pointer state.
-    bool dragging_ = false;
-    bool moved_ = false;
-    QPoint grab_;   // pointer minus the lifted card's top-left corner
-    QPoint dragAt_; // the lifted picture's top-left corner
-    int dragHeight_ = 0;
-    bool peeking_ = false;
-    std::optional<QPoint> dropStart_;
 
     void InstallScene();
     void TakeGeometry();
     table::ImageSet::Choice CardChoice() const;
     void ReloadCards();
-    void ShowTable(const Table& table);
     std::optional<layout::Hit> HitAt(QPoint at) const;
-    QPoint CardTopLeft(const Table& table, PileIndex pile, int k) const;
-    void BeginDrag(QPoint at);
-    void EndDrag();
+    // After an operation: OperationReturned(), then its motion.
     void AfterOperation();
-    void PlayNextSlide();
-    void FinishWin();
-    void EmitStatus();
+    // The score told and the held notices delivered.
+    void OperationReturned();
     bool CounterShown() const { return counter_ && counter_->isVisible(); }
 };
 
