@@ -131,7 +131,6 @@ public:
     Status Step(long long quota, std::size_t othersBytes) {
         othersBytes_ = othersBytes;
         if (nodes_ == 0) {
-            if (guide_.IsBlocked(start_)) return Status::Drained;
             seen_.Mark(PositionKey(start_, symmetry_), kSearchedMark | queuedMark_);
             quota -= 1;
             if (Expand(start_, kNoParent, SolverMove{})) return Status::Won;
@@ -151,6 +150,10 @@ public:
         }
         return queue_.empty() ? Status::Drained : Status::Going;
     }
+
+    // Whether the deal holds a card that can never move (asked of one search: the rules are the
+    // same for all).
+    bool DealBlocked() { return guide_.IsBlocked(start_); }
 
     long long Nodes() const { return nodes_; }
     // The memory of this search's own tables and queue.
@@ -353,6 +356,10 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
     for (int style = 0; style < kSearchStyles; ++style)
         searches.push_back(
             std::make_unique<Search>(start, moves, symmetry, seen, style, budget.memoryBytes));
+    if (searches.front()->DealBlocked()) {
+        result.outcome = SolveOutcome::Lost;
+        return result;
+    }
     std::vector<bool> going(searches.size(), true);
     std::size_t drained = 0;
     const auto nodes = [&searches] {

@@ -108,7 +108,6 @@ SolverGuide::SolverGuide(const GameState& s, int style)
     for (int n = 0; n < s.FoundationCount(); ++n)
         judgedByTableauTops_ =
             judgedByTableauTops_ && s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
-    ReadBlockingRules(s);
 }
 
 // Whether a card leaves the tableau, stock and waste only for a tableau pile or for a foundation
@@ -324,7 +323,11 @@ bool SolverGuide::MayMove(const GameState& s, PileIndex pile, int at, const Card
                        [](bool m) { return m; });
 }
 
-bool SolverGuide::IsBlocked(const GameState& s) const {
+bool SolverGuide::IsBlocked(const GameState& s) {
+    if (!blockingRulesRead_) {
+        ReadBlockingRules(s);
+        blockingRulesRead_ = true;
+    }
     if (!blockable_) return false;
     if (!s.table.Empty(kStockPile) && !stockDealsToWaste_) return false;
     std::vector<PileIndex> piles = {kStockPile, kWastePile};

@@ -61,7 +61,8 @@ public:
     // moves in play. Read where nothing but the tableau and foundations built by suit up from
     // the ace take a card, by rules reading the two cards alone, and a stock card comes into play
     // by the waste.
-    bool IsBlocked(const GameState& position) const;
+    // The rules it reads are read at the first call.
+    bool IsBlocked(const GameState& position);
 
     // Higher is more promising: cards on the foundations above all (in golf, cards off the
     // tableau, then cards still in the stock), then the features of ScoreWeights.
@@ -79,6 +80,7 @@ private:
     bool wantedReadsTableau_ = false;  // a foundation rule looks at the tableau tops
     bool judgedByTableauTops_ = false; // every foundation takes cards by that rule
     BuiltPairs pairs_;
+    bool blockingRulesRead_ = false;
     bool blockable_ = false; // IsBlocked reads these rules
     bool stockDealsToWaste_ = false;
     std::vector<std::vector<Card>> parents_; // per card: the cards it may be built on
