@@ -68,13 +68,15 @@ std::string ShortNumberText(const GameNumber& number) {
     return first == std::string::npos ? "0" : text.substr(first);
 }
 
-// The numbers a survey deals: 1 to `count`, or `count` numbers drawn as a new game draws them
-// from a generator seeded with `drawnSeed`. Numbers 1 to 100 give closely related deals; drawn
-// numbers are a fair sample of what a player is dealt.
-std::vector<GameNumber> SurveyNumbers(long long count, std::optional<long long> drawnSeed) {
+// The numbers a survey deals: `count` numbers from `first` on, or `count` numbers drawn as a new
+// game draws them from a generator seeded with `drawnSeed`. Numbers 1 to 100 give closely related
+// deals; drawn numbers are a fair sample of what a player is dealt. A long range can be split
+// among several runs by its first number.
+std::vector<GameNumber> SurveyNumbers(long long first, long long count,
+                                      std::optional<long long> drawnSeed) {
     std::vector<GameNumber> numbers;
     std::mt19937 rng(static_cast<std::mt19937::result_type>(drawnSeed.value_or(0)));
-    for (long long n = 1; n <= count; ++n)
+    for (long long n = first; n < first + count; ++n)
         numbers.push_back(drawnSeed ? NewGameNumber(rng) : *GameNumber::Parse(std::to_string(n)));
     return numbers;
 }
@@ -126,10 +128,17 @@ int RunSolveSurvey(Context& ctx) {
     const SolveBudget budget = TakeBudget(ctx.options);
     const SurveyFormat format = TakeFormat(ctx.options);
     const std::optional<long long> drawnSeed = ctx.options.TakeInt("drawn");
+    const std::optional<long long> first = ctx.options.TakeInt("from");
     ctx.options.CheckAllTaken();
-    if (count < 1) throw CliError{"option --count takes a positive count"};
+    // The largest count or first number a range of game numbers can hold.
+    constexpr long long kLargestNumber = 9'999'999'999'999;
+    if (count < 1 || count > kLargestNumber)
+        throw CliError{"option --count takes a positive count"};
     if (drawnSeed && *drawnSeed < 0) throw CliError{"option --drawn takes a seed of 0 or more"};
-    const std::vector<GameNumber> numbers = SurveyNumbers(count, drawnSeed);
+    if (first && drawnSeed) throw CliError{"options --from and --drawn cannot go together"};
+    if (first && (*first < 1 || *first > kLargestNumber - count + 1))
+        throw CliError{"option --from takes a game number from 1 on, with room for --count more"};
+    const std::vector<GameNumber> numbers = SurveyNumbers(first.value_or(1), count, drawnSeed);
 
     const std::vector<GameListEntry> games = NamedGames(ctx, which);
     if (format == SurveyFormat::Markdown) {

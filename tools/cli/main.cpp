@@ -59,10 +59,11 @@ const std::vector<Command>& Commands() {
          "default 150)",
          RunSolve},
         {"solve-survey",
-         "--game ID|all --count N [--drawn SEED] [--nodes K] [--time-ms T] [--memory-mb M] "
-         "[--format lines|markdown]",
-         "solves numbers 1 to N of the game (or of every game, each after a 'game <id> <name>' "
-         "line), or with --drawn N numbers drawn as a new game draws them from a generator "
+         "--game ID|all --count N [--from F | --drawn SEED] [--nodes K] [--time-ms T] "
+         "[--memory-mb M] [--format lines|markdown]",
+         "solves numbers 1 to N of the game (F to F+N-1 with --from; or of every game, each "
+         "after a 'game <id> <name>' line), or with --drawn N numbers drawn as a new game draws "
+         "them from a generator "
          "seeded with SEED, as solve does: per number '<n> won|lost|unknown <positions> "
          "<milliseconds>', "
          "then 'won <w> of <N>', 'lost <l> undecided <u>' and 'median-ms <m>'; with --format "

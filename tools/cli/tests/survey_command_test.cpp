@@ -27,6 +27,17 @@ TEST(SolveSurvey, OneGameGivesALinePerNumberThenTheTotals) {
     EXPECT_EQ(lines[5].rfind("median-ms ", 0), 0u) << lines[5];
 }
 
+TEST(SolveSurvey, FromStartsTheRangeAtItsNumber) {
+    const auto r =
+        RunCli({"solve-survey", "--game", "2", "--count", "2", "--nodes", "1", "--from", "999"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 5u) << r.out;
+    EXPECT_EQ(lines[0].rfind("999 unknown 1 ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("1000 unknown 1 ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2], "won 0 of 2");
+}
+
 TEST(SolveSurvey, DrawnNumbersAreTheSameForOneSeedAndPlayTheSameDeal) {
     auto numbersOf = [](const std::string& seed) {
         const auto r = RunCli(
@@ -73,6 +84,9 @@ TEST(SolveSurvey, BadOptionsAreRefused) {
         {"--game", "2", "--count", "1", "--nodes", "0"},
         {"--game", "2", "--count", "1", "--memory-mb", "0"},
         {"--game", "2", "--count", "1", "--drawn", "-1"},
+        {"--game", "2", "--count", "1", "--from", "0"},
+        {"--game", "2", "--count", "2", "--from", "9999999999999"},
+        {"--game", "2", "--count", "1", "--from", "5", "--drawn", "1"},
     };
     for (std::vector<std::string> args : rows) {
         args.insert(args.begin(), "solve-survey");
