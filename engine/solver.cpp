@@ -18,6 +18,7 @@
 #include "engine/solver_seen.h"
 
 #include <algorithm>
+#include <bitset>
 #include <chrono>
 #include <memory>
 
@@ -64,6 +65,52 @@ struct PackedCommand {
     }
 };
 static_assert(kPileCount <= INT8_MAX, "a pile number fits a packed move");
+
+// Among the drops of one lift, those onto an empty pile of a group the key takes as a set after
+// the first such drop onto that group: they reach positions the key cannot tell apart, so the
+// search tries the first alone. The listing gives the drops of one lift one after the other.
+class RepeatedEmptyDrops {
+public:
+    explicit RepeatedEmptyDrops(const PileSymmetry& symmetry) : symmetry_(symmetry) {}
+
+    // For a new listing.
+    void Clear() { lift_ = {}; }
+
+    bool Repeats(const GameState& s, const SolverMove& m) {
+        const PileIndex target = m.command.pile;
+        if (m.command.kind != CommandKind::Drop || !s.table.Empty(target) ||
+            !KeyedAsSet(KindOfPile(target)))
+            return false;
+        const Lift lift{m.command.card, m.presses, m.move.singleCard};
+        if (!(lift == lift_)) {
+            lift_ = lift;
+            kinds_.reset();
+        }
+        const auto kind = static_cast<std::size_t>(KindOfPile(target));
+        const bool repeated = kinds_[kind];
+        kinds_.set(kind);
+        return repeated;
+    }
+
+private:
+    struct Lift {
+        Card card = kNoCard;
+        std::uint8_t presses = 0;
+        bool singleCard = false;
+        bool operator==(const Lift&) const = default;
+    };
+    PileSymmetry symmetry_;
+    Lift lift_;
+    // The kinds of pile (those keyed as sets, up to the reserves) the lift was dropped on empty.
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(PileKind::Reserve) + 1;
+    std::bitset<kKinds> kinds_;
+
+    bool KeyedAsSet(PileKind kind) const {
+        return (kind == PileKind::Tableau && symmetry_.tableaus) ||
+               (kind == PileKind::Reserve && symmetry_.reserves) ||
+               (kind == PileKind::Foundation && symmetry_.foundations);
+    }
+};
 
 // What a move changes in a state besides the table: the counters. The parameters, the number
 // and the saved deal codes stay as the deal left them.
@@ -124,7 +171,8 @@ public:
     Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry,
            SeenPositions& seen, int style, std::size_t memoryBytes)
         : start_(start), moves_(moves), memoryBytes_(memoryBytes), queuedMark_(1ULL << style),
-          symmetry_(symmetry), seen_(seen), guide_(start, style), current_(start), state_(start) {}
+          symmetry_(symmetry), repeats_(symmetry), seen_(seen), guide_(start, style),
+          current_(start), state_(start), child_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
     // searches holding `othersBytes`.
@@ -172,6 +220,7 @@ private:
     std::uint32_t order_ = 0;
     bool letGo_ = false;
     PileSymmetry symmetry_;
+    RepeatedEmptyDrops repeats_;
     SeenPositions& seen_;
     SolverGuide guide_;
     std::vector<Searched> searched_;
@@ -180,11 +229,19 @@ private:
     std::vector<Queued> queue_;        // a heap, the most promising first
     GameState current_;                // the position searched last
     GameState state_;                  // the position being searched
+    GameState child_;                  // a child of the position searched, or one to score
     int currentIndex_ = kNoParent;
     std::vector<SolverMove> listed_;
-    std::vector<GameState> children_;
-    std::vector<SolverMove> toChildren_; // the moves to children_
-    std::vector<SolverMove> replay_;     // the moves from a snapshot to a position being rebuilt
+    // A child of the position searched waiting to be queued: its key, what its move changed
+    // (the table and the counters) and the move.
+    struct Child {
+        std::uint64_t key = 0;
+        Table table;
+        Counters counters;
+        SolverMove move;
+    };
+    std::vector<Child> children_;
+    std::vector<SolverMove> replay_; // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
     std::size_t OwnTablesBytes() const {
@@ -218,7 +275,8 @@ private:
     // replayed from the nearest snapshot.
     void Rebuild(int index, GameState& state) {
         if (index == currentIndex_) {
-            state = current_;
+            state.table = current_.table;
+            Counters(current_).Into(state);
             return;
         }
         replay_.clear();
@@ -267,10 +325,10 @@ private:
         std::push_heap(queue_.begin(), queue_.end());
     }
 
-    // True when this search is to queue the position: no search searched it, and this one has
-    // not queued it before (it has now).
-    bool Reach(const GameState& position) {
-        const std::uint64_t marks = seen_.Mark(PositionKey(position, symmetry_), queuedMark_);
+    // True when this search is to queue the position of `key`: no search searched it, and this
+    // one has not queued it before (it has now).
+    bool Reach(std::uint64_t key) {
+        const std::uint64_t marks = seen_.Mark(key, queuedMark_);
         return marks == SeenPositions::kAbsent || (marks & (kSearchedMark | queuedMark_)) == 0;
     }
 
@@ -284,33 +342,41 @@ private:
         currentIndex_ = index;
         moves_.Generate(state, listed_);
         children_.clear();
-        toChildren_.clear();
+        repeats_.Clear();
+        const Counters counters(state);
         for (const SolverMove& c : listed_) {
+            if (repeats_.Repeats(state, c)) continue;
             if (guide_.IsLeftOut(state, c.command)) {
                 letGo_ = true;
                 continue;
             }
-            GameState child = state;
-            if (!moves_.Apply(child, c)) continue;
-            if (child.won) {
+            // A move changes the table and the counters alone: the child is the position with
+            // those put back, the move played.
+            child_.table = state.table;
+            counters.Into(child_);
+            if (!moves_.Apply(child_, c)) continue;
+            if (child_.won) {
                 TraceLine(index, c);
                 return true;
             }
-            if (guide_.IsDead(child)) continue;
-            if (guide_.IsSafeFoundationMove(state, child)) {
-                if (Reach(child)) Push(guide_.Score(child), ++order_, index, c);
+            if (guide_.IsDead(child_)) continue;
+            if (guide_.IsSafeFoundationMove(state, child_)) {
+                if (Reach(PositionKey(child_, symmetry_)))
+                    Push(guide_.Score(child_), ++order_, index, c);
                 return false;
             }
-            children_.push_back(std::move(child));
-            toChildren_.push_back(c);
+            children_.push_back(
+                {PositionKey(child_, symmetry_), child_.table, Counters(child_), c});
         }
         // Only now are the children marked reached: a safe move found late drops the others.
         // Among equal scores the generator's order holds: foundations and tableau before the stock.
         order_ += static_cast<std::uint32_t>(children_.size());
         for (std::size_t i = 0; i < children_.size(); ++i) {
-            if (!Reach(children_[i])) continue;
-            Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
-                 toChildren_[i]);
+            const Child& c = children_[i];
+            if (!Reach(c.key)) continue;
+            child_.table = c.table;
+            c.counters.Into(child_);
+            Push(guide_.Score(child_), order_ - static_cast<std::uint32_t>(i), index, c.move);
         }
         return false;
     }

@@ -156,19 +156,26 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
         const PileIndex f = FoundationPile(n);
         key = MixKey(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
     }
-    if (wantedReadsTableau_) wantedByFoundations_.clear();
+    if (wantedReadsTableau_)
+        wantedByFoundations_.clear();
+    else if (lastWantedKept_ && key == lastWantedKey_)
+        return lastWanted_;
     if (wantedByFoundations_.size() > kWantedCacheLimit) wantedByFoundations_.clear();
     auto [it, fresh] = wantedByFoundations_.try_emplace(key);
-    if (!fresh) return it->second;
-    for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
-        for (int n = 0; n < s.FoundationCount(); ++n) {
-            if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) {
-                it->second.set(card);
-                break;
+    if (fresh) {
+        for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
+            for (int n = 0; n < s.FoundationCount(); ++n) {
+                if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) {
+                    it->second.set(card);
+                    break;
+                }
             }
         }
     }
-    return it->second;
+    lastWantedKey_ = key;
+    lastWantedKept_ = !wantedReadsTableau_;
+    lastWanted_ = it->second;
+    return lastWanted_;
 }
 
 // Face-up tableau cards that do not lie on a card they are built on, as a run is judged.

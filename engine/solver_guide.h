@@ -92,6 +92,11 @@ private:
         WantedSets sets;
     };
     WantedSets& wantedByFoundations_;
+    // The set asked for last and the foundations it was asked for: the children of one position
+    // mostly share their foundations. A copy, as another search may empty the shared sets.
+    std::uint64_t lastWantedKey_ = 0;
+    bool lastWantedKept_ = false;
+    CardSet lastWanted_;
 
     const CardSet& Wanted(const GameState& position);
     int BrokenPairs(const GameState& position);
