@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace tablamor {
 namespace {
@@ -16,6 +17,7 @@ namespace {
 constexpr int kPointsPerCard = 5; // points of the running score to a card
 constexpr int kSuitSize = 13;     // a whole suit, king to ace
 constexpr int kPercent = 100;
+constexpr std::size_t kCardCodes = kMaxCards + 1; // card codes 0..kMaxCards
 // Where the foundations take whole suits, what a card counts in percent of a card on them: one
 // on a card of its suit one rank higher, and one more of a run in suit down from a king.
 constexpr int kInSuitShare = 6;
@@ -88,7 +90,11 @@ Card WholeSuitsAce(const GameState& s, PileIndex f) {
 
 SolverGuide::SolverGuide(const GameState& s, int style)
     : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)),
-      pairs_(s), wantedByFoundations_(KeptForGame<KeptWanted>(s.params).sets) {
+      pairs_(s), kept_(KeptForGame<KeptWanted>(s.params)) {
+    if (kept_.onTop.known.empty()) {
+        kept_.onTop.cards.resize(static_cast<std::size_t>(kMaxFoundations) * kCardCodes);
+        kept_.onTop.known.resize(static_cast<std::size_t>(kMaxFoundations) * kCardCodes);
+    }
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
     safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
@@ -157,35 +163,44 @@ const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
         key = MixKey(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
     }
     if (wantedReadsTableau_)
-        wantedByFoundations_.clear();
+        kept_.sets.clear();
     else if (lastWantedKept_ && key == lastWantedKey_)
         return lastWanted_;
-    if (wantedByFoundations_.size() > kWantedCacheLimit) wantedByFoundations_.clear();
-    auto [it, fresh] = wantedByFoundations_.try_emplace(key);
-    if (fresh) {
-        for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
-            for (int n = 0; n < s.FoundationCount(); ++n) {
-                if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) {
-                    it->second.set(card);
-                    break;
-                }
-            }
-        }
-    }
+    if (kept_.sets.size() > kWantedCacheLimit) kept_.sets.clear();
+    auto [it, fresh] = kept_.sets.try_emplace(key);
+    if (fresh)
+        for (int n = 0; n < s.FoundationCount(); ++n) it->second |= TakenByFoundation(s, n);
     lastWantedKey_ = key;
     lastWantedKept_ = !wantedReadsTableau_;
     lastWanted_ = it->second;
     return lastWanted_;
 }
 
+// The cards foundation n takes now; remembered by its top card where the verdict reads nothing
+// else.
+SolverGuide::CardSet SolverGuide::TakenByFoundation(const GameState& s, int n) {
+    const PileIndex f = FoundationPile(n);
+    const bool byTop = VerdictReadsTopOnly(s, f);
+    const std::size_t at = static_cast<std::size_t>(n) * kCardCodes + s.table.Top(f);
+    if (byTop && kept_.onTop.known[at]) return kept_.onTop.cards[at];
+    CardSet taken;
+    for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card)
+        if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) taken.set(card);
+    if (byTop) {
+        kept_.onTop.cards[at] = taken;
+        kept_.onTop.known[at] = true;
+    }
+    return taken;
+}
+
 // Face-up tableau cards that do not lie on a card they are built on, as a run is judged.
 int SolverGuide::BrokenPairs(const GameState& s) {
     int broken = 0;
     for (int n = 0; n < s.TableauCount(); ++n) {
-        const PileIndex p = TableauPile(n);
-        for (int k = 1; k < s.table.Size(p); ++k) {
-            const Card below = s.table.At(p, k - 1);
-            const Card card = s.table.At(p, k);
+        const std::span<const Card> cards = s.table.Pile(TableauPile(n));
+        for (std::size_t k = 1; k < cards.size(); ++k) {
+            const Card below = cards[k - 1];
+            const Card card = cards[k];
             if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
             if (!pairs_.Built(s, n, below, card)) ++broken;
         }
@@ -201,12 +216,12 @@ int SolverGuide::Score(const GameState& s) {
     int faceDown = 0;
     int buried = 0;
     const auto countOpen = [&](PileIndex p) {
-        const int size = s.table.Size(p);
-        for (int k = 0; k < size; ++k) {
-            const Card c = s.table.At(p, k);
+        const std::span<const Card> cards = s.table.Pile(p);
+        for (std::size_t k = 0; k < cards.size(); ++k) {
+            const Card c = cards[k];
             if (c == kNoCard) continue;
             if (!s.table.FaceUp(c)) ++faceDown;
-            if (wanted[c]) buried += size - 1 - k;
+            if (wanted[c]) buried += static_cast<int>(cards.size() - 1 - k);
         }
     };
     countOpen(kWastePile);

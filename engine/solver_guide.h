@@ -87,11 +87,18 @@ private:
     CardSet toEmpty_;                        // the cards an empty tableau pile may take
     // The cards some foundation takes, by the foundations' sizes and top cards.
     using WantedSets = std::unordered_map<std::uint64_t, CardSet>;
+    // The cards one foundation takes where its verdict reads nothing but its top card
+    // (VerdictReadsTopOnly), by foundation and top card, and whether each is known.
+    struct TakenOnTop {
+        std::vector<CardSet> cards;
+        std::vector<bool> known;
+    };
     // Kept from one search of the game to the next (engine/solver_cache.h).
     struct KeptWanted {
         WantedSets sets;
+        TakenOnTop onTop;
     };
-    WantedSets& wantedByFoundations_;
+    KeptWanted& kept_;
     // The set asked for last and the foundations it was asked for: the children of one position
     // mostly share their foundations. A copy, as another search may empty the shared sets.
     std::uint64_t lastWantedKey_ = 0;
@@ -99,6 +106,7 @@ private:
     CardSet lastWanted_;
 
     const CardSet& Wanted(const GameState& position);
+    CardSet TakenByFoundation(const GameState& position, int n);
     int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;
     int WholeSuitsInTheMaking(const GameState& position) const;
