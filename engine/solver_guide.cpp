@@ -3,7 +3,6 @@
 #include "engine/build_rules.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
-#include "engine/solver_cache.h"
 #include "engine/solver_key.h"
 #include "engine/winning.h"
 
@@ -17,7 +16,6 @@ namespace {
 constexpr int kPointsPerCard = 5; // points of the running score to a card
 constexpr int kSuitSize = 13;     // a whole suit, king to ace
 constexpr int kPercent = 100;
-constexpr std::size_t kCardCodes = kMaxCards + 1; // card codes 0..kMaxCards
 // Where the foundations take whole suits, what a card counts in percent of a card on them: one
 // on a card of its suit one rank higher, and one more of a run in suit down from a king.
 constexpr int kInSuitShare = 6;
@@ -50,9 +48,6 @@ constexpr ScoreWeights kStyles[kSearchStyles] = {
      .broken = 10,
      .parked = 30},
 };
-
-// A cache of the cards the foundations take is dropped when it grows past this many entries.
-constexpr std::size_t kWantedCacheLimit = 1 << 16;
 
 bool AnySet(const GameState& s, int count, ParamRange range) {
     for (int n = 0; n < count; ++n)
@@ -90,11 +85,7 @@ Card WholeSuitsAce(const GameState& s, PileIndex f) {
 
 SolverGuide::SolverGuide(const GameState& s, int style)
     : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)),
-      pairs_(s), kept_(KeptForGame<KeptWanted>(s.params)) {
-    if (kept_.onTop.known.empty()) {
-        kept_.onTop.cards.resize(static_cast<std::size_t>(kMaxFoundations) * kCardCodes);
-        kept_.onTop.known.resize(static_cast<std::size_t>(kMaxFoundations) * kCardCodes);
-    }
+      pairs_(s), wanted_(s) {
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
     safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
@@ -107,9 +98,6 @@ SolverGuide::SolverGuide(const GameState& s, int style)
         wholeSuits_ = wholeSuits_ || s.P(param::kFoundationRule, n) == code::kCompleteSuit;
     fillingInOrder_ =
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
-    for (int n = 0; n < s.FoundationCount(); ++n)
-        wantedReadsTableau_ =
-            wantedReadsTableau_ || s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
     judgedByTableauTops_ = s.FoundationCount() > 0 && s.P(param::kFoundationLift) == 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
         judgedByTableauTops_ =
@@ -155,44 +143,6 @@ void SolverGuide::ReadBlockingRules(const GameState& s) {
     }
 }
 
-// The cards some foundation takes now, remembered by the foundations' contents.
-const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
-    std::uint64_t key = 0;
-    for (int n = 0; n < s.FoundationCount(); ++n) {
-        const PileIndex f = FoundationPile(n);
-        key = MixKey(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
-    }
-    if (wantedReadsTableau_)
-        kept_.sets.clear();
-    else if (lastWantedKept_ && key == lastWantedKey_)
-        return lastWanted_;
-    if (kept_.sets.size() > kWantedCacheLimit) kept_.sets.clear();
-    auto [it, fresh] = kept_.sets.try_emplace(key);
-    if (fresh)
-        for (int n = 0; n < s.FoundationCount(); ++n) it->second |= TakenByFoundation(s, n);
-    lastWantedKey_ = key;
-    lastWantedKept_ = !wantedReadsTableau_;
-    lastWanted_ = it->second;
-    return lastWanted_;
-}
-
-// The cards foundation n takes now; remembered by its top card where the verdict reads nothing
-// else.
-SolverGuide::CardSet SolverGuide::TakenByFoundation(const GameState& s, int n) {
-    const PileIndex f = FoundationPile(n);
-    const bool byTop = VerdictReadsTopOnly(s, f);
-    const std::size_t at = static_cast<std::size_t>(n) * kCardCodes + s.table.Top(f);
-    if (byTop && kept_.onTop.known[at]) return kept_.onTop.cards[at];
-    CardSet taken;
-    for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card)
-        if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) taken.set(card);
-    if (byTop) {
-        kept_.onTop.cards[at] = taken;
-        kept_.onTop.known[at] = true;
-    }
-    return taken;
-}
-
 // Face-up tableau cards that do not lie on a card they are built on, as a run is judged.
 int SolverGuide::BrokenPairs(const GameState& s) {
     int broken = 0;
@@ -209,7 +159,7 @@ int SolverGuide::BrokenPairs(const GameState& s) {
 }
 
 int SolverGuide::Score(const GameState& s) {
-    const CardSet& wanted = Wanted(s);
+    const CardSet& wanted = wanted_.Of(s);
     // Face-down cards count on the piles cards lie open on and on the foundations (the stock is
     // face down by nature: dealing it is no progress); buried ones on the open piles. Piles the
     // game does not use stay empty.
