@@ -15,6 +15,7 @@
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
 #include "engine/solver_moves.h"
+#include "engine/solver_repeats.h"
 #include "engine/solver_seen.h"
 
 #include <algorithm>
@@ -124,7 +125,8 @@ public:
     Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry,
            SeenPositions& seen, int style, std::size_t memoryBytes)
         : start_(start), moves_(moves), memoryBytes_(memoryBytes), queuedMark_(1ULL << style),
-          symmetry_(symmetry), seen_(seen), guide_(start, style), current_(start), state_(start) {}
+          symmetry_(symmetry), repeats_(symmetry), seen_(seen), guide_(start, style),
+          current_(start), state_(start), child_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
     // searches holding `othersBytes`.
@@ -172,6 +174,7 @@ private:
     std::uint32_t order_ = 0;
     bool letGo_ = false;
     PileSymmetry symmetry_;
+    RepeatedEmptyDrops repeats_;
     SeenPositions& seen_;
     SolverGuide guide_;
     std::vector<Searched> searched_;
@@ -180,11 +183,19 @@ private:
     std::vector<Queued> queue_;        // a heap, the most promising first
     GameState current_;                // the position searched last
     GameState state_;                  // the position being searched
+    GameState child_;                  // a child of the position searched, or one to score
     int currentIndex_ = kNoParent;
     std::vector<SolverMove> listed_;
-    std::vector<GameState> children_;
-    std::vector<SolverMove> toChildren_; // the moves to children_
-    std::vector<SolverMove> replay_;     // the moves from a snapshot to a position being rebuilt
+    // A child of the position searched waiting to be queued: its key, what its move changed
+    // (the table and the counters) and the move.
+    struct Child {
+        std::uint64_t key = 0;
+        Table table;
+        Counters counters;
+        SolverMove move;
+    };
+    std::vector<Child> children_;
+    std::vector<SolverMove> replay_; // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
     std::size_t OwnTablesBytes() const {
@@ -218,7 +229,8 @@ private:
     // replayed from the nearest snapshot.
     void Rebuild(int index, GameState& state) {
         if (index == currentIndex_) {
-            state = current_;
+            state.table = current_.table;
+            Counters(current_).Into(state);
             return;
         }
         replay_.clear();
@@ -267,10 +279,10 @@ private:
         std::push_heap(queue_.begin(), queue_.end());
     }
 
-    // True when this search is to queue the position: no search searched it, and this one has
-    // not queued it before (it has now).
-    bool Reach(const GameState& position) {
-        const std::uint64_t marks = seen_.Mark(PositionKey(position, symmetry_), queuedMark_);
+    // True when this search is to queue the position of `key`: no search searched it, and this
+    // one has not queued it before (it has now).
+    bool Reach(std::uint64_t key) {
+        const std::uint64_t marks = seen_.Mark(key, queuedMark_);
         return marks == SeenPositions::kAbsent || (marks & (kSearchedMark | queuedMark_)) == 0;
     }
 
@@ -284,33 +296,41 @@ private:
         currentIndex_ = index;
         moves_.Generate(state, listed_);
         children_.clear();
-        toChildren_.clear();
+        repeats_.Clear();
+        const Counters counters(state);
         for (const SolverMove& c : listed_) {
+            if (repeats_.Repeats(state, c)) continue;
             if (guide_.IsLeftOut(state, c.command)) {
                 letGo_ = true;
                 continue;
             }
-            GameState child = state;
-            if (!moves_.Apply(child, c)) continue;
-            if (child.won) {
+            // A move changes the table and the counters alone: the child is the position with
+            // those put back, the move played.
+            child_.table = state.table;
+            counters.Into(child_);
+            if (!moves_.Apply(child_, c)) continue;
+            if (child_.won) {
                 TraceLine(index, c);
                 return true;
             }
-            if (guide_.IsDead(child)) continue;
-            if (guide_.IsSafeFoundationMove(state, child)) {
-                if (Reach(child)) Push(guide_.Score(child), ++order_, index, c);
+            if (guide_.IsDead(child_)) continue;
+            if (guide_.IsSafeFoundationMove(state, child_)) {
+                if (Reach(PositionKey(child_, symmetry_)))
+                    Push(guide_.Score(child_), ++order_, index, c);
                 return false;
             }
-            children_.push_back(std::move(child));
-            toChildren_.push_back(c);
+            children_.push_back(
+                {PositionKey(child_, symmetry_), child_.table, Counters(child_), c});
         }
         // Only now are the children marked reached: a safe move found late drops the others.
         // Among equal scores the generator's order holds: foundations and tableau before the stock.
         order_ += static_cast<std::uint32_t>(children_.size());
         for (std::size_t i = 0; i < children_.size(); ++i) {
-            if (!Reach(children_[i])) continue;
-            Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
-                 toChildren_[i]);
+            const Child& c = children_[i];
+            if (!Reach(c.key)) continue;
+            child_.table = c.table;
+            c.counters.Into(child_);
+            Push(guide_.Score(child_), order_ - static_cast<std::uint32_t>(i), index, c.move);
         }
         return false;
     }

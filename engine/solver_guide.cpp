@@ -3,12 +3,12 @@
 #include "engine/build_rules.h"
 #include "engine/placement.h"
 #include "engine/rule_codes.h"
-#include "engine/solver_cache.h"
 #include "engine/solver_key.h"
 #include "engine/winning.h"
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace tablamor {
 namespace {
@@ -49,9 +49,6 @@ constexpr ScoreWeights kStyles[kSearchStyles] = {
      .parked = 30},
 };
 
-// A cache of the cards the foundations take is dropped when it grows past this many entries.
-constexpr std::size_t kWantedCacheLimit = 1 << 16;
-
 bool AnySet(const GameState& s, int count, ParamRange range) {
     for (int n = 0; n < count; ++n)
         if (s.P(range, n) != 0) return true;
@@ -88,7 +85,7 @@ Card WholeSuitsAce(const GameState& s, PileIndex f) {
 
 SolverGuide::SolverGuide(const GameState& s, int style)
     : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)),
-      pairs_(s), wantedByFoundations_(KeptForGame<KeptWanted>(s.params).sets) {
+      pairs_(s), wanted_(s) {
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
     safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
@@ -101,9 +98,6 @@ SolverGuide::SolverGuide(const GameState& s, int style)
         wholeSuits_ = wholeSuits_ || s.P(param::kFoundationRule, n) == code::kCompleteSuit;
     fillingInOrder_ =
         s.P(param::kTableauFillSource) != 0 || AnySet(s, s.TableauCount(), param::kTableauTakesAdd);
-    for (int n = 0; n < s.FoundationCount(); ++n)
-        wantedReadsTableau_ =
-            wantedReadsTableau_ || s.P(param::kFoundationRule, n) == code::kAceOrBelowTableauTop;
     judgedByTableauTops_ = s.FoundationCount() > 0 && s.P(param::kFoundationLift) == 0;
     for (int n = 0; n < s.FoundationCount(); ++n)
         judgedByTableauTops_ =
@@ -149,36 +143,14 @@ void SolverGuide::ReadBlockingRules(const GameState& s) {
     }
 }
 
-// The cards some foundation takes now, remembered by the foundations' contents.
-const SolverGuide::CardSet& SolverGuide::Wanted(const GameState& s) {
-    std::uint64_t key = 0;
-    for (int n = 0; n < s.FoundationCount(); ++n) {
-        const PileIndex f = FoundationPile(n);
-        key = MixKey(key, (static_cast<std::uint64_t>(s.table.Size(f)) << 8) | s.table.Top(f));
-    }
-    if (wantedReadsTableau_) wantedByFoundations_.clear();
-    if (wantedByFoundations_.size() > kWantedCacheLimit) wantedByFoundations_.clear();
-    auto [it, fresh] = wantedByFoundations_.try_emplace(key);
-    if (!fresh) return it->second;
-    for (Card card = 1; card <= s.CardCount() && card <= kMaxCards; ++card) {
-        for (int n = 0; n < s.FoundationCount(); ++n) {
-            if (CanPlaceOnFoundation(s, n, MoveContext::Alone(card), NullEventSink())) {
-                it->second.set(card);
-                break;
-            }
-        }
-    }
-    return it->second;
-}
-
 // Face-up tableau cards that do not lie on a card they are built on, as a run is judged.
 int SolverGuide::BrokenPairs(const GameState& s) {
     int broken = 0;
     for (int n = 0; n < s.TableauCount(); ++n) {
-        const PileIndex p = TableauPile(n);
-        for (int k = 1; k < s.table.Size(p); ++k) {
-            const Card below = s.table.At(p, k - 1);
-            const Card card = s.table.At(p, k);
+        const std::span<const Card> cards = s.table.Pile(TableauPile(n));
+        for (std::size_t k = 1; k < cards.size(); ++k) {
+            const Card below = cards[k - 1];
+            const Card card = cards[k];
             if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
             if (!pairs_.Built(s, n, below, card)) ++broken;
         }
@@ -187,19 +159,19 @@ int SolverGuide::BrokenPairs(const GameState& s) {
 }
 
 int SolverGuide::Score(const GameState& s) {
-    const CardSet& wanted = Wanted(s);
+    const CardSet& wanted = wanted_.Of(s);
     // Face-down cards count on the piles cards lie open on and on the foundations (the stock is
     // face down by nature: dealing it is no progress); buried ones on the open piles. Piles the
     // game does not use stay empty.
     int faceDown = 0;
     int buried = 0;
     const auto countOpen = [&](PileIndex p) {
-        const int size = s.table.Size(p);
-        for (int k = 0; k < size; ++k) {
-            const Card c = s.table.At(p, k);
+        const std::span<const Card> cards = s.table.Pile(p);
+        for (std::size_t k = 0; k < cards.size(); ++k) {
+            const Card c = cards[k];
             if (c == kNoCard) continue;
             if (!s.table.FaceUp(c)) ++faceDown;
-            if (wanted[c]) buried += size - 1 - k;
+            if (wanted[c]) buried += static_cast<int>(cards.size() - 1 - k);
         }
     };
     countOpen(kWastePile);

@@ -11,10 +11,10 @@
 #include "engine/commands.h"
 #include "engine/game_state.h"
 #include "engine/solver_pairs.h"
+#include "engine/solver_wanted.h"
 
 #include <bitset>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 namespace tablamor {
@@ -77,7 +77,6 @@ private:
     bool waveringWaste_ = false;       // a waste card sent early changes what later passes show
     bool fillingInOrder_ = false;      // emptied piles are filled or dealt to by place
     bool wholeSuits_ = false;          // the foundations take whole suits, king to ace
-    bool wantedReadsTableau_ = false;  // a foundation rule looks at the tableau tops
     bool judgedByTableauTops_ = false; // every foundation takes cards by that rule
     BuiltPairs pairs_;
     bool blockingRulesRead_ = false;
@@ -85,15 +84,8 @@ private:
     bool stockDealsToWaste_ = false;
     std::vector<std::vector<Card>> parents_; // per card: the cards it may be built on
     CardSet toEmpty_;                        // the cards an empty tableau pile may take
-    // The cards some foundation takes, by the foundations' sizes and top cards.
-    using WantedSets = std::unordered_map<std::uint64_t, CardSet>;
-    // Kept from one search of the game to the next (engine/solver_cache.h).
-    struct KeptWanted {
-        WantedSets sets;
-    };
-    WantedSets& wantedByFoundations_;
+    WantedCards wanted_;
 
-    const CardSet& Wanted(const GameState& position);
     int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;
     int WholeSuitsInTheMaking(const GameState& position) const;

@@ -29,7 +29,8 @@ public:
     static constexpr std::uint64_t kSeed = 0x51ed270b27e1f5a3ULL;
 
     // The size, above the last word's cards, tells a short last word from one of gaps.
-    static std::uint64_t LastWordKey(std::uint64_t h, std::uint64_t word, std::size_t size) {
+    static constexpr std::uint64_t LastWordKey(std::uint64_t h, std::uint64_t word,
+                                               std::size_t size) {
         constexpr int kSizeShift = kBitsPerCard * (kCardsPerWord - 1);
         return MixKey(h, word ^ (static_cast<std::uint64_t>(size) << kSizeShift));
     }
@@ -46,6 +47,9 @@ private:
 std::uint64_t PileKey(const Table& table, PileIndex pile) {
     using Key = CardSequenceKey;
     const std::span<const Card> cards = table.Pile(pile);
+    // Most positions have several empty piles.
+    constexpr std::uint64_t kEmptyPileKey = Key::LastWordKey(Key::kSeed, 0, 0);
+    if (cards.empty()) return kEmptyPileKey;
     std::uint64_t h = Key::kSeed;
     std::size_t i = 0;
     for (; i + Key::kCardsPerWord <= cards.size(); i += Key::kCardsPerWord) {

@@ -28,7 +28,7 @@ struct PileSymmetry {
 
 // Folds v into the running key h: a strong mix (the finalizer of splitmix64), so that keys
 // differing in a few bits anywhere along the way, even in several places, do not meet again.
-inline std::uint64_t MixKey(std::uint64_t h, std::uint64_t v) {
+constexpr std::uint64_t MixKey(std::uint64_t h, std::uint64_t v) {
     std::uint64_t x = h ^ v;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;

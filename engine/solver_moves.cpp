@@ -99,8 +99,10 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
 void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
-    for (Target& target : targets_)
+    for (Target& target : targets_) {
         target.remembered = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile);
+        target.top = s.table.Top(target.pile);
+    }
     Pile(s, kWastePile, out);
     for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
     for (int n = 0; n < s.FoundationCount(); ++n) Pile(s, FoundationPile(n), out);
@@ -204,10 +206,9 @@ void SolverMoves::Drops(const GameState& s, PileIndex from, const MoveContext& l
             (restricted && !OpeningRestrictionAllows(s, lift.card, target.pile)))
             continue;
         // The verdict remembered where it reads nothing but the target's top card.
-        const Card top = s.table.Top(target.pile);
-        Verdict* kept = top == lift.runTop || !target.remembered
+        Verdict* kept = !target.remembered || target.top == lift.runTop
                             ? nullptr
-                            : &verdicts_[target.verdicts + liftVerdicts + top];
+                            : &verdicts_[target.verdicts + liftVerdicts + target.top];
         const bool takes = kept && *kept != Verdict::Unknown
                                ? *kept == Verdict::Taken
                                : Ask(s, from, lift, target.pile, kept);

@@ -75,6 +75,8 @@ private:
         PileIndex pile = -1;
         std::size_t verdicts = 0;
         bool remembered = false; // its verdicts now read its top alone
+        Card top = kNoCard;      // its top card, read with `remembered` (the stock's presses
+                                 // change no remembered target)
     };
     std::vector<Target> targets_;    // the drop candidates, in pile order
     std::vector<Verdict>& verdicts_; // per group, card, carried count and top card

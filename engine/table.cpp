@@ -231,15 +231,20 @@ std::size_t Table::Unpack(std::span<const std::uint8_t> in) {
     const std::uint8_t* cards = in.data() + 1 + kPileCount;
     slots_.fill(kNoCard);
     std::copy(cards, cards + used, slots_.begin());
-    std::array<std::uint64_t, 2> saved{};
+    FaceFlagWords saved{};
     for (std::size_t i = 0; i < kFaceBytes; ++i)
         saved[i / 8] |= std::uint64_t{cards[used + i]} << (8 * (i % 8));
+    // The flags of the cards placed come from the record, the others stay.
+    FaceFlagWords placed{};
     for (std::size_t i = 0; i < used; ++i) {
-        Card c = slots_[i];
+        const Card c = slots_[i];
         if (!ValidCard(c)) continue;
-        int bit = c - 1;
-        SetFaceUp(c, (saved[static_cast<std::size_t>(bit / 64)] >> (bit % 64)) & 1U);
+        const int bit = c - 1;
+        placed[static_cast<std::size_t>(bit / kFlagsPerWord)] |= std::uint64_t{1}
+                                                                 << (bit % kFlagsPerWord);
     }
+    for (std::size_t w = 0; w < faceUp_.size(); ++w)
+        faceUp_[w] = (faceUp_[w] & ~placed[w]) | (saved[w] & placed[w]);
     return total;
 }
 
