@@ -1,15 +1,15 @@
 // Best-first searches, one per style of scoring, taking turns. In each, the most promising position
 // not yet searched is searched next (the newest among equals, so a plateau is walked depth first).
 // The searches share one table of the positions reached, by their keys: a position is queued at
-// most once by each search, as the move that leads to it from a position that search searched, and
-// searched once by whichever search takes it first; the others pass over it when its turn comes,
-// and what lies beyond it is then that search's to find. A position is rebuilt from its parent when
+// most once by each search, as the move that leads to it from a position that search searched.
+// Each search follows its own lines whole, through positions another searched too; the table
+// counts the positions reached that none searched yet. A position is rebuilt from its parent when
 // its turn comes. A searched position is kept as its move from its parent, and every few moves down
 // a line as a packed snapshot of the table; it is rebuilt from the nearest snapshot above it by
 // replaying the moves between. Nothing reached is dropped but positions the rules show can never be
 // won, or, past the memory budget, the least promising of those waiting, or the children of moves
-// the guide leaves out; so when every search's queue is empty with nothing let go, every position
-// reachable was searched by one of them and no win exists.
+// the guide leaves out; so when no position reached waits to be searched by any search with
+// nothing let go, every position reachable was searched by one of them and no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -30,10 +30,7 @@ constexpr std::uint32_t kNoSnapshot = UINT32_MAX;
 constexpr int kSnapshotInterval = 4;
 // The searches take turns this many positions at a time (the clock is read between turns).
 constexpr long long kSliceNodes = 256;
-// The mark of a position searched, in the shared table; the marks below it name the searches that
-// queued it.
-constexpr std::uint64_t kSearchedMark = std::uint64_t{1} << kSearchStyles;
-static_assert(kSearchStyles < SeenPositions::kMarkCount, "a mark per search and one more");
+static_assert(kSearchStyles <= ReachedPositions::kMostSearches, "a mark per search");
 // Positions one search step reaches at most, as far as the memory budget is concerned: the seen
 // table may grow while they go in.
 constexpr std::size_t kMostReachedInAStep = 1024;
@@ -122,16 +119,17 @@ public:
     enum class Status { Going, Won, Drained, Stuck };
 
     Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry,
-           SeenPositions& seen, int style, std::size_t memoryBytes)
-        : start_(start), moves_(moves), memoryBytes_(memoryBytes), queuedMark_(1ULL << style),
-          symmetry_(symmetry), seen_(seen), guide_(start, style), current_(start), state_(start) {}
+           ReachedPositions& reached, int style, std::size_t memoryBytes)
+        : start_(start), moves_(moves), memoryBytes_(memoryBytes), style_(style),
+          symmetry_(symmetry), reached_(reached), guide_(start, style), current_(start),
+          state_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
     // searches holding `othersBytes`.
     Status Step(long long quota, std::size_t othersBytes) {
         othersBytes_ = othersBytes;
         if (nodes_ == 0) {
-            seen_.Mark(PositionKey(start_, symmetry_), kSearchedMark | queuedMark_);
+            reached_.Search(PositionKey(start_, symmetry_), style_);
             quota -= 1;
             if (Expand(start_, kNoParent, SolverMove{})) return Status::Won;
         }
@@ -144,8 +142,7 @@ public:
             Rebuild(next.parent, state_);
             const SolverMove move = next.command.Unpacked();
             if (!moves_.Apply(state_, move)) continue;
-            const std::uint64_t marks = seen_.Mark(PositionKey(state_, symmetry_), kSearchedMark);
-            if (marks != SeenPositions::kAbsent && (marks & kSearchedMark) != 0) continue;
+            reached_.Search(PositionKey(state_, symmetry_), style_);
             if (Expand(state_, next.parent, move)) return Status::Won;
         }
         return queue_.empty() ? Status::Drained : Status::Going;
@@ -167,12 +164,12 @@ private:
     SolverMoves& moves_;
     std::size_t memoryBytes_; // for all the searches together
     std::size_t othersBytes_ = 0;
-    std::uint64_t queuedMark_; // this search's mark in the shared table
+    int style_; // this search's number in the shared table
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
     bool letGo_ = false;
     PileSymmetry symmetry_;
-    SeenPositions& seen_;
+    ReachedPositions& reached_;
     SolverGuide guide_;
     std::vector<Searched> searched_;
     std::vector<Snapshot> snapshots_;
@@ -195,7 +192,7 @@ private:
     // The memory of everything but this search's queue: the shared table (with room to grow over
     // a step), the other searches, this one's tables.
     std::size_t HeldBytes() const {
-        return seen_.PeakBytes(kMostReachedInAStep) + othersBytes_ + OwnTablesBytes();
+        return reached_.PeakBytes(kMostReachedInAStep) + othersBytes_ + OwnTablesBytes();
     }
 
     // When the queue is full and growing it would pass the memory budget (while it moves, the
@@ -267,11 +264,9 @@ private:
         std::push_heap(queue_.begin(), queue_.end());
     }
 
-    // True when this search is to queue the position: no search searched it, and this one has
-    // not queued it before (it has now).
+    // True when this search is to queue the position: it has not queued it before (it has now).
     bool Reach(const GameState& position) {
-        const std::uint64_t marks = seen_.Mark(PositionKey(position, symmetry_), queuedMark_);
-        return marks == SeenPositions::kAbsent || (marks & (kSearchedMark | queuedMark_)) == 0;
+        return reached_.Queue(PositionKey(position, symmetry_), style_);
     }
 
     // Searches one position: queues its children this search is to queue, or only a safe move to
@@ -345,29 +340,30 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
         return result;
     }
     // The styles take turns a slice of positions at a time, all within the one memory budget;
-    // the first to win gives the line. One that finds the memory spent drops out. When all have
-    // emptied their queues and none let anything go, the deal is lost.
+    // the first to win gives the line. One that finds the memory spent drops out. When no position
+    // reached waits to be searched, no search can find more: the deal is lost when none let
+    // anything go.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
     SolverMoves moves(start, geometry);
     const PileSymmetry symmetry = SearchSymmetry(start, geometry);
-    SeenPositions seen;
+    ReachedPositions reached;
     std::vector<std::unique_ptr<Search>> searches;
     for (int style = 0; style < kSearchStyles; ++style)
         searches.push_back(
-            std::make_unique<Search>(start, moves, symmetry, seen, style, budget.memoryBytes));
+            std::make_unique<Search>(start, moves, symmetry, reached, style, budget.memoryBytes));
     if (searches.front()->DealBlocked()) {
         result.outcome = SolveOutcome::Lost;
         return result;
     }
     std::vector<bool> going(searches.size(), true);
-    std::size_t drained = 0;
     const auto nodes = [&searches] {
         long long total = 0;
         for (const auto& s : searches) total += s->Nodes();
         return total;
     };
-    for (bool any = true; any;) {
+    bool closed = false; // every position reached was searched
+    for (bool any = true; any && !closed;) {
         any = false;
         for (std::size_t i = 0; i < searches.size(); ++i) {
             if (!going[i]) continue;
@@ -390,14 +386,15 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
                     result.line.clear();
                 return result;
             }
-            drained += status == Search::Status::Drained ? 1 : 0;
             going[i] = status == Search::Status::Going;
             any = any || going[i];
+            closed = reached.Waiting() == 0;
+            if (closed) break;
         }
     }
     result.nodes = nodes();
     const bool letGo = std::ranges::any_of(searches, [](const auto& s) { return s->LetGo(); });
-    if (drained == searches.size() && !letGo) result.outcome = SolveOutcome::Lost;
+    if (closed && !letGo) result.outcome = SolveOutcome::Lost;
     return result;
 }
 
