@@ -2,14 +2,16 @@
 // not yet searched is searched next (the newest among equals, so a plateau is walked depth first).
 // The searches share one table of the positions reached, by their keys: a position is queued at
 // most once by each search, as the move that leads to it from a position that search searched.
-// Each search follows its own lines whole, through positions another searched too; the table
-// counts the positions reached that none searched yet. A position is rebuilt from its parent when
-// its turn comes. A searched position is kept as its move from its parent, and every few moves down
-// a line as a packed snapshot of the table; it is rebuilt from the nearest snapshot above it by
-// replaying the moves between. Nothing reached is dropped but positions the rules show can never be
-// won, or, past the memory budget, the least promising of those waiting, or the children of moves
-// the guide leaves out; so when no position reached waits to be searched by any search with
-// nothing let go, every position reachable was searched by one of them and no win exists.
+// Some searches keep to positions no other searched (they neither queue them nor search them
+// when their turn comes); the others follow their lines whole, through positions another
+// searched too. The table counts the positions reached that none searched yet. A position is
+// rebuilt from its parent when its turn comes. A searched position is kept as its move from its
+// parent, and every few moves down a line as a packed snapshot of the table; it is rebuilt from the
+// nearest snapshot above it by replaying the moves between. Nothing reached is dropped but
+// positions the rules show can never be won, or, past the memory budget, the least promising of
+// those waiting, or the children of moves the guide leaves out; so when no position reached waits
+// to be searched by any search with nothing let go, every position reachable was searched by one of
+// them and no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -31,6 +33,10 @@ constexpr int kSnapshotInterval = 4;
 // The searches take turns this many positions at a time (the clock is read between turns).
 constexpr long long kSliceNodes = 256;
 static_assert(kSearchStyles <= ReachedPositions::kMostSearches, "a mark per search");
+// Per style, whether its lines go on through positions another search searched. The searches
+// that keep to ground no other searched spread out over the plateaus of a deal; the one making
+// room walks its lines whole, so a line it holds is never cut off by another's visit.
+constexpr bool kWalksThrough[kSearchStyles] = {false, false, true};
 // Positions one search step reaches at most, as far as the memory budget is concerned: the seen
 // table may grow while they go in.
 constexpr std::size_t kMostReachedInAStep = 1024;
@@ -121,8 +127,8 @@ public:
     Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry,
            ReachedPositions& reached, int style, std::size_t memoryBytes)
         : start_(start), moves_(moves), memoryBytes_(memoryBytes), style_(style),
-          symmetry_(symmetry), reached_(reached), guide_(start, style), current_(start),
-          state_(start) {}
+          walksThrough_(kWalksThrough[static_cast<std::size_t>(style)]), symmetry_(symmetry),
+          reached_(reached), guide_(start, style), current_(start), state_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
     // searches holding `othersBytes`.
@@ -142,7 +148,8 @@ public:
             Rebuild(next.parent, state_);
             const SolverMove move = next.command.Unpacked();
             if (!moves_.Apply(state_, move)) continue;
-            reached_.Search(PositionKey(state_, symmetry_), style_);
+            if (!reached_.Search(PositionKey(state_, symmetry_), style_) && !walksThrough_)
+                continue;
             if (Expand(state_, next.parent, move)) return Status::Won;
         }
         return queue_.empty() ? Status::Drained : Status::Going;
@@ -164,7 +171,8 @@ private:
     SolverMoves& moves_;
     std::size_t memoryBytes_; // for all the searches together
     std::size_t othersBytes_ = 0;
-    int style_; // this search's number in the shared table
+    int style_;         // this search's number in the shared table
+    bool walksThrough_; // it queues and searches positions another search searched
     long long nodes_ = 0;
     std::uint32_t order_ = 0;
     bool letGo_ = false;
@@ -264,9 +272,10 @@ private:
         std::push_heap(queue_.begin(), queue_.end());
     }
 
-    // True when this search is to queue the position: it has not queued it before (it has now).
+    // True when this search is to queue the position: it has not queued it before (it has now)
+    // and, unless it walks through others' ground, no search searched it.
     bool Reach(const GameState& position) {
-        return reached_.Queue(PositionKey(position, symmetry_), style_);
+        return reached_.Queue(PositionKey(position, symmetry_), style_, walksThrough_);
     }
 
     // Searches one position: queues its children this search is to queue, or only a safe move to

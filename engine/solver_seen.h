@@ -91,14 +91,16 @@ class ReachedPositions {
 public:
     static constexpr int kMostSearches = SeenPositions::kMarkCount - 1;
 
-    // True when `search` had not queued the position before (it has now).
-    bool Queue(std::uint64_t key, int search) {
+    // True when `search` had not queued the position before (it has now), and, unless it walks
+    // through others' ground, no search searched it.
+    bool Queue(std::uint64_t key, int search, bool throughSearched) {
         const std::uint64_t before = seen_.Mark(key, QueuedMark(search));
         if (before == SeenPositions::kAbsent) {
             ++waiting_;
             return true;
         }
-        return (before & QueuedMark(search)) == 0;
+        const std::uint64_t refused = QueuedMark(search) | (throughSearched ? 0 : kSearchedMark);
+        return (before & refused) == 0;
     }
 
     // Marks the position searched by `search` (and queued by it); true when no search had
