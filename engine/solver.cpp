@@ -189,7 +189,15 @@ private:
     std::vector<SolverMove> listed_;
     std::vector<GameState> children_;
     std::vector<SolverMove> toChildren_; // the moves to children_
-    std::vector<SolverMove> replay_;     // the moves from a snapshot to a position being rebuilt
+    // A child worth reaching only with a given move after it.
+    struct Between {
+        GameState position;
+        SolverMove move; // from the parent
+        FollowUp need;
+    };
+    std::vector<Between> between_;
+    std::vector<SolverMove> followUps_; // the moves listed in a position between
+    std::vector<SolverMove> replay_;    // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
     std::size_t OwnTablesBytes() const {
@@ -280,7 +288,9 @@ private:
 
     // Searches one position: queues its children this search is to queue, or only a safe move to
     // the foundations when it has one (nothing when that child was queued or searched already: a
-    // win from here is a win from there). True when a child is won; the line is then traced.
+    // win from here is a win from there). A move worth making only with a given move after it
+    // is queued with that move, by way of the position between. True when a child is won; the
+    // line is then traced.
     bool Expand(const GameState& state, int parent, const SolverMove& reachedBy) {
         ++nodes_;
         const int index = Record(state, parent, reachedBy);
@@ -289,11 +299,14 @@ private:
         moves_.Generate(state, listed_);
         children_.clear();
         toChildren_.clear();
+        between_.clear();
         for (const SolverMove& c : listed_) {
             if (guide_.IsLeftOut(state, c.command)) {
                 letGo_ = true;
                 continue;
             }
+            const FollowUp need = guide_.Needs(state, c.command);
+            if (need.kind == FollowUp::Kind::Pointless) continue;
             GameState child = state;
             if (!moves_.Apply(child, c)) continue;
             if (child.won) {
@@ -305,6 +318,10 @@ private:
                 if (Reach(child)) Push(guide_.Score(child), ++order_, index, c);
                 return false;
             }
+            if (need.kind != FollowUp::Kind::Any) {
+                between_.push_back({std::move(child), c, need});
+                continue;
+            }
             children_.push_back(std::move(child));
             toChildren_.push_back(c);
         }
@@ -315,6 +332,27 @@ private:
             if (!Reach(children_[i])) continue;
             Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
                  toChildren_[i]);
+        }
+        for (const Between& b : between_)
+            if (QueueFollowUps(b, index)) return true;
+        return false;
+    }
+
+    // Queues the positions the follow-ups of `b` reach, each by way of the position between,
+    // which is recorded (not searched) when one is queued. True when one is won.
+    bool QueueFollowUps(const Between& b, int parent) {
+        moves_.Generate(b.position, followUps_);
+        int index = kNoParent;
+        for (const SolverMove& c : followUps_) {
+            GameState after = b.position;
+            if (!moves_.Apply(after, c) || !b.need.MetBy(b.position, after)) continue;
+            if (index == kNoParent) index = Record(b.position, parent, b.move);
+            if (after.won) {
+                TraceLine(index, c);
+                return true;
+            }
+            if (guide_.IsDead(after) || !Reach(after)) continue;
+            Push(guide_.Score(after), ++order_, index, c);
         }
         return false;
     }
