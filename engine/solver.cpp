@@ -194,6 +194,7 @@ private:
         GameState position;
         SolverMove move; // from the parent
         FollowUp need;
+        int parent = kNoParent;
     };
     std::vector<Between> between_;
     std::vector<SolverMove> followUps_; // the moves listed in a position between
@@ -314,12 +315,12 @@ private:
                 return true;
             }
             if (guide_.IsDead(child)) continue;
-            if (guide_.IsSafeFoundationMove(state, child)) {
+            if (guide_.IsSafeFlip(state, c.command) || guide_.IsSafeFoundationMove(state, child)) {
                 if (Reach(child)) Push(guide_.Score(child), ++order_, index, c);
                 return false;
             }
             if (need.kind != FollowUp::Kind::Any) {
-                between_.push_back({std::move(child), c, need});
+                between_.push_back({std::move(child), c, need, index});
                 continue;
             }
             children_.push_back(std::move(child));
@@ -333,26 +334,33 @@ private:
             Push(guide_.Score(children_[i]), order_ - static_cast<std::uint32_t>(i), index,
                  toChildren_[i]);
         }
-        for (const Between& b : between_)
-            if (QueueFollowUps(b, index)) return true;
+        // A follow-up that asks one of its own joins the list.
+        for (std::size_t i = 0; i < between_.size(); ++i)
+            if (QueueFollowUps(i)) return true;
         return false;
     }
 
-    // Queues the positions the follow-ups of `b` reach, each by way of the position between,
-    // which is recorded (not searched) when one is queued. True when one is won.
-    bool QueueFollowUps(const Between& b, int parent) {
-        moves_.Generate(b.position, followUps_);
+    // Queues the positions the follow-ups of between_[i] reach, each by way of the position
+    // between, which is recorded (not searched) when one is reached. True when one is won.
+    bool QueueFollowUps(std::size_t i) {
+        moves_.Generate(between_[i].position, followUps_);
         int index = kNoParent;
         for (const SolverMove& c : followUps_) {
-            GameState after = b.position;
-            if (!moves_.Apply(after, c) || !b.need.MetBy(b.position, after)) continue;
-            if (index == kNoParent) index = Record(b.position, parent, b.move);
+            const GameState& position = between_[i].position;
+            const FollowUp need = guide_.Needs(position, c.command);
+            if (need.kind == FollowUp::Kind::Pointless) continue;
+            GameState after = position;
+            if (!moves_.Apply(after, c) || !between_[i].need.MetBy(position, after)) continue;
+            if (index == kNoParent) index = Record(position, between_[i].parent, between_[i].move);
             if (after.won) {
                 TraceLine(index, c);
                 return true;
             }
-            if (guide_.IsDead(after) || !Reach(after)) continue;
-            Push(guide_.Score(after), ++order_, index, c);
+            if (guide_.IsDead(after)) continue;
+            if (need.kind != FollowUp::Kind::Any)
+                between_.push_back({std::move(after), c, need, index});
+            else if (Reach(after))
+                Push(guide_.Score(after), ++order_, index, c);
         }
         return false;
     }

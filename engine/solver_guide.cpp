@@ -166,6 +166,7 @@ void SolverGuide::ReadFollowUpRules(const GameState& s) {
     for (std::size_t card = 1; card < cards; ++card)
         for (const Card top : parents_[card]) children_[top].push_back(static_cast<Card>(card));
     takeBacksNeedDrop_ = s.P(param::kFoundationLift) != 0;
+    flipsSafe_ = true;
     const std::vector<int>& tableaus = pairs_.DistinctTableaus();
     shiftsNeedSendUp_ = tableaus.size() == 1 && s.P(param::kRunSize) == code::kRunAny &&
                         s.P(param::kTableauRunCheck) == code::kRunCheckPileRule;
@@ -207,6 +208,14 @@ FollowUp SolverGuide::Needs(const GameState& s, const Command& c) {
         return TakeBackNeeds(s, c.card, c.pile);
     if (KindOfPile(from) == PileKind::Tableau && shiftsNeedSendUp_) return ShiftNeeds(s, c);
     return {};
+}
+
+bool SolverGuide::IsSafeFlip(const GameState& s, const Command& c) {
+    if (c.kind != CommandKind::Flip) return false;
+    ReadRules(s);
+    const PileIndex pile = s.table.PileOf(c.card);
+    return flipsSafe_ && pile >= 0 && KindOfPile(pile) == PileKind::Tableau &&
+           s.table.Top(pile) == c.card;
 }
 
 FollowUp SolverGuide::TakeBackNeeds(const GameState& s, Card card, PileIndex pile) const {

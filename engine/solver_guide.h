@@ -77,6 +77,11 @@ public:
     //   be made right before it. So X must go to its foundation next.
     FollowUp Needs(const GameState& position, const Command& command);
 
+    // True for turning up a tableau pile's face-down top card where Needs reads the rules: the
+    // card took nothing and could not move; turned up, nothing else changes, so every move of a
+    // line from before may be made after, and the search makes it without trying the others.
+    bool IsSafeFlip(const GameState& position, const Command& command);
+
     // True when the position can no longer be won because a card can never reach a foundation.
     // Read where the foundations judge a card against the tableau tops (a card goes up beside a
     // higher card or an ace of its suit, an ace at any time): once a suit's aces are all up, the
@@ -120,6 +125,7 @@ private:
     std::vector<int> twinClass_;              // per card: cards of one class are twins
     bool takeBacksNeedDrop_ = false;          // Needs judges cards taken back from foundations
     bool shiftsNeedSendUp_ = false;           // Needs judges runs moved between twins
+    bool flipsSafe_ = false;                  // IsSafeFlip may say yes
     CardSet toEmpty_;                         // the cards an empty tableau pile may take
     // The cards some foundation takes, by the foundations' sizes and top cards.
     using WantedSets = std::unordered_map<std::uint64_t, CardSet>;

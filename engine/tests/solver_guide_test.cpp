@@ -437,6 +437,17 @@ TEST(SolverGuide, MovesWorthMakingOnlyWithTheirFollowUp) {
         if (need.kind == Kind::SendUp) EXPECT_EQ(need.card, H(8)) << row.what;
         if (need.kind == Kind::DropOnto) EXPECT_EQ(need.pile, TableauPile(0)) << row.what;
     }
+    // Turning up a face-down top card is made without trying the others where the rules are
+    // read, not in Spider, whose foundations take whole suits.
+    for (const auto& [game, safe] : {std::pair{kKlondike, true}, std::pair{kSpider, false}}) {
+        GameState s = Dealt(game);
+        s.table.ClearPiles();
+        Put(s, TableauPile(0), {H(9), S(3)}, false);
+        SolverGuide guide(s);
+        const Command flip{CommandKind::Flip, static_cast<Card>(S(3)), -1};
+        EXPECT_EQ(guide.IsSafeFlip(s, flip), safe) << game;
+        EXPECT_FALSE(guide.IsSafeFlip(s, Command{CommandKind::Flip, static_cast<Card>(H(9)), -1}));
+    }
     // The follow-up is read off the position after it.
     GameState between = Dealt(kKlondike);
     between.table.ClearPiles();
