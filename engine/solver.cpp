@@ -346,6 +346,7 @@ private:
         moves_.Generate(between_[i].position, followUps_);
         int index = kNoParent;
         for (const SolverMove& c : followUps_) {
+            if (!between_[i].need.Admits(c.command)) continue;
             const GameState& position = between_[i].position;
             const FollowUp need = guide_.Needs(position, c.command);
             if (need.kind == FollowUp::Kind::Pointless) continue;

@@ -244,6 +244,17 @@ FollowUp SolverGuide::ShiftNeeds(const GameState& s, const Command& c) {
     return {FollowUp::Kind::SendUp, -1, bared};
 }
 
+bool FollowUp::Admits(const Command& c) const {
+    switch (kind) {
+    case Kind::DropOnto:
+        return c.kind == CommandKind::Drop && c.pile == pile;
+    case Kind::SendUp:
+        return c.card == card;
+    default:
+        return kind == Kind::Any;
+    }
+}
+
 bool FollowUp::MetBy(const GameState& between, const GameState& after) const {
     switch (kind) {
     case Kind::DropOnto:

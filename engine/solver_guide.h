@@ -42,7 +42,9 @@ struct FollowUp {
     PileIndex pile = -1; // DropOnto: the pile a card must go on
     Card card = kNoCard; // SendUp: the card that must go to a foundation
 
-    // Whether the move from `between` to `after` is the follow-up asked for.
+    // Whether the command may be the follow-up asked for (read before it is played), and whether
+    // the move from `between` to `after` is.
+    bool Admits(const Command& command) const;
     bool MetBy(const GameState& between, const GameState& after) const;
 };
 

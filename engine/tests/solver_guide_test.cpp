@@ -457,6 +457,8 @@ TEST(SolverGuide, MovesWorthMakingOnlyWithTheirFollowUp) {
     Put(after, TableauPile(0), {S(6), H(5), C(4)});
     Put(after, TableauPile(1), {});
     const FollowUp onto{FollowUp::Kind::DropOnto, TableauPile(0), kNoCard};
+    EXPECT_TRUE(onto.Admits(Command{CommandKind::Drop, static_cast<Card>(C(4)), TableauPile(0)}));
+    EXPECT_FALSE(onto.Admits(Command{CommandKind::Drop, static_cast<Card>(C(4)), TableauPile(2)}));
     EXPECT_TRUE(onto.MetBy(between, after));
     EXPECT_FALSE(onto.MetBy(after, between));
     const FollowUp up{FollowUp::Kind::SendUp, -1, static_cast<Card>(C(4))};
