@@ -434,8 +434,12 @@ TEST(SolverGuide, MovesWorthMakingOnlyWithTheirFollowUp) {
         SolverGuide guide(s);
         const FollowUp need = guide.Needs(s, row.command);
         EXPECT_EQ(need.kind, row.need) << row.what;
-        if (need.kind == Kind::SendUp) EXPECT_EQ(need.card, H(8)) << row.what;
-        if (need.kind == Kind::DropOnto) EXPECT_EQ(need.pile, TableauPile(0)) << row.what;
+        if (need.kind == Kind::SendUp) {
+            EXPECT_EQ(need.card, H(8)) << row.what;
+        }
+        if (need.kind == Kind::DropOnto) {
+            EXPECT_EQ(need.pile, TableauPile(0)) << row.what;
+        }
     }
     // Turning up a face-down top card is made without trying the others where the rules are
     // read, not in Spider, whose foundations take whole suits.
