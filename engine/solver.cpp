@@ -4,14 +4,14 @@
 // most once by each search, as the move that leads to it from a position that search searched.
 // Some searches keep to positions no other searched (they neither queue them nor search them
 // when their turn comes); the others follow their lines whole, through positions another
-// searched too. The table counts the positions reached that none searched yet. A position is
-// rebuilt from its parent when its turn comes. A searched position is kept as its move from its
-// parent, and every few moves down a line as a packed snapshot of the table; it is rebuilt from the
-// nearest snapshot above it by replaying the moves between. Nothing reached is dropped but
-// positions the rules show can never be won, or, past the memory budget, the least promising of
-// those waiting, or the children of moves the guide leaves out; so when no position reached waits
-// to be searched by any search with nothing let go, every position reachable was searched by one of
-// them and no win exists.
+// searched too, as long as those stay a small share of their work. The table counts the positions
+// reached that none searched yet. A position is rebuilt from its parent when its turn comes. A
+// searched position is kept as its move from its parent, and every few moves down a line as a
+// packed snapshot of the table; it is rebuilt from the nearest snapshot above it by replaying the
+// moves between. Nothing reached is dropped but positions the rules show can never be won, or, past
+// the memory budget, the least promising of those waiting, or the children of moves the guide
+// leaves out; so when no position reached waits to be searched by any search with nothing let go,
+// every position reachable was searched by one of them and no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -37,6 +37,10 @@ static_assert(kSearchStyles <= ReachedPositions::kMostSearches, "a mark per sear
 // that keep to ground no other searched spread out over the plateaus of a deal; the one making
 // room walks its lines whole, so a line it holds is never cut off by another's visit.
 constexpr bool kWalksThrough[kSearchStyles] = {false, false, true};
+// Of the positions such a search searches, at most one in this many is one another searched: past
+// that share it passes over them, so that a deal's loss, which needs every position searched
+// once, costs little more.
+constexpr long long kRewalkedOneIn = 8;
 // Positions one search step reaches at most, as far as the memory budget is concerned: the seen
 // table may grow while they go in.
 constexpr std::size_t kMostReachedInAStep = 1024;
@@ -148,8 +152,9 @@ public:
             Rebuild(next.parent, state_);
             const SolverMove move = next.command.Unpacked();
             if (!moves_.Apply(state_, move)) continue;
-            if (!reached_.Search(PositionKey(state_, symmetry_), style_) && !walksThrough_)
-                continue;
+            const bool fresh = reached_.Search(PositionKey(state_, symmetry_), style_);
+            if (!fresh && !MayWalkThrough()) continue;
+            rewalked_ += fresh ? 0 : 1;
             if (Expand(state_, next.parent, move)) return Status::Won;
         }
         return queue_.empty() ? Status::Drained : Status::Going;
@@ -174,6 +179,7 @@ private:
     int style_;         // this search's number in the shared table
     bool walksThrough_; // it queues and searches positions another search searched
     long long nodes_ = 0;
+    long long rewalked_ = 0; // positions searched again after another search
     std::uint32_t order_ = 0;
     bool letGo_ = false;
     PileSymmetry symmetry_;
@@ -280,6 +286,9 @@ private:
         queue_.push_back(Queued{score, order, parent, PackedCommand::Of(c)});
         std::push_heap(queue_.begin(), queue_.end());
     }
+
+    // Whether the search may search again a position another searched.
+    bool MayWalkThrough() const { return walksThrough_ && rewalked_ * kRewalkedOneIn <= nodes_; }
 
     // True when this search is to queue the position: it has not queued it before (it has now)
     // and, unless it walks through others' ground, no search searched it.
