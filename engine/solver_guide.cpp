@@ -165,7 +165,8 @@ void SolverGuide::ReadFollowUpRules(const GameState& s) {
     children_.assign(cards, {});
     for (std::size_t card = 1; card < cards; ++card)
         for (const Card top : parents_[card]) children_[top].push_back(static_cast<Card>(card));
-    takeBacksNeedDrop_ = s.P(param::kFoundationLift) != 0;
+    // With two decks, a card taken back would also make room for its twin from the other deck.
+    takeBacksNeedDrop_ = s.P(param::kFoundationLift) != 0 && s.CardCount() <= kDeckSize;
     flipsSafe_ = true;
     const std::vector<int>& tableaus = pairs_.DistinctTableaus();
     shiftsNeedSendUp_ = tableaus.size() == 1 && s.P(param::kRunSize) == code::kRunAny &&

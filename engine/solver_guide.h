@@ -66,10 +66,10 @@ public:
     // winning line can be reordered so that these hold, without growing longer:
     // - A card C taken back from a foundation to a tableau pile: the moves between it and the
     //   first that puts a card on C or moves C do not need it (it only covers a pile's top and
-    //   keeps C off its foundation, where nothing but C goes), so it may be made right before
-    //   that move; a move of C alone elsewhere is a take-back straight there, a move back to
-    //   the foundation undoes it. So a card must be dropped on C next; it is pointless when no
-    //   card C takes is at hand (in the stock, the waste, face up or on a foundation's top).
+    //   keeps C off its foundation, where with one deck nothing but C goes), so it may be made
+    //   right before that move; a move of C alone elsewhere is a take-back straight there, a move
+    //   back to the foundation undoes it. So a card must be dropped on C next; it is pointless when
+    //   no card C takes is at hand (in the stock, the waste, face up or on a foundation's top).
     // - A run built on a face-up tableau card X, moved onto X's twin Y (a card the tableau
     //   rules cannot tell from X: the same cards take it and it takes the same cards, as a drop
     //   and as a run): until X or Y goes to a foundation, a line after the shift is mirrored

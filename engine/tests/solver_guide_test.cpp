@@ -326,6 +326,7 @@ TEST(SolverGuide, BlockedWhenACardCanGoNowhereBeforeTheCardsBeneathIt) {
 // card onto its twin must bare that card for its foundation; nothing else is asked of a move.
 TEST(SolverGuide, MovesWorthMakingOnlyWithTheirFollowUp) {
     constexpr int kKlondike = 1;
+    constexpr int kDoubleKlondike = 84;
     using Kind = FollowUp::Kind;
     struct Row {
         const char* what;
@@ -371,6 +372,16 @@ TEST(SolverGuide, MovesWorthMakingOnlyWithTheirFollowUp) {
          Kind::DropOnto},
         {"freecell: a card taken back from a foundation",
          kFreeCell,
+         5,
+         0,
+         {},
+         {S(6)},
+         {},
+         {C(4)},
+         drop(H(5), 0),
+         Kind::Any},
+        {"double klondike: it makes room for the other five of hearts",
+         kDoubleKlondike,
          5,
          0,
          {},
