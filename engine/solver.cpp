@@ -1,15 +1,17 @@
 // Best-first searches, one per style of scoring, taking turns. In each, the most promising position
 // not yet searched is searched next (the newest among equals, so a plateau is walked depth first).
 // The searches share one table of the positions reached, by their keys: a position is queued at
-// most once by each search, as the move that leads to it from a position that search searched, and
-// searched once by whichever search takes it first; the others pass over it when its turn comes,
-// and what lies beyond it is then that search's to find. A position is rebuilt from its parent when
-// its turn comes. A searched position is kept as its move from its parent, and every few moves down
-// a line as a packed snapshot of the table; it is rebuilt from the nearest snapshot above it by
-// replaying the moves between. Nothing reached is dropped but positions the rules show can never be
-// won, or, past the memory budget, the least promising of those waiting, or the children of moves
-// the guide leaves out; so when every search's queue is empty with nothing let go, every position
-// reachable was searched by one of them and no win exists.
+// most once by each search, as the move that leads to it from a position that search searched.
+// Some searches keep to positions no other searched (they neither queue them nor search them
+// when their turn comes); the others follow their lines whole, through positions another
+// searched too, as long as those stay a small share of their work. The table counts the positions
+// reached that none searched yet. A position is rebuilt from its parent when its turn comes. A
+// searched position is kept as its move from its parent, and every few moves down a line as a
+// packed snapshot of the table; it is rebuilt from the nearest snapshot above it by replaying the
+// moves between. Nothing reached is dropped but positions the rules show can never be won, or, past
+// the memory budget, the least promising of those waiting, or the children of moves the guide
+// leaves out; so when no position reached waits to be searched by any search with nothing let go,
+// every position reachable was searched by one of them and no win exists.
 #include "engine/solver.h"
 
 #include "engine/solver_guide.h"
@@ -31,10 +33,15 @@ constexpr std::uint32_t kNoSnapshot = UINT32_MAX;
 constexpr int kSnapshotInterval = 4;
 // The searches take turns this many positions at a time (the clock is read between turns).
 constexpr long long kSliceNodes = 256;
-// The mark of a position searched, in the shared table; the marks below it name the searches that
-// queued it.
-constexpr std::uint64_t kSearchedMark = std::uint64_t{1} << kSearchStyles;
-static_assert(kSearchStyles < SeenPositions::kMarkCount, "a mark per search and one more");
+static_assert(kSearchStyles <= ReachedPositions::kMostSearches, "a mark per search");
+// Per style, whether its lines go on through positions another search searched. The searches
+// that keep to ground no other searched spread out over the plateaus of a deal; the one making
+// room walks its lines whole, so a line it holds is never cut off by another's visit.
+constexpr bool kWalksThrough[kSearchStyles] = {false, false, true};
+// Of the positions such a search searches, at most one in this many is one another searched: past
+// that share it passes over them, so that a deal's loss, which needs every position searched
+// once, costs little more.
+constexpr long long kRewalkedOneIn = 8;
 // Positions one search step reaches at most, as far as the memory budget is concerned: the seen
 // table may grow while they go in.
 constexpr std::size_t kMostReachedInAStep = 1024;
@@ -123,17 +130,18 @@ public:
     enum class Status { Going, Won, Drained, Stuck };
 
     Search(const GameState& start, SolverMoves& moves, const PileSymmetry& symmetry,
-           SeenPositions& seen, int style, std::size_t memoryBytes)
-        : start_(start), moves_(moves), memoryBytes_(memoryBytes), queuedMark_(1ULL << style),
-          symmetry_(symmetry), repeats_(symmetry), seen_(seen), guide_(start, style),
-          current_(start), state_(start), child_(start) {}
+           ReachedPositions& reached, int style, std::size_t memoryBytes)
+        : start_(start), moves_(moves), memoryBytes_(memoryBytes), style_(style),
+          walksThrough_(kWalksThrough[static_cast<std::size_t>(style)]), symmetry_(symmetry),
+          repeats_(symmetry), reached_(reached), guide_(start, style), current_(start),
+          state_(start), child_(start) {}
 
     // Searches at most `quota` more positions; Stuck when the memory budget is spent, the other
     // searches holding `othersBytes`.
     Status Step(long long quota, std::size_t othersBytes) {
         othersBytes_ = othersBytes;
         if (nodes_ == 0) {
-            seen_.Mark(PositionKey(start_, symmetry_), kSearchedMark | queuedMark_);
+            reached_.Search(PositionKey(start_, symmetry_), style_);
             quota -= 1;
             if (Expand(start_, kNoParent, SolverMove{})) return Status::Won;
         }
@@ -146,8 +154,9 @@ public:
             Rebuild(next.parent, state_);
             const SolverMove move = next.command.Unpacked();
             if (!moves_.Apply(state_, move)) continue;
-            const std::uint64_t marks = seen_.Mark(PositionKey(state_, symmetry_), kSearchedMark);
-            if (marks != SeenPositions::kAbsent && (marks & kSearchedMark) != 0) continue;
+            const bool fresh = reached_.Search(PositionKey(state_, symmetry_), style_);
+            if (!fresh && !MayWalkThrough()) continue;
+            rewalked_ += fresh ? 0 : 1;
             if (Expand(state_, next.parent, move)) return Status::Won;
         }
         return queue_.empty() ? Status::Drained : Status::Going;
@@ -169,13 +178,15 @@ private:
     SolverMoves& moves_;
     std::size_t memoryBytes_; // for all the searches together
     std::size_t othersBytes_ = 0;
-    std::uint64_t queuedMark_; // this search's mark in the shared table
+    int style_;         // this search's number in the shared table
+    bool walksThrough_; // it queues and searches positions another search searched
     long long nodes_ = 0;
+    long long rewalked_ = 0; // positions searched again after another search
     std::uint32_t order_ = 0;
     bool letGo_ = false;
     PileSymmetry symmetry_;
     RepeatedEmptyDrops repeats_;
-    SeenPositions& seen_;
+    ReachedPositions& reached_;
     SolverGuide guide_;
     std::vector<Searched> searched_;
     std::vector<Snapshot> snapshots_;
@@ -195,7 +206,16 @@ private:
         SolverMove move;
     };
     std::vector<Child> children_;
-    std::vector<SolverMove> replay_; // the moves from a snapshot to a position being rebuilt
+    // A child worth reaching only with a given move after it.
+    struct Between {
+        GameState position;
+        SolverMove move; // from the parent
+        FollowUp need;
+        int parent = kNoParent;
+    };
+    std::vector<Between> between_;
+    std::vector<SolverMove> followUps_; // the moves listed in a position between
+    std::vector<SolverMove> replay_;    // the moves from a snapshot to a position being rebuilt
     std::vector<Command> line_;
 
     std::size_t OwnTablesBytes() const {
@@ -206,7 +226,7 @@ private:
     // The memory of everything but this search's queue: the shared table (with room to grow over
     // a step), the other searches, this one's tables.
     std::size_t HeldBytes() const {
-        return seen_.PeakBytes(kMostReachedInAStep) + othersBytes_ + OwnTablesBytes();
+        return reached_.PeakBytes(kMostReachedInAStep) + othersBytes_ + OwnTablesBytes();
     }
 
     // When the queue is full and growing it would pass the memory budget (while it moves, the
@@ -279,16 +299,18 @@ private:
         std::push_heap(queue_.begin(), queue_.end());
     }
 
-    // True when this search is to queue the position of `key`: no search searched it, and this
-    // one has not queued it before (it has now).
-    bool Reach(std::uint64_t key) {
-        const std::uint64_t marks = seen_.Mark(key, queuedMark_);
-        return marks == SeenPositions::kAbsent || (marks & (kSearchedMark | queuedMark_)) == 0;
-    }
+    // Whether the search may search again a position another searched.
+    bool MayWalkThrough() const { return walksThrough_ && rewalked_ * kRewalkedOneIn <= nodes_; }
+
+    // True when this search is to queue the position of `key`: it has not queued it before (it
+    // has now) and, unless it walks through others' ground, no search searched it.
+    bool Reach(std::uint64_t key) { return reached_.Queue(key, style_, walksThrough_); }
 
     // Searches one position: queues its children this search is to queue, or only a safe move to
     // the foundations when it has one (nothing when that child was queued or searched already: a
-    // win from here is a win from there). True when a child is won; the line is then traced.
+    // win from here is a win from there). A move worth making only with a given move after it
+    // is queued with that move, by way of the position between. True when a child is won; the
+    // line is then traced.
     bool Expand(const GameState& state, int parent, const SolverMove& reachedBy) {
         ++nodes_;
         const int index = Record(state, parent, reachedBy);
@@ -296,6 +318,7 @@ private:
         currentIndex_ = index;
         moves_.Generate(state, listed_);
         children_.clear();
+        between_.clear();
         repeats_.Clear();
         const Counters counters(state);
         for (const SolverMove& c : listed_) {
@@ -304,6 +327,8 @@ private:
                 letGo_ = true;
                 continue;
             }
+            const FollowUp need = guide_.Needs(state, c.command);
+            if (need.kind == FollowUp::Kind::Pointless) continue;
             // A move changes the table and the counters alone: the child is the position with
             // those put back, the move played.
             child_.table = state.table;
@@ -314,10 +339,14 @@ private:
                 return true;
             }
             if (guide_.IsDead(child_)) continue;
-            if (guide_.IsSafeFoundationMove(state, child_)) {
+            if (guide_.IsSafeFlip(state, c.command) || guide_.IsSafeFoundationMove(state, child_)) {
                 if (Reach(PositionKey(child_, symmetry_)))
                     Push(guide_.Score(child_), ++order_, index, c);
                 return false;
+            }
+            if (need.kind != FollowUp::Kind::Any) {
+                between_.push_back({child_, c, need, index});
+                continue;
             }
             children_.push_back(
                 {PositionKey(child_, symmetry_), child_.table, Counters(child_), c});
@@ -331,6 +360,35 @@ private:
             child_.table = c.table;
             c.counters.Into(child_);
             Push(guide_.Score(child_), order_ - static_cast<std::uint32_t>(i), index, c.move);
+        }
+        // A follow-up that asks one of its own joins the list.
+        for (std::size_t i = 0; i < between_.size(); ++i)
+            if (QueueFollowUps(i)) return true;
+        return false;
+    }
+
+    // Queues the positions the follow-ups of between_[i] reach, each by way of the position
+    // between, which is recorded (not searched) when one is reached. True when one is won.
+    bool QueueFollowUps(std::size_t i) {
+        moves_.Generate(between_[i].position, followUps_);
+        int index = kNoParent;
+        for (const SolverMove& c : followUps_) {
+            if (!between_[i].need.Admits(c.command)) continue;
+            const GameState& position = between_[i].position;
+            const FollowUp need = guide_.Needs(position, c.command);
+            if (need.kind == FollowUp::Kind::Pointless) continue;
+            GameState after = position;
+            if (!moves_.Apply(after, c) || !between_[i].need.MetBy(position, after)) continue;
+            if (index == kNoParent) index = Record(position, between_[i].parent, between_[i].move);
+            if (after.won) {
+                TraceLine(index, c);
+                return true;
+            }
+            if (guide_.IsDead(after)) continue;
+            if (need.kind != FollowUp::Kind::Any)
+                between_.push_back({std::move(after), c, need, index});
+            else if (Reach(PositionKey(after, symmetry_)))
+                Push(guide_.Score(after), ++order_, index, c);
         }
         return false;
     }
@@ -365,29 +423,30 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
         return result;
     }
     // The styles take turns a slice of positions at a time, all within the one memory budget;
-    // the first to win gives the line. One that finds the memory spent drops out. When all have
-    // emptied their queues and none let anything go, the deal is lost.
+    // the first to win gives the line. One that finds the memory spent drops out. When no position
+    // reached waits to be searched, no search can find more: the deal is lost when none let
+    // anything go.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(budget.timeMs);
     SolverMoves moves(start, geometry);
     const PileSymmetry symmetry = SearchSymmetry(start, geometry);
-    SeenPositions seen;
+    ReachedPositions reached;
     std::vector<std::unique_ptr<Search>> searches;
     for (int style = 0; style < kSearchStyles; ++style)
         searches.push_back(
-            std::make_unique<Search>(start, moves, symmetry, seen, style, budget.memoryBytes));
+            std::make_unique<Search>(start, moves, symmetry, reached, style, budget.memoryBytes));
     if (searches.front()->DealBlocked()) {
         result.outcome = SolveOutcome::Lost;
         return result;
     }
     std::vector<bool> going(searches.size(), true);
-    std::size_t drained = 0;
     const auto nodes = [&searches] {
         long long total = 0;
         for (const auto& s : searches) total += s->Nodes();
         return total;
     };
-    for (bool any = true; any;) {
+    bool closed = false; // every position reached was searched
+    for (bool any = true; any && !closed;) {
         any = false;
         for (std::size_t i = 0; i < searches.size(); ++i) {
             if (!going[i]) continue;
@@ -410,14 +469,15 @@ SolveResult Solve(const GameState& start, const PileGeometry& geometry, const So
                     result.line.clear();
                 return result;
             }
-            drained += status == Search::Status::Drained ? 1 : 0;
             going[i] = status == Search::Status::Going;
             any = any || going[i];
+            closed = reached.Waiting() == 0;
+            if (closed) break;
         }
     }
     result.nodes = nodes();
     const bool letGo = std::ranges::any_of(searches, [](const auto& s) { return s->LetGo(); });
-    if (drained == searches.size() && !letGo) result.outcome = SolveOutcome::Lost;
+    if (closed && !letGo) result.outcome = SolveOutcome::Lost;
     return result;
 }
 

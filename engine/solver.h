@@ -6,8 +6,8 @@
 // filling of empty tableau piles), by the solver's own quicker listing and playing of the same
 // moves (engine/solver_moves.h); a winning line found is played once more through play itself
 // and reported won only when play ends it won. Positions
-// already searched are remembered by a key of the table and the per-deal counters and never
-// searched twice; the search stops after a budget of positions, of time or of memory.
+// reached are remembered by a key of the table and the per-deal counters and never searched
+// twice by one way of scoring; the search stops after a budget of positions, of time or of memory.
 #include "engine/commands.h"
 #include "engine/geometry.h"
 

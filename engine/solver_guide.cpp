@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <span>
 
 namespace tablamor {
@@ -140,6 +141,125 @@ void SolverGuide::ReadBlockingRules(const GameState& s) {
                     parents_[static_cast<std::size_t>(card)].push_back(static_cast<Card>(top));
             }
         }
+    }
+}
+
+void SolverGuide::ReadRules(const GameState& s) {
+    if (rulesRead_) return;
+    ReadBlockingRules(s);
+    ReadFollowUpRules(s);
+    rulesRead_ = true;
+}
+
+// Where IsBlocked reads the rules and nothing fills or deals to piles by place, what may be
+// built on each card, and which cards are twins.
+void SolverGuide::ReadFollowUpRules(const GameState& s) {
+    if (!blockable_ || fillingInOrder_ || s.P(param::kOpeningRestriction) != 0) return;
+    const std::size_t cards = parents_.size();
+    children_.assign(cards, {});
+    for (std::size_t card = 1; card < cards; ++card)
+        for (const Card top : parents_[card]) children_[top].push_back(static_cast<Card>(card));
+    // With two decks, a card taken back would also make room for its twin from the other deck.
+    takeBacksNeedDrop_ = s.P(param::kFoundationLift) != 0 && s.CardCount() <= kDeckSize;
+    flipsSafe_ = true;
+    const std::vector<int>& tableaus = pairs_.DistinctTableaus();
+    shiftsNeedSendUp_ = tableaus.size() == 1 && s.P(param::kRunSize) == code::kRunAny &&
+                        s.P(param::kTableauRunCheck) == code::kRunCheckPileRule;
+    if (!shiftsNeedSendUp_) return;
+    // A card's class: the cards it is dropped on and that are dropped on it, the cards it lies
+    // built on as a run and that lie built on it, and whether an empty pile takes it.
+    std::map<std::vector<int>, int> classes;
+    twinClass_.assign(cards, -1);
+    constexpr int kEndOfList = 0;
+    for (std::size_t card = 1; card < cards; ++card) {
+        const auto c = static_cast<Card>(card);
+        std::vector<int> traits(parents_[card].begin(), parents_[card].end());
+        traits.push_back(kEndOfList);
+        traits.insert(traits.end(), children_[card].begin(), children_[card].end());
+        traits.push_back(kEndOfList);
+        for (std::size_t other = 1; other < cards; ++other) {
+            const auto o = static_cast<Card>(other);
+            if (pairs_.Built(s, tableaus.front(), o, c)) traits.push_back(o);
+        }
+        traits.push_back(kEndOfList);
+        for (std::size_t other = 1; other < cards; ++other) {
+            const auto o = static_cast<Card>(other);
+            if (pairs_.Built(s, tableaus.front(), c, o)) traits.push_back(o);
+        }
+        traits.push_back(toEmpty_[card] ? 1 : 0);
+        const auto [it, fresh] = classes.try_emplace(traits, static_cast<int>(classes.size()));
+        twinClass_[card] = it->second;
+    }
+}
+
+FollowUp SolverGuide::Needs(const GameState& s, const Command& c) {
+    ReadRules(s);
+    if (c.kind != CommandKind::Drop || KindOfPile(c.pile) != PileKind::Tableau ||
+        !ValidCard(c.card) || static_cast<std::size_t>(c.card) >= parents_.size())
+        return {};
+    const PileIndex from = s.table.PileOf(c.card);
+    if (from < 0) return {};
+    if (KindOfPile(from) == PileKind::Foundation && takeBacksNeedDrop_)
+        return TakeBackNeeds(s, c.card, c.pile);
+    if (KindOfPile(from) == PileKind::Tableau && shiftsNeedSendUp_) return ShiftNeeds(s, c);
+    return {};
+}
+
+bool SolverGuide::IsSafeFlip(const GameState& s, const Command& c) {
+    if (c.kind != CommandKind::Flip) return false;
+    ReadRules(s);
+    const PileIndex pile = s.table.PileOf(c.card);
+    return flipsSafe_ && pile >= 0 && KindOfPile(pile) == PileKind::Tableau &&
+           s.table.Top(pile) == c.card;
+}
+
+FollowUp SolverGuide::TakeBackNeeds(const GameState& s, Card card, PileIndex pile) const {
+    for (const Card child : children_[card]) {
+        const PileIndex where = s.table.PileOf(child);
+        if (where < 0) continue;
+        const PileKind kind = KindOfPile(where);
+        if (kind == PileKind::Tableau && !s.table.FaceUp(child)) continue;
+        if (kind == PileKind::Foundation && s.table.Top(where) != child) continue;
+        return {FollowUp::Kind::DropOnto, pile, kNoCard};
+    }
+    return {FollowUp::Kind::Pointless};
+}
+
+FollowUp SolverGuide::ShiftNeeds(const GameState& s, const Command& c) {
+    const PileIndex from = s.table.PileOf(c.card);
+    const int at = s.table.Find(from, c.card);
+    if (at < 1 || s.table.Empty(c.pile)) return {};
+    const Card bared = s.table.At(from, at - 1);
+    const Card twin = s.table.Top(c.pile);
+    if (!ValidCard(bared) || !ValidCard(twin) || !s.table.FaceUp(bared) || !s.table.FaceUp(twin) ||
+        twinClass_[bared] != twinClass_[twin] ||
+        std::ranges::find(parents_[c.card], bared) == parents_[c.card].end())
+        return {};
+    if (!wanted_.Of(s)[bared]) return {FollowUp::Kind::Pointless};
+    return {FollowUp::Kind::SendUp, -1, bared};
+}
+
+bool FollowUp::Admits(const Command& c) const {
+    switch (kind) {
+    case Kind::DropOnto:
+        return c.kind == CommandKind::Drop && c.pile == pile;
+    case Kind::SendUp:
+        return c.card == card;
+    default:
+        return kind == Kind::Any;
+    }
+}
+
+bool FollowUp::MetBy(const GameState& between, const GameState& after) const {
+    switch (kind) {
+    case Kind::DropOnto:
+        return after.table.Size(pile) > between.table.Size(pile);
+    case Kind::SendUp: {
+        const PileIndex where = after.table.PileOf(card);
+        return where >= 0 && KindOfPile(where) == PileKind::Foundation;
+    }
+    default:
+        return kind == Kind::Any;
     }
 }
 
@@ -296,10 +416,7 @@ bool SolverGuide::MayMove(const GameState& s, PileIndex pile, int at, const Card
 }
 
 bool SolverGuide::IsBlocked(const GameState& s) {
-    if (!blockingRulesRead_) {
-        ReadBlockingRules(s);
-        blockingRulesRead_ = true;
-    }
+    ReadRules(s);
     if (!blockable_) return false;
     if (!s.table.Empty(kStockPile) && !stockDealsToWaste_) return false;
     std::vector<PileIndex> piles = {kStockPile, kWastePile};

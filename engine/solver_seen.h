@@ -3,6 +3,7 @@
 // linear probing that doubles when it is 70 % full. A key is a fingerprint, so two positions
 // that share one are taken for the same (with 59 bits, rare enough to ignore). Each entry carries
 // a few marks (which searches queued the position, whether one searched it) in the key's low bits.
+// ReachedPositions reads those marks for the searches and counts the positions none searched yet.
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -80,6 +81,50 @@ private:
             if (slot != kEmpty) Find(bigger, Fingerprint(slot)) = slot;
         slots_.swap(bigger);
     }
+};
+
+// The positions several searches reached, shared by them: per position, which searches queued it
+// and whether one of them searched it, and how many positions reached none searched yet. Each
+// search queues a position at most once and may search one another search searched (its own line
+// goes on through it); when none is waiting, every position reached was searched by one of them.
+class ReachedPositions {
+public:
+    static constexpr int kMostSearches = SeenPositions::kMarkCount - 1;
+
+    // True when `search` had not queued the position before (it has now), and, unless it walks
+    // through others' ground, no search searched it.
+    bool Queue(std::uint64_t key, int search, bool throughSearched) {
+        const std::uint64_t before = seen_.Mark(key, QueuedMark(search));
+        if (before == SeenPositions::kAbsent) {
+            ++waiting_;
+            return true;
+        }
+        const std::uint64_t refused = QueuedMark(search) | (throughSearched ? 0 : kSearchedMark);
+        return (before & refused) == 0;
+    }
+
+    // Marks the position searched by `search` (and queued by it); true when no search had
+    // searched it before.
+    bool Search(std::uint64_t key, int search) {
+        const std::uint64_t before = seen_.Mark(key, kSearchedMark | QueuedMark(search));
+        if (before == SeenPositions::kAbsent) return true;
+        if ((before & kSearchedMark) != 0) return false;
+        --waiting_;
+        return true;
+    }
+
+    // Positions queued by some search and searched by none.
+    long long Waiting() const { return waiting_; }
+    std::size_t Size() const { return seen_.Size(); }
+    std::size_t PeakBytes(std::size_t moreKeys) const { return seen_.PeakBytes(moreKeys); }
+
+private:
+    static constexpr std::uint64_t kSearchedMark = std::uint64_t{1} << kMostSearches;
+
+    SeenPositions seen_;
+    long long waiting_ = 0;
+
+    static std::uint64_t QueuedMark(int search) { return std::uint64_t{1} << search; }
 };
 
 } // namespace tablamor

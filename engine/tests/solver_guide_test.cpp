@@ -322,6 +322,167 @@ TEST(SolverGuide, BlockedWhenACardCanGoNowhereBeforeTheCardsBeneathIt) {
     EXPECT_FALSE(SolverGuide(one).IsBlocked(one));
 }
 
+// A card taken back from a foundation must have a card dropped on it next, and a run moved off a
+// card onto its twin must bare that card for its foundation; nothing else is asked of a move.
+TEST(SolverGuide, MovesWorthMakingOnlyWithTheirFollowUp) {
+    constexpr int kKlondike = 1;
+    constexpr int kDoubleKlondike = 84;
+    using Kind = FollowUp::Kind;
+    struct Row {
+        const char* what;
+        int game;
+        int heartsUp, spadesUp;
+        std::initializer_list<int> down0, up0, down1, up1;
+        Command command;
+        Kind need;
+    };
+    const auto drop = [](int card, int n) {
+        return Command{CommandKind::Drop, static_cast<Card>(card), TableauPile(n)};
+    };
+    const Row rows[] = {
+        {"a five of hearts taken back for a black four face up",
+         kKlondike,
+         5,
+         0,
+         {},
+         {S(6)},
+         {},
+         {C(4)},
+         drop(H(5), 0),
+         Kind::DropOnto},
+        {"the fours face down or under the spades' top",
+         kKlondike,
+         5,
+         5,
+         {},
+         {S(6)},
+         {C(4)},
+         {D(9)},
+         drop(H(5), 0),
+         Kind::Pointless},
+        {"the four of spades on its foundation's top",
+         kKlondike,
+         5,
+         4,
+         {},
+         {S(6)},
+         {C(4)},
+         {D(9)},
+         drop(H(5), 0),
+         Kind::DropOnto},
+        {"freecell: a card taken back from a foundation",
+         kFreeCell,
+         5,
+         0,
+         {},
+         {S(6)},
+         {},
+         {C(4)},
+         drop(H(5), 0),
+         Kind::Any},
+        {"double klondike: it makes room for the other five of hearts",
+         kDoubleKlondike,
+         5,
+         0,
+         {},
+         {S(6)},
+         {},
+         {C(4)},
+         drop(H(5), 0),
+         Kind::Any},
+        {"a seven moved off the eight of hearts onto the eight of diamonds, hearts at seven",
+         kKlondike,
+         7,
+         0,
+         {},
+         {H(8), S(7)},
+         {},
+         {D(8)},
+         drop(S(7), 1),
+         Kind::SendUp},
+        {"the same with hearts at five",
+         kKlondike,
+         5,
+         0,
+         {},
+         {H(8), S(7)},
+         {},
+         {D(8)},
+         drop(S(7), 1),
+         Kind::Pointless},
+        {"the eight of hearts face down",
+         kKlondike,
+         5,
+         0,
+         {H(8)},
+         {S(7)},
+         {},
+         {D(8)},
+         drop(S(7), 1),
+         Kind::Any},
+        {"freecell: a run moved between twins",
+         kFreeCell,
+         5,
+         0,
+         {},
+         {H(8), S(7)},
+         {},
+         {D(8)},
+         drop(S(7), 1),
+         Kind::Any},
+    };
+    for (const Row& row : rows) {
+        GameState s = Dealt(row.game);
+        s.table.ClearPiles();
+        for (int r = 1; r <= row.heartsUp; ++r)
+            s.table.Append(FoundationPile(0), static_cast<Card>(H(r)), true);
+        for (int r = 1; r <= row.spadesUp; ++r)
+            s.table.Append(FoundationPile(1), static_cast<Card>(S(r)), true);
+        Put(s, TableauPile(0), row.down0, false);
+        for (const int c : row.up0) s.table.Append(TableauPile(0), static_cast<Card>(c), true);
+        Put(s, TableauPile(1), row.down1, false);
+        for (const int c : row.up1) s.table.Append(TableauPile(1), static_cast<Card>(c), true);
+        SolverGuide guide(s);
+        const FollowUp need = guide.Needs(s, row.command);
+        EXPECT_EQ(need.kind, row.need) << row.what;
+        if (need.kind == Kind::SendUp) {
+            EXPECT_EQ(need.card, H(8)) << row.what;
+        }
+        if (need.kind == Kind::DropOnto) {
+            EXPECT_EQ(need.pile, TableauPile(0)) << row.what;
+        }
+    }
+    // Turning up a face-down top card is made without trying the others where the rules are
+    // read, not in Spider, whose foundations take whole suits.
+    for (const auto& [game, safe] : {std::pair{kKlondike, true}, std::pair{kSpider, false}}) {
+        GameState s = Dealt(game);
+        s.table.ClearPiles();
+        Put(s, TableauPile(0), {H(9), S(3)}, false);
+        SolverGuide guide(s);
+        const Command flip{CommandKind::Flip, static_cast<Card>(S(3)), -1};
+        EXPECT_EQ(guide.IsSafeFlip(s, flip), safe) << game;
+        EXPECT_FALSE(guide.IsSafeFlip(s, Command{CommandKind::Flip, static_cast<Card>(H(9)), -1}));
+    }
+    // The follow-up is read off the position after it.
+    GameState between = Dealt(kKlondike);
+    between.table.ClearPiles();
+    Put(between, TableauPile(0), {S(6), H(5)});
+    Put(between, TableauPile(1), {C(4)});
+    GameState after = between;
+    Put(after, TableauPile(0), {S(6), H(5), C(4)});
+    Put(after, TableauPile(1), {});
+    const FollowUp onto{FollowUp::Kind::DropOnto, TableauPile(0), kNoCard};
+    EXPECT_TRUE(onto.Admits(Command{CommandKind::Drop, static_cast<Card>(C(4)), TableauPile(0)}));
+    EXPECT_FALSE(onto.Admits(Command{CommandKind::Drop, static_cast<Card>(C(4)), TableauPile(2)}));
+    EXPECT_TRUE(onto.MetBy(between, after));
+    EXPECT_FALSE(onto.MetBy(after, between));
+    const FollowUp up{FollowUp::Kind::SendUp, -1, static_cast<Card>(C(4))};
+    EXPECT_FALSE(up.MetBy(between, after));
+    Put(after, TableauPile(0), {S(6), H(5)});
+    after.table.Append(FoundationPile(2), static_cast<Card>(C(4)), true);
+    EXPECT_TRUE(up.MetBy(between, after));
+}
+
 // Where a press deals one card and every card is reached, stock and waste key as the one
 // sequence they deal in: a press changes nothing; the same cards in another order do.
 TEST(SolverKey, StockAndWasteKeyAsOneCycle) {

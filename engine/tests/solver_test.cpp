@@ -207,6 +207,36 @@ TEST(Solver, SeenPositionsHoldEveryKeyOnceWithItsMarks) {
     EXPECT_EQ(seen.Size(), kKeys);
 }
 
+// The shared table counts each position reached until some search searches it, however many
+// searches queue it and whichever searches it again later; each search queues a position once,
+// and one that keeps off others' ground queues none another searched.
+TEST(Solver, ReachedPositionsCountThoseNoSearchSearched) {
+    ReachedPositions reached;
+    constexpr std::uint64_t kStart = 0x1000;
+    constexpr std::uint64_t kChildren[] = {0x2000, 0x3000, 0x4000};
+    EXPECT_TRUE(reached.Search(kStart, 0));
+    EXPECT_FALSE(reached.Search(kStart, 1)) << "the deal was searched by the first search";
+    EXPECT_EQ(reached.Waiting(), 0);
+    for (const std::uint64_t key : kChildren) {
+        EXPECT_TRUE(reached.Queue(key, 0, true));
+        EXPECT_FALSE(reached.Queue(key, 0, true)) << "queued twice by one search";
+        EXPECT_TRUE(reached.Queue(key, 1, true)) << "another search queues it too";
+    }
+    EXPECT_EQ(reached.Waiting(), 3);
+    EXPECT_TRUE(reached.Search(kChildren[0], 1));
+    EXPECT_FALSE(reached.Search(kChildren[0], 0)) << "searched again on the first search's line";
+    EXPECT_EQ(reached.Waiting(), 2);
+    EXPECT_TRUE(reached.Queue(kChildren[0], 2, true)) << "a searched position may be queued";
+    EXPECT_EQ(reached.Waiting(), 2);
+    EXPECT_TRUE(reached.Search(kChildren[1], 1));
+    EXPECT_FALSE(reached.Queue(kChildren[1], 2, false)) << "kept off others' ground";
+    EXPECT_TRUE(reached.Queue(kChildren[2], 2, false)) << "not searched yet";
+    EXPECT_EQ(reached.Waiting(), 1);
+    EXPECT_TRUE(reached.Search(kChildren[2], 0));
+    EXPECT_EQ(reached.Waiting(), 0);
+    EXPECT_EQ(reached.Size(), 4U);
+}
+
 // A search stopped by its time or its memory says unknown, never lost; within the node budget
 // the styles together search no more than it allows.
 TEST(Solver, BudgetsOfTimeAndMemoryStopTheSearch) {
