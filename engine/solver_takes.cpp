@@ -56,11 +56,10 @@ void SolverTakes::Combine(const GameState& s, std::vector<SolverMove>& moves) {
         Follow(kPosition, moves[i].command, static_cast<int>(i));
     ReadMovesOnTable(s, moves);
     // Breadth first, so that each node is reached by a shortest line.
-    const bool quick = selectionReadByPressesAlone_;
     for (std::size_t n = 1; n < nodes_.size() && !gaveUp_; ++n) {
         const int node = static_cast<int>(n);
         const GameState& here = Enter(node);
-        if (quick && nodes_[n].general == kNone) {
+        if (selectionReadByPressesAlone_ && nodes_[n].general == kNone) {
             FollowOnTable(node);
             continue;
         }
