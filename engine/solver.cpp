@@ -47,7 +47,8 @@ constexpr long long kRewalkedOneIn = 8;
 constexpr std::size_t kMostReachedInAStep = 1024;
 
 // A move in four bytes. A card reached in the stock is lifted off the waste, where no run is
-// lifted: the byte of the run's top card holds the presses instead.
+// lifted: the byte of the run's top card holds the presses instead. A take (a press or a stock
+// press with later steps) names no pile and lifts nothing: those two bytes hold its later steps.
 struct PackedCommand {
     std::uint8_t kind : 6 = 0;
     std::uint8_t singleCard : 1 = 1;
@@ -58,6 +59,9 @@ struct PackedCommand {
 
     static PackedCommand Of(const SolverMove& m) {
         const bool pressed = m.presses > 0;
+        if (m.later[0] != kNoCard)
+            return {static_cast<std::uint8_t>(m.command.kind), 1,         0, m.command.card,
+                    static_cast<std::int8_t>(m.later[0]),      m.later[1]};
         return {static_cast<std::uint8_t>(m.command.kind),
                 m.move.singleCard ? std::uint8_t{1} : std::uint8_t{0},
                 pressed ? std::uint8_t{1} : std::uint8_t{0},
@@ -66,11 +70,18 @@ struct PackedCommand {
                 pressed ? m.presses : m.move.runTop};
     }
     SolverMove Unpacked() const {
-        return {Command{static_cast<CommandKind>(kind), card, pile},
+        const auto k = static_cast<CommandKind>(kind);
+        if ((k == CommandKind::Press || k == CommandKind::Stock) && pile > 0)
+            return {Command{k, card, -1},
+                    MoveContext{card, kNoCard, true},
+                    0,
+                    {static_cast<Card>(pile), runTopOrPresses}};
+        return {Command{k, card, pile},
                 MoveContext{card, pressed ? kNoCard : runTopOrPresses, singleCard != 0},
                 pressed ? runTopOrPresses : std::uint8_t{0}};
     }
 };
+static_assert(kStockStep <= INT8_MAX, "a take's step fits the pile's byte");
 static_assert(kPileCount <= INT8_MAX, "a pile number fits a packed move");
 
 // What a move changes in a state besides the table: the counters. The parameters, the number

@@ -132,6 +132,7 @@ bool IsGolfGame(const GameState& s) {
 PileSymmetry SymmetryOf(const GameState& s) {
     PileSymmetry symmetry;
     symmetry.thirdPileDiscards = IsGolfGame(s);
+    symmetry.thirdPileImplied = s.HoldsSelection();
     // A pairing game's first foundation is its selection, which cards leave again.
     symmetry.foundationsDiscard = s.P(param::kFoundationLift) == 0 && !s.HoldsSelection();
     // Special games and pairing games read particular piles by their place.
@@ -168,8 +169,9 @@ std::uint64_t PositionKey(const GameState& s, const PileSymmetry& symmetry) {
         h = MixKey(h, PileKey(s.table, kStockPile));
         h = MixKey(h, PileKey(s.table, kWastePile));
     }
-    h = MixKey(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
-                                             : PileKey(s.table, kThirdPile));
+    if (!symmetry.thirdPileImplied)
+        h = MixKey(h, symmetry.thirdPileDiscards ? DiscardKey(s.table, kThirdPile)
+                                                 : PileKey(s.table, kThirdPile));
     // Only the game's own piles: the others stay empty. The selection lies on the first
     // foundation whatever the count.
     const int foundations = std::max(s.FoundationCount(), s.HoldsSelection() ? 1 : 0);

@@ -19,6 +19,9 @@ struct PileSymmetry {
     bool reserves = false;
     bool foundations = false;
     bool thirdPileDiscards = false;
+    // The games that hold a selection: the third pile holds every card the other piles do not,
+    // and the rules read nothing of it but its size, so the key leaves it out.
+    bool thirdPileImplied = false;
     bool foundationsDiscard = false;
     // Stock and waste key as one sequence, whatever the split between them: only where the
     // search reaches every card of the stock from any split (engine/solver_moves.h) and a press

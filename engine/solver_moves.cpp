@@ -8,6 +8,7 @@
 #include "engine/press_rules.h"
 #include "engine/rule_codes.h"
 #include "engine/solver_cache.h"
+#include "engine/solver_takes.h"
 
 #include <array>
 #include <bitset>
@@ -48,9 +49,15 @@ bool StockCardsReachedDirectly(const GameState& s, const PileGeometry& geometry)
            geometry.Placed(kStockPile) && geometry.Placed(kWastePile);
 }
 
+Command LaterStepCommand(Card step) {
+    return step == kStockStep ? kStockPress : Command{CommandKind::Press, step, -1};
+}
+
 void AppendCommands(const SolverMove& move, std::vector<Command>& line) {
     line.insert(line.end(), move.presses, kStockPress);
     line.push_back(move.command);
+    for (const Card step : move.later)
+        if (step != kNoCard) line.push_back(LaterStepCommand(step));
 }
 
 SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
@@ -94,9 +101,17 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
                                    ? kNoVerdicts
                                    : static_cast<std::size_t>(group[p]) * kVerdictsPerGroup});
     }
+    if (start.HoldsSelection()) takes_ = std::make_unique<SolverTakes>(*this, start, geometry);
 }
 
+SolverMoves::~SolverMoves() = default;
+
 void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
+    List(s, out);
+    if (takes_) takes_->Combine(s, out);
+}
+
+void SolverMoves::List(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
     for (Target& target : targets_) {
@@ -227,7 +242,13 @@ bool SolverMoves::Apply(GameState& s, const SolverMove& m) const {
     for (int i = 0; i < m.presses; ++i)
         if (!PlayCommand(s, kStockPress, false, env_)) return false;
     const Command& c = m.command;
-    if (c.kind != CommandKind::Drop || s.stockPressed) return PlayCommand(s, c, false, env_);
+    if (c.kind != CommandKind::Drop || s.stockPressed) {
+        if (!PlayCommand(s, c, false, env_)) return false;
+        for (const Card step : m.later)
+            if (step != kNoCard && !PlayCommand(s, LaterStepCommand(step), false, env_))
+                return false;
+        return true;
+    }
     const bool moved = PerformMove(s, c.card, c.pile, m.move.singleCard, env_.sink);
     AfterRelease(s, false, moved, env_);
     return moved;

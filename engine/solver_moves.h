@@ -15,25 +15,43 @@
 // there, as one move that presses first. The presses change nothing else, so every other move a
 // line makes between presses may as well come first; the search loses no line.
 //
+// In the games that hold a selection, the presses that select cards give way to takes: the cards
+// taken away together as one move (engine/solver_takes.h).
+//
 // Playing: a drop goes straight to the action it names, then the filling of empty piles follows,
 // as PlayCommand does without autoplay; every other command (and a drop while the stock is held
-// pressed) is played by PlayCommand itself, after the stock presses of a move that has them.
+// pressed) is played by PlayCommand itself, after the stock presses of a move that has them and
+// before the later steps of a take.
 #include "engine/commands.h"
 #include "engine/geometry.h"
 #include "engine/move_context.h"
 #include "engine/solver_pairs.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tablamor {
 
+class SolverTakes;
+
+// A take's steps after its first command: the most it carries.
+inline constexpr int kMostLaterSteps = 2;
+// A later step of a take that presses the stock rather than a card.
+inline constexpr Card kStockStep = INT8_MAX;
+static_assert(kMaxCards < kStockStep, "a stock step is told from every card");
+
 // A command as the solver keeps it: for a drop, also what the press lifts; for a card reached in
-// the stock, the presses that bring it to the top of the waste first.
+// the stock, the presses that bring it to the top of the waste first; for a take, its later
+// steps.
 struct SolverMove {
     Command command;
     MoveContext move; // a drop's lift (its run top kNoCard off the waste or a foundation)
     std::uint8_t presses = 0;
+    // A take's steps after `command`, in order: a card pressed, or kStockStep; kNoCard past the
+    // last. Only a press or a stock press starts a take.
+    std::array<Card, kMostLaterSteps> later{};
 };
 
 // The stock presses of one move: at most this many (a cycle through stock and waste is shorter).
@@ -42,20 +60,30 @@ inline constexpr int kMostPresses = UINT8_MAX;
 // True where the solver lists stock cards reached by presses instead of the press itself.
 bool StockCardsReachedDirectly(const GameState& start, const PileGeometry& geometry);
 
-// The moves of a line as play takes them: the presses a move carries, then its command.
+// The command of a take's later step.
+Command LaterStepCommand(Card step);
+
+// The moves of a line as play takes them: the presses a move carries, then its command, then a
+// take's later steps.
 void AppendCommands(const SolverMove& move, std::vector<Command>& line);
 
 class SolverMoves {
 public:
     // For deals of `start`'s game on `geometry` (both outlive this object).
     SolverMoves(const GameState& start, const PileGeometry& geometry);
+    ~SolverMoves();
 
-    // The commands GenerateCommands lists for `state`, in its order, less the sends that repeat
-    // a drop. Fills `out` (cleared first).
+    // The moves of the search: List's, where the game holds a selection with the presses that
+    // select cards replaced by the takes through them. Fills `out` (cleared first).
     void Generate(const GameState& state, std::vector<SolverMove>& out);
 
+    // The commands GenerateCommands lists for `state`, in its order, less the sends that repeat
+    // a drop, one command a move. Fills `out` (cleared first).
+    void List(const GameState& state, std::vector<SolverMove>& out);
+
     // Plays a move Generate listed for this very state: what PlayCommand(state, move.command,
-    // false, ...) does. True when it did something.
+    // false, ...) does, then each later step of a take likewise. True when every command did
+    // something.
     bool Apply(GameState& state, const SolverMove& move) const;
 
 private:
@@ -84,8 +112,9 @@ private:
     bool stockReached_ = false;      // stock cards are listed with their presses
     bool runsChecked_ = false;       // a lifted run's pairs must be built
     BuiltPairs pairs_;
-    std::vector<Command> stock_; // the stock's commands
-    GameState pressed_;          // the position after some presses of the stock
+    std::vector<Command> stock_;         // the stock's commands
+    GameState pressed_;                  // the position after some presses of the stock
+    std::unique_ptr<SolverTakes> takes_; // where the game holds a selection
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile);

@@ -2,7 +2,8 @@
 // every shipped game: the same commands in the same order, less only sends whose outcome a listed
 // drop of the same card gives (and, where stock cards are reached directly, the stock press for
 // the moves after presses); and every move played the solver's way leaves exactly the state
-// PlayCommand leaves.
+// PlayCommand leaves. Where the game holds a selection, the takes against the generator's play
+// command by command, and against every outcome of the generator's presses.
 #include "play_fixture.h"
 
 #include "engine/move_generator.h"
@@ -11,12 +12,15 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 
 namespace tablamor {
 namespace {
 
 constexpr int kNumbersPerGame = 3;
 constexpr int kStepsPerNumber = 40;
+// The takes are checked at every so many steps (following every press is slow).
+constexpr int kStepsPerTakesCheck = 2;
 
 // True when the command acted; `after` holds the position it left.
 bool Played(GameState s, const Command& c, const PileGeometry& geometry, GameState& after) {
@@ -75,7 +79,7 @@ void CompareAt(const GameState& s, const PileGeometry& geometry, SolverMoves& fa
                const std::string& where) {
     const std::vector<Command> general = GenerateCommands(s, geometry);
     std::vector<SolverMove> moves;
-    fast.Generate(s, moves);
+    fast.List(s, moves);
     const bool reached = StockCardsReachedDirectly(s, geometry);
     std::size_t i = 0;
     for (const Command& c : general) {
@@ -108,6 +112,116 @@ void CompareAt(const GameState& s, const PileGeometry& geometry, SolverMoves& fa
     if (reached) CompareReachedInStock(s, geometry, moves, fast, where);
 }
 
+// Commands of the generator followed through positions with cards selected, at most.
+constexpr int kCommandsFollowed = 4;
+// The search's moves followed to reach what they reach: a move that takes no card (a stock
+// press, a flip) and a take that leaves cards selected lead on.
+constexpr int kSearchMovesFollowed = 3;
+
+// A position as the rules read it: the selection and the discards in any order.
+std::string Outcome(const GameState& s) {
+    std::string text;
+    for (PileIndex p = 0; p < kPileCount; ++p) {
+        std::vector<Card> cards(s.table.Pile(p).begin(), s.table.Pile(p).end());
+        if (p == kSelectionPile || p == kThirdPile) std::ranges::sort(cards);
+        for (const Card c : cards) {
+            text += static_cast<char>(c);
+            text += s.table.FaceUp(c) ? '+' : '-';
+        }
+        text += '|';
+    }
+    for (const int counter :
+         {s.passesUsed, s.actionsDone, s.score, s.stockPressed ? 1 : 0, s.won ? 1 : 0})
+        text += std::to_string(counter) + ' ';
+    return text;
+}
+
+bool Selects(const GameState& s) {
+    return !s.table.Empty(kSelectionPile);
+}
+
+// The positions with nothing selected (or won) the generator's commands reach from `s` through
+// positions with cards selected.
+std::set<std::string> ReachedByPresses(const GameState& s, const PileGeometry& geometry) {
+    std::set<std::string> ends;
+    std::set<std::string> seen{Outcome(s)};
+    std::vector<GameState> frontier{s};
+    for (int depth = 0; depth < kCommandsFollowed && !frontier.empty(); ++depth) {
+        std::vector<GameState> next;
+        for (const GameState& t : frontier) {
+            for (const Command& c : GenerateCommands(t, geometry)) {
+                GameState u;
+                if (!Played(t, c, geometry, u)) continue;
+                if (!Selects(u) || u.won)
+                    ends.insert(Outcome(u));
+                else if (seen.insert(Outcome(u)).second)
+                    next.push_back(std::move(u));
+            }
+        }
+        frontier = std::move(next);
+    }
+    return ends;
+}
+
+// What the search's moves reach from `s` (see kSearchMovesFollowed).
+void ReachedBySearch(const GameState& s, SolverMoves& fast, int depth,
+                     std::set<std::string>& reached) {
+    std::vector<SolverMove> moves;
+    fast.Generate(s, moves);
+    for (const SolverMove& m : moves) {
+        GameState u = s;
+        if (!fast.Apply(u, m)) continue;
+        if (!Selects(u) || u.won) reached.insert(Outcome(u));
+        const bool leadsOn = Selects(u) || m.command.kind != CommandKind::Press;
+        if (leadsOn && !u.won && depth + 1 < kSearchMovesFollowed)
+            ReachedBySearch(u, fast, depth + 1, reached);
+    }
+}
+
+// Where the game holds a selection: each of the search's moves plays, command by command, as
+// commands the generator lists at each step, to exactly the state Apply leaves; the moves of
+// one command are the listed ones, in order, less presses that leave cards selected; and every
+// outcome of the generator's presses is reached by the search's moves.
+void CompareTakesAt(const GameState& s, const PileGeometry& geometry, SolverMoves& fast,
+                    const std::string& where) {
+    std::vector<SolverMove> listed;
+    std::vector<SolverMove> moves;
+    fast.List(s, listed);
+    fast.Generate(s, moves);
+    for (const SolverMove& m : moves) {
+        std::vector<Command> line;
+        AppendCommands(m, line);
+        GameState played = s;
+        for (const Command& c : line) {
+            const std::vector<Command> there = GenerateCommands(played, geometry);
+            ASSERT_NE(std::ranges::find(there, c), there.end())
+                << where << ": " << CommandText(c) << " of a take not listed";
+            ASSERT_TRUE(Played(played, c, geometry, played)) << where << ": " << CommandText(c);
+        }
+        GameState applied = s;
+        EXPECT_TRUE(fast.Apply(applied, m)) << where << ": " << CommandText(m.command);
+        EXPECT_TRUE(applied == played)
+            << where << ": " << CommandText(m.command) << " played differently";
+        EXPECT_TRUE(m.later[0] != kNoCard ||
+                    std::ranges::any_of(
+                        listed, [&](const SolverMove& l) { return l.command == m.command; }))
+            << where << ": " << CommandText(m.command) << " not listed";
+    }
+    auto kept = moves.begin();
+    for (const SolverMove& l : listed) {
+        const GameState after = Played(s, l.command, geometry);
+        if (Selects(after) && !after.won) continue;
+        kept = std::ranges::find_if(kept, moves.end(), [&](const SolverMove& m) {
+            return m.later[0] == kNoCard && m.command == l.command;
+        });
+        ASSERT_NE(kept, moves.end()) << where << ": " << CommandText(l.command) << " left out";
+    }
+    std::set<std::string> reached{Outcome(s)}; // a line back to the position reaches nothing
+    ReachedBySearch(s, fast, 0, reached);
+    for (const std::string& end : ReachedByPresses(s, geometry))
+        EXPECT_TRUE(reached.contains(end)) << where << ": an outcome of presses never reached";
+}
+
 TEST(SolverMoves, ListAndPlayAsTheMoveGeneratorOnRandomPositionsOfEveryGame) {
     std::mt19937 rng(20261208);
     for (const GameDefinition& game : test::ShippedGameDefinitions()) {
@@ -119,6 +233,8 @@ TEST(SolverMoves, ListAndPlayAsTheMoveGeneratorOnRandomPositionsOfEveryGame) {
                 const std::string where =
                     game.name + " " + std::to_string(number) + " step " + std::to_string(step);
                 CompareAt(s, geometry, fast, where);
+                if (s.HoldsSelection() && step % kStepsPerTakesCheck == 0)
+                    CompareTakesAt(s, geometry, fast, where);
                 if (HasFatalFailure()) return;
                 const std::vector<Command> commands = GenerateCommands(s, geometry);
                 if (commands.empty()) break;

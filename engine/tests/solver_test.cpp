@@ -130,6 +130,30 @@ TEST(Solver, KeySeesTheCounters) {
     EXPECT_EQ(PositionKey(GameState(s)), PositionKey(s));
 }
 
+// Where the game holds a selection, positions that took the same pairs in another order are one
+// position (the third pile is read by nothing but its size); in golf, the third pile's top card
+// is read, and the key tells it.
+TEST(Solver, KeyLeavesOutTheDiscardOrderOnlyWhereTheGameHoldsASelection) {
+    const auto games = test::ShippedGameDefinitions();
+    for (const auto& [id, implied] : {std::pair{35, true}, std::pair{43, false}}) {
+        const GameDefinition* game = FindGame(games, id);
+        ASSERT_NE(game, nullptr) << id;
+        GameState s = test::DealtGame(game->params, "1");
+        const PileIndex from = TableauPile(0);
+        const Card a = s.table.Top(from);
+        const Card b = s.table.At(from, s.table.Size(from) - 2);
+        GameState ab = s, ba = s;
+        ASSERT_TRUE(ab.table.FindInPile(from, a, FindMode::Delete));
+        ASSERT_TRUE(ab.table.FindInPile(from, b, FindMode::Delete));
+        ba.table = ab.table;
+        ab.table.Append(kThirdPile, a, true);
+        ab.table.Append(kThirdPile, b, true);
+        ba.table.Append(kThirdPile, b, true);
+        ba.table.Append(kThirdPile, a, true);
+        EXPECT_EQ(PositionKey(ab) == PositionKey(ba), implied) << game->name;
+    }
+}
+
 // Positions one or two face flags apart all key differently, for every card and pair of cards
 // of a deal: the key's mixing lets no difference in one place cancel one in another.
 TEST(Solver, KeysOfPositionsAFewFlagsApartDiffer) {
