@@ -100,8 +100,10 @@ void SolverMoves::Generate(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
     for (Target& target : targets_) {
-        target.remembered = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile);
         target.top = s.table.Top(target.pile);
+        target.onTop = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile)
+                           ? verdicts_.data() + target.verdicts + target.top
+                           : nullptr;
     }
     Pile(s, kWastePile, out);
     for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
@@ -206,9 +208,8 @@ void SolverMoves::Drops(const GameState& s, PileIndex from, const MoveContext& l
             (restricted && !OpeningRestrictionAllows(s, lift.card, target.pile)))
             continue;
         // The verdict remembered where it reads nothing but the target's top card.
-        Verdict* kept = !target.remembered || target.top == lift.runTop
-                            ? nullptr
-                            : &verdicts_[target.verdicts + liftVerdicts + target.top];
+        Verdict* kept =
+            !target.onTop || target.top == lift.runTop ? nullptr : target.onTop + liftVerdicts;
         const bool takes = kept && *kept != Verdict::Unknown
                                ? *kept == Verdict::Taken
                                : Ask(s, from, lift, target.pile, kept);

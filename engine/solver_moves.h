@@ -74,9 +74,10 @@ private:
     struct Target {
         PileIndex pile = -1;
         std::size_t verdicts = 0;
-        bool remembered = false; // its verdicts now read its top alone
-        Card top = kNoCard;      // its top card, read with `remembered` (the stock's presses
-                                 // change no remembered target)
+        // Where its verdicts now read its top alone, those for its top card (a lifted card's
+        // offset added); otherwise null. The stock's presses change no remembered target.
+        Verdict* onTop = nullptr;
+        Card top = kNoCard; // its top card, read with `onTop`
     };
     std::vector<Target> targets_;    // the drop candidates, in pile order
     std::vector<Verdict>& verdicts_; // per group, card, carried count and top card
