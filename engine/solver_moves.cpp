@@ -3,12 +3,14 @@
 #include "engine/actions.h"
 #include "engine/drop.h"
 #include "engine/move_generator.h"
+#include "engine/peaks.h"
 #include "engine/placement.h"
 #include "engine/play_flow.h"
 #include "engine/press_rules.h"
 #include "engine/rule_codes.h"
 #include "engine/solver_cache.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 
@@ -58,6 +60,7 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
       liftsBuiltRuns_(TableauPressLiftsRuns(start)),
       stockReached_(StockCardsReachedDirectly(start, geometry)), runsChecked_(RunChecked(start)),
+      runLimitShared_(liftsBuiltRuns_ && !HasPeaks(start.params) && !RunLimitReadsCard(start)),
       pairs_(start) {
     // The groups are read from the parameters alone, so that the verdicts kept for the game
     // mean the same on any geometry.
@@ -142,9 +145,16 @@ void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& ou
 }
 
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
-// card lifts, so the scan stops there.
+// card lifts, so the scan stops there; nor does a run longer than the limit lift.
 int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) {
     if (!liftsBuiltRuns_ || KindOfPile(pile) != PileKind::Tableau) return 0;
+    const int lowest = LowestInBuiltRun(s, pile);
+    const int size = s.table.Size(pile);
+    if (!runLimitShared_ || size - lowest <= 1) return lowest;
+    return std::max(lowest, size - LargestRunAllowed(s, kNoCard, false));
+}
+
+int SolverMoves::LowestInBuiltRun(const GameState& s, PileIndex pile) {
     // The cards from the start of the built run at the top up are asked; below the start, the
     // highest face-up card stops the scan (IsBuiltRun refuses it and every card under it).
     const int n = NumberInGroup(pile);

@@ -84,12 +84,16 @@ private:
     bool liftsBuiltRuns_ = false;    // tableau presses lift built runs (and nothing else)
     bool stockReached_ = false;      // stock cards are listed with their presses
     bool runsChecked_ = false;       // a lifted run's pairs must be built
+    // Only a tableau's top card is lifted alone, and every run under the one limit, whatever
+    // its card: a longer run at the top of a pile is not asked.
+    bool runLimitShared_ = false;
     BuiltPairs pairs_;
     std::vector<Command> stock_; // the stock's commands
     GameState pressed_;          // the position after some presses of the stock
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile);
+    int LowestInBuiltRun(const GameState& s, PileIndex pile);
     void Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                std::vector<SolverMove>& out);
     // The drop test, its verdict remembered in `kept` when given.
