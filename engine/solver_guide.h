@@ -11,6 +11,7 @@
 #include "engine/commands.h"
 #include "engine/game_state.h"
 #include "engine/solver_pairs.h"
+#include "engine/solver_pile_memo.h"
 #include "engine/solver_wanted.h"
 
 #include <bitset>
@@ -85,6 +86,7 @@ private:
     std::vector<std::vector<Card>> parents_; // per card: the cards it may be built on
     CardSet toEmpty_;                        // the cards an empty tableau pile may take
     WantedCards wanted_;
+    PileCountMemo broken_; // per tableau pile: its broken pairs
 
     int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;
