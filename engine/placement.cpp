@@ -255,6 +255,11 @@ int LargestRunAllowed(const GameState& s, Card runBottom, bool toEmptyTableau) {
     }
 }
 
+bool RunLimitReadsCard(const GameState& s) {
+    const int code = s.P(param::kRunSize);
+    return code == kRunKingLed || code == kRunTopCardOrWholePile;
+}
+
 bool OpeningRestricted(const GameState& s) {
     return s.P(param::kOpeningRestriction) == kOpeningRestrictionOn && s.actionsDone == 0;
 }

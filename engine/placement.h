@@ -62,6 +62,8 @@ Card CompleteSuitOnTopOf(const GameState& state, PileIndex pile);
 // an empty tableau pile rather than picked up. `runBottom` decides the king-led code and the
 // whole-pile code.
 int LargestRunAllowed(const GameState& state, Card runBottom, bool toEmptyTableau);
+// Whether LargestRunAllowed reads `runBottom`: otherwise every card gets the same limit.
+bool RunLimitReadsCard(const GameState& state);
 
 // Before the first action of a deal in a game with the opening restriction, only a tableau card
 // may move, and only to a foundation.

@@ -95,7 +95,8 @@ PressDecision GolfPress(const GameState& s, Card card, bool exposed, EventSink& 
                     card);
 }
 
-PressDecision TableauPress(const GameState& s, PileIndex pile, Card card, EventSink& sink) {
+// `at`: the card's place in the pile.
+PressDecision TableauPress(const GameState& s, PileIndex pile, Card card, int at, EventSink& sink) {
     // in the peaks a card is free when the row below leaves it uncovered, and it is then face up
     const bool exposed = HasPeaks(s.params) ? PyramidCardFree(s, card) && s.table.FaceUp(card)
                                             : IsTopOf(s, pile, card);
@@ -114,17 +115,16 @@ PressDecision TableauPress(const GameState& s, PileIndex pile, Card card, EventS
     const bool faceUp = s.table.FaceUp(card);
     if (exposed) return faceUp ? Lift(card, 1, card) : Decision(PressKind::TurnFaceUp, card);
     if (!faceUp) return {};
-    const int first = s.table.Find(pile, card);
-    const int size = s.table.Size(pile) - first;
+    const int size = s.table.Size(pile) - at;
     if (size > LargestRunAllowed(s, card, false)) return {};
     if (!IsBuiltRun(s, card, NumberInGroup(pile), sink)) return {};
     return Lift(card, size, s.table.Top(pile));
 }
 
-PressDecision ReservePress(const GameState& s, PileIndex pile, Card card) {
+PressDecision ReservePress(const GameState& s, PileIndex pile, Card card, int at) {
     if (IsTopOf(s, pile, card)) return Lift(card, 1, card);
     if (s.P(param::kReserveLift) != kReserveLiftWhole) return {};
-    return Lift(card, s.table.Size(pile) - s.table.Find(pile, card), s.table.Top(pile));
+    return Lift(card, s.table.Size(pile) - at, s.table.Top(pile));
 }
 
 PressDecision FoundationPress(const GameState& s, PileIndex pile, Card card) {
@@ -207,7 +207,8 @@ PressDecision DecideLeftPress(const GameState& s, PileIndex pile, Card card, Eve
     if (!s.active || pile < 0 || pile >= kPileCount) return {};
     if (pile == kSelectionPile && s.HoldsSelection()) return {};
     const PileKind kind = KindOfPile(pile);
-    if (card != kNoCard && kind != PileKind::Stock && s.table.Find(pile, card) < 0) return {};
+    const int at = card == kNoCard || kind == PileKind::Stock ? -1 : s.table.Find(pile, card);
+    if (card != kNoCard && kind != PileKind::Stock && at < 0) return {};
     if (s.P(param::kPairingSum) != 0) return PairingPress(s, pile, card);
     switch (kind) {
     case PileKind::Stock:
@@ -218,10 +219,10 @@ PressDecision DecideLeftPress(const GameState& s, PileIndex pile, Card card, Eve
         return Lift(card, 1, kNoCard);
     case PileKind::Tableau:
         if (card == kNoCard || NumberInGroup(pile) >= s.TableauCount()) return {};
-        return TableauPress(s, pile, card, sink);
+        return TableauPress(s, pile, card, at, sink);
     case PileKind::Reserve:
         if (card == kNoCard || NumberInGroup(pile) >= s.ReserveCount()) return {};
-        return ReservePress(s, pile, card);
+        return ReservePress(s, pile, card, at);
     case PileKind::Foundation:
         if (card == kNoCard) return {};
         return FoundationPress(s, pile, card);

@@ -86,7 +86,7 @@ Card WholeSuitsAce(const GameState& s, PileIndex f) {
 
 SolverGuide::SolverGuide(const GameState& s, int style)
     : weights_(kStyles[static_cast<std::size_t>(style % kSearchStyles)]), golf_(IsGolfGame(s)),
-      pairs_(s), wanted_(s) {
+      pairs_(s), wanted_(s), broken_(s.TableauCount()) {
     // Cards taken back from the foundations do not matter: no card left could be built on the
     // one sent.
     safeMovesAllowed_ = s.P(param::kSpecialCode) == 0 && !s.HoldsSelection() &&
@@ -268,12 +268,18 @@ int SolverGuide::BrokenPairs(const GameState& s) {
     int broken = 0;
     for (int n = 0; n < s.TableauCount(); ++n) {
         const std::span<const Card> cards = s.table.Pile(TableauPile(n));
-        for (std::size_t k = 1; k < cards.size(); ++k) {
-            const Card below = cards[k - 1];
-            const Card card = cards[k];
-            if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
-            if (!pairs_.Built(s, n, below, card)) ++broken;
-        }
+        const auto count = [&] {
+            int inPile = 0;
+            for (std::size_t k = 1; k < cards.size(); ++k) {
+                const Card below = cards[k - 1];
+                const Card card = cards[k];
+                if (below == kNoCard || card == kNoCard || !s.table.FaceUp(below)) continue;
+                if (!pairs_.Built(s, n, below, card)) ++inPile;
+            }
+            return inPile;
+        };
+        broken +=
+            pairs_.ReadsCardsOnly(n) ? broken_.Of(n, cards, s.table.FaceFlags(), count) : count();
     }
     return broken;
 }

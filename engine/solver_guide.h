@@ -11,6 +11,7 @@
 #include "engine/commands.h"
 #include "engine/game_state.h"
 #include "engine/solver_pairs.h"
+#include "engine/solver_pile_memo.h"
 #include "engine/solver_wanted.h"
 
 #include <bitset>
@@ -129,6 +130,7 @@ private:
     bool flipsSafe_ = false;                  // IsSafeFlip may say yes
     CardSet toEmpty_;                         // the cards an empty tableau pile may take
     WantedCards wanted_;
+    PileCountMemo broken_; // per tableau pile: its broken pairs
 
     int BrokenPairs(const GameState& position);
     int Progress(const GameState& position) const;

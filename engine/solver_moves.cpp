@@ -3,6 +3,7 @@
 #include "engine/actions.h"
 #include "engine/drop.h"
 #include "engine/move_generator.h"
+#include "engine/peaks.h"
 #include "engine/placement.h"
 #include "engine/play_flow.h"
 #include "engine/press_rules.h"
@@ -10,6 +11,7 @@
 #include "engine/solver_cache.h"
 #include "engine/solver_takes.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 
@@ -65,6 +67,7 @@ SolverMoves::SolverMoves(const GameState& start, const PileGeometry& geometry)
       verdicts_(KeptForGame<KeptVerdicts>(start.params).verdicts),
       liftsBuiltRuns_(TableauPressLiftsRuns(start)),
       stockReached_(StockCardsReachedDirectly(start, geometry)), runsChecked_(RunChecked(start)),
+      runLimitShared_(liftsBuiltRuns_ && !HasPeaks(start.params) && !RunLimitReadsCard(start)),
       pairs_(start) {
     // The groups are read from the parameters alone, so that the verdicts kept for the game
     // mean the same on any geometry.
@@ -115,8 +118,10 @@ void SolverMoves::List(const GameState& s, std::vector<SolverMove>& out) {
     out.clear();
     if (!s.active) return;
     for (Target& target : targets_) {
-        target.remembered = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile);
         target.top = s.table.Top(target.pile);
+        target.onTop = target.verdicts != kNoVerdicts && VerdictReadsTopOnly(s, target.pile)
+                           ? verdicts_.data() + target.verdicts + target.top
+                           : nullptr;
     }
     Pile(s, kWastePile, out);
     for (int n = 0; n < s.TableauCount(); ++n) Pile(s, TableauPile(n), out);
@@ -155,9 +160,16 @@ void SolverMoves::ReachedInStock(const GameState& s, std::vector<SolverMove>& ou
 }
 
 // The lowest card of the pile worth a press: below a face-up card that starts no built run, no
-// card lifts, so the scan stops there.
+// card lifts, so the scan stops there; nor does a run longer than the limit lift.
 int SolverMoves::LowestAsked(const GameState& s, PileIndex pile) {
     if (!liftsBuiltRuns_ || KindOfPile(pile) != PileKind::Tableau) return 0;
+    const int lowest = LowestInBuiltRun(s, pile);
+    const int size = s.table.Size(pile);
+    if (!runLimitShared_ || size - lowest <= 1) return lowest;
+    return std::max(lowest, size - LargestRunAllowed(s, kNoCard, false));
+}
+
+int SolverMoves::LowestInBuiltRun(const GameState& s, PileIndex pile) {
     // The cards from the start of the built run at the top up are asked; below the start, the
     // highest face-up card stops the scan (IsBuiltRun refuses it and every card under it).
     const int n = NumberInGroup(pile);
@@ -221,9 +233,8 @@ void SolverMoves::Drops(const GameState& s, PileIndex from, const MoveContext& l
             (restricted && !OpeningRestrictionAllows(s, lift.card, target.pile)))
             continue;
         // The verdict remembered where it reads nothing but the target's top card.
-        Verdict* kept = !target.remembered || target.top == lift.runTop
-                            ? nullptr
-                            : &verdicts_[target.verdicts + liftVerdicts + target.top];
+        Verdict* kept =
+            !target.onTop || target.top == lift.runTop ? nullptr : target.onTop + liftVerdicts;
         const bool takes = kept && *kept != Verdict::Unknown
                                ? *kept == Verdict::Taken
                                : Ask(s, from, lift, target.pile, kept);

@@ -102,15 +102,19 @@ private:
     struct Target {
         PileIndex pile = -1;
         std::size_t verdicts = 0;
-        bool remembered = false; // its verdicts now read its top alone
-        Card top = kNoCard;      // its top card, read with `remembered` (the stock's presses
-                                 // change no remembered target)
+        // Where its verdicts now read its top alone, those for its top card (a lifted card's
+        // offset added); otherwise null. The stock's presses change no remembered target.
+        Verdict* onTop = nullptr;
+        Card top = kNoCard; // its top card, read with `onTop`
     };
     std::vector<Target> targets_;    // the drop candidates, in pile order
     std::vector<Verdict>& verdicts_; // per group, card, carried count and top card
     bool liftsBuiltRuns_ = false;    // tableau presses lift built runs (and nothing else)
     bool stockReached_ = false;      // stock cards are listed with their presses
     bool runsChecked_ = false;       // a lifted run's pairs must be built
+    // Only a tableau's top card is lifted alone, and every run under the one limit, whatever
+    // its card: a longer run at the top of a pile is not asked.
+    bool runLimitShared_ = false;
     BuiltPairs pairs_;
     std::vector<Command> stock_;         // the stock's commands
     GameState pressed_;                  // the position after some presses of the stock
@@ -118,6 +122,7 @@ private:
 
     void Pile(const GameState& s, PileIndex pile, std::vector<SolverMove>& out);
     int LowestAsked(const GameState& s, PileIndex pile);
+    int LowestInBuiltRun(const GameState& s, PileIndex pile);
     void Drops(const GameState& s, PileIndex from, const MoveContext& lift,
                std::vector<SolverMove>& out);
     // The drop test, its verdict remembered in `kept` when given.

@@ -27,6 +27,9 @@ public:
         return v == Verdict::Built;
     }
 
+    // Whether the verdicts of tableau pile n read its two cards alone (and are remembered).
+    bool ReadsCardsOnly(int n) const { return piles_[static_cast<std::size_t>(n)].remembered; }
+
     // The piles' sets of building rules: one tableau pile of each.
     const std::vector<int>& DistinctTableaus() const { return distinct_; }
 

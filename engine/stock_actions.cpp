@@ -37,10 +37,7 @@ void Redeal(GameState& s, EventSink& sink) {
     ++s.passesUsed;
     const bool faceUp = s.P(param::kStockFaceDown) == 0;
     const int cards = s.table.Size(kWastePile);
-    while (!s.table.Empty(kWastePile)) {
-        Card c = s.table.EraseAt(kWastePile, s.table.Size(kWastePile) - 1);
-        s.table.Append(kStockPile, c, faceUp);
-    }
+    s.table.TurnOver(kWastePile, kStockPile, faceUp);
     sink.Redealt(cards);
     if (s.P(param::kSpecialCode) == pairing::kPyramidThirteen)
         DropRedealtCardFromSelection(s, sink);

@@ -78,6 +78,15 @@ void Table::MoveTop(PileIndex from, int count, PileIndex to) {
     }
 }
 
+void Table::TurnOver(PileIndex from, PileIndex to, bool faceUp) {
+    if (from == to) return;
+    const int count = Size(from);
+    MoveTop(from, count, to);
+    Card* const end = slots_.data() + start_[to + 1];
+    std::reverse(end - count, end);
+    SetFaceFlags(to, count, faceUp);
+}
+
 bool Table::Assign(PileIndex pile, std::span<const Card> cards) {
     if (TotalSlots() - Size(pile) + static_cast<int>(cards.size()) > kCapacity) return false;
     Truncate(pile, 0);

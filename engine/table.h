@@ -78,6 +78,9 @@ public:
     // Moves the top `count` cards of `from` (all when it holds fewer) onto `to`, in their order,
     // in one pass over the slots between; flags unchanged.
     void MoveTop(PileIndex from, int count, PileIndex to);
+    // Turns the whole of `from` over onto `to`, as taking its cards off the top one by one and
+    // appending each gives: its top card lies lowest of them. Each gets the flag `faceUp`.
+    void TurnOver(PileIndex from, PileIndex to, bool faceUp);
     // Replaces the whole content of a pile.
     bool Assign(PileIndex pile, std::span<const Card> cards);
 

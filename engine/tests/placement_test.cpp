@@ -269,6 +269,27 @@ TEST(RunSize, DropOnEmptyTableauWithFreeCellsAndSpaces) {
     }
 }
 
+TEST(RunSize, LimitReadsTheCardOnlyWhereItSaysSo) {
+    // one cell and one space free; the king-led and whole-pile codes read the run's bottom card,
+    // the others give every card the same limit
+    for (const int code :
+         {kRunAny, kRunKingLed, kRunTopCardOrWholePile, kRunFreeCellsAndSpaces,
+          kRunFreeCellsOrSpaces, kRunClassicSupermove, kRunFreeCellsOnly, -3, 0, 3}) {
+        GameState s = SmallGame();
+        s.params[param::kRunSize] = static_cast<std::int16_t>(code);
+        Put(s, ReservePile(1), {D(1)});
+        Put(s, TableauPile(1), {D(5)});
+        Put(s, TableauPile(2), {S(13), H(12)});
+        Put(s, TableauPile(3), {D(6), S(5), H(4)});
+        bool differs = false;
+        for (const bool toEmpty : {false, true})
+            for (Card c = 1; c <= kDeckSize; ++c)
+                differs = differs || LargestRunAllowed(s, c, toEmpty) !=
+                                         LargestRunAllowed(s, kNoCard, toEmpty);
+        EXPECT_EQ(RunLimitReadsCard(s), differs) << "run size code " << code;
+    }
+}
+
 TEST(IsBuiltRun, CheckModes) {
     struct Case {
         const char* name;

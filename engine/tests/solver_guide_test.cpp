@@ -2,6 +2,7 @@
 // tried only when no card still in play could be built on it, and piles the rules cannot tell
 // apart are keyed as a set only where that is true.
 #include "play_fixture.h"
+#include "random_positions.h"
 #include "rules_fixture.h"
 
 #include "engine/commands.h"
@@ -9,6 +10,9 @@
 #include "engine/rule_codes.h"
 #include "engine/solver_guide.h"
 #include "engine/solver_key.h"
+
+#include <memory>
+#include <vector>
 
 namespace tablamor {
 namespace {
@@ -557,6 +561,28 @@ TEST(SolverKey, DiscardPilesKeyByTheirTopCard) {
         const bool same = PositionKey(s, SymmetryOf(s)) == PositionKey(reordered, SymmetryOf(s));
         EXPECT_EQ(same, row.sameKey) << row.what;
     }
+}
+
+// The guide remembers counts read from single piles between positions: a guide carried along
+// random play scores every position as a new guide does.
+TEST(SolverGuide, ScoresAsANewGuideAlongRandomPlayOfEveryGame) {
+    constexpr int kNumbersPerGame = 2;
+    constexpr int kStepsPerNumber = 40;
+    std::vector<std::unique_ptr<SolverGuide>> carried; // one per style, as one per search
+    test::ForRandomPositionsOfEveryGame(
+        kNumbersPerGame, kStepsPerNumber, 5, [&](const test::RandomPosition& p) {
+            if (p.step == 0) {
+                carried.clear();
+                for (int style = 0; style < kSearchStyles; ++style)
+                    carried.push_back(std::make_unique<SolverGuide>(p.start, style));
+            }
+            for (int style = 0; style < kSearchStyles; ++style) {
+                SolverGuide fresh(p.start, style);
+                const int expected = fresh.Score(p.state);
+                EXPECT_EQ(carried[static_cast<std::size_t>(style)]->Score(p.state), expected)
+                    << p.where << " style " << style;
+            }
+        });
 }
 
 } // namespace

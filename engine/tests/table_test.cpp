@@ -119,6 +119,33 @@ TEST(Table, ValueSemantics) {
     EXPECT_EQ(a.PileOf(52), 52);
 }
 
+// Turning a pile over onto another, down and up the slots, gives the table that taking its cards
+// off the top one by one and appending each with the flag gives.
+TEST(Table, TurnOverMatchesCardByCard) {
+    Table start;
+    Card next = 1;
+    for (const PileIndex p : {kStockPile, kWastePile, TableauPile(0), ReservePile(2)})
+        for (int k = 0; k < 5; ++k) ASSERT_TRUE(start.Append(p, next++, k % 2 == 0));
+    const struct {
+        PileIndex from;
+        PileIndex to;
+        bool faceUp;
+    } turns[] = {{kWastePile, kStockPile, false},
+                 {kStockPile, kWastePile, true},
+                 {TableauPile(0), ReservePile(2), true},
+                 {ReservePile(2), TableauPile(1), false},
+                 {TableauPile(4), kStockPile, true}};
+    for (const auto& t : turns) {
+        Table turned = start;
+        turned.TurnOver(t.from, t.to, t.faceUp);
+        Table expected = start;
+        while (!expected.Empty(t.from))
+            ASSERT_TRUE(expected.Append(t.to, expected.EraseAt(t.from, expected.Size(t.from) - 1),
+                                        t.faceUp));
+        EXPECT_TRUE(turned == expected) << t.from << " " << t.to;
+    }
+}
+
 // Moving the top cards between piles, down and up the slots, gives the table that taking them off
 // one by one and appending them in order gives; a count past the pile's size moves it all.
 TEST(Table, MoveTopMatchesCardByCard) {
